@@ -1,0 +1,26 @@
+#include "card.h"
+
+#include "cp1251.h"
+
+namespace olk {
+
+std::string cardToUtf8(CardCode code)
+{
+    const char bytes[2] = {code.rank, code.suit};
+    return cp1251::toUtf8(std::string_view(bytes, 2));
+}
+
+std::optional<CardCode> cardFromUtf8(std::string_view text)
+{
+    const auto bytes = cp1251::fromUtf8(text);
+    if (!bytes || bytes->size() != 2) {
+        return std::nullopt;
+    }
+    const CardCode code{(*bytes)[0], (*bytes)[1]};
+    if (!isValidCard(code)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+}  // namespace olk
