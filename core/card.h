@@ -47,8 +47,9 @@ inline constexpr std::array<char, 4> kDisplayOrder = {suit::kHearts, suit::kClub
                                                       suit::kSpades};
 
 // Rank characters by rank index 1..13 (two lowest, ace highest).
-inline constexpr std::array<char, 13> kRanks = {'2', '3', '4', '5', '6', '7', '8', '9', rank::kTen,
-                                                rank::kJack, rank::kQueen, rank::kKing, rank::kAce};
+inline constexpr std::array<char, 13> kRanks = {
+    '2', '3',        '4',         '5',          '6',         '7',       '8',
+    '9', rank::kTen, rank::kJack, rank::kQueen, rank::kKing, rank::kAce};
 
 // Rank index and point value stored for an empty cell.
 inline constexpr std::uint8_t kEmptyValue = 99;
@@ -66,8 +67,14 @@ struct CardCell {
 
 inline constexpr CardCell kEmptyCell{};
 
-constexpr char rankOf(CardCode code) { return code.rank; }
-constexpr char suitOf(CardCode code) { return code.suit; }
+constexpr char rankOf(CardCode code)
+{
+    return code.rank;
+}
+constexpr char suitOf(CardCode code)
+{
+    return code.suit;
+}
 
 namespace detail {
 struct CharTables {

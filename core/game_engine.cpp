@@ -18,7 +18,10 @@ std::string withoutTrailingBlanks(const std::string& text)
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-bool isValidSeat(int seat) { return seat >= 1 && seat <= kSeats; }
+bool isValidSeat(int seat)
+{
+    return seat >= 1 && seat <= kSeats;
+}
 
 std::int32_t clampToInt32(std::int64_t value)
 {
@@ -485,8 +488,8 @@ void GameEngine::finishDeal()
     }
 
     if (st.knocker != 0 && result.results[st.knocker] > 0) {
-        const int t = 3 * result.results[4] - result.results[1] - result.results[2] -
-                      result.results[3];
+        const int t =
+            3 * result.results[4] - result.results[1] - result.results[2] - result.results[3];
         if (t < 0) {
             m_observer->playSound("WKoBadX", false);
         } else if (t > 0) {

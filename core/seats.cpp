@@ -4,7 +4,10 @@ namespace olk {
 
 namespace {
 
-constexpr bool inRange(int v) { return v >= 1 && v <= 4; }
+constexpr bool inRange(int v)
+{
+    return v >= 1 && v <= 4;
+}
 
 // Row: own role; columns: roles 1..4.
 constexpr int kSeatOfRole[4][4] = {
@@ -52,7 +55,10 @@ int firstSeatNetworked(int gameDeals, int ownRole)
     return seatOfRole(ownRole, kLeadingRole[remainder]);
 }
 
-int seatOfDirectBlock(int ownRole, int block) { return seatOfRole(ownRole, block); }
+int seatOfDirectBlock(int ownRole, int block)
+{
+    return seatOfRole(ownRole, block);
+}
 
 int seatOfRelayBlock(int ownPlace, int block)
 {

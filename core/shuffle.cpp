@@ -17,7 +17,10 @@ std::uint64_t splitmix64(std::uint64_t& x)
     return z ^ (z >> 31);
 }
 
-constexpr std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+constexpr std::uint64_t rotl(std::uint64_t x, int k)
+{
+    return (x << k) | (x >> (64 - k));
+}
 
 }  // namespace
 

@@ -53,7 +53,8 @@ void sortHand(PlayerRecord& player)
     int count = 0;
     for (int i = 0; i < 4; ++i) {
         const bool empty = (v[i] >> 32) == kEmptyKey;
-        cells[i + 1] = empty ? kEmptyCell : std::bit_cast<CardCell>(static_cast<std::uint32_t>(v[i]));
+        cells[i + 1] =
+            empty ? kEmptyCell : std::bit_cast<CardCell>(static_cast<std::uint32_t>(v[i]));
         count += empty ? 0 : 1;
     }
     player.cardCount = count;

@@ -31,15 +31,24 @@ inline constexpr int kNoDeal = 0;
 inline constexpr int kDealOver = 6;
 inline constexpr int kDiscardOffset = 10;
 
-constexpr bool isTakePhase(int turnState) { return turnState >= 1 && turnState <= 4; }
-constexpr bool isDiscardPhase(int turnState) { return turnState >= 11 && turnState <= 14; }
+constexpr bool isTakePhase(int turnState)
+{
+    return turnState >= 1 && turnState <= 4;
+}
+constexpr bool isDiscardPhase(int turnState)
+{
+    return turnState >= 11 && turnState <= 14;
+}
 // The seat whose turn it is, 0 outside a turn.
 constexpr int seatOf(int turnState)
 {
     return isTakePhase(turnState) ? turnState
                                   : (isDiscardPhase(turnState) ? turnState - kDiscardOffset : 0);
 }
-constexpr int nextSeat(int seat) { return seat % kSeats + 1; }
+constexpr int nextSeat(int seat)
+{
+    return seat % kSeats + 1;
+}
 }  // namespace turn
 
 struct RuleOptions {

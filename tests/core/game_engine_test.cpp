@@ -9,8 +9,8 @@ namespace olk {
 namespace {
 
 using test::card;
-using test::setPosition;
 using test::RecordingObserver;
+using test::setPosition;
 using Events = std::vector<std::string>;
 
 class Engine : public ::testing::Test {
@@ -70,13 +70,17 @@ TEST_F(Engine, NewLocalGameDealsAndWaitsForBegin)
     for (int seat = 1; seat <= 4; ++seat) {
         EXPECT_EQ(st().players[seat].cardCount, 3);
     }
-    EXPECT_EQ(observer.take(),
-              (Events{"prepare", "back", "counter", "buttons ToBegin on exit-off", "hint 1 $0",
-                      "hint 2 $0", "hint 3 $0", "hint 4 $0", "hand 1 down",
-                      "plate 1 yellow name 0", "hand 2 down", "plate 2 yellow name 0",
-                      "hand 3 down", "plate 3 yellow name 0", "hand 4 up",
-                      "plate 4 yellow name 0", "arrow 1", "deck-pile", "sound WTasoKo",
-                      "driver stop", "deal-hint 1/40"}));
+    EXPECT_EQ(observer.take(), (Events{"prepare",       "back",
+                                       "counter",       "buttons ToBegin on exit-off",
+                                       "hint 1 $0",     "hint 2 $0",
+                                       "hint 3 $0",     "hint 4 $0",
+                                       "hand 1 down",   "plate 1 yellow name 0",
+                                       "hand 2 down",   "plate 2 yellow name 0",
+                                       "hand 3 down",   "plate 3 yellow name 0",
+                                       "hand 4 up",     "plate 4 yellow name 0",
+                                       "arrow 1",       "deck-pile",
+                                       "sound WTasoKo", "driver stop",
+                                       "deal-hint 1/40"}));
 
     // Nothing moves before "To Begin".
     EXPECT_FALSE(engine.takeCard(1, 2, false));
@@ -146,9 +150,8 @@ TEST_F(Engine, TakeAndDiscardEffectsInOrder)
     EXPECT_EQ(st().deckLeft(), 38);
 
     ASSERT_TRUE(engine.discardCard(1, cellOf(1, "2ч"), false));
-    EXPECT_EQ(observer.take(),
-              (Events{"hand 1 down", "fly 1:1>pile 2ч", "deck-pile", "counter",
-                      "buttons Knock off exit-off", "sound WHodsDo wait"}));
+    EXPECT_EQ(observer.take(), (Events{"hand 1 down", "fly 1:1>pile 2ч", "deck-pile", "counter",
+                                       "buttons Knock off exit-off", "sound WHodsDo wait"}));
     EXPECT_EQ(st().turnState, 2);
     EXPECT_EQ(st().moveCount, 1);
     EXPECT_EQ(st().pileTop().code, card("2ч"));
@@ -194,19 +197,19 @@ TEST_F(Engine, IllegalMovesChangeNothing)
 {
     dealKnown("Тч Кч 1ч", "2б 3б 4б", "5к 6к 7к", "8п 9п 1п", "Дб");
     const TableState before = st();
-    EXPECT_FALSE(engine.takeCard(2, 2, false));   // not seat 2's turn
-    EXPECT_FALSE(engine.takeCard(1, 3, false));   // no such source
-    EXPECT_FALSE(engine.takeCard(0, 1, false));   // no such seat
+    EXPECT_FALSE(engine.takeCard(2, 2, false));  // not seat 2's turn
+    EXPECT_FALSE(engine.takeCard(1, 3, false));  // no such source
+    EXPECT_FALSE(engine.takeCard(0, 1, false));  // no such seat
     EXPECT_FALSE(engine.takeCard(5, 1, false));
     EXPECT_FALSE(engine.discardCard(1, 1, false));  // take phase
-    EXPECT_FALSE(engine.knock(1, false));            // before the fifth turn
+    EXPECT_FALSE(engine.knock(1, false));           // before the fifth turn
     EXPECT_FALSE(engine.knock(-3, false));
     EXPECT_EQ(st().deck, before.deck);
     EXPECT_EQ(st().turnState, before.turnState);
 
     ASSERT_TRUE(engine.takeCard(1, 1, false));
     EXPECT_EQ(st().pileCount, 0);
-    EXPECT_FALSE(engine.takeCard(1, 2, false));      // one take a turn
+    EXPECT_FALSE(engine.takeCard(1, 2, false));  // one take a turn
     EXPECT_FALSE(engine.discardCard(1, 0, false));
     EXPECT_FALSE(engine.discardCard(1, 5, false));
     EXPECT_FALSE(engine.discardCard(2, 1, false));
@@ -266,10 +269,10 @@ TEST_F(Engine, TheLastDeckCardEndsTheDeal)
     const Events events = observer.take();
     ASSERT_GE(events.size(), 14u);
     EXPECT_EQ(Events(events.end() - 14, events.end()),
-              (Events{"hint 1 $33", "hint 2 $-11", "hint 3 $-31", "hint 4 $9",
-                      "plate 1 blue $ 31", "plate 2 blue $ 20", "plate 3 blue $ 15",
-                      "plate 4 blue $ 25", "hand 1 up", "hand 2 up", "hand 3 up", "hand 4 up",
-                      "buttons NextGame on exit-on", "deal-ended knocker 0"}));
+              (Events{"hint 1 $33", "hint 2 $-11", "hint 3 $-31", "hint 4 $9", "plate 1 blue $ 31",
+                      "plate 2 blue $ 20", "plate 3 blue $ 15", "plate 4 blue $ 25", "hand 1 up",
+                      "hand 2 up", "hand 3 up", "hand 4 up", "buttons NextGame on exit-on",
+                      "deal-ended knocker 0"}));
 }
 
 TEST_F(Engine, APendingKnockStillEndsAtTheLastDeckCard)
@@ -330,9 +333,11 @@ TEST_F(Engine, PunishingTheKnockerAndTheResultSound)
         EXPECT_EQ(game.state().players[1].dealPoints, c.knockerResult);
         EXPECT_EQ(watch.saw("sound WPlMore"), c.punished) << c.seat1;
         EXPECT_EQ(watch.saw("plate 1 red $ " + std::to_string(result.shown[1])), true);
-        EXPECT_EQ(watch.saw("sound WKoGutX"), c.resultSound && std::string(c.resultSound) == "WKoGutX")
+        EXPECT_EQ(watch.saw("sound WKoGutX"),
+                  c.resultSound && std::string(c.resultSound) == "WKoGutX")
             << c.seat1 << " " << c.seat4;
-        EXPECT_EQ(watch.saw("sound WKoBadX"), c.resultSound && std::string(c.resultSound) == "WKoBadX")
+        EXPECT_EQ(watch.saw("sound WKoBadX"),
+                  c.resultSound && std::string(c.resultSound) == "WKoBadX")
             << c.seat1 << " " << c.seat4;
     }
 }
@@ -409,7 +414,8 @@ TEST_F(Engine, HostSendsEveryDealAndAnnouncesItsMoves)
                             [](const std::string& e) { return e.rfind("announce", 0) == 0; }),
               3);
     EXPECT_TRUE(std::count(moves.begin(), moves.end(), "announce discard " + cardToUtf8(top)));
-    EXPECT_TRUE(std::count(moves.begin(), moves.end(), "arrow 2"));  // networked discards point the arrow
+    EXPECT_TRUE(
+        std::count(moves.begin(), moves.end(), "arrow 2"));  // networked discards point the arrow
 }
 
 TEST_F(Engine, LocalGamesAnnounceNothing)
@@ -463,8 +469,8 @@ TEST_F(Engine, JoinedPlayerWaitingForItsFirstDealHoldsNothing)
     engine.setup().awaitingFirstDeal = false;
     engine.editState().redeal = true;
     engine.editState().playPhase = 1;
-    ASSERT_TRUE(engine.receiveDeck(test::deckFor("Тч Кч 1ч", "2б 3б 4б", "5к 6к 7к", "8п 9п 1п",
-                                                 "Дб")));
+    ASSERT_TRUE(
+        engine.receiveDeck(test::deckFor("Тч Кч 1ч", "2б 3б 4б", "5к 6к 7к", "8п 9п 1п", "Дб")));
     engine.startDeal(true);
     EXPECT_EQ(st().gameDeals, 1);
     EXPECT_EQ(test::text(st().players[4].cells), "1ч Кч Тч ##");  // role 3: cards 7-9
@@ -534,7 +540,8 @@ TEST_F(Engine, TournamentDealsByPlaceAndReportsTheFinalBalances)
             if (deal < 4) {
                 EXPECT_TRUE(watch.saw("clock " + std::to_string(seatOfRole(place, 1))));
                 EXPECT_TRUE(watch.saw(place == 1 ? "pause 2000" : "pause 1000"));
-                EXPECT_EQ(game.buttons(), (ActionButtons{FirstButton::NextGame, place == 1, false}));
+                EXPECT_EQ(game.buttons(),
+                          (ActionButtons{FirstButton::NextGame, place == 1, false}));
                 EXPECT_FALSE(game.state().matchOver);
             } else {
                 const auto& players = game.state().players;

@@ -27,8 +27,8 @@ TableState table(int seat, const char* cells, const char* pileTop, int moveCount
 
 TEST(Opponent, KnockThresholds)
 {
-    const std::pair<int, double> cases[] = {{0, 0.0},  {3, 0.0},   {4, 19.0},  {6, 19.0},
-                                            {7, 22.0}, {10, 22.0}, {11, 25.0}, {14, 25.0},
+    const std::pair<int, double> cases[] = {{0, 0.0},   {3, 0.0},   {4, 19.0},  {6, 19.0},
+                                            {7, 22.0},  {10, 22.0}, {11, 25.0}, {14, 25.0},
                                             {15, 28.0}, {39, 28.0}};
     for (const auto& [moveCount, threshold] : cases) {
         EXPECT_EQ(knockThreshold(moveCount), threshold) << moveCount;

@@ -157,8 +157,14 @@ bool RecordingObserver::saw(const std::string& event) const
     return std::find(events.begin(), events.end(), event) != events.end();
 }
 
-void RecordingObserver::prepareTableForDeal() { events.push_back("prepare"); }
-void RecordingObserver::chooseBack() { events.push_back("back"); }
+void RecordingObserver::prepareTableForDeal()
+{
+    events.push_back("prepare");
+}
+void RecordingObserver::chooseBack()
+{
+    events.push_back("back");
+}
 void RecordingObserver::showAllHandsChanged(bool on)
 {
     events.push_back(std::string("show-all ") + (on ? "on" : "off"));
@@ -168,20 +174,38 @@ void RecordingObserver::sendDeal(const DeckCells& deck, const RuleOptions& rules
     events.push_back("send-deal " + cardToUtf8(deck[1].code) + " " +
                      (rules.threeOfAKind30 ? "И" : "Л") + (rules.punishKnocker ? "И" : "Л"));
 }
-void RecordingObserver::showChatLine() { events.push_back("chat-line"); }
-void RecordingObserver::showAwaitingServer() { events.push_back("awaiting-server"); }
+void RecordingObserver::showChatLine()
+{
+    events.push_back("chat-line");
+}
+void RecordingObserver::showAwaitingServer()
+{
+    events.push_back("awaiting-server");
+}
 void RecordingObserver::setDealNumberHint(int dealNumber, int cycle)
 {
     events.push_back("deal-hint " + std::to_string(dealNumber) + "/" + std::to_string(cycle));
 }
-void RecordingObserver::stopTurnDriver() { events.push_back("driver stop"); }
-void RecordingObserver::startTurnDriver() { events.push_back("driver start"); }
-void RecordingObserver::startRecording() { events.push_back("record start"); }
+void RecordingObserver::stopTurnDriver()
+{
+    events.push_back("driver stop");
+}
+void RecordingObserver::startTurnDriver()
+{
+    events.push_back("driver start");
+}
+void RecordingObserver::startRecording()
+{
+    events.push_back("record start");
+}
 void RecordingObserver::showHand(int seat, bool faceUp)
 {
     events.push_back("hand " + std::to_string(seat) + (faceUp ? " up" : " down"));
 }
-void RecordingObserver::showDeckAndPile() { events.push_back("deck-pile"); }
+void RecordingObserver::showDeckAndPile()
+{
+    events.push_back("deck-pile");
+}
 void RecordingObserver::showPlate(int seat, const PlateView& plate)
 {
     const char* colour = plate.colour == PlateColour::Yellow ? "yellow"
@@ -198,7 +222,10 @@ void RecordingObserver::showTurnArrow(int turnState)
 {
     events.push_back("arrow " + std::to_string(turnState));
 }
-void RecordingObserver::showDealCounter() { events.push_back("counter"); }
+void RecordingObserver::showDealCounter()
+{
+    events.push_back("counter");
+}
 void RecordingObserver::setActionButtons(const ActionButtons& buttons)
 {
     events.push_back(std::string("buttons ") + caption(buttons.caption) +
@@ -235,7 +262,10 @@ void RecordingObserver::restartMoveClock(int seat)
 {
     events.push_back("clock " + std::to_string(seat));
 }
-void RecordingObserver::stopMoveClocks() { events.push_back("clocks stop"); }
+void RecordingObserver::stopMoveClocks()
+{
+    events.push_back("clocks stop");
+}
 void RecordingObserver::sendFinalBalances(const OneBasedArray<int, kSeats>& byPlace)
 {
     events.push_back("final " + std::to_string(byPlace[1]) + " " + std::to_string(byPlace[2]) +
@@ -245,8 +275,14 @@ void RecordingObserver::pause(int milliseconds)
 {
     events.push_back("pause " + std::to_string(milliseconds));
 }
-void RecordingObserver::finishRecording() { events.push_back("record save"); }
-void RecordingObserver::refreshAnimatedBackground() { events.push_back("background"); }
+void RecordingObserver::finishRecording()
+{
+    events.push_back("record save");
+}
+void RecordingObserver::refreshAnimatedBackground()
+{
+    events.push_back("background");
+}
 void RecordingObserver::dealEnded(const DealResult& result)
 {
     events.push_back("deal-ended knocker " + std::to_string(result.knocker) +

@@ -23,8 +23,7 @@ std::string text(const HandCells& cells);
 // 10-12 to seat 3), with `pile` as card 13 and then `next` as the first deck
 // cards; the remaining cards follow in deck numbering order.
 DeckCells deckFor(const std::string& seat1, const std::string& seat2, const std::string& seat3,
-                  const std::string& seat4, const std::string& pile,
-                  const std::string& next = "");
+                  const std::string& seat4, const std::string& pile, const std::string& next = "");
 
 // A consistent mid-deal table: the given hands (three cards each), `pile` on
 // top of the pile, and `deckLeft` cards in the deck, `next` first among them.

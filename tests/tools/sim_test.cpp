@@ -55,9 +55,15 @@ TEST(SimArguments, GoodAndBadCommandLines)
     EXPECT_TRUE(options.transcript);
 
     const std::vector<std::vector<std::string>> bad = {
-        {"--deals"},           {"--deals", "0"},          {"--deals", "-4"},
-        {"--deals", "1e3"},    {"--deals", "99999999999"}, {"--seed", "x"},
-        {"--seed", "-1"},      {"--punish-knocker", "yes"}, {"--frobnicate"},
+        {"--deals"},
+        {"--deals", "0"},
+        {"--deals", "-4"},
+        {"--deals", "1e3"},
+        {"--deals", "99999999999"},
+        {"--seed", "x"},
+        {"--seed", "-1"},
+        {"--punish-knocker", "yes"},
+        {"--frobnicate"},
         {"--three-of-a-kind"},
     };
     for (const auto& args : bad) {
@@ -82,7 +88,8 @@ TEST(SimDecks, BadFilesAreRefusedWithTheirLine)
         {replaced(good, "Тп", "2ч") + "\n", 1, "decks file line 1: card 2ч appears twice"},
         {replaced(good, "2б ", "2б  ") + "\n", 1,
          "decks file line 1: card codes must be separated by single blanks"},
-        {good + "\n\n" + good + "\n", 3, "decks file line 2: the line is empty, 52 card codes expected"},
+        {good + "\n\n" + good + "\n", 3,
+         "decks file line 2: the line is empty, 52 card codes expected"},
         {good + "\n", 2, "the decks file has 1 lines, 2 deals need as many"},
         {"", 1, "the decks file has 0 lines, 1 deals need as many"},
         {std::string("\xFF\xFE") + good + "\n", 1, "decks file line 1: unknown card code"},
@@ -149,9 +156,9 @@ TEST(SimRun, DecksFileDealsThoseCards)
     for (int i = 0; i < 5 && std::getline(in, line); ++i) {
         head.push_back(line);
     }
-    EXPECT_EQ(head, (std::vector<std::string>{"deal 1 first 1 pile 5ч", "hand 1 4ч 3к 3п",
-                                              "hand 2 3ч 3б 2п", "hand 3 4к 4б 4п",
-                                              "hand 4 2ч 2к 2б"}));
+    EXPECT_EQ(head,
+              (std::vector<std::string>{"deal 1 first 1 pile 5ч", "hand 1 4ч 3к 3п",
+                                        "hand 2 3ч 3б 2п", "hand 3 4к 4б 4п", "hand 4 2ч 2к 2б"}));
     EXPECT_NE(text.find("deal 2 first 2 pile 5ч\n"), std::string::npos);
 }
 

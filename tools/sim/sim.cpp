@@ -54,8 +54,8 @@ std::optional<std::string> parseDeckLine(std::string_view text, DeckNumbers& dec
     std::size_t pos = 0;
     while (true) {
         const std::size_t blank = text.find(' ', pos);
-        const std::string_view token =
-            text.substr(pos, blank == std::string_view::npos ? std::string_view::npos : blank - pos);
+        const std::string_view token = text.substr(
+            pos, blank == std::string_view::npos ? std::string_view::npos : blank - pos);
         if (token.empty()) {
             return text.empty() ? "the line is empty, 52 card codes expected"
                                 : "card codes must be separated by single blanks";
@@ -154,7 +154,10 @@ private:
 
 }  // namespace
 
-const char* usage() { return kUsage; }
+const char* usage()
+{
+    return kUsage;
+}
 
 std::variant<Options, std::string> parseArguments(const std::vector<std::string>& args)
 {
@@ -203,8 +206,7 @@ std::variant<Options, std::string> parseArguments(const std::vector<std::string>
     return options;
 }
 
-std::variant<std::vector<DeckNumbers>, std::string> parseDecks(std::istream& in,
-                                                               std::int64_t deals)
+std::variant<std::vector<DeckNumbers>, std::string> parseDecks(std::istream& in, std::int64_t deals)
 {
     std::vector<DeckNumbers> decks;
     std::string line;
