@@ -54,6 +54,9 @@ bool canKnock(const TableState& state, int seat);
 class GameEngine {
 public:
     explicit GameEngine(TableObserver* observer = nullptr, Rng rng = Rng::fromClock());
+    // The engine may point at its own silent observer, so it stays in place.
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
 
     void setObserver(TableObserver* observer);
     GameSetup& setup() { return m_setup; }
