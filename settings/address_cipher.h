@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace olk {
+
+// Service addresses are never stored in plain sight, neither in the program
+// nor in "Olk.ini": they are kept enciphered and deciphered just before use.
+// The cipher is a keyed byte stream over the UTF-8 text, written as base64
+// so that the enciphered form is one line of plain ASCII. It hides, it does
+// not protect.
+QByteArray encipherAddress(const QString& address);
+
+// Empty for text that is not an enciphered address.
+std::optional<QString> decipherAddress(const QByteArray& enciphered);
+
+// The built-in addresses (enciphered) of the online service and of the
+// statistics service.
+QByteArray defaultServiceAddress();
+QByteArray defaultStatisticsAddress();
+
+}  // namespace olk

@@ -1,0 +1,128 @@
+#include "settings/language.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
+#include <QTranslator>
+#include <memory>
+
+#include "settings/settings_file.h"
+
+namespace olk {
+
+namespace {
+
+constexpr LanguageInfo kLanguages[kLanguageCount] = {
+    {"en", "English", "Eng", "Eng", "FlagOEng"},  {"ru", "Русский", "Rus", "Rus", "FlagORus"},
+    {"de", "Deutsche", "Deu", "Deu", "FlagODeu"}, {"fr", "Français", "Fra", "Fra", "FlagOFra"},
+    {"es", "Español", "Spa", "Spa", "FlagOSpa"},  {"zh_CN", "中文", "Chi", "Chi", "FlagOChi"},
+    {"it", "Italiano", "Ita", "Ita", "FlagOIta"}, {"cs", "Čeština", "Cze", "Cze", "FlagOCze"},
+    {"ja", "日本", "Eng", "Jap", "FlagOJap"},     {"ko", "한국인", "Eng", "Kor", "FlagOKor"},
+};
+
+int g_language = English;
+std::unique_ptr<QTranslator> g_translator;
+
+bool isLanguage(int index)
+{
+    return index >= 0 && index < kLanguageCount;
+}
+
+}  // namespace
+
+const LanguageInfo& languageInfo(int index)
+{
+    return kLanguages[isLanguage(index) ? index : English];
+}
+
+int currentLanguage()
+{
+    return g_language;
+}
+
+bool setLanguage(int index)
+{
+    if (!isLanguage(index)) {
+        index = English;
+    }
+    if (g_translator) {
+        QCoreApplication::removeTranslator(g_translator.get());
+        g_translator.reset();
+    }
+    g_language = English;
+    if (index == English) {
+        return true;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    const QString file =
+        QStringLiteral(":/i18n/olk_%1.qm").arg(QString::fromLatin1(kLanguages[index].locale));
+    if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
+        return false;
+    }
+    g_translator = std::move(translator);
+    g_language = index;
+    return true;
+}
+
+QString pictureName(const QString& base)
+{
+    return base + QString::fromLatin1(languageInfo(g_language).pictureSuffix);
+}
+
+QString voiceName(CardCode card)
+{
+    if (!isValidCard(card)) {
+        return {};
+    }
+    const char* suitPart = "Ch";
+    switch (card.suit) {
+    case suit::kDiamonds:
+        suitPart = "Bu";
+        break;
+    case suit::kClubs:
+        suitPart = "Kr";
+        break;
+    case suit::kSpades:
+        suitPart = "Pi";
+        break;
+    default:
+        break;
+    }
+    static constexpr const char* kRankParts[] = {"02", "03", "04", "05", "06", "07", "08",
+                                                 "09", "10", "2J", "3Q", "4K", "5A"};
+    return QString::fromLatin1(suitPart) +
+           QString::fromLatin1(kRankParts[rankIndexOf(card.rank) - 1]) + QStringLiteral("Voice") +
+           QString::fromLatin1(languageInfo(g_language).voiceSuffix);
+}
+
+bool clubFileAsksForRussian(const QByteArray& content)
+{
+    // Exactly 17 lines: five player lines of 59 characters, ten top-ten lines
+    // of 26, and two closing lines of 28.
+    const QList<QByteArray> lines = splitLines(content);
+    if (lines.size() != 17) {
+        return false;
+    }
+    for (int i = 0; i < 17; ++i) {
+        const int expected = i < 5 ? 59 : (i < 15 ? 26 : 28);
+        if (lines[i].size() != expected) {
+            return false;
+        }
+    }
+    return lines[16].startsWith('1');
+}
+
+int startupLanguage(int settingsLanguage, const QString& clubFilePath)
+{
+    QFile file(clubFilePath);
+    if (file.open(QIODevice::ReadOnly)) {
+        // A club file is about 700 bytes; read a little more than that so a
+        // huge file cannot pass for one.
+        if (clubFileAsksForRussian(file.read(4096))) {
+            return Russian;
+        }
+    }
+    return isLanguage(settingsLanguage) ? settingsLanguage : English;
+}
+
+}  // namespace olk

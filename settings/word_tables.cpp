@@ -1,0 +1,915 @@
+#include "settings/word_tables.h"
+
+#include <QCoreApplication>
+#include <iterator>
+
+namespace olk {
+
+namespace {
+
+struct Entry {
+    const char* source;
+    const char* comment;
+};
+
+// One entry a text, in the order of the Text enumeration. The comment names
+// the text in the translation files; the line above each entry is the note
+// translators read.
+constexpr Entry kEntries[] = {
+    //: main window caption: the program's name; the same in all ten languages (do not translate)
+    QT_TRANSLATE_NOOP3("Olk", "Olk", "WindowTitle"),
+    //: button that confirms or closes a window: attention box, Welcome dialog, waiting window (on
+    //: the host it starts the match), history, count, end-of-cycle, top ten, statistics and options
+    //: windows; short button (the options one is 90 px wide)
+    QT_TRANSLATE_NOOP3("Olk", "Ok", "Ok"),
+    //: button that closes the Welcome dialog or the waiting window without going on; short button
+    QT_TRANSLATE_NOOP3("Olk", "Cancel", "Cancel"),
+    //: OK button of the program's information and error message boxes (help notice, connection-lost
+    //: box, name-changed box, settings error box). Unsure: this may be the system's standard box
+    //: button rather than a program text; also named inside the text "Press OK for exit to the main
+    //: menu...", so keep both consistent
+    QT_TRANSLATE_NOOP3("Olk", "OK", "MessageBoxOk"),
+    //: title of the attention box (a small modal message box with up to three lines and an Ok
+    //: button). Unsure: quoted only in the general description of the attention box, not in a
+    //: numbered section
+    QT_TRANSLATE_NOOP3("Olk", "Attention", "AttentionTitle"),
+    //: main menu button (200 units wide): start a game with a new player who is not yet in the club
+    //: list
+    QT_TRANSLATE_NOOP3("Olk", "New Player", "NewPlayer"),
+    //: main menu button (about 100 units wide) opening the local top ten of the ten best cycle
+    //: scores; also the title of that window and the heading of its name column
+    QT_TRANSLATE_NOOP3("Olk", "Top Ten", "TopTen"),
+    //: main menu button (about 100 units wide) opening the list of played games (history of games)
+    QT_TRANSLATE_NOOP3("Olk", "History", "History"),
+    //: main menu button (about 100 units wide) opening the settings dialog; also the caption of
+    //: that dialog (in the grey aristocratic dialog design the caption is also drawn in capitals in
+    //: the dialog header)
+    QT_TRANSLATE_NOOP3("Olk", "Options", "Options"),
+    //: main menu button (about 100 units wide): switches the club list between showing scores and
+    //: showing ratings
+    QT_TRANSLATE_NOOP3("Olk", "Mode", "Mode"),
+    //: main menu button (about 100 units wide): close the program
+    QT_TRANSLATE_NOOP3("Olk", "Exit", "Exit"),
+    //: main menu: header row above the five club players in score mode, drawn in a fixed-width
+    //: font; the blanks align the three column titles (player name, games played in the current
+    //: cycle, score) with the rows below (name 20 characters, 4 blanks, 3-digit count, 4 blanks,
+    //: score), so keep the same total length and column positions
+    QT_TRANSLATE_NOOP3("Olk", " The members of club    Games    Score ", "ClubHeaderScore"),
+    //: main menu: header row above the five club players in rating mode, drawn in a fixed-width
+    //: font; columns: player name, number of deals played, rating with two decimals (name 20
+    //: characters, 2 blanks, 7-place count, 2 blanks, rating); keep the same total length and
+    //: column positions
+    QT_TRANSLATE_NOOP3("Olk", " The members of club    Games   Rating ", "ClubHeaderRating"),
+    //: message shown when the tournament icon of the main menu is clicked while the player is not
+    //: logged in to an online account
+    QT_TRANSLATE_NOOP3("Olk", "Log in to your account!", "LogInToYourAccount"),
+    //: pop-up menu item of the game table: opens the window with the current counts, scores and
+    //: rating of the game in progress
+    QT_TRANSLATE_NOOP3("Olk", "General score", "GeneralScore"),
+    //: second action button of the table (140 units wide) and pop-up menu item: leave the game and
+    //: return to the main menu
+    QT_TRANSLATE_NOOP3("Olk", "Exit to menu", "ExitToMenu"),
+    //: pop-up menu item of the table: change the current player's name and password
+    QT_TRANSLATE_NOOP3("Olk", "To change a name", "ToChangeAName"),
+    //: pop-up menu item opening the card flight speed dialog; also the options dialog button, where
+    //: it is followed by "=" and the speed level 1-6 (e.g. Speed=4)
+    QT_TRANSLATE_NOOP3("Olk", "Speed", "Speed"),
+    //: pop-up menu item of the main window. Unsure what it opens: its action is not described
+    //: (probably the rules or a licence agreement)
+    QT_TRANSLATE_NOOP3("Olk", "Convention", "Convention"),
+    //: pop-up menu item: opens the table of contents of the program's help file
+    QT_TRANSLATE_NOOP3("Olk", "Help", "Help"),
+    //: pop-up menu item of the main window. Unsure what it opens: its action is not described
+    //: (probably a page for sending a comment to the maker)
+    QT_TRANSLATE_NOOP3("Olk", "Comment", "Comment"),
+    //: pop-up menu item: opens the about box
+    QT_TRANSLATE_NOOP3("Olk", "About", "About"),
+    //: pop-up menu item: opens the internet radio dialog
+    QT_TRANSLATE_NOOP3("Olk", "Radio", "Radio"),
+    //: pop-up menu item: opens the online chat window
+    QT_TRANSLATE_NOOP3("Olk", "Chat", "Chat"),
+    //: information box shown before the help opens when the interface language is English; two
+    //: lines. Unsure: it is shown only in English mode, so other languages may never display their
+    //: entry (translate it anyway, naming the English language)
+    QT_TRANSLATE_NOOP3("Olk",
+                       "Excuse!\n\rThe file of the help is not translated to the English language.",
+                       "HelpNotTranslated"),
+    //: about box label, followed by the name of the game's author
+    QT_TRANSLATE_NOOP3("Olk", "The author of idea:", "AboutAuthorOfIdea"),
+    //: about box label, followed by the names of people who are specially thanked
+    QT_TRANSLATE_NOOP3("Olk", "Separate thank you:", "AboutSeparateThanks"),
+    //: about box label, followed by the web address of the game's site
+    QT_TRANSLATE_NOOP3("Olk", "Official site:", "AboutOfficialSite"),
+    //: about box line: more information is in the help file
+    QT_TRANSLATE_NOOP3("Olk", "More in detail in the help", "AboutMoreInHelp"),
+    //: confirmation question (Yes/No) before leaving the game table for the main menu; first line,
+    //: followed on the next line by "All datas for want of it will be lost!"
+    QT_TRANSLATE_NOOP3("Olk", "You want to leave in the main menu?", "LeaveToMainMenu"),
+    //: second part of the two leave confirmations: the game in progress will be lost (not saved) if
+    //: you leave
+    QT_TRANSLATE_NOOP3("Olk", "All datas for want of it will be lost!", "AllDataWillBeLost"),
+    //: confirmation question (Yes/No) when the main window is closed while a game is on the table;
+    //: followed by a blank and "All datas for want of it will be lost!"
+    QT_TRANSLATE_NOOP3("Olk", "You want to leave from game?", "LeaveGame"),
+    //: hint of the main menu's right clock panel: percentage of points lost by human players
+    //: against the computer (a playful 'IQ' of the Windows version); followed by the error mark
+    //: when offline
+    QT_TRANSLATE_NOOP3("Olk", "Dynamic IQ for Windows (percent)", "ClockHintDynamicIq"),
+    //: number of deals played against the computer worldwide: hint of the right clock panel of the
+    //: main menu and label in the statistics window
+    QT_TRANSLATE_NOOP3("Olk", "Games played with PC", "GamesPlayedWithPc"),
+    //: hint of the right clock panel; followed by the nick of the best player of the Windows score
+    //: table (or "No")
+    QT_TRANSLATE_NOOP3("Olk", "Best Windows Player: ", "ClockHintBestWindowsPlayer"),
+    //: hint of the right clock panel; followed by the nick of the best player of the Android score
+    //: table (or "No")
+    QT_TRANSLATE_NOOP3("Olk", "Best Android Player: ", "ClockHintBestAndroidPlayer"),
+    //: hint of the right clock panel; followed by the nick of the best player among games played
+    //: with an online account (or "No")
+    QT_TRANSLATE_NOOP3(
+        "Olk", "The best player of games from under the account: ", "ClockHintBestAccountPlayer"),
+    //: name of the online game currency (plural): hint of the right clock panel showing the account
+    //: balance, and in the end-of-cycle line "You get" + bonus + "Tevs" + "!!!"
+    QT_TRANSLATE_NOOP3("Olk", "Tevs", "Tevs"),
+    //: hint of the right clock panel; followed by the number of members of the online club
+    QT_TRANSLATE_NOOP3("Olk", "Club members: ", "ClockHintClubMembers"),
+    //: tiny label (1-2 characters, drawn at size 8) on the clock panel beside the 'dynamic IQ'
+    //: number. Unsure whether it is meant to be translated
+    QT_TRANSLATE_NOOP3("Olk", "IQ", "ClockLabelIq"),
+    //: tiny one-letter label (size 8) on the clock panel beside the number of deals played against
+    //: the computer: abbreviation of 'deals'. Unsure whether it is meant to be translated
+    QT_TRANSLATE_NOOP3("Olk", "D", "ClockLabelDeals"),
+    //: clock panel hint: put after "Best ... Player: " in place of a nick when the score table is
+    //: empty (no one yet)
+    QT_TRANSLATE_NOOP3("Olk", "No", "ClockNoNick"),
+    //: clock panel hint ending when the online request failed; appended directly to the hint text
+    //: (dynamic IQ, games with PC, Tevs)
+    QT_TRANSLATE_NOOP3("Olk", ": NO CONNECT", "ClockNoConnectColon"),
+    //: clock panel hint ending when the online request failed; appended directly to "Best ...
+    //: Player: "
+    QT_TRANSLATE_NOOP3("Olk", "NO CONNECT", "ClockNoConnect"),
+    //: clock panel hint ending when the online request failed; appended directly to "Club members:
+    //: " (leading blank kept)
+    QT_TRANSLATE_NOOP3("Olk", " NO CONNECT", "ClockNoConnectBlank"),
+    //: one-letter suffix after a large number on the clock panel: thousands. Unsure whether it is
+    //: meant to be translated
+    QT_TRANSLATE_NOOP3("Olk", "K", "ClockSuffixThousand"),
+    //: one-letter suffix after a large number on the clock panel: millions. Unsure whether it is
+    //: meant to be translated
+    QT_TRANSLATE_NOOP3("Olk", "M", "ClockSuffixMillion"),
+    //: one-letter suffix after a large number on the clock panel: billions (giga). Unsure whether
+    //: it is meant to be translated
+    QT_TRANSLATE_NOOP3("Olk", "G", "ClockSuffixBillion"),
+    //: first action button of the table (140 units wide): start playing the deal that has just been
+    //: dealt
+    QT_TRANSLATE_NOOP3("Olk", "To Begin", "ToBegin"),
+    //: first action button of the table (140 units wide) during play: knock instead of taking a
+    //: card
+    QT_TRANSLATE_NOOP3("Olk", "Knock!", "Knock"),
+    //: first action button of the table (140 units wide) after a deal: deal the next hand (a 'game'
+    //: here means one deal)
+    QT_TRANSLATE_NOOP3("Olk", "Next game", "NextGame"),
+    //: name shown on the name plate (160 units) of a computer-played seat in a local game, followed
+    //: by ": " and its points. Unsure: in network games the computer seats show the untranslated
+    //: name sent over the network
+    QT_TRANSLATE_NOOP3("Olk", "PC", "ComputerPlayerName"),
+    //: deal counter panel of the table (120 units wide, large font): followed by a blank and the
+    //: number of deals in this game; also the deal-number hint, followed by ": ", the player's
+    //: overall deal number, " / " and 40 (or 4). Here 'game' means one deal; keep short
+    QT_TRANSLATE_NOOP3("Olk", "Game", "GameDealCaption"),
+    //: deal counter panel of the table (120 units wide, large font): followed by ": " and the
+    //: number of turns made in this deal; keep short
+    QT_TRANSLATE_NOOP3("Olk", "Move", "Move"),
+    //: title of the balloon hint shown over the deal counter panel
+    QT_TRANSLATE_NOOP3("Olk", "Current game", "CurrentGameBalloon"),
+    //: label: the player's total number of deals played so far; in the deal counter balloon
+    //: (followed by a blank and the number) and in the count window
+    QT_TRANSLATE_NOOP3("Olk", "General number of game:", "GeneralNumberOfGame"),
+    //: label: number of the deal within the current cycle of 40 deals; in the deal counter balloon
+    //: (followed by a blank, the number, " / " and 40) and in the count window
+    QT_TRANSLATE_NOOP3("Olk", "Number of round in a current cycle:", "RoundInCycle"),
+    //: deal counter balloon line: number of the deal within the current 4-deal session (network,
+    //: account or tournament game); followed by a blank, the number, " / " and 4
+    QT_TRANSLATE_NOOP3("Olk", "Number of round in a current session:", "RoundInSession"),
+    //: shown on the host's name plate (160 units) while a joined network player waits for the first
+    //: deal from the host ('waiting for the server')
+    QT_TRANSLATE_NOOP3("Olk", "Expectation of the server...", "ExpectationOfServer"),
+    //: banner (175 x 40 px) shown while a recorded deal is written as an animated GIF picture; keep
+    //: short
+    QT_TRANSLATE_NOOP3("Olk", "Creating a GIF...", "CreatingGif"),
+    //: caption of the card flight speed dialog
+    QT_TRANSLATE_NOOP3("Olk", "Choice of speed", "ChoiceOfSpeed"),
+    //: label above the slider (1 to 6) of the speed dialog: how fast cards fly across the table
+    QT_TRANSLATE_NOOP3("Olk", "Select a flight speed of cards:", "SelectFlightSpeed"),
+    //: options dialog tab: general settings (language, window size, sound...); nine tabs share 360
+    //: px, keep very short
+    QT_TRANSLATE_NOOP3("Olk", "General", "OptionsTabGeneral"),
+    //: options dialog tab choosing the card set (faces), and check box in the group "Salute" (play
+    //: the salute animation when clicking cards); tab caption, keep very short
+    QT_TRANSLATE_NOOP3("Olk", "Cards", "Cards"),
+    //: options dialog tab choosing the deck (card backs); keep very short
+    QT_TRANSLATE_NOOP3("Olk", "Decks", "OptionsTabDecks"),
+    //: options dialog tab with the rules of the game (rule options); keep very short. Different
+    //: from the deal counter "Game" on the table
+    QT_TRANSLATE_NOOP3("Olk", "Game", "OptionsTabGame"),
+    //: options dialog tab with the font settings; keep very short
+    QT_TRANSLATE_NOOP3("Olk", "Fonts", "OptionsTabFonts"),
+    //: options dialog tab with the table background: abbreviation of 'background'; keep very short
+    QT_TRANSLATE_NOOP3("Olk", "BG", "OptionsTabBackground"),
+    //: options dialog tab: saving played deals as animated GIF pictures; keep short
+    QT_TRANSLATE_NOOP3("Olk", "Save games", "OptionsTabSaveGames"),
+    //: options dialog tab with the download buttons for the optional picture, sound and radio
+    //: library files (DLL files); technical abbreviation, probably kept as is
+    QT_TRANSLATE_NOOP3("Olk", "DLL", "OptionsTabDll"),
+    //: options dialog tab choosing the look of the main menu, the table and the dialogs; keep very
+    //: short
+    QT_TRANSLATE_NOOP3("Olk", "Design", "OptionsTabDesign"),
+    //: options check box: play over the network with other people (switches the club list to the
+    //: network players)
+    QT_TRANSLATE_NOOP3("Olk", "Multiplayer", "Multiplayer"),
+    //: options group caption around the sound and music check boxes
+    QT_TRANSLATE_NOOP3("Olk", "Multimedia", "Multimedia"),
+    //: options check box: sound effects on/off
+    QT_TRANSLATE_NOOP3("Olk", "Sound", "Sound"),
+    //: options check box: background melody on/off
+    QT_TRANSLATE_NOOP3("Olk", "Music", "Music"),
+    //: options check box: animated pictures in the main menu on/off
+    QT_TRANSLATE_NOOP3("Olk", "Gif-animation", "GifAnimation"),
+    //: options check box: cards fly (are animated) between hand, deck and pile; the word Fly is in
+    //: double quotes
+    QT_TRANSLATE_NOOP3("Olk", "\"Fly\" cards", "FlyCards"),
+    //: options check box: use the program's own (red) mouse cursors instead of the system ones
+    QT_TRANSLATE_NOOP3("Olk", "Red mouse cursor", "RedMouseCursor"),
+    //: options check box: draw the program's buttons in the alternative (new) look
+    QT_TRANSLATE_NOOP3("Olk", "New buttons", "NewButtons"),
+    //: options dialog button opening the online passport (nick, country, city, sex) dialog
+    QT_TRANSLATE_NOOP3("Olk", "Passport", "Passport"),
+    //: window size list item: 760 x 500 pixels (the default size)
+    QT_TRANSLATE_NOOP3("Olk", "Small window", "WindowSizeSmall"),
+    //: window size list item: the window fills the screen
+    QT_TRANSLATE_NOOP3("Olk", "Full screen", "WindowSizeFull"),
+    //: window size list item: medium window, 990 x 650 pixels
+    QT_TRANSLATE_NOOP3("Olk", "Average window 1", "WindowSizeAverage1"),
+    //: window size list item: larger medium window, 1290 x 850 pixels
+    QT_TRANSLATE_NOOP3("Olk", "Average window 2", "WindowSizeAverage2"),
+    //: window size list item: 1520 x 1000 pixels
+    QT_TRANSLATE_NOOP3("Olk", "Large window", "WindowSizeLarge"),
+    //: options group caption (Decks tab): how the card back changes from deal to deal
+    QT_TRANSLATE_NOOP3("Olk", "Modification", "Modification"),
+    //: option in the group "Modification": the card back changes with the day of the week
+    QT_TRANSLATE_NOOP3("Olk", "To change decks", "ToChangeDecks"),
+    //: option in the group "Modification": always the same card back
+    QT_TRANSLATE_NOOP3("Olk", "Always one", "AlwaysOne"),
+    //: option in the group "Modification": a random card back every deal
+    QT_TRANSLATE_NOOP3("Olk", "Random", "Random"),
+    //: options group caption (Game tab) around the two rule options: minor (secondary) rules
+    QT_TRANSLATE_NOOP3("Olk", "Minor", "Minor"),
+    //: rule option check box: a hand of three cards of the same rank scores 30
+    QT_TRANSLATE_NOOP3("Olk", "Three of a kind is worth 30 points", "ThreeOfAKind30"),
+    //: rule option check box: a player who knocked and then has the lowest result of the deal
+    //: scores 0
+    QT_TRANSLATE_NOOP3("Olk", "Punish the Knocker", "PunishTheKnocker"),
+    //: font family list item in the Fonts tab: the decorative font used for large texts
+    QT_TRANSLATE_NOOP3("Olk", "Large font", "FontLarge"),
+    //: font family list item in the Fonts tab: the font used for small texts
+    QT_TRANSLATE_NOOP3("Olk", "Small font", "FontSmall"),
+    //: font family list item in the Fonts tab; followed by " 1" or " 2" (two special fonts:
+    //: fixed-width and typewriter)
+    QT_TRANSLATE_NOOP3("Olk", "Special font", "FontSpecial"),
+    //: label of the font scale box (50 to 150 percent)
+    QT_TRANSLATE_NOOP3("Olk", "Scale, %", "ScalePercent"),
+    //: button in the Fonts tab: put all fonts and scales back to their defaults; short button
+    QT_TRANSLATE_NOOP3("Olk", "Default", "DefaultFonts"),
+    //: first line of the warning note in the Fonts tab; followed on the next line by "These
+    //: installations should be changed only in case of incorrect map of fonts!"
+    QT_TRANSLATE_NOOP3("Olk", "Attention!", "AttentionExclamation"),
+    //: second line of the warning note in the Fonts tab: change these settings only when the fonts
+    //: are displayed wrongly
+    QT_TRANSLATE_NOOP3(
+        "Olk", "These installations should be changed only in case of incorrect map of fonts!",
+        "FontsChangeWarning"),
+    //: options group caption (BG tab) around the list of table backgrounds
+    QT_TRANSLATE_NOOP3("Olk", "Background", "Background"),
+    //: table background list item (picture name)
+    QT_TRANSLATE_NOOP3("Olk", "Sun", "BackgroundSun"),
+    //: table background list item: felt cloth (the built-in background)
+    QT_TRANSLATE_NOOP3("Olk", "Felt", "BackgroundFelt"),
+    //: table background list item: colour gradient
+    QT_TRANSLATE_NOOP3("Olk", "Gradient", "BackgroundGradient"),
+    //: table background list item: cloth
+    QT_TRANSLATE_NOOP3("Olk", "Cloth", "BackgroundCloth"),
+    //: name of a table background and of a deck (card backs) with a carpet pattern
+    QT_TRANSLATE_NOOP3("Olk", "Carpet", "Carpet"),
+    //: table background list item: tree (wood)
+    QT_TRANSLATE_NOOP3("Olk", "Tree", "BackgroundTree"),
+    //: table background list item: casino
+    QT_TRANSLATE_NOOP3("Olk", "Casino", "BackgroundCasino"),
+    //: table background list item: pattern
+    QT_TRANSLATE_NOOP3("Olk", "Pattern", "BackgroundPattern"),
+    //: table background list item: silk
+    QT_TRANSLATE_NOOP3("Olk", "Silk", "BackgroundSilk"),
+    //: table background list item: ornament
+    QT_TRANSLATE_NOOP3("Olk", "Ornament", "BackgroundOrnament"),
+    //: background colour list item
+    QT_TRANSLATE_NOOP3("Olk", "Green", "ColourGreen"),
+    //: background colour list item
+    QT_TRANSLATE_NOOP3("Olk", "Red", "ColourRed"),
+    //: background colour list item: orange (spelling as in the original)
+    QT_TRANSLATE_NOOP3("Olk", "Orang", "ColourOrange"),
+    //: background colour list item
+    QT_TRANSLATE_NOOP3("Olk", "Yellow", "ColourYellow"),
+    //: background colour list item: light blue / cyan
+    QT_TRANSLATE_NOOP3("Olk", "Light-Blue", "ColourLightBlue"),
+    //: background colour list item: navy
+    QT_TRANSLATE_NOOP3("Olk", "Dark Blue", "ColourDarkBlue"),
+    //: background colour list item
+    QT_TRANSLATE_NOOP3("Olk", "Violet", "ColourViolet"),
+    //: options check box (Save games tab): record every deal as an animated GIF picture
+    QT_TRANSLATE_NOOP3("Olk", "Save games as GIFs", "SaveGamesAsGifs"),
+    //: list item: the recorded pictures show only the inside of the main window
+    QT_TRANSLATE_NOOP3("Olk", "Save contents of only the main window", "SaveMainWindowOnly"),
+    //: list item: the recorded pictures show the whole main window taken from the screen
+    QT_TRANSLATE_NOOP3("Olk", "Save screen contents", "SaveScreen"),
+    //: label of the number box (10 to 5000): display time of each recorded picture frame in
+    //: milliseconds
+    QT_TRANSLATE_NOOP3("Olk", "Delay between frames, msec.", "DelayBetweenFrames"),
+    //: options group caption (DLL tab): where the list of internet radio stations is read from
+    QT_TRANSLATE_NOOP3("Olk", "Reading the list of radio stations", "ReadingRadioList"),
+    //: option: read the radio station list from the internet server
+    QT_TRANSLATE_NOOP3("Olk", "From the server", "FromTheServer"),
+    //: option: read the radio station list from the file on disk
+    QT_TRANSLATE_NOOP3("Olk", "From disk", "FromDisk"),
+    //: balloon hint of a download button in the options dialog; followed by the name of the file to
+    //: download
+    QT_TRANSLATE_NOOP3("Olk", "Download", "Download"),
+    //: options group caption (Design tab): look of the main menu
+    QT_TRANSLATE_NOOP3("Olk", "Main Menu Design", "MainMenuDesign"),
+    //: options group caption (Design tab): look of the game table
+    QT_TRANSLATE_NOOP3("Olk", "Game Table Design", "GameTableDesign"),
+    //: options group caption (Design tab): look of the dialogs
+    QT_TRANSLATE_NOOP3("Olk", "Auxiliary Window Design", "AuxWindowDesign"),
+    //: design list item (main menu and game table): the ordinary look that follows the chosen
+    //: background and colours
+    QT_TRANSLATE_NOOP3("Olk", "Customizable", "Customizable"),
+    //: design list item (main menu, game table and dialogs): the purple look from the graphics
+    //: library
+    QT_TRANSLATE_NOOP3("Olk", "Purple", "Purple"),
+    //: dialog design list item: grey look with a caption plate
+    QT_TRANSLATE_NOOP3("Olk", "Gray aristocratic", "GrayAristocratic"),
+    //: dialog design list item: plain grey look
+    QT_TRANSLATE_NOOP3("Olk", "Gray concise", "GrayConcise"),
+    //: dialog design list item: grey look with a red ribbon header
+    QT_TRANSLATE_NOOP3("Olk", "Gray with red ribbons", "GrayWithRedRibbons"),
+    //: options group caption (Design tab): a short firework-like animation at the mouse pointer
+    //: after a click
+    QT_TRANSLATE_NOOP3("Olk", "Salute", "Salute"),
+    //: check box in the group "Salute": play the salute when a button is clicked
+    QT_TRANSLATE_NOOP3("Olk", "Buttons", "Buttons"),
+    //: name of the built-in card set (faces) and of the built-in deck (backs): classical design no.
+    //: 1
+    QT_TRANSLATE_NOOP3("Olk", "Classical-1", "Classical1"),
+    //: name of a card set and of a deck: medieval design no. 1
+    QT_TRANSLATE_NOOP3("Olk", "Medieval-1", "Medieval1"),
+    //: name of a card set and of a deck: medieval design no. 2
+    QT_TRANSLATE_NOOP3("Olk", "Medieval-2", "Medieval2"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Modern", "CardSetModern"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Ancient Egypt", "CardSetAncientEgypt"),
+    //: card set (card faces) list item in the options dialog; spelling as in the original
+    QT_TRANSLATE_NOOP3("Olk", "Baronesse", "CardSetBaronesse"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Celtic", "CardSetCeltic"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Corona", "CardSetCorona"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Crown", "CardSetCrown"),
+    //: card set (card faces) list item in the options dialog; the traditional English card design
+    QT_TRANSLATE_NOOP3("Olk", "English Pattern", "CardSetEnglishPattern"),
+    //: card set (card faces) list item in the options dialog; city name
+    QT_TRANSLATE_NOOP3("Olk", "Frankfurt", "CardSetFrankfurt"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Historical costumes", "CardSetHistoricalCostumes"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Native Americans", "CardSetNativeAmericans"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Old Garden Roses", "CardSetOldGardenRoses"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Parrots", "CardSetParrots"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Royal", "CardSetRoyal"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Shakespeare", "CardSetShakespeare"),
+    //: card set (card faces) list item in the options dialog; London clock tower
+    QT_TRANSLATE_NOOP3("Olk", "Big Ben", "CardSetBigBen"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Four Reigns of English History", "CardSetFourReigns"),
+    //: card set (card faces) list item in the options dialog; cards with large indices, London
+    //: design
+    QT_TRANSLATE_NOOP3("Olk", "Large Print London", "CardSetLargePrintLondon"),
+    //: card set (card faces) list item in the options dialog; classical design no. 2
+    QT_TRANSLATE_NOOP3("Olk", "Classical-2", "CardSetClassical2"),
+    //: card set (card faces) list item in the options dialog; name of a card set (not the suit)
+    QT_TRANSLATE_NOOP3("Olk", "Hearts", "CardSetHearts"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Seasons", "CardSetSeasons"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Rhine Style", "CardSetRhineStyle"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Doods", "CardSetDoods"),
+    //: card set (card faces) list item in the options dialog; brand-like name, probably kept
+    QT_TRANSLATE_NOOP3("Olk", "Playboy", "CardSetPlayboy"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Epic", "CardSetEpic"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "USSR", "CardSetUssr"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Plastic", "CardSetPlastic"),
+    //: card set (card faces) list item in the options dialog; Skat cards with German suits
+    QT_TRANSLATE_NOOP3("Olk", "Skat - German suits", "CardSetSkatGerman"),
+    //: card set (card faces) list item in the options dialog; Skat cards with tournament suits
+    QT_TRANSLATE_NOOP3("Olk", "Skat - Tournament suits", "CardSetSkatTournament"),
+    //: card set (card faces) list item in the options dialog; Skat cards with French suits
+    QT_TRANSLATE_NOOP3("Olk", "Skat - French suits", "CardSetSkatFrench"),
+    //: card set (card faces) list item in the options dialog; Russian design in the style of Palekh
+    //: miniature painting
+    QT_TRANSLATE_NOOP3("Olk", "White palekh", "CardSetWhitePalekh"),
+    //: card set (card faces) list item in the options dialog; name
+    QT_TRANSLATE_NOOP3("Olk", "Diana", "CardSetDiana"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Princely", "CardSetPrincely"),
+    //: card set (card faces) list item in the options dialog; cards made for patience (solitaire)
+    //: games
+    QT_TRANSLATE_NOOP3("Olk", "For solitaires", "CardSetForSolitaires"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Satin", "CardSetSatin"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Slavic", "CardSetSlavic"),
+    //: card set (card faces) list item in the options dialog
+    QT_TRANSLATE_NOOP3("Olk", "Maya", "CardSetMaya"),
+    //: card set (card faces) list item in the options dialog; Russian folk-print (lubok) style;
+    //: literally 'bast'
+    QT_TRANSLATE_NOOP3("Olk", "Bast", "CardSetBast"),
+    //: card set (card faces) list item in the options dialog; French-style cards
+    QT_TRANSLATE_NOOP3("Olk", "French", "CardSetFrench"),
+    //: card set (card faces) list item in the options dialog; Spanish-style cards no. 1
+    QT_TRANSLATE_NOOP3("Olk", "Spanish 1", "CardSetSpanish1"),
+    //: card set (card faces) list item in the options dialog; Spanish-style cards no. 2
+    QT_TRANSLATE_NOOP3("Olk", "Spanish 2", "CardSetSpanish2"),
+    //: card set (card faces) list item in the options dialog; Spanish-style cards no. 3
+    QT_TRANSLATE_NOOP3("Olk", "Spanish 3", "CardSetSpanish3"),
+    //: card set (card faces) list item in the options dialog; Spanish-style cards no. 4
+    QT_TRANSLATE_NOOP3("Olk", "Spanish 4", "CardSetSpanish4"),
+    //: card set (card faces) list item in the options dialog; Chinese-style cards
+    QT_TRANSLATE_NOOP3("Olk", "Chinese", "CardSetChinese"),
+    //: card set (card faces) list item in the options dialog; Italian-style cards
+    QT_TRANSLATE_NOOP3("Olk", "Italian", "CardSetItalian"),
+    //: card set (card faces) list item in the options dialog; Czech-style cards
+    QT_TRANSLATE_NOOP3("Olk", "Czech", "CardSetCzech"),
+    //: deck (card backs) list item in the options dialog: cross pattern
+    QT_TRANSLATE_NOOP3("Olk", "Cross", "DeckCross"),
+    //: deck (card backs) list item in the options dialog: chess pattern
+    QT_TRANSLATE_NOOP3("Olk", "Chess", "DeckChess"),
+    //: deck (card backs) list item in the options dialog: diamond (rhombus) pattern, not the suit
+    QT_TRANSLATE_NOOP3("Olk", "Diamond", "DeckDiamond"),
+    //: deck (card backs) list item in the options dialog: knights
+    QT_TRANSLATE_NOOP3("Olk", "Knightly", "DeckKnightly"),
+    //: deck (card backs) list item in the options dialog: ten backs with animal pictures
+    QT_TRANSLATE_NOOP3("Olk", "Animals", "DeckAnimals"),
+    //: deck (card backs) list item in the options dialog: ten backs with flowers
+    QT_TRANSLATE_NOOP3("Olk", "Flowers", "DeckFlowers"),
+    //: deck (card backs) list item in the options dialog: ten backs with pictures of places
+    QT_TRANSLATE_NOOP3("Olk", "Places", "DeckPlaces"),
+    //: deck (card backs) list item in the options dialog: ten backs with other pictures
+    QT_TRANSLATE_NOOP3("Olk", "Other", "DeckOther"),
+    //: deck (card backs) list item in the options dialog: Russian-style backs
+    QT_TRANSLATE_NOOP3("Olk", "Russian", "DeckRussian"),
+    //: count window title, followed by ":  " and the player's name; also the history table column
+    //: header listing the player(s) of a game (210 units wide)
+    QT_TRANSLATE_NOOP3("Olk", "Player", "Player"),
+    //: heading of the count window (opened by "General score")
+    QT_TRANSLATE_NOOP3("Olk", "Information about game", "InformationAboutGame"),
+    //: count window label: the player's score before this game
+    QT_TRANSLATE_NOOP3("Olk", "The initial score:", "TheInitialScore"),
+    //: count window label: the score won or lost in this game so far
+    QT_TRANSLATE_NOOP3("Olk", "The current score:", "TheCurrentScore"),
+    //: count window label: initial score plus current score
+    QT_TRANSLATE_NOOP3("Olk", "The general score:", "TheGeneralScore"),
+    //: count window label: the player's rating before this game
+    QT_TRANSLATE_NOOP3("Olk", "The initial rating:", "TheInitialRating"),
+    //: count window label: the rating the player would have if the game ended now
+    QT_TRANSLATE_NOOP3("Olk", "The current rating:", "TheCurrentRating"),
+    //: title of the end-of-cycle window shown after a completed cycle of 40 deals
+    QT_TRANSLATE_NOOP3("Olk", "The completion of game", "TheCompletionOfGame"),
+    //: end-of-cycle window, first line (large font) when the result entered the top ten
+    QT_TRANSLATE_NOOP3("Olk", "CONGRATULATIONS!!!", "Congratulations"),
+    //: end-of-cycle window line: the result is the best one (place 1)
+    QT_TRANSLATE_NOOP3("Olk", "Your result - the best!", "YourResultTheBest"),
+    //: end-of-cycle window line; followed by the cycle score (and, in an account game out of the
+    //: top ten, by " ; " and "Place: " with the place)
+    QT_TRANSLATE_NOOP3("Olk", "Result: ", "ResultColon"),
+    //: end-of-cycle window line for place 1 in a local game: the honorary title earned
+    QT_TRANSLATE_NOOP3("Olk", "You become a Master of the Order!", "MasterOfOrder"),
+    //: end-of-cycle window line for place 1 in a network game: the honorary title earned
+    QT_TRANSLATE_NOOP3("Olk", "You become a Bachelor of the Order!", "BachelorOfOrder"),
+    //: end-of-cycle window line for place 1 in an online account game: the honorary title earned
+    QT_TRANSLATE_NOOP3("Olk", "You become the Vice-President of the order!",
+                       "VicePresidentOfOrder"),
+    //: end-of-cycle window line for places 2 to 10
+    QT_TRANSLATE_NOOP3("Olk", "Good result!", "GoodResult"),
+    //: end-of-cycle window line for places 2 to 10: you got into the top ten
+    QT_TRANSLATE_NOOP3("Olk", "You have hitted in top ten players!", "HittedTopTen"),
+    //: end-of-cycle window, first line when the result did not enter the top ten
+    QT_TRANSLATE_NOOP3("Olk", "Our regrets...", "OurRegrets"),
+    //: end-of-cycle window line when the result did not enter the top ten: the result leaves much
+    //: to be desired
+    QT_TRANSLATE_NOOP3("Olk", "Your result keeps to wish best", "YourResultKeepsToWishBest"),
+    //: end-of-cycle window (account game): followed by the world place number, after "Result: " +
+    //: score + " ; "
+    QT_TRANSLATE_NOOP3("Olk", "Place: ", "PlaceColon"),
+    //: end-of-cycle window line: you did not get into the top ten
+    QT_TRANSLATE_NOOP3("Olk", "You have not hitted in ten best players...", "NotHittedTopTen"),
+    //: end-of-cycle window (account game with a bonus): followed by a blank, the bonus amount, a
+    //: blank, "Tevs" and "!!!"
+    QT_TRANSLATE_NOOP3("Olk", "You get", "YouGet"),
+    //: heading of the local top ten window in network mode (Windows version, network games);
+    //: capitals
+    QT_TRANSLATE_NOOP3("Olk", "WINDOWS. NET GAMES", "WindowsNetGames"),
+    //: heading of the local top ten window in local mode (Windows version, games against the
+    //: computer); capitals
+    QT_TRANSLATE_NOOP3("Olk", "WINDOWS. LOCAL GAMES WITH PC", "WindowsLocalGames"),
+    //: column heading of the score column in the top ten window
+    QT_TRANSLATE_NOOP3("Olk", "Score", "Score"),
+    //: title of the world statistics window of this game
+    QT_TRANSLATE_NOOP3("Olk", "Statistics", "Statistics"),
+    //: heading of the statistics window; capitals
+    QT_TRANSLATE_NOOP3("Olk", "WORLD STATS", "WorldStats"),
+    //: statistics label: how often the game was started worldwide
+    QT_TRANSLATE_NOOP3("Olk", "Number of starts", "NumberOfStarts"),
+    //: statistics label: number of different installations that started the game
+    QT_TRANSLATE_NOOP3("Olk", "Number of unique starts", "NumberOfUniqueStarts"),
+    //: statistics label: number of 'likes' the game received
+    QT_TRANSLATE_NOOP3("Olk", "Likes", "Likes"),
+    //: statistics label: nick of the last player who liked the game
+    QT_TRANSLATE_NOOP3("Olk", "Last Like", "LastLike"),
+    //: statistics label: number of completed 40-deal cycles against the computer worldwide
+    QT_TRANSLATE_NOOP3("Olk", "Cycles played with PC", "CyclesPlayedWithPc"),
+    //: statistics label: total points won by people against the computer
+    QT_TRANSLATE_NOOP3("Olk", "Winning people (game with PC)", "WinningPeople"),
+    //: statistics label: total points lost by people against the computer
+    QT_TRANSLATE_NOOP3("Olk", "Loss of people (game with PC)", "LossOfPeople"),
+    //: statistics label: number of network games played worldwide
+    QT_TRANSLATE_NOOP3("Olk", "Games played Net", "GamesPlayedNet"),
+    //: statistics label: number of online tournament games played worldwide
+    QT_TRANSLATE_NOOP3("Olk", "Games played Online", "GamesPlayedOnline"),
+    //: shown in place of online data when the online service cannot be reached (statistics window:
+    //: number of starts)
+    QT_TRANSLATE_NOOP3("Olk", "No Connect", "NoConnect"),
+    //: button of the statistics window: send a 'like' for this game
+    QT_TRANSLATE_NOOP3("Olk", "I like this game!", "ILikeThisGame"),
+    //: title of the history window
+    QT_TRANSLATE_NOOP3("Olk", "History of games", "HistoryOfGames"),
+    //: history window file list item: followed by "I", the 4-digit file number, a blank and the
+    //: file's date (e.g. File I0001 17.05.2024); list 180 units wide
+    QT_TRANSLATE_NOOP3("Olk", "File ", "HistoryFile"),
+    //: single disabled item of the history file list when no history file exists; list 180 units
+    //: wide
+    QT_TRANSLATE_NOOP3("Olk", "No History Files", "NoHistoryFiles"),
+    //: history table column header: time the game ended (column 45 units wide, keep very short)
+    QT_TRANSLATE_NOOP3("Olk", "Time", "Time"),
+    //: history table column header: date of the game (column 65 units wide)
+    QT_TRANSLATE_NOOP3("Olk", "Date", "Date"),
+    //: history table column header: number of deals played in the game (column 45 units wide, keep
+    //: very short)
+    QT_TRANSLATE_NOOP3("Olk", "Games", "Games"),
+    //: history table column header: score result of the game (column 55 units wide)
+    QT_TRANSLATE_NOOP3("Olk", "Result", "Result"),
+    //: history table column header: the player's rating after the game (column 55 units wide)
+    QT_TRANSLATE_NOOP3("Olk", "Rating", "Rating"),
+    //: history table column header: kind of game (column 80 units wide)
+    QT_TRANSLATE_NOOP3("Olk", "Type", "Type"),
+    //: history table, Type column: a local game against the computer (column 80 units)
+    QT_TRANSLATE_NOOP3("Olk", "Local", "GameTypeLocal"),
+    //: history table, Type column: a network game (column 80 units)
+    QT_TRANSLATE_NOOP3("Olk", "Net", "GameTypeNet"),
+    //: history table, Type column: a game played with an online account (column 80 units)
+    QT_TRANSLATE_NOOP3("Olk", "Account", "GameTypeAccount"),
+    //: history table, Type column: an online tournament game (column 80 units)
+    QT_TRANSLATE_NOOP3("Olk", "Tourney", "GameTypeTourney"),
+    //: caption of the new-game dialog in which the player enters name and password (and network
+    //: settings)
+    QT_TRANSLATE_NOOP3("Olk", "Welcome!", "Welcome"),
+    //: Welcome dialog label above the name field
+    QT_TRANSLATE_NOOP3("Olk", "Enter Your name:", "EnterYourName"),
+    //: Welcome dialog label above the password field
+    QT_TRANSLATE_NOOP3("Olk", "Enter Your password:", "EnterYourPassword"),
+    //: Welcome dialog label above the second password field: repeat the password to confirm it
+    QT_TRANSLATE_NOOP3("Olk", "And once again for check...", "AndOnceAgainForCheck"),
+    //: Welcome dialog group caption: choose whether this computer hosts the network game or joins
+    //: one
+    QT_TRANSLATE_NOOP3("Olk", "Server / Client", "ServerClient"),
+    //: Welcome dialog choice: this computer is the server (host) and creates the network game
+    QT_TRANSLATE_NOOP3("Olk", "Server create the game", "ServerCreateTheGame"),
+    //: Welcome dialog choice: this computer is a client and joins a network game
+    QT_TRANSLATE_NOOP3("Olk", "Client enters to game", "ClientEntersToGame"),
+    //: Welcome dialog label above the server's IP address field
+    QT_TRANSLATE_NOOP3("Olk", "Enter IP of server:", "EnterIpOfServer"),
+    //: Welcome dialog label above the server's port field
+    QT_TRANSLATE_NOOP3("Olk", "Enter Port of server:", "EnterPortOfServer"),
+    //: Welcome dialog label beside the (fixed) number of deals of a network match
+    QT_TRANSLATE_NOOP3("Olk", "Number games:", "NumberGames"),
+    //: Welcome dialog button: show this computer's own IP addresses
+    QT_TRANSLATE_NOOP3("Olk", "To receive the IP-addresses", "ToReceiveIpAddresses"),
+    //: hint of the address box that shows 127.0.0.1: the loopback address of this computer
+    QT_TRANSLATE_NOOP3("Olk", "Loop", "LoopbackHint"),
+    //: Welcome dialog error line: the name is empty
+    QT_TRANSLATE_NOOP3("Olk", "Incorrect name!", "IncorrectName"),
+    //: Welcome dialog error line: the two passwords typed differ
+    QT_TRANSLATE_NOOP3("Olk", "The passwords do not coincide!", "PasswordsDoNotCoincide"),
+    //: Welcome dialog error line: wrong password for the chosen player
+    QT_TRANSLATE_NOOP3("Olk", "The incorrect password!", "IncorrectPassword"),
+    //: Welcome dialog error line: the server address is not a valid IPv4 address
+    QT_TRANSLATE_NOOP3("Olk", "Incorrect IP-address!", "IncorrectIpAddress"),
+    //: Welcome dialog error line: the port is empty
+    QT_TRANSLATE_NOOP3("Olk", "Incorrect Port!", "IncorrectPort"),
+    //: caption of the waiting window shown while a network game is being set up
+    QT_TRANSLATE_NOOP3("Olk", "Please, wait...", "PleaseWait"),
+    //: waiting window status line on the host: waiting for other players to connect
+    QT_TRANSLATE_NOOP3("Olk", "Expectation of connection of other players...",
+                       "ExpectationOfConnection"),
+    //: waiting window status line on a joining player: waiting to be accepted into a game
+    QT_TRANSLATE_NOOP3("Olk", "Expectation of game...", "ExpectationOfGame"),
+    //: waiting window line on the host: the second player has joined
+    QT_TRANSLATE_NOOP3("Olk", "The second player was connected...", "SecondPlayerConnected"),
+    //: waiting window line on the host: the third player has joined
+    QT_TRANSLATE_NOOP3("Olk", "The third player was connected...", "ThirdPlayerConnected"),
+    //: waiting window line on the host: the fourth player has joined
+    QT_TRANSLATE_NOOP3("Olk", "The fourth player was connected...", "FourthPlayerConnected"),
+    //: waiting window status line on a joining player: no game was found at the address given
+    QT_TRANSLATE_NOOP3("Olk", "There are no accessible games", "NoAccessibleGames"),
+    //: information box after "To change a name"; two lines, the second followed directly by the new
+    //: name
+    QT_TRANSLATE_NOOP3(
+        "Olk",
+        "Your name and/or the password were successfully changed!\n\rNew name: ", "NameChanged"),
+    //: connection-lost error box, first piece: 'one of the players'; followed by a blank and "has
+    //: interrupted game!"
+    QT_TRANSLATE_NOOP3("Olk", "One of player", "OneOfPlayer"),
+    //: connection-lost error box, second piece after "One of player" + blank: has left/broken off
+    //: the network game; followed by a line break and "Press OK for exit to the main menu..."
+    QT_TRANSLATE_NOOP3("Olk", "has interrupted game!", "HasInterruptedGame"),
+    //: connection-lost error box, last line: press the OK button to return to the main menu
+    //: (mentions the box's OK button)
+    QT_TRANSLATE_NOOP3("Olk", "Press OK for exit to the main menu...", "PressOkForExit"),
+    //: error message; followed by a blank and a file name (a missing picture library, shown in the
+    //: attention box) or by a blank, the full path in double quotes and "!" (a missing club file;
+    //: the program then ends). The apostrophe is a grave accent
+    QT_TRANSLATE_NOOP3("Olk", "Can`t find the file", "CantFindTheFile"),
+    //: error box at start when a club file is damaged; followed by a blank, the full path in double
+    //: quotes and "!"; the program then ends
+    QT_TRANSLATE_NOOP3("Olk", "The incorrect file", "TheIncorrectFile"),
+    //: warning box at start, first piece; followed by a blank, the path in double quotes and " has
+    //: incorrect attributes!..."
+    QT_TRANSLATE_NOOP3("Olk", "The file", "TheFile"),
+    //: warning box at start, second piece, after "The file" + blank + quoted path: the club file is
+    //: read-only, hidden or system; two lines; leading blank kept
+    QT_TRANSLATE_NOOP3("Olk",
+                       " has incorrect attributes!\n\rThe work of the program will be incorrect!",
+                       "HasIncorrectAttributes"),
+    //: error box: a club file could not be written
+    QT_TRANSLATE_NOOP3("Olk", "Error of disk writing!", "ErrorOfDiskWriting"),
+    //: error message: the history file could not be written (spelling and grave-accent apostrophe
+    //: as in the original)
+    QT_TRANSLATE_NOOP3("Olk", "Cann`t save history!", "CannotSaveHistory"),
+    //: error box: the settings file could not be written; apostrophe is a grave accent
+    QT_TRANSLATE_NOOP3("Olk", "Can`t save options!", "CantSaveOptions"),
+    //: error box at start: the temporary melody file could not be written; apostrophe is a grave
+    //: accent
+    QT_TRANSLATE_NOOP3("Olk", "Can`t create music file!", "CantCreateMusicFile"),
+    //: calendar page of the main menu: name of month 1, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "January", "Month1"),
+    //: calendar page of the main menu: name of month 2, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "February", "Month2"),
+    //: calendar page of the main menu: name of month 3, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "March", "Month3"),
+    //: calendar page of the main menu: name of month 4, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "April", "Month4"),
+    //: calendar page of the main menu: name of month 5, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "May", "Month5"),
+    //: calendar page of the main menu: name of month 6, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "June", "Month6"),
+    //: calendar page of the main menu: name of month 7, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "July", "Month7"),
+    //: calendar page of the main menu: name of month 8, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "August", "Month8"),
+    //: calendar page of the main menu: name of month 9, drawn on a 60 px page at 8 points (7 points
+    //: when longer than 8 characters); keep short. Only "September" is quoted, the other names are
+    //: the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "September", "Month9"),
+    //: calendar page of the main menu: name of month 10, drawn on a 60 px page at 8 points (7
+    //: points when longer than 8 characters); keep short. Only "September" is quoted, the other
+    //: names are the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "October", "Month10"),
+    //: calendar page of the main menu: name of month 11, drawn on a 60 px page at 8 points (7
+    //: points when longer than 8 characters); keep short. Only "September" is quoted, the other
+    //: names are the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "November", "Month11"),
+    //: calendar page of the main menu: name of month 12, drawn on a 60 px page at 8 points (7
+    //: points when longer than 8 characters); keep short. Only "September" is quoted, the other
+    //: names are the plain English month names
+    QT_TRANSLATE_NOOP3("Olk", "December", "Month12"),
+    //: hint of the left calendar page: sign of the zodiac no. 0 (index 0 = Aries), 21 March - 20
+    //: April
+    QT_TRANSLATE_NOOP3("Olk", "Aries", "Zodiac0"),
+    //: hint of the left calendar page: sign of the zodiac no. 1 (index 0 = Aries), 21 April - 20
+    //: May
+    QT_TRANSLATE_NOOP3("Olk", "Taurus", "Zodiac1"),
+    //: hint of the left calendar page: sign of the zodiac no. 2 (index 0 = Aries), 21 May - 21 June
+    QT_TRANSLATE_NOOP3("Olk", "Gemini", "Zodiac2"),
+    //: hint of the left calendar page: sign of the zodiac no. 3 (index 0 = Aries), 22 June - 22
+    //: July
+    QT_TRANSLATE_NOOP3("Olk", "Cancer", "Zodiac3"),
+    //: hint of the left calendar page: sign of the zodiac no. 4 (index 0 = Aries), 23 July - 23
+    //: August
+    QT_TRANSLATE_NOOP3("Olk", "Leo", "Zodiac4"),
+    //: hint of the left calendar page: sign of the zodiac no. 5 (index 0 = Aries), 24 August - 23
+    //: September
+    QT_TRANSLATE_NOOP3("Olk", "Virgo", "Zodiac5"),
+    //: hint of the left calendar page: sign of the zodiac no. 6 (index 0 = Aries), 24 September -
+    //: 23 October
+    QT_TRANSLATE_NOOP3("Olk", "Libra", "Zodiac6"),
+    //: hint of the left calendar page: sign of the zodiac no. 7 (index 0 = Aries), 24 October - 22
+    //: November
+    QT_TRANSLATE_NOOP3("Olk", "Scorpio", "Zodiac7"),
+    //: hint of the left calendar page: sign of the zodiac no. 8 (index 0 = Aries), 23 November - 21
+    //: December
+    QT_TRANSLATE_NOOP3("Olk", "Sagittarius", "Zodiac8"),
+    //: hint of the left calendar page: sign of the zodiac no. 9 (index 0 = Aries), 22 December - 20
+    //: January
+    QT_TRANSLATE_NOOP3("Olk", "Capricorn", "Zodiac9"),
+    //: hint of the left calendar page: sign of the zodiac no. 10 (index 0 = Aries), 21 January - 20
+    //: February
+    QT_TRANSLATE_NOOP3("Olk", "Aquarius", "Zodiac10"),
+    //: hint of the left calendar page: sign of the zodiac no. 11 (index 0 = Aries), 21 February -
+    //: 20 March
+    QT_TRANSLATE_NOOP3("Olk", "Pisces", "Zodiac11"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 0 (rat)
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Rat", "AnimalYear0"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 1 (ox); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Ox", "AnimalYear1"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 2 (tiger); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Tiger", "AnimalYear2"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 3 (rabbit); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Rabbit", "AnimalYear3"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 4 (dragon); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Dragon", "AnimalYear4"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 5 (snake); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Snake", "AnimalYear5"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 6 (horse); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Horse", "AnimalYear6"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 7 (goat); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Goat", "AnimalYear7"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 8 (monkey); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Monkey", "AnimalYear8"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 9 (rooster); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Rooster", "AnimalYear9"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 10 (dog); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Dog", "AnimalYear10"),
+    //: hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year
+    //: - 4) mod 12 = 11 (pig); only "Year Of The Rat" is quoted, this text follows its pattern
+    QT_TRANSLATE_NOOP3("Olk", "Year Of The Pig", "AnimalYear11"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a holiday of the United Kingdom
+    QT_TRANSLATE_NOOP3("Olk", "Holiday UK", "HolidayKind0"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a Russian holiday
+    QT_TRANSLATE_NOOP3("Olk", "Russian Festival", "HolidayKind1"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a German holiday
+    QT_TRANSLATE_NOOP3("Olk", "German holiday", "HolidayKind2"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a French holiday
+    QT_TRANSLATE_NOOP3("Olk", "French holiday", "HolidayKind3"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a Spanish holiday
+    QT_TRANSLATE_NOOP3("Olk", "Spanish holiday", "HolidayKind4"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a holiday of the United States
+    QT_TRANSLATE_NOOP3("Olk", "Holiday United States", "HolidayKind5"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): an Orthodox church feast
+    QT_TRANSLATE_NOOP3("Olk", "The Orthodox holiday", "HolidayKind6"),
+    //: calendar hint: kind of the holiday, in parentheses after the holiday's name (after the
+    //: anniversary and ", " when there is one): a Catholic church feast
+    QT_TRANSLATE_NOOP3("Olk", "Catholic feast", "HolidayKind7"),
+    //: calendar hint: appended directly to the number of years since the event, inside the
+    //: parentheses after the holiday's name (e.g. 80-th anniversary)
+    QT_TRANSLATE_NOOP3("Olk", "-th anniversary", "AnniversarySuffix"),
+    //: button of a question box: agree (for example to leave the game)
+    QT_TRANSLATE_NOOP3("Olk", "Yes", "Yes"),
+    //: button of a question box: refuse
+    QT_TRANSLATE_NOOP3("Olk", "No", "No"),
+};
+
+static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),
+              "every Text needs its entry");
+
+struct Group {
+    int first;  // item number of the first entry
+    const Text* items;
+    int size;
+};
+
+constexpr Text kClubHeader[] = {Text::ClubHeaderScore, Text::ClubHeaderRating};
+constexpr Text kMonth[] = {Text::Month1, Text::Month2,  Text::Month3,  Text::Month4,
+                           Text::Month5, Text::Month6,  Text::Month7,  Text::Month8,
+                           Text::Month9, Text::Month10, Text::Month11, Text::Month12};
+constexpr Text kZodiac[] = {Text::Zodiac0, Text::Zodiac1, Text::Zodiac2,  Text::Zodiac3,
+                            Text::Zodiac4, Text::Zodiac5, Text::Zodiac6,  Text::Zodiac7,
+                            Text::Zodiac8, Text::Zodiac9, Text::Zodiac10, Text::Zodiac11};
+constexpr Text kAnimalYear[] = {Text::AnimalYear0, Text::AnimalYear1,  Text::AnimalYear2,
+                                Text::AnimalYear3, Text::AnimalYear4,  Text::AnimalYear5,
+                                Text::AnimalYear6, Text::AnimalYear7,  Text::AnimalYear8,
+                                Text::AnimalYear9, Text::AnimalYear10, Text::AnimalYear11};
+constexpr Text kHolidayKind[] = {Text::HolidayKind0, Text::HolidayKind1, Text::HolidayKind2,
+                                 Text::HolidayKind3, Text::HolidayKind4, Text::HolidayKind5,
+                                 Text::HolidayKind6, Text::HolidayKind7};
+
+Group groupOf(TextGroup group)
+{
+    switch (group) {
+    case TextGroup::ClubHeader:
+        return {1, kClubHeader, static_cast<int>(std::size(kClubHeader))};
+    case TextGroup::Month:
+        return {1, kMonth, static_cast<int>(std::size(kMonth))};
+    case TextGroup::Zodiac:
+        return {0, kZodiac, static_cast<int>(std::size(kZodiac))};
+    case TextGroup::AnimalYear:
+        return {0, kAnimalYear, static_cast<int>(std::size(kAnimalYear))};
+    case TextGroup::HolidayKind:
+        return {0, kHolidayKind, static_cast<int>(std::size(kHolidayKind))};
+    }
+    return {0, nullptr, 0};
+}
+
+}  // namespace
+
+QString text(Text id)
+{
+    const Entry& entry = kEntries[static_cast<int>(id)];
+    return QCoreApplication::translate(kTextContext, entry.source, entry.comment);
+}
+
+const char* sourceText(Text id)
+{
+    return kEntries[static_cast<int>(id)].source;
+}
+
+const char* textComment(Text id)
+{
+    return kEntries[static_cast<int>(id)].comment;
+}
+
+int textCount()
+{
+    return static_cast<int>(Text::Count);
+}
+
+QString text(TextGroup group, int item)
+{
+    const Group g = groupOf(group);
+    const int index = item - g.first;
+    if (index < 0 || index >= g.size) {
+        return {};
+    }
+    return text(g.items[index]);
+}
+
+}  // namespace olk

@@ -1,0 +1,17 @@
+// GoogleTest main for suites that need a Qt application object: widgets,
+// fonts, translators and events. Runs on the offscreen platform unless a
+// display is asked for explicitly.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,1963 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Olk</name>
+    <message>
+        <source>Olk</source>
+        <comment>WindowTitle</comment>
+        <extracomment>main window caption: the program&apos;s name; the same in all ten languages (do not translate)</extracomment>
+        <translation>Olk</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <comment>Ok</comment>
+        <extracomment>button that confirms or closes a window: attention box, Welcome dialog, waiting window (on the host it starts the match), history, count, end-of-cycle, top ten, statistics and options windows; short button (the options one is 90 px wide)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>Cancel</comment>
+        <extracomment>button that closes the Welcome dialog or the waiting window without going on; short button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>MessageBoxOk</comment>
+        <extracomment>OK button of the program&apos;s information and error message boxes (help notice, connection-lost box, name-changed box, settings error box). Unsure: this may be the system&apos;s standard box button rather than a program text; also named inside the text &quot;Press OK for exit to the main menu...&quot;, so keep both consistent</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <comment>AttentionTitle</comment>
+        <extracomment>title of the attention box (a small modal message box with up to three lines and an Ok button). Unsure: quoted only in the general description of the attention box, not in a numbered section</extracomment>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>New Player</source>
+        <comment>NewPlayer</comment>
+        <extracomment>main menu button (200 units wide): start a game with a new player who is not yet in the club list</extracomment>
+        <translation>Nuovo giocatore</translation>
+    </message>
+    <message>
+        <source>Top Ten</source>
+        <comment>TopTen</comment>
+        <extracomment>main menu button (about 100 units wide) opening the local top ten of the ten best cycle scores; also the title of that window and the heading of its name column</extracomment>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <comment>History</comment>
+        <extracomment>main menu button (about 100 units wide) opening the list of played games (history of games)</extracomment>
+        <translation>Storico</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <comment>Options</comment>
+        <extracomment>main menu button (about 100 units wide) opening the settings dialog; also the caption of that dialog (in the grey aristocratic dialog design the caption is also drawn in capitals in the dialog header)</extracomment>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <comment>Mode</comment>
+        <extracomment>main menu button (about 100 units wide): switches the club list between showing scores and showing ratings</extracomment>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>Exit</comment>
+        <extracomment>main menu button (about 100 units wide): close the program</extracomment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source> The members of club    Games    Score </source>
+        <comment>ClubHeaderScore</comment>
+        <extracomment>main menu: header row above the five club players in score mode, drawn in a fixed-width font; the blanks align the three column titles (player name, games played in the current cycle, score) with the rows below (name 20 characters, 4 blanks, 3-digit count, 4 blanks, score), so keep the same total length and column positions</extracomment>
+        <translation> Membri del club        Partite  Punti </translation>
+    </message>
+    <message>
+        <source> The members of club    Games   Rating </source>
+        <comment>ClubHeaderRating</comment>
+        <extracomment>main menu: header row above the five club players in rating mode, drawn in a fixed-width font; columns: player name, number of deals played, rating with two decimals (name 20 characters, 2 blanks, 7-place count, 2 blanks, rating); keep the same total length and column positions</extracomment>
+        <translation> Membri del club        Partite Liv.   </translation>
+    </message>
+    <message>
+        <source>Log in to your account!</source>
+        <comment>LogInToYourAccount</comment>
+        <extracomment>message shown when the tournament icon of the main menu is clicked while the player is not logged in to an online account</extracomment>
+        <translation>Accedi al tuo account!</translation>
+    </message>
+    <message>
+        <source>General score</source>
+        <comment>GeneralScore</comment>
+        <extracomment>pop-up menu item of the game table: opens the window with the current counts, scores and rating of the game in progress</extracomment>
+        <translation>Punteggio generale</translation>
+    </message>
+    <message>
+        <source>Exit to menu</source>
+        <comment>ExitToMenu</comment>
+        <extracomment>second action button of the table (140 units wide) and pop-up menu item: leave the game and return to the main menu</extracomment>
+        <translation>Torna al menu</translation>
+    </message>
+    <message>
+        <source>To change a name</source>
+        <comment>ToChangeAName</comment>
+        <extracomment>pop-up menu item of the table: change the current player&apos;s name and password</extracomment>
+        <translation>Cambia nome</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>Speed</comment>
+        <extracomment>pop-up menu item opening the card flight speed dialog; also the options dialog button, where it is followed by &quot;=&quot; and the speed level 1-6 (e.g. Speed=4)</extracomment>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Convention</source>
+        <comment>Convention</comment>
+        <extracomment>pop-up menu item of the main window. Unsure what it opens: its action is not described (probably the rules or a licence agreement)</extracomment>
+        <translation>Contratto di licenza</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>Help</comment>
+        <extracomment>pop-up menu item: opens the table of contents of the program&apos;s help file</extracomment>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <comment>Comment</comment>
+        <extracomment>pop-up menu item of the main window. Unsure what it opens: its action is not described (probably a page for sending a comment to the maker)</extracomment>
+        <translation>Commenti</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>About</comment>
+        <extracomment>pop-up menu item: opens the about box</extracomment>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <comment>Radio</comment>
+        <extracomment>pop-up menu item: opens the internet radio dialog</extracomment>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <comment>Chat</comment>
+        <extracomment>pop-up menu item: opens the online chat window</extracomment>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Excuse!
+<byte value="xd"/>The file of the help is not translated to the English language.</source>
+        <comment>HelpNotTranslated</comment>
+        <extracomment>information box shown before the help opens when the interface language is English; two lines. Unsure: it is shown only in English mode, so other languages may never display their entry (translate it anyway, naming the English language)</extracomment>
+        <translation>Spiacenti!
+<byte value="xd"/>Il file della guida non è tradotto in inglese.</translation>
+    </message>
+    <message>
+        <source>The author of idea:</source>
+        <comment>AboutAuthorOfIdea</comment>
+        <extracomment>about box label, followed by the name of the game&apos;s author</extracomment>
+        <translation>Autore dell&apos;idea:</translation>
+    </message>
+    <message>
+        <source>Separate thank you:</source>
+        <comment>AboutSeparateThanks</comment>
+        <extracomment>about box label, followed by the names of people who are specially thanked</extracomment>
+        <translation>Ringraziamenti speciali:</translation>
+    </message>
+    <message>
+        <source>Official site:</source>
+        <comment>AboutOfficialSite</comment>
+        <extracomment>about box label, followed by the web address of the game&apos;s site</extracomment>
+        <translation>Sito ufficiale:</translation>
+    </message>
+    <message>
+        <source>More in detail in the help</source>
+        <comment>AboutMoreInHelp</comment>
+        <extracomment>about box line: more information is in the help file</extracomment>
+        <translation>Maggiori dettagli nella guida</translation>
+    </message>
+    <message>
+        <source>You want to leave in the main menu?</source>
+        <comment>LeaveToMainMenu</comment>
+        <extracomment>confirmation question (Yes/No) before leaving the game table for the main menu; first line, followed on the next line by &quot;All datas for want of it will be lost!&quot;</extracomment>
+        <translation>Vuoi tornare al menu principale?</translation>
+    </message>
+    <message>
+        <source>All datas for want of it will be lost!</source>
+        <comment>AllDataWillBeLost</comment>
+        <extracomment>second part of the two leave confirmations: the game in progress will be lost (not saved) if you leave</extracomment>
+        <translation>Tutti i dati della partita in corso andranno persi!</translation>
+    </message>
+    <message>
+        <source>You want to leave from game?</source>
+        <comment>LeaveGame</comment>
+        <extracomment>confirmation question (Yes/No) when the main window is closed while a game is on the table; followed by a blank and &quot;All datas for want of it will be lost!&quot;</extracomment>
+        <translation>Vuoi abbandonare la partita?</translation>
+    </message>
+    <message>
+        <source>Dynamic IQ for Windows (percent)</source>
+        <comment>ClockHintDynamicIq</comment>
+        <extracomment>hint of the main menu&apos;s right clock panel: percentage of points lost by human players against the computer (a playful &apos;IQ&apos; of the Windows version); followed by the error mark when offline</extracomment>
+        <translation>IQ dinamico per Windows (percentuale)</translation>
+    </message>
+    <message>
+        <source>Games played with PC</source>
+        <comment>GamesPlayedWithPc</comment>
+        <extracomment>number of deals played against the computer worldwide: hint of the right clock panel of the main menu and label in the statistics window</extracomment>
+        <translation>Partite giocate contro il PC</translation>
+    </message>
+    <message>
+        <source>Best Windows Player: </source>
+        <comment>ClockHintBestWindowsPlayer</comment>
+        <extracomment>hint of the right clock panel; followed by the nick of the best player of the Windows score table (or &quot;No&quot;)</extracomment>
+        <translation>Miglior giocatore Windows: </translation>
+    </message>
+    <message>
+        <source>Best Android Player: </source>
+        <comment>ClockHintBestAndroidPlayer</comment>
+        <extracomment>hint of the right clock panel; followed by the nick of the best player of the Android score table (or &quot;No&quot;)</extracomment>
+        <translation>Miglior giocatore Android: </translation>
+    </message>
+    <message>
+        <source>The best player of games from under the account: </source>
+        <comment>ClockHintBestAccountPlayer</comment>
+        <extracomment>hint of the right clock panel; followed by the nick of the best player among games played with an online account (or &quot;No&quot;)</extracomment>
+        <translation>Miglior giocatore delle partite con account: </translation>
+    </message>
+    <message>
+        <source>Tevs</source>
+        <comment>Tevs</comment>
+        <extracomment>name of the online game currency (plural): hint of the right clock panel showing the account balance, and in the end-of-cycle line &quot;You get&quot; + bonus + &quot;Tevs&quot; + &quot;!!!&quot;</extracomment>
+        <translation>Tevs</translation>
+    </message>
+    <message>
+        <source>Club members: </source>
+        <comment>ClockHintClubMembers</comment>
+        <extracomment>hint of the right clock panel; followed by the number of members of the online club</extracomment>
+        <translation>Membri del club: </translation>
+    </message>
+    <message>
+        <source>IQ</source>
+        <comment>ClockLabelIq</comment>
+        <extracomment>tiny label (1-2 characters, drawn at size 8) on the clock panel beside the &apos;dynamic IQ&apos; number. Unsure whether it is meant to be translated</extracomment>
+        <translation>IQ</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>ClockLabelDeals</comment>
+        <extracomment>tiny one-letter label (size 8) on the clock panel beside the number of deals played against the computer: abbreviation of &apos;deals&apos;. Unsure whether it is meant to be translated</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>ClockNoNick</comment>
+        <extracomment>clock panel hint: put after &quot;Best ... Player: &quot; in place of a nick when the score table is empty (no one yet)</extracomment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>: NO CONNECT</source>
+        <comment>ClockNoConnectColon</comment>
+        <extracomment>clock panel hint ending when the online request failed; appended directly to the hint text (dynamic IQ, games with PC, Tevs)</extracomment>
+        <translation>: NESSUNA CONNESSIONE</translation>
+    </message>
+    <message>
+        <source>NO CONNECT</source>
+        <comment>ClockNoConnect</comment>
+        <extracomment>clock panel hint ending when the online request failed; appended directly to &quot;Best ... Player: &quot;</extracomment>
+        <translation>NESSUNA CONNESSIONE</translation>
+    </message>
+    <message>
+        <source> NO CONNECT</source>
+        <comment>ClockNoConnectBlank</comment>
+        <extracomment>clock panel hint ending when the online request failed; appended directly to &quot;Club members: &quot; (leading blank kept)</extracomment>
+        <translation> NESSUNA CONNESSIONE</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>ClockSuffixThousand</comment>
+        <extracomment>one-letter suffix after a large number on the clock panel: thousands. Unsure whether it is meant to be translated</extracomment>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>ClockSuffixMillion</comment>
+        <extracomment>one-letter suffix after a large number on the clock panel: millions. Unsure whether it is meant to be translated</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>ClockSuffixBillion</comment>
+        <extracomment>one-letter suffix after a large number on the clock panel: billions (giga). Unsure whether it is meant to be translated</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>To Begin</source>
+        <comment>ToBegin</comment>
+        <extracomment>first action button of the table (140 units wide): start playing the deal that has just been dealt</extracomment>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Knock!</source>
+        <comment>Knock</comment>
+        <extracomment>first action button of the table (140 units wide) during play: knock instead of taking a card</extracomment>
+        <translation>Busso!</translation>
+    </message>
+    <message>
+        <source>Next game</source>
+        <comment>NextGame</comment>
+        <extracomment>first action button of the table (140 units wide) after a deal: deal the next hand (a &apos;game&apos; here means one deal)</extracomment>
+        <translation>Prossima mano</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <comment>ComputerPlayerName</comment>
+        <extracomment>name shown on the name plate (160 units) of a computer-played seat in a local game, followed by &quot;: &quot; and its points. Unsure: in network games the computer seats show the untranslated name sent over the network</extracomment>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>GameDealCaption</comment>
+        <extracomment>deal counter panel of the table (120 units wide, large font): followed by a blank and the number of deals in this game; also the deal-number hint, followed by &quot;: &quot;, the player&apos;s overall deal number, &quot; / &quot; and 40 (or 4). Here &apos;game&apos; means one deal; keep short</extracomment>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <comment>Move</comment>
+        <extracomment>deal counter panel of the table (120 units wide, large font): followed by &quot;: &quot; and the number of turns made in this deal; keep short</extracomment>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Current game</source>
+        <comment>CurrentGameBalloon</comment>
+        <extracomment>title of the balloon hint shown over the deal counter panel</extracomment>
+        <translation>Partita in corso</translation>
+    </message>
+    <message>
+        <source>General number of game:</source>
+        <comment>GeneralNumberOfGame</comment>
+        <extracomment>label: the player&apos;s total number of deals played so far; in the deal counter balloon (followed by a blank and the number) and in the count window</extracomment>
+        <translation>Numero totale di mani:</translation>
+    </message>
+    <message>
+        <source>Number of round in a current cycle:</source>
+        <comment>RoundInCycle</comment>
+        <extracomment>label: number of the deal within the current cycle of 40 deals; in the deal counter balloon (followed by a blank, the number, &quot; / &quot; and 40) and in the count window</extracomment>
+        <translation>Mano nel ciclo attuale:</translation>
+    </message>
+    <message>
+        <source>Number of round in a current session:</source>
+        <comment>RoundInSession</comment>
+        <extracomment>deal counter balloon line: number of the deal within the current 4-deal session (network, account or tournament game); followed by a blank, the number, &quot; / &quot; and 4</extracomment>
+        <translation>Mano nella sessione attuale:</translation>
+    </message>
+    <message>
+        <source>Expectation of the server...</source>
+        <comment>ExpectationOfServer</comment>
+        <extracomment>shown on the host&apos;s name plate (160 units) while a joined network player waits for the first deal from the host (&apos;waiting for the server&apos;)</extracomment>
+        <translation>In attesa del server...</translation>
+    </message>
+    <message>
+        <source>Creating a GIF...</source>
+        <comment>CreatingGif</comment>
+        <extracomment>banner (175 x 40 px) shown while a recorded deal is written as an animated GIF picture; keep short</extracomment>
+        <translation>Creazione GIF...</translation>
+    </message>
+    <message>
+        <source>Choice of speed</source>
+        <comment>ChoiceOfSpeed</comment>
+        <extracomment>caption of the card flight speed dialog</extracomment>
+        <translation>Scelta della velocità</translation>
+    </message>
+    <message>
+        <source>Select a flight speed of cards:</source>
+        <comment>SelectFlightSpeed</comment>
+        <extracomment>label above the slider (1 to 6) of the speed dialog: how fast cards fly across the table</extracomment>
+        <translation>Scegli la velocità di volo delle carte:</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <comment>OptionsTabGeneral</comment>
+        <extracomment>options dialog tab: general settings (language, window size, sound...); nine tabs share 360 px, keep very short</extracomment>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <comment>Cards</comment>
+        <extracomment>options dialog tab choosing the card set (faces), and check box in the group &quot;Salute&quot; (play the salute animation when clicking cards); tab caption, keep very short</extracomment>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Decks</source>
+        <comment>OptionsTabDecks</comment>
+        <extracomment>options dialog tab choosing the deck (card backs); keep very short</extracomment>
+        <translation>Dorsi</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>OptionsTabGame</comment>
+        <extracomment>options dialog tab with the rules of the game (rule options); keep very short. Different from the deal counter &quot;Game&quot; on the table</extracomment>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <comment>OptionsTabFonts</comment>
+        <extracomment>options dialog tab with the font settings; keep very short</extracomment>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>BG</source>
+        <comment>OptionsTabBackground</comment>
+        <extracomment>options dialog tab with the table background: abbreviation of &apos;background&apos;; keep very short</extracomment>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Save games</source>
+        <comment>OptionsTabSaveGames</comment>
+        <extracomment>options dialog tab: saving played deals as animated GIF pictures; keep short</extracomment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>DLL</source>
+        <comment>OptionsTabDll</comment>
+        <extracomment>options dialog tab with the download buttons for the optional picture, sound and radio library files (DLL files); technical abbreviation, probably kept as is</extracomment>
+        <translation>DLL</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>OptionsTabDesign</comment>
+        <extracomment>options dialog tab choosing the look of the main menu, the table and the dialogs; keep very short</extracomment>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Multiplayer</source>
+        <comment>Multiplayer</comment>
+        <extracomment>options check box: play over the network with other people (switches the club list to the network players)</extracomment>
+        <translation>Multigiocatore</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <comment>Multimedia</comment>
+        <extracomment>options group caption around the sound and music check boxes</extracomment>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>Sound</comment>
+        <extracomment>options check box: sound effects on/off</extracomment>
+        <translation>Suoni</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <comment>Music</comment>
+        <extracomment>options check box: background melody on/off</extracomment>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Gif-animation</source>
+        <comment>GifAnimation</comment>
+        <extracomment>options check box: animated pictures in the main menu on/off</extracomment>
+        <translation>Animazioni GIF</translation>
+    </message>
+    <message>
+        <source>&quot;Fly&quot; cards</source>
+        <comment>FlyCards</comment>
+        <extracomment>options check box: cards fly (are animated) between hand, deck and pile; the word Fly is in double quotes</extracomment>
+        <translation>Carte &quot;volanti&quot;</translation>
+    </message>
+    <message>
+        <source>Red mouse cursor</source>
+        <comment>RedMouseCursor</comment>
+        <extracomment>options check box: use the program&apos;s own (red) mouse cursors instead of the system ones</extracomment>
+        <translation>Cursore rosso</translation>
+    </message>
+    <message>
+        <source>New buttons</source>
+        <comment>NewButtons</comment>
+        <extracomment>options check box: draw the program&apos;s buttons in the alternative (new) look</extracomment>
+        <translation>Nuovi pulsanti</translation>
+    </message>
+    <message>
+        <source>Passport</source>
+        <comment>Passport</comment>
+        <extracomment>options dialog button opening the online passport (nick, country, city, sex) dialog</extracomment>
+        <translation>Passaporto</translation>
+    </message>
+    <message>
+        <source>Small window</source>
+        <comment>WindowSizeSmall</comment>
+        <extracomment>window size list item: 760 x 500 pixels (the default size)</extracomment>
+        <translation>Finestra piccola</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <comment>WindowSizeFull</comment>
+        <extracomment>window size list item: the window fills the screen</extracomment>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Average window 1</source>
+        <comment>WindowSizeAverage1</comment>
+        <extracomment>window size list item: medium window, 990 x 650 pixels</extracomment>
+        <translation>Finestra media 1</translation>
+    </message>
+    <message>
+        <source>Average window 2</source>
+        <comment>WindowSizeAverage2</comment>
+        <extracomment>window size list item: larger medium window, 1290 x 850 pixels</extracomment>
+        <translation>Finestra media 2</translation>
+    </message>
+    <message>
+        <source>Large window</source>
+        <comment>WindowSizeLarge</comment>
+        <extracomment>window size list item: 1520 x 1000 pixels</extracomment>
+        <translation>Finestra grande</translation>
+    </message>
+    <message>
+        <source>Modification</source>
+        <comment>Modification</comment>
+        <extracomment>options group caption (Decks tab): how the card back changes from deal to deal</extracomment>
+        <translation>Cambio del dorso</translation>
+    </message>
+    <message>
+        <source>To change decks</source>
+        <comment>ToChangeDecks</comment>
+        <extracomment>option in the group &quot;Modification&quot;: the card back changes with the day of the week</extracomment>
+        <translation>Alterna i dorsi</translation>
+    </message>
+    <message>
+        <source>Always one</source>
+        <comment>AlwaysOne</comment>
+        <extracomment>option in the group &quot;Modification&quot;: always the same card back</extracomment>
+        <translation>Sempre lo stesso</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <comment>Random</comment>
+        <extracomment>option in the group &quot;Modification&quot;: a random card back every deal</extracomment>
+        <translation>Casuale</translation>
+    </message>
+    <message>
+        <source>Minor</source>
+        <comment>Minor</comment>
+        <extracomment>options group caption (Game tab) around the two rule options: minor (secondary) rules</extracomment>
+        <translation>Regole secondarie</translation>
+    </message>
+    <message>
+        <source>Three of a kind is worth 30 points</source>
+        <comment>ThreeOfAKind30</comment>
+        <extracomment>rule option check box: a hand of three cards of the same rank scores 30</extracomment>
+        <translation>Il tris vale 30 punti</translation>
+    </message>
+    <message>
+        <source>Punish the Knocker</source>
+        <comment>PunishTheKnocker</comment>
+        <extracomment>rule option check box: a player who knocked and then has the lowest result of the deal scores 0</extracomment>
+        <translation>Penalizza chi bussa</translation>
+    </message>
+    <message>
+        <source>Large font</source>
+        <comment>FontLarge</comment>
+        <extracomment>font family list item in the Fonts tab: the decorative font used for large texts</extracomment>
+        <translation>Font grande</translation>
+    </message>
+    <message>
+        <source>Small font</source>
+        <comment>FontSmall</comment>
+        <extracomment>font family list item in the Fonts tab: the font used for small texts</extracomment>
+        <translation>Font piccolo</translation>
+    </message>
+    <message>
+        <source>Special font</source>
+        <comment>FontSpecial</comment>
+        <extracomment>font family list item in the Fonts tab; followed by &quot; 1&quot; or &quot; 2&quot; (two special fonts: fixed-width and typewriter)</extracomment>
+        <translation>Font speciale</translation>
+    </message>
+    <message>
+        <source>Scale, %</source>
+        <comment>ScalePercent</comment>
+        <extracomment>label of the font scale box (50 to 150 percent)</extracomment>
+        <translation>Scala, %</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>DefaultFonts</comment>
+        <extracomment>button in the Fonts tab: put all fonts and scales back to their defaults; short button</extracomment>
+        <translation>Predefiniti</translation>
+    </message>
+    <message>
+        <source>Attention!</source>
+        <comment>AttentionExclamation</comment>
+        <extracomment>first line of the warning note in the Fonts tab; followed on the next line by &quot;These installations should be changed only in case of incorrect map of fonts!&quot;</extracomment>
+        <translation>Attenzione!</translation>
+    </message>
+    <message>
+        <source>These installations should be changed only in case of incorrect map of fonts!</source>
+        <comment>FontsChangeWarning</comment>
+        <extracomment>second line of the warning note in the Fonts tab: change these settings only when the fonts are displayed wrongly</extracomment>
+        <translation>Modifica queste impostazioni solo se i caratteri non vengono visualizzati correttamente!</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <comment>Background</comment>
+        <extracomment>options group caption (BG tab) around the list of table backgrounds</extracomment>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>BackgroundSun</comment>
+        <extracomment>table background list item (picture name)</extracomment>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Felt</source>
+        <comment>BackgroundFelt</comment>
+        <extracomment>table background list item: felt cloth (the built-in background)</extracomment>
+        <translation>Feltro</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <comment>BackgroundGradient</comment>
+        <extracomment>table background list item: colour gradient</extracomment>
+        <translation>Sfumatura</translation>
+    </message>
+    <message>
+        <source>Cloth</source>
+        <comment>BackgroundCloth</comment>
+        <extracomment>table background list item: cloth</extracomment>
+        <translation>Stoffa</translation>
+    </message>
+    <message>
+        <source>Carpet</source>
+        <comment>Carpet</comment>
+        <extracomment>name of a table background and of a deck (card backs) with a carpet pattern</extracomment>
+        <translation>Tappeto</translation>
+    </message>
+    <message>
+        <source>Tree</source>
+        <comment>BackgroundTree</comment>
+        <extracomment>table background list item: tree (wood)</extracomment>
+        <translation>Legno</translation>
+    </message>
+    <message>
+        <source>Casino</source>
+        <comment>BackgroundCasino</comment>
+        <extracomment>table background list item: casino</extracomment>
+        <translation>Casinò</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <comment>BackgroundPattern</comment>
+        <extracomment>table background list item: pattern</extracomment>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <comment>BackgroundSilk</comment>
+        <extracomment>table background list item: silk</extracomment>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>Ornament</source>
+        <comment>BackgroundOrnament</comment>
+        <extracomment>table background list item: ornament</extracomment>
+        <translation>Ornamento</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>ColourGreen</comment>
+        <extracomment>background colour list item</extracomment>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>ColourRed</comment>
+        <extracomment>background colour list item</extracomment>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Orang</source>
+        <comment>ColourOrange</comment>
+        <extracomment>background colour list item: orange (spelling as in the original)</extracomment>
+        <translation>Arancione</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <comment>ColourYellow</comment>
+        <extracomment>background colour list item</extracomment>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Light-Blue</source>
+        <comment>ColourLightBlue</comment>
+        <extracomment>background colour list item: light blue / cyan</extracomment>
+        <translation>Azzurro</translation>
+    </message>
+    <message>
+        <source>Dark Blue</source>
+        <comment>ColourDarkBlue</comment>
+        <extracomment>background colour list item: navy</extracomment>
+        <translation>Blu scuro</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <comment>ColourViolet</comment>
+        <extracomment>background colour list item</extracomment>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Save games as GIFs</source>
+        <comment>SaveGamesAsGifs</comment>
+        <extracomment>options check box (Save games tab): record every deal as an animated GIF picture</extracomment>
+        <translation>Salva le partite come GIF</translation>
+    </message>
+    <message>
+        <source>Save contents of only the main window</source>
+        <comment>SaveMainWindowOnly</comment>
+        <extracomment>list item: the recorded pictures show only the inside of the main window</extracomment>
+        <translation>Salva solo il contenuto della finestra principale</translation>
+    </message>
+    <message>
+        <source>Save screen contents</source>
+        <comment>SaveScreen</comment>
+        <extracomment>list item: the recorded pictures show the whole main window taken from the screen</extracomment>
+        <translation>Salva il contenuto dello schermo</translation>
+    </message>
+    <message>
+        <source>Delay between frames, msec.</source>
+        <comment>DelayBetweenFrames</comment>
+        <extracomment>label of the number box (10 to 5000): display time of each recorded picture frame in milliseconds</extracomment>
+        <translation>Ritardo tra i fotogrammi, ms</translation>
+    </message>
+    <message>
+        <source>Reading the list of radio stations</source>
+        <comment>ReadingRadioList</comment>
+        <extracomment>options group caption (DLL tab): where the list of internet radio stations is read from</extracomment>
+        <translation>Lettura dell&apos;elenco delle stazioni radio</translation>
+    </message>
+    <message>
+        <source>From the server</source>
+        <comment>FromTheServer</comment>
+        <extracomment>option: read the radio station list from the internet server</extracomment>
+        <translation>Dal server</translation>
+    </message>
+    <message>
+        <source>From disk</source>
+        <comment>FromDisk</comment>
+        <extracomment>option: read the radio station list from the file on disk</extracomment>
+        <translation>Dal disco</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>Download</comment>
+        <extracomment>balloon hint of a download button in the options dialog; followed by the name of the file to download</extracomment>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Main Menu Design</source>
+        <comment>MainMenuDesign</comment>
+        <extracomment>options group caption (Design tab): look of the main menu</extracomment>
+        <translation>Stile del menu principale</translation>
+    </message>
+    <message>
+        <source>Game Table Design</source>
+        <comment>GameTableDesign</comment>
+        <extracomment>options group caption (Design tab): look of the game table</extracomment>
+        <translation>Stile del tavolo da gioco</translation>
+    </message>
+    <message>
+        <source>Auxiliary Window Design</source>
+        <comment>AuxWindowDesign</comment>
+        <extracomment>options group caption (Design tab): look of the dialogs</extracomment>
+        <translation>Stile delle finestre secondarie</translation>
+    </message>
+    <message>
+        <source>Customizable</source>
+        <comment>Customizable</comment>
+        <extracomment>design list item (main menu and game table): the ordinary look that follows the chosen background and colours</extracomment>
+        <translation>Personalizzabile</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <comment>Purple</comment>
+        <extracomment>design list item (main menu, game table and dialogs): the purple look from the graphics library</extracomment>
+        <translation>Porpora</translation>
+    </message>
+    <message>
+        <source>Gray aristocratic</source>
+        <comment>GrayAristocratic</comment>
+        <extracomment>dialog design list item: grey look with a caption plate</extracomment>
+        <translation>Grigio aristocratico</translation>
+    </message>
+    <message>
+        <source>Gray concise</source>
+        <comment>GrayConcise</comment>
+        <extracomment>dialog design list item: plain grey look</extracomment>
+        <translation>Grigio essenziale</translation>
+    </message>
+    <message>
+        <source>Gray with red ribbons</source>
+        <comment>GrayWithRedRibbons</comment>
+        <extracomment>dialog design list item: grey look with a red ribbon header</extracomment>
+        <translation>Grigio con nastri rossi</translation>
+    </message>
+    <message>
+        <source>Salute</source>
+        <comment>Salute</comment>
+        <extracomment>options group caption (Design tab): a short firework-like animation at the mouse pointer after a click</extracomment>
+        <translation>Fuochi d&apos;artificio</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <comment>Buttons</comment>
+        <extracomment>check box in the group &quot;Salute&quot;: play the salute when a button is clicked</extracomment>
+        <translation>Pulsanti</translation>
+    </message>
+    <message>
+        <source>Classical-1</source>
+        <comment>Classical1</comment>
+        <extracomment>name of the built-in card set (faces) and of the built-in deck (backs): classical design no. 1</extracomment>
+        <translation>Classico-1</translation>
+    </message>
+    <message>
+        <source>Medieval-1</source>
+        <comment>Medieval1</comment>
+        <extracomment>name of a card set and of a deck: medieval design no. 1</extracomment>
+        <translation>Medievale-1</translation>
+    </message>
+    <message>
+        <source>Medieval-2</source>
+        <comment>Medieval2</comment>
+        <extracomment>name of a card set and of a deck: medieval design no. 2</extracomment>
+        <translation>Medievale-2</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <comment>CardSetModern</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Moderno</translation>
+    </message>
+    <message>
+        <source>Ancient Egypt</source>
+        <comment>CardSetAncientEgypt</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Antico Egitto</translation>
+    </message>
+    <message>
+        <source>Baronesse</source>
+        <comment>CardSetBaronesse</comment>
+        <extracomment>card set (card faces) list item in the options dialog; spelling as in the original</extracomment>
+        <translation>Baronessa</translation>
+    </message>
+    <message>
+        <source>Celtic</source>
+        <comment>CardSetCeltic</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Celtico</translation>
+    </message>
+    <message>
+        <source>Corona</source>
+        <comment>CardSetCorona</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <comment>CardSetCrown</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>La Corona</translation>
+    </message>
+    <message>
+        <source>English Pattern</source>
+        <comment>CardSetEnglishPattern</comment>
+        <extracomment>card set (card faces) list item in the options dialog; the traditional English card design</extracomment>
+        <translation>Modello inglese</translation>
+    </message>
+    <message>
+        <source>Frankfurt</source>
+        <comment>CardSetFrankfurt</comment>
+        <extracomment>card set (card faces) list item in the options dialog; city name</extracomment>
+        <translation>Francoforte</translation>
+    </message>
+    <message>
+        <source>Historical costumes</source>
+        <comment>CardSetHistoricalCostumes</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Costumi storici</translation>
+    </message>
+    <message>
+        <source>Native Americans</source>
+        <comment>CardSetNativeAmericans</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Nativi americani</translation>
+    </message>
+    <message>
+        <source>Old Garden Roses</source>
+        <comment>CardSetOldGardenRoses</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Rose antiche da giardino</translation>
+    </message>
+    <message>
+        <source>Parrots</source>
+        <comment>CardSetParrots</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Pappagalli</translation>
+    </message>
+    <message>
+        <source>Royal</source>
+        <comment>CardSetRoyal</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Reale</translation>
+    </message>
+    <message>
+        <source>Shakespeare</source>
+        <comment>CardSetShakespeare</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Shakespeare</translation>
+    </message>
+    <message>
+        <source>Big Ben</source>
+        <comment>CardSetBigBen</comment>
+        <extracomment>card set (card faces) list item in the options dialog; London clock tower</extracomment>
+        <translation>Big Ben</translation>
+    </message>
+    <message>
+        <source>Four Reigns of English History</source>
+        <comment>CardSetFourReigns</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Quattro regni della storia inglese</translation>
+    </message>
+    <message>
+        <source>Large Print London</source>
+        <comment>CardSetLargePrintLondon</comment>
+        <extracomment>card set (card faces) list item in the options dialog; cards with large indices, London design</extracomment>
+        <translation>Londra a caratteri grandi</translation>
+    </message>
+    <message>
+        <source>Classical-2</source>
+        <comment>CardSetClassical2</comment>
+        <extracomment>card set (card faces) list item in the options dialog; classical design no. 2</extracomment>
+        <translation>Classico-2</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <comment>CardSetHearts</comment>
+        <extracomment>card set (card faces) list item in the options dialog; name of a card set (not the suit)</extracomment>
+        <translation>Cuori</translation>
+    </message>
+    <message>
+        <source>Seasons</source>
+        <comment>CardSetSeasons</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Stagioni</translation>
+    </message>
+    <message>
+        <source>Rhine Style</source>
+        <comment>CardSetRhineStyle</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Stile renano</translation>
+    </message>
+    <message>
+        <source>Doods</source>
+        <comment>CardSetDoods</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Doods</translation>
+    </message>
+    <message>
+        <source>Playboy</source>
+        <comment>CardSetPlayboy</comment>
+        <extracomment>card set (card faces) list item in the options dialog; brand-like name, probably kept</extracomment>
+        <translation>Playboy</translation>
+    </message>
+    <message>
+        <source>Epic</source>
+        <comment>CardSetEpic</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Epico</translation>
+    </message>
+    <message>
+        <source>USSR</source>
+        <comment>CardSetUssr</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>URSS</translation>
+    </message>
+    <message>
+        <source>Plastic</source>
+        <comment>CardSetPlastic</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Plastica</translation>
+    </message>
+    <message>
+        <source>Skat - German suits</source>
+        <comment>CardSetSkatGerman</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Skat cards with German suits</extracomment>
+        <translation>Skat - semi tedeschi</translation>
+    </message>
+    <message>
+        <source>Skat - Tournament suits</source>
+        <comment>CardSetSkatTournament</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Skat cards with tournament suits</extracomment>
+        <translation>Skat - semi da torneo</translation>
+    </message>
+    <message>
+        <source>Skat - French suits</source>
+        <comment>CardSetSkatFrench</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Skat cards with French suits</extracomment>
+        <translation>Skat - semi francesi</translation>
+    </message>
+    <message>
+        <source>White palekh</source>
+        <comment>CardSetWhitePalekh</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Russian design in the style of Palekh miniature painting</extracomment>
+        <translation>Palech bianco</translation>
+    </message>
+    <message>
+        <source>Diana</source>
+        <comment>CardSetDiana</comment>
+        <extracomment>card set (card faces) list item in the options dialog; name</extracomment>
+        <translation>Diana</translation>
+    </message>
+    <message>
+        <source>Princely</source>
+        <comment>CardSetPrincely</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Principesco</translation>
+    </message>
+    <message>
+        <source>For solitaires</source>
+        <comment>CardSetForSolitaires</comment>
+        <extracomment>card set (card faces) list item in the options dialog; cards made for patience (solitaire) games</extracomment>
+        <translation>Per solitari</translation>
+    </message>
+    <message>
+        <source>Satin</source>
+        <comment>CardSetSatin</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Raso</translation>
+    </message>
+    <message>
+        <source>Slavic</source>
+        <comment>CardSetSlavic</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Slavo</translation>
+    </message>
+    <message>
+        <source>Maya</source>
+        <comment>CardSetMaya</comment>
+        <extracomment>card set (card faces) list item in the options dialog</extracomment>
+        <translation>Maya</translation>
+    </message>
+    <message>
+        <source>Bast</source>
+        <comment>CardSetBast</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Russian folk-print (lubok) style; literally &apos;bast&apos;</extracomment>
+        <translation>Lubok</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <comment>CardSetFrench</comment>
+        <extracomment>card set (card faces) list item in the options dialog; French-style cards</extracomment>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Spanish 1</source>
+        <comment>CardSetSpanish1</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Spanish-style cards no. 1</extracomment>
+        <translation>Spagnolo 1</translation>
+    </message>
+    <message>
+        <source>Spanish 2</source>
+        <comment>CardSetSpanish2</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Spanish-style cards no. 2</extracomment>
+        <translation>Spagnolo 2</translation>
+    </message>
+    <message>
+        <source>Spanish 3</source>
+        <comment>CardSetSpanish3</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Spanish-style cards no. 3</extracomment>
+        <translation>Spagnolo 3</translation>
+    </message>
+    <message>
+        <source>Spanish 4</source>
+        <comment>CardSetSpanish4</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Spanish-style cards no. 4</extracomment>
+        <translation>Spagnolo 4</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <comment>CardSetChinese</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Chinese-style cards</extracomment>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <comment>CardSetItalian</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Italian-style cards</extracomment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <comment>CardSetCzech</comment>
+        <extracomment>card set (card faces) list item in the options dialog; Czech-style cards</extracomment>
+        <translation>Ceco</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <comment>DeckCross</comment>
+        <extracomment>deck (card backs) list item in the options dialog: cross pattern</extracomment>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>Chess</source>
+        <comment>DeckChess</comment>
+        <extracomment>deck (card backs) list item in the options dialog: chess pattern</extracomment>
+        <translation>Scacchi</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>DeckDiamond</comment>
+        <extracomment>deck (card backs) list item in the options dialog: diamond (rhombus) pattern, not the suit</extracomment>
+        <translation>Rombi</translation>
+    </message>
+    <message>
+        <source>Knightly</source>
+        <comment>DeckKnightly</comment>
+        <extracomment>deck (card backs) list item in the options dialog: knights</extracomment>
+        <translation>Cavalieri</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <comment>DeckAnimals</comment>
+        <extracomment>deck (card backs) list item in the options dialog: ten backs with animal pictures</extracomment>
+        <translation>Animali</translation>
+    </message>
+    <message>
+        <source>Flowers</source>
+        <comment>DeckFlowers</comment>
+        <extracomment>deck (card backs) list item in the options dialog: ten backs with flowers</extracomment>
+        <translation>Fiori</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <comment>DeckPlaces</comment>
+        <extracomment>deck (card backs) list item in the options dialog: ten backs with pictures of places</extracomment>
+        <translation>Luoghi</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>DeckOther</comment>
+        <extracomment>deck (card backs) list item in the options dialog: ten backs with other pictures</extracomment>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <comment>DeckRussian</comment>
+        <extracomment>deck (card backs) list item in the options dialog: Russian-style backs</extracomment>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <comment>Player</comment>
+        <extracomment>count window title, followed by &quot;: &quot; and the player&apos;s name; also the history table column header listing the player(s) of a game (210 units wide)</extracomment>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Information about game</source>
+        <comment>InformationAboutGame</comment>
+        <extracomment>heading of the count window (opened by &quot;General score&quot;)</extracomment>
+        <translation>Informazioni sulla partita</translation>
+    </message>
+    <message>
+        <source>The initial score:</source>
+        <comment>TheInitialScore</comment>
+        <extracomment>count window label: the player&apos;s score before this game</extracomment>
+        <translation>Punteggio iniziale:</translation>
+    </message>
+    <message>
+        <source>The current score:</source>
+        <comment>TheCurrentScore</comment>
+        <extracomment>count window label: the score won or lost in this game so far</extracomment>
+        <translation>Punteggio della partita:</translation>
+    </message>
+    <message>
+        <source>The general score:</source>
+        <comment>TheGeneralScore</comment>
+        <extracomment>count window label: initial score plus current score</extracomment>
+        <translation>Punteggio totale:</translation>
+    </message>
+    <message>
+        <source>The initial rating:</source>
+        <comment>TheInitialRating</comment>
+        <extracomment>count window label: the player&apos;s rating before this game</extracomment>
+        <translation>Livello iniziale:</translation>
+    </message>
+    <message>
+        <source>The current rating:</source>
+        <comment>TheCurrentRating</comment>
+        <extracomment>count window label: the rating the player would have if the game ended now</extracomment>
+        <translation>Livello attuale:</translation>
+    </message>
+    <message>
+        <source>The completion of game</source>
+        <comment>TheCompletionOfGame</comment>
+        <extracomment>title of the end-of-cycle window shown after a completed cycle of 40 deals</extracomment>
+        <translation>Fine della partita</translation>
+    </message>
+    <message>
+        <source>CONGRATULATIONS!!!</source>
+        <comment>Congratulations</comment>
+        <extracomment>end-of-cycle window, first line (large font) when the result entered the top ten</extracomment>
+        <translation>CONGRATULAZIONI!!!</translation>
+    </message>
+    <message>
+        <source>Your result - the best!</source>
+        <comment>YourResultTheBest</comment>
+        <extracomment>end-of-cycle window line: the result is the best one (place 1)</extracomment>
+        <translation>Il tuo risultato è il migliore!</translation>
+    </message>
+    <message>
+        <source>Result: </source>
+        <comment>ResultColon</comment>
+        <extracomment>end-of-cycle window line; followed by the cycle score (and, in an account game out of the top ten, by &quot; ; &quot; and &quot;Place: &quot; with the place)</extracomment>
+        <translation>Risultato: </translation>
+    </message>
+    <message>
+        <source>You become a Master of the Order!</source>
+        <comment>MasterOfOrder</comment>
+        <extracomment>end-of-cycle window line for place 1 in a local game: the honorary title earned</extracomment>
+        <translation>Sei diventato Maestro dell&apos;Ordine!</translation>
+    </message>
+    <message>
+        <source>You become a Bachelor of the Order!</source>
+        <comment>BachelorOfOrder</comment>
+        <extracomment>end-of-cycle window line for place 1 in a network game: the honorary title earned</extracomment>
+        <translation>Sei diventato Baccelliere dell&apos;Ordine!</translation>
+    </message>
+    <message>
+        <source>You become the Vice-President of the order!</source>
+        <comment>VicePresidentOfOrder</comment>
+        <extracomment>end-of-cycle window line for place 1 in an online account game: the honorary title earned</extracomment>
+        <translation>Sei diventato Vicepresidente dell&apos;Ordine!</translation>
+    </message>
+    <message>
+        <source>Good result!</source>
+        <comment>GoodResult</comment>
+        <extracomment>end-of-cycle window line for places 2 to 10</extracomment>
+        <translation>Buon risultato!</translation>
+    </message>
+    <message>
+        <source>You have hitted in top ten players!</source>
+        <comment>HittedTopTen</comment>
+        <extracomment>end-of-cycle window line for places 2 to 10: you got into the top ten</extracomment>
+        <translation>Sei entrato tra i dieci migliori giocatori!</translation>
+    </message>
+    <message>
+        <source>Our regrets...</source>
+        <comment>OurRegrets</comment>
+        <extracomment>end-of-cycle window, first line when the result did not enter the top ten</extracomment>
+        <translation>Ci dispiace...</translation>
+    </message>
+    <message>
+        <source>Your result keeps to wish best</source>
+        <comment>YourResultKeepsToWishBest</comment>
+        <extracomment>end-of-cycle window line when the result did not enter the top ten: the result leaves much to be desired</extracomment>
+        <translation>Il tuo risultato lascia a desiderare</translation>
+    </message>
+    <message>
+        <source>Place: </source>
+        <comment>PlaceColon</comment>
+        <extracomment>end-of-cycle window (account game): followed by the world place number, after &quot;Result: &quot; + score + &quot; ; &quot;</extracomment>
+        <translation>Posizione: </translation>
+    </message>
+    <message>
+        <source>You have not hitted in ten best players...</source>
+        <comment>NotHittedTopTen</comment>
+        <extracomment>end-of-cycle window line: you did not get into the top ten</extracomment>
+        <translation>Non sei entrato tra i dieci migliori giocatori...</translation>
+    </message>
+    <message>
+        <source>You get</source>
+        <comment>YouGet</comment>
+        <extracomment>end-of-cycle window (account game with a bonus): followed by a blank, the bonus amount, a blank, &quot;Tevs&quot; and &quot;!!!&quot;</extracomment>
+        <translation>Ricevi</translation>
+    </message>
+    <message>
+        <source>WINDOWS. NET GAMES</source>
+        <comment>WindowsNetGames</comment>
+        <extracomment>heading of the local top ten window in network mode (Windows version, network games); capitals</extracomment>
+        <translation>WINDOWS. PARTITE IN RETE</translation>
+    </message>
+    <message>
+        <source>WINDOWS. LOCAL GAMES WITH PC</source>
+        <comment>WindowsLocalGames</comment>
+        <extracomment>heading of the local top ten window in local mode (Windows version, games against the computer); capitals</extracomment>
+        <translation>WINDOWS. PARTITE LOCALI CONTRO IL PC</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <comment>Score</comment>
+        <extracomment>column heading of the score column in the top ten window</extracomment>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <comment>Statistics</comment>
+        <extracomment>title of the world statistics window of this game</extracomment>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>WORLD STATS</source>
+        <comment>WorldStats</comment>
+        <extracomment>heading of the statistics window; capitals</extracomment>
+        <translation>STATISTICHE MONDIALI</translation>
+    </message>
+    <message>
+        <source>Number of starts</source>
+        <comment>NumberOfStarts</comment>
+        <extracomment>statistics label: how often the game was started worldwide</extracomment>
+        <translation>Numero di avvii</translation>
+    </message>
+    <message>
+        <source>Number of unique starts</source>
+        <comment>NumberOfUniqueStarts</comment>
+        <extracomment>statistics label: number of different installations that started the game</extracomment>
+        <translation>Numero di avvii unici</translation>
+    </message>
+    <message>
+        <source>Likes</source>
+        <comment>Likes</comment>
+        <extracomment>statistics label: number of &apos;likes&apos; the game received</extracomment>
+        <translation>Mi piace</translation>
+    </message>
+    <message>
+        <source>Last Like</source>
+        <comment>LastLike</comment>
+        <extracomment>statistics label: nick of the last player who liked the game</extracomment>
+        <translation>Ultimo &quot;Mi piace&quot;</translation>
+    </message>
+    <message>
+        <source>Cycles played with PC</source>
+        <comment>CyclesPlayedWithPc</comment>
+        <extracomment>statistics label: number of completed 40-deal cycles against the computer worldwide</extracomment>
+        <translation>Cicli giocati contro il PC</translation>
+    </message>
+    <message>
+        <source>Winning people (game with PC)</source>
+        <comment>WinningPeople</comment>
+        <extracomment>statistics label: total points won by people against the computer</extracomment>
+        <translation>Punti vinti dalle persone (contro il PC)</translation>
+    </message>
+    <message>
+        <source>Loss of people (game with PC)</source>
+        <comment>LossOfPeople</comment>
+        <extracomment>statistics label: total points lost by people against the computer</extracomment>
+        <translation>Punti persi dalle persone (contro il PC)</translation>
+    </message>
+    <message>
+        <source>Games played Net</source>
+        <comment>GamesPlayedNet</comment>
+        <extracomment>statistics label: number of network games played worldwide</extracomment>
+        <translation>Partite giocate in rete</translation>
+    </message>
+    <message>
+        <source>Games played Online</source>
+        <comment>GamesPlayedOnline</comment>
+        <extracomment>statistics label: number of online tournament games played worldwide</extracomment>
+        <translation>Partite giocate online</translation>
+    </message>
+    <message>
+        <source>No Connect</source>
+        <comment>NoConnect</comment>
+        <extracomment>shown in place of online data when the online service cannot be reached (statistics window: number of starts)</extracomment>
+        <translation>Nessuna connessione</translation>
+    </message>
+    <message>
+        <source>I like this game!</source>
+        <comment>ILikeThisGame</comment>
+        <extracomment>button of the statistics window: send a &apos;like&apos; for this game</extracomment>
+        <translation>Mi piace questo gioco!</translation>
+    </message>
+    <message>
+        <source>History of games</source>
+        <comment>HistoryOfGames</comment>
+        <extracomment>title of the history window</extracomment>
+        <translation>Storico delle partite</translation>
+    </message>
+    <message>
+        <source>File </source>
+        <comment>HistoryFile</comment>
+        <extracomment>history window file list item: followed by &quot;I&quot;, the 4-digit file number, a blank and the file&apos;s date (e.g. File I0001 17.05.2024); list 180 units wide</extracomment>
+        <translation>Archivio </translation>
+    </message>
+    <message>
+        <source>No History Files</source>
+        <comment>NoHistoryFiles</comment>
+        <extracomment>single disabled item of the history file list when no history file exists; list 180 units wide</extracomment>
+        <translation>Nessun file di storico</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>Time</comment>
+        <extracomment>history table column header: time the game ended (column 45 units wide, keep very short)</extracomment>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>Date</comment>
+        <extracomment>history table column header: date of the game (column 65 units wide)</extracomment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <comment>Games</comment>
+        <extracomment>history table column header: number of deals played in the game (column 45 units wide, keep very short)</extracomment>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <comment>Result</comment>
+        <extracomment>history table column header: score result of the game (column 55 units wide)</extracomment>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Rating</source>
+        <comment>Rating</comment>
+        <extracomment>history table column header: the player&apos;s rating after the game (column 55 units wide)</extracomment>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>Type</comment>
+        <extracomment>history table column header: kind of game (column 80 units wide)</extracomment>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <comment>GameTypeLocal</comment>
+        <extracomment>history table, Type column: a local game against the computer (column 80 units)</extracomment>
+        <translation>Locale</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <comment>GameTypeNet</comment>
+        <extracomment>history table, Type column: a network game (column 80 units)</extracomment>
+        <translation>In rete</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <comment>GameTypeAccount</comment>
+        <extracomment>history table, Type column: a game played with an online account (column 80 units)</extracomment>
+        <translation>Con account</translation>
+    </message>
+    <message>
+        <source>Tourney</source>
+        <comment>GameTypeTourney</comment>
+        <extracomment>history table, Type column: an online tournament game (column 80 units)</extracomment>
+        <translation>Torneo</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <comment>Welcome</comment>
+        <extracomment>caption of the new-game dialog in which the player enters name and password (and network settings)</extracomment>
+        <translation>Benvenuto!</translation>
+    </message>
+    <message>
+        <source>Enter Your name:</source>
+        <comment>EnterYourName</comment>
+        <extracomment>Welcome dialog label above the name field</extracomment>
+        <translation>Inserisci il tuo nome:</translation>
+    </message>
+    <message>
+        <source>Enter Your password:</source>
+        <comment>EnterYourPassword</comment>
+        <extracomment>Welcome dialog label above the password field</extracomment>
+        <translation>Inserisci la tua password:</translation>
+    </message>
+    <message>
+        <source>And once again for check...</source>
+        <comment>AndOnceAgainForCheck</comment>
+        <extracomment>Welcome dialog label above the second password field: repeat the password to confirm it</extracomment>
+        <translation>E ancora una volta, per conferma...</translation>
+    </message>
+    <message>
+        <source>Server / Client</source>
+        <comment>ServerClient</comment>
+        <extracomment>Welcome dialog group caption: choose whether this computer hosts the network game or joins one</extracomment>
+        <translation>Server / client</translation>
+    </message>
+    <message>
+        <source>Server create the game</source>
+        <comment>ServerCreateTheGame</comment>
+        <extracomment>Welcome dialog choice: this computer is the server (host) and creates the network game</extracomment>
+        <translation>Crea la partita (server)</translation>
+    </message>
+    <message>
+        <source>Client enters to game</source>
+        <comment>ClientEntersToGame</comment>
+        <extracomment>Welcome dialog choice: this computer is a client and joins a network game</extracomment>
+        <translation>Partecipa a una partita (client)</translation>
+    </message>
+    <message>
+        <source>Enter IP of server:</source>
+        <comment>EnterIpOfServer</comment>
+        <extracomment>Welcome dialog label above the server&apos;s IP address field</extracomment>
+        <translation>Inserisci l&apos;IP del server:</translation>
+    </message>
+    <message>
+        <source>Enter Port of server:</source>
+        <comment>EnterPortOfServer</comment>
+        <extracomment>Welcome dialog label above the server&apos;s port field</extracomment>
+        <translation>Inserisci la porta del server:</translation>
+    </message>
+    <message>
+        <source>Number games:</source>
+        <comment>NumberGames</comment>
+        <extracomment>Welcome dialog label beside the (fixed) number of deals of a network match</extracomment>
+        <translation>Numero di mani:</translation>
+    </message>
+    <message>
+        <source>To receive the IP-addresses</source>
+        <comment>ToReceiveIpAddresses</comment>
+        <extracomment>Welcome dialog button: show this computer&apos;s own IP addresses</extracomment>
+        <translation>Ottieni gli indirizzi IP</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <comment>LoopbackHint</comment>
+        <extracomment>hint of the address box that shows 127.0.0.1: the loopback address of this computer</extracomment>
+        <translation>Indirizzo di loopback</translation>
+    </message>
+    <message>
+        <source>Incorrect name!</source>
+        <comment>IncorrectName</comment>
+        <extracomment>Welcome dialog error line: the name is empty</extracomment>
+        <translation>Nome non valido!</translation>
+    </message>
+    <message>
+        <source>The passwords do not coincide!</source>
+        <comment>PasswordsDoNotCoincide</comment>
+        <extracomment>Welcome dialog error line: the two passwords typed differ</extracomment>
+        <translation>Le password non coincidono!</translation>
+    </message>
+    <message>
+        <source>The incorrect password!</source>
+        <comment>IncorrectPassword</comment>
+        <extracomment>Welcome dialog error line: wrong password for the chosen player</extracomment>
+        <translation>Password errata!</translation>
+    </message>
+    <message>
+        <source>Incorrect IP-address!</source>
+        <comment>IncorrectIpAddress</comment>
+        <extracomment>Welcome dialog error line: the server address is not a valid IPv4 address</extracomment>
+        <translation>Indirizzo IP non valido!</translation>
+    </message>
+    <message>
+        <source>Incorrect Port!</source>
+        <comment>IncorrectPort</comment>
+        <extracomment>Welcome dialog error line: the port is empty</extracomment>
+        <translation>Porta non valida!</translation>
+    </message>
+    <message>
+        <source>Please, wait...</source>
+        <comment>PleaseWait</comment>
+        <extracomment>caption of the waiting window shown while a network game is being set up</extracomment>
+        <translation>Attendere prego...</translation>
+    </message>
+    <message>
+        <source>Expectation of connection of other players...</source>
+        <comment>ExpectationOfConnection</comment>
+        <extracomment>waiting window status line on the host: waiting for other players to connect</extracomment>
+        <translation>In attesa della connessione degli altri giocatori...</translation>
+    </message>
+    <message>
+        <source>Expectation of game...</source>
+        <comment>ExpectationOfGame</comment>
+        <extracomment>waiting window status line on a joining player: waiting to be accepted into a game</extracomment>
+        <translation>In attesa di una partita...</translation>
+    </message>
+    <message>
+        <source>The second player was connected...</source>
+        <comment>SecondPlayerConnected</comment>
+        <extracomment>waiting window line on the host: the second player has joined</extracomment>
+        <translation>Il secondo giocatore si è connesso...</translation>
+    </message>
+    <message>
+        <source>The third player was connected...</source>
+        <comment>ThirdPlayerConnected</comment>
+        <extracomment>waiting window line on the host: the third player has joined</extracomment>
+        <translation>Il terzo giocatore si è connesso...</translation>
+    </message>
+    <message>
+        <source>The fourth player was connected...</source>
+        <comment>FourthPlayerConnected</comment>
+        <extracomment>waiting window line on the host: the fourth player has joined</extracomment>
+        <translation>Il quarto giocatore si è connesso...</translation>
+    </message>
+    <message>
+        <source>There are no accessible games</source>
+        <comment>NoAccessibleGames</comment>
+        <extracomment>waiting window status line on a joining player: no game was found at the address given</extracomment>
+        <translation>Non ci sono partite disponibili</translation>
+    </message>
+    <message>
+        <source>Your name and/or the password were successfully changed!
+<byte value="xd"/>New name: </source>
+        <comment>NameChanged</comment>
+        <extracomment>information box after &quot;To change a name&quot;; two lines, the second followed directly by the new name</extracomment>
+        <translation>Il tuo nome e/o la password sono stati modificati correttamente!
+<byte value="xd"/>Nuovo nome: </translation>
+    </message>
+    <message>
+        <source>One of player</source>
+        <comment>OneOfPlayer</comment>
+        <extracomment>connection-lost error box, first piece: &apos;one of the players&apos;; followed by a blank and &quot;has interrupted game!&quot;</extracomment>
+        <translation>Uno dei giocatori</translation>
+    </message>
+    <message>
+        <source>has interrupted game!</source>
+        <comment>HasInterruptedGame</comment>
+        <extracomment>connection-lost error box, second piece after &quot;One of player&quot; + blank: has left/broken off the network game; followed by a line break and &quot;Press OK for exit to the main menu...&quot;</extracomment>
+        <translation>ha interrotto la partita!</translation>
+    </message>
+    <message>
+        <source>Press OK for exit to the main menu...</source>
+        <comment>PressOkForExit</comment>
+        <extracomment>connection-lost error box, last line: press the OK button to return to the main menu (mentions the box&apos;s OK button)</extracomment>
+        <translation>Premi OK per tornare al menu principale...</translation>
+    </message>
+    <message>
+        <source>Can`t find the file</source>
+        <comment>CantFindTheFile</comment>
+        <extracomment>error message; followed by a blank and a file name (a missing picture library, shown in the attention box) or by a blank, the full path in double quotes and &quot;!&quot; (a missing club file; the program then ends). The apostrophe is a grave accent</extracomment>
+        <translation>Impossibile trovare il file</translation>
+    </message>
+    <message>
+        <source>The incorrect file</source>
+        <comment>TheIncorrectFile</comment>
+        <extracomment>error box at start when a club file is damaged; followed by a blank, the full path in double quotes and &quot;!&quot;; the program then ends</extracomment>
+        <translation>File non valido</translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <comment>TheFile</comment>
+        <extracomment>warning box at start, first piece; followed by a blank, the path in double quotes and &quot; has incorrect attributes!...&quot;</extracomment>
+        <translation>Il file</translation>
+    </message>
+    <message>
+        <source> has incorrect attributes!
+<byte value="xd"/>The work of the program will be incorrect!</source>
+        <comment>HasIncorrectAttributes</comment>
+        <extracomment>warning box at start, second piece, after &quot;The file&quot; + blank + quoted path: the club file is read-only, hidden or system; two lines; leading blank kept</extracomment>
+        <translation> ha attributi non corretti!
+<byte value="xd"/>Il programma non funzionerà correttamente!</translation>
+    </message>
+    <message>
+        <source>Error of disk writing!</source>
+        <comment>ErrorOfDiskWriting</comment>
+        <extracomment>error box: a club file could not be written</extracomment>
+        <translation>Errore di scrittura su disco!</translation>
+    </message>
+    <message>
+        <source>Cann`t save history!</source>
+        <comment>CannotSaveHistory</comment>
+        <extracomment>error message: the history file could not be written (spelling and grave-accent apostrophe as in the original)</extracomment>
+        <translation>Impossibile salvare lo storico!</translation>
+    </message>
+    <message>
+        <source>Can`t save options!</source>
+        <comment>CantSaveOptions</comment>
+        <extracomment>error box: the settings file could not be written; apostrophe is a grave accent</extracomment>
+        <translation>Impossibile salvare le opzioni!</translation>
+    </message>
+    <message>
+        <source>Can`t create music file!</source>
+        <comment>CantCreateMusicFile</comment>
+        <extracomment>error box at start: the temporary melody file could not be written; apostrophe is a grave accent</extracomment>
+        <translation>Impossibile creare il file musicale!</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <comment>Month1</comment>
+        <extracomment>calendar page of the main menu: name of month 1, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Gennaio</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <comment>Month2</comment>
+        <extracomment>calendar page of the main menu: name of month 2, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Febbraio</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <comment>Month3</comment>
+        <extracomment>calendar page of the main menu: name of month 3, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <comment>Month4</comment>
+        <extracomment>calendar page of the main menu: name of month 4, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Aprile</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>Month5</comment>
+        <extracomment>calendar page of the main menu: name of month 5, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Maggio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <comment>Month6</comment>
+        <extracomment>calendar page of the main menu: name of month 6, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Giugno</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <comment>Month7</comment>
+        <extracomment>calendar page of the main menu: name of month 7, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Luglio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <comment>Month8</comment>
+        <extracomment>calendar page of the main menu: name of month 8, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <comment>Month9</comment>
+        <extracomment>calendar page of the main menu: name of month 9, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Settembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <comment>Month10</comment>
+        <extracomment>calendar page of the main menu: name of month 10, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Ottobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <comment>Month11</comment>
+        <extracomment>calendar page of the main menu: name of month 11, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <comment>Month12</comment>
+        <extracomment>calendar page of the main menu: name of month 12, drawn on a 60 px page at 8 points (7 points when longer than 8 characters); keep short. Only &quot;September&quot; is quoted, the other names are the plain English month names</extracomment>
+        <translation>Dicembre</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <comment>Zodiac0</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 0 (index 0 = Aries), 21 March - 20 April</extracomment>
+        <translation>Ariete</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <comment>Zodiac1</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 1 (index 0 = Aries), 21 April - 20 May</extracomment>
+        <translation>Toro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <comment>Zodiac2</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 2 (index 0 = Aries), 21 May - 21 June</extracomment>
+        <translation>Gemelli</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <comment>Zodiac3</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 3 (index 0 = Aries), 22 June - 22 July</extracomment>
+        <translation>Cancro</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <comment>Zodiac4</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 4 (index 0 = Aries), 23 July - 23 August</extracomment>
+        <translation>Leone</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <comment>Zodiac5</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 5 (index 0 = Aries), 24 August - 23 September</extracomment>
+        <translation>Vergine</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <comment>Zodiac6</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 6 (index 0 = Aries), 24 September - 23 October</extracomment>
+        <translation>Bilancia</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <comment>Zodiac7</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 7 (index 0 = Aries), 24 October - 22 November</extracomment>
+        <translation>Scorpione</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <comment>Zodiac8</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 8 (index 0 = Aries), 23 November - 21 December</extracomment>
+        <translation>Sagittario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <comment>Zodiac9</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 9 (index 0 = Aries), 22 December - 20 January</extracomment>
+        <translation>Capricorno</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <comment>Zodiac10</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 10 (index 0 = Aries), 21 January - 20 February</extracomment>
+        <translation>Acquario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <comment>Zodiac11</comment>
+        <extracomment>hint of the left calendar page: sign of the zodiac no. 11 (index 0 = Aries), 21 February - 20 March</extracomment>
+        <translation>Pesci</translation>
+    </message>
+    <message>
+        <source>Year Of The Rat</source>
+        <comment>AnimalYear0</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 0 (rat)</extracomment>
+        <translation>Anno del Topo</translation>
+    </message>
+    <message>
+        <source>Year Of The Ox</source>
+        <comment>AnimalYear1</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 1 (ox); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Bue</translation>
+    </message>
+    <message>
+        <source>Year Of The Tiger</source>
+        <comment>AnimalYear2</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 2 (tiger); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno della Tigre</translation>
+    </message>
+    <message>
+        <source>Year Of The Rabbit</source>
+        <comment>AnimalYear3</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 3 (rabbit); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Coniglio</translation>
+    </message>
+    <message>
+        <source>Year Of The Dragon</source>
+        <comment>AnimalYear4</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 4 (dragon); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Drago</translation>
+    </message>
+    <message>
+        <source>Year Of The Snake</source>
+        <comment>AnimalYear5</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 5 (snake); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Serpente</translation>
+    </message>
+    <message>
+        <source>Year Of The Horse</source>
+        <comment>AnimalYear6</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 6 (horse); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Cavallo</translation>
+    </message>
+    <message>
+        <source>Year Of The Goat</source>
+        <comment>AnimalYear7</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 7 (goat); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno della Capra</translation>
+    </message>
+    <message>
+        <source>Year Of The Monkey</source>
+        <comment>AnimalYear8</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 8 (monkey); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno della Scimmia</translation>
+    </message>
+    <message>
+        <source>Year Of The Rooster</source>
+        <comment>AnimalYear9</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 9 (rooster); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Gallo</translation>
+    </message>
+    <message>
+        <source>Year Of The Dog</source>
+        <comment>AnimalYear10</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 10 (dog); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Cane</translation>
+    </message>
+    <message>
+        <source>Year Of The Pig</source>
+        <comment>AnimalYear11</comment>
+        <extracomment>hint of the right calendar page: year of the twelve-year (Chinese) animal cycle, index (year - 4) mod 12 = 11 (pig); only &quot;Year Of The Rat&quot; is quoted, this text follows its pattern</extracomment>
+        <translation>Anno del Maiale</translation>
+    </message>
+    <message>
+        <source>Holiday UK</source>
+        <comment>HolidayKind0</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a holiday of the United Kingdom</extracomment>
+        <translation>festa del Regno Unito</translation>
+    </message>
+    <message>
+        <source>Russian Festival</source>
+        <comment>HolidayKind1</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a Russian holiday</extracomment>
+        <translation>festa russa</translation>
+    </message>
+    <message>
+        <source>German holiday</source>
+        <comment>HolidayKind2</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a German holiday</extracomment>
+        <translation>festa tedesca</translation>
+    </message>
+    <message>
+        <source>French holiday</source>
+        <comment>HolidayKind3</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a French holiday</extracomment>
+        <translation>festa francese</translation>
+    </message>
+    <message>
+        <source>Spanish holiday</source>
+        <comment>HolidayKind4</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a Spanish holiday</extracomment>
+        <translation>festa spagnola</translation>
+    </message>
+    <message>
+        <source>Holiday United States</source>
+        <comment>HolidayKind5</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a holiday of the United States</extracomment>
+        <translation>festa degli Stati Uniti</translation>
+    </message>
+    <message>
+        <source>The Orthodox holiday</source>
+        <comment>HolidayKind6</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): an Orthodox church feast</extracomment>
+        <translation>festa ortodossa</translation>
+    </message>
+    <message>
+        <source>Catholic feast</source>
+        <comment>HolidayKind7</comment>
+        <extracomment>calendar hint: kind of the holiday, in parentheses after the holiday&apos;s name (after the anniversary and &quot;, &quot; when there is one): a Catholic church feast</extracomment>
+        <translation>festa cattolica</translation>
+    </message>
+    <message>
+        <source>-th anniversary</source>
+        <comment>AnniversarySuffix</comment>
+        <extracomment>calendar hint: appended directly to the number of years since the event, inside the parentheses after the holiday&apos;s name (e.g. 80-th anniversary)</extracomment>
+        <translation>º anniversario</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>Yes</comment>
+        <extracomment>button of a question box: agree (for example to leave the game)</extracomment>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <comment>No</comment>
+        <extracomment>button of a question box: refuse</extracomment>
+        <translation>No</translation>
+    </message>
+</context>
+</TS>
