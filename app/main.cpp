@@ -1,0 +1,23 @@
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "settings/fonts.h"
+#include "settings/language.h"
+#include "settings/settings_file.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    olk::registerFontSubstitutions();
+
+    // Everything the program reads lies beside it.
+    const QString folder = QCoreApplication::applicationDirPath();
+    olk::Settings settings = olk::loadStartupSettings(folder).settings;
+    olk::setLanguage(settings.language);
+
+    olk::MainWindow window(settings, folder);
+    window.applyWindowSize();
+    window.show();
+    window.table().startLocalGame();
+    return app.exec();
+}

@@ -1,0 +1,578 @@
+// olk-artgen: draws the program's built-in pictures at build time.
+//
+//   olk-artgen <output folder> <SVG card deck>
+//
+// Writes every picture into the output folder together with "art.qrc", which
+// the build compiles into the program's resources:
+//   faces of "Classical-1"  "Ch02" .. "Pi5A" (69 x 94) and "Ch02B" .. "Pi5AB"
+//                           (146 x 198), rendered from a KDE SVG card deck
+//   backs of deck 0         "Ob01Mo" .. "Ob07Su" and their "B" versions, one
+//                           design a weekday
+//   the green felt          "FonG" (760 x 500) and "FonGB" (1920 x 922)
+//   name plates             "SPBlue", "SPGreen", "SPRed", "SPYellow", "SPFiolet"
+//                           (160 x 20) and their "B" versions (480 x 60)
+//   turn arrows             "Hand_Up", "Hand_Down" (80 x 120)
+//   frames                  "RamkaBBSm"/"RamkaBBBg" (deal counter) and
+//                           "RamkaERSm"/"RamkaERBg" (chat log)
+//   deck symbol             "GKolodaSmall" (58 x 25), "GKolodaSmallB" (174 x 75)
+//   move clocks             "GTimerR", "GTimerY" (64 x 64)
+// Everything but the faces is drawn here with QPainter; the output only
+// depends on the deck file, so two builds give the same pictures.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QSvgRenderer>
+#include <QTextStream>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QDir g_out;
+QStringList g_files;
+
+bool save(const QImage& image, const QString& name, const char* format = "PNG")
+{
+    const QString file = name + (QByteArray(format) == "JPG" ? ".jpg" : ".png");
+    if (!image.save(g_out.filePath(file), format, QByteArray(format) == "JPG" ? 92 : -1)) {
+        std::fprintf(stderr, "olk-artgen: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    g_files << file;
+    return true;
+}
+
+QImage canvas(int w, int h, Qt::GlobalColor fill = Qt::transparent)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+// A rounded card outline of the given size, as the shape of a card.
+QPainterPath cardShape(QRectF r, double radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+// ---------------------------------------------------------------- faces
+
+struct FaceSource {
+    QSvgRenderer* svg;
+    QString elementFor(const char* suitName, int rankIndex) const
+    {
+        static const char* kRanks[] = {"2", "3",  "4",    "5",     "6",    "7", "8",
+                                       "9", "10", "jack", "queen", "king", "1"};
+        return QString::fromLatin1(kRanks[rankIndex - 1]) + '_' + QString::fromLatin1(suitName);
+    }
+};
+
+// Renders one face: a white card with rounded corners filling the whole
+// picture, and the deck's own face centred on it with its own proportions.
+QImage renderFace(QSvgRenderer& svg, const QString& element, int w, int h, bool outline)
+{
+    constexpr int kOversample = 4;
+    const int bigW = w * kOversample;
+    const int bigH = h * kOversample;
+    QImage big = canvas(bigW, bigH);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double radius = bigW * 0.06;
+    const QPainterPath shape = cardShape(QRectF(0.5, 0.5, bigW - 1.0, bigH - 1.0), radius);
+    p.fillPath(shape, Qt::white);
+
+    const QRectF bounds = svg.boundsOnElement(element);
+    const double scale = std::min(bigW / bounds.width(), bigH / bounds.height());
+    const QSizeF size(bounds.width() * scale, bounds.height() * scale);
+    const QRectF target((bigW - size.width()) / 2, (bigH - size.height()) / 2, size.width(),
+                        size.height());
+    p.setClipPath(shape);
+    svg.render(&p, element, target);
+    p.setClipping(false);
+    if (outline) {
+        p.setPen(QPen(QColor(60, 60, 60), kOversample * 0.9));
+        p.drawPath(shape);
+    }
+    p.end();
+    QImage small = big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return small;
+}
+
+bool makeFaces(QSvgRenderer& svg)
+{
+    const struct {
+        const char* prefix;
+        const char* svgName;
+    } suits[] = {{"Ch", "heart"}, {"Bu", "diamond"}, {"Kr", "club"}, {"Pi", "spade"}};
+    static const char* kRankParts[] = {"02", "03", "04", "05", "06", "07", "08",
+                                       "09", "10", "2J", "3Q", "4K", "5A"};
+    FaceSource source{&svg};
+    for (const auto& suit : suits) {
+        for (int rank = 1; rank <= 13; ++rank) {
+            const QString element = source.elementFor(suit.svgName, rank);
+            if (!svg.elementExists(element)) {
+                std::fprintf(stderr, "olk-artgen: the deck has no element %s\n",
+                             qPrintable(element));
+                return false;
+            }
+            const QString name =
+                QString::fromLatin1(suit.prefix) + QString::fromLatin1(kRankParts[rank - 1]);
+            // The small face sits inside the table's own 1-pixel outline; the
+            // large one carries its outline itself.
+            QImage small = renderFace(svg, element, 69, 94, false);
+            // The corners of the small face are drawn by the table as part of
+            // its outline: keep them white so no hole shows between the two.
+            QImage smallOpaque = canvas(69, 94, Qt::white);
+            QPainter(&smallOpaque).drawImage(0, 0, small);
+            if (!save(smallOpaque, name) ||
+                !save(renderFace(svg, element, 146, 198, true), name + "B")) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- backs
+
+using Pattern = std::function<void(QPainter&, const QRectF& panel, double unit)>;
+
+struct BackDesign {
+    const char* part;  // "01Mo" ...
+    QColor ink;        // the main colour
+    QColor light;      // the pattern's second colour
+    Pattern pattern;
+};
+
+void diamondLattice(QPainter& p, const QRectF& r, double u, const QColor& a, const QColor& b)
+{
+    p.fillRect(r, a);
+    p.setPen(QPen(b, u * 0.35));
+    const double step = u * 2.2;
+    for (double x = r.left() - r.height(); x < r.right() + r.height(); x += step) {
+        p.drawLine(QPointF(x, r.top()), QPointF(x + r.height(), r.bottom()));
+        p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
+    }
+}
+
+void medallion(QPainter& p, const QRectF& r, double u, const QColor& ring, const QColor& fill)
+{
+    const QPointF c = r.center();
+    const double radius = std::min(r.width(), r.height()) * 0.28;
+    p.setPen(QPen(ring, u * 0.5));
+    p.setBrush(fill);
+    p.drawEllipse(c, radius, radius);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, radius * 0.72, radius * 0.72);
+    // A four-petalled rose in the middle.
+    p.setBrush(ring);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.save();
+        p.translate(c);
+        p.rotate(45 + 90 * i);
+        p.drawEllipse(QPointF(radius * 0.3, 0), radius * 0.28, radius * 0.12);
+        p.restore();
+    }
+    p.drawEllipse(c, radius * 0.1, radius * 0.1);
+}
+
+QList<BackDesign> backDesigns()
+{
+    QList<BackDesign> designs;
+    // Monday: the classic navy lattice.
+    designs.append({"01Mo", QColor(24, 44, 110), QColor(150, 175, 235),
+                    [](QPainter& p, const QRectF& r, double u) {
+                        diamondLattice(p, r, u, QColor(24, 44, 110), QColor(150, 175, 235));
+                    }});
+    // Tuesday: crimson cross-hatch with a medallion.
+    designs.append({"02Tu", QColor(150, 22, 38), QColor(240, 190, 120),
+                    [](QPainter& p, const QRectF& r, double u) {
+                        p.fillRect(r, QColor(150, 22, 38));
+                        p.setPen(QPen(QColor(200, 70, 80), u * 0.2));
+                        for (double x = r.left(); x < r.right(); x += u * 1.2) {
+                            p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+                        }
+                        for (double y = r.top(); y < r.bottom(); y += u * 1.2) {
+                            p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+                        }
+                        medallion(p, r, u, QColor(240, 190, 120), QColor(120, 14, 28));
+                    }});
+    // Wednesday: forest green frames within frames.
+    designs.append(
+        {"03We", QColor(20, 90, 55), QColor(210, 230, 190),
+         [](QPainter& p, const QRectF& r, double u) {
+             p.fillRect(r, QColor(20, 90, 55));
+             p.setBrush(Qt::NoBrush);
+             int i = 0;
+             for (QRectF f = r.adjusted(u, u, -u, -u); f.width() > u * 2 && f.height() > u * 2;
+                  f.adjust(u * 1.4, u * 1.4, -u * 1.4, -u * 1.4), ++i) {
+                 p.setPen(QPen(i % 2 ? QColor(120, 180, 120) : QColor(210, 230, 190), u * 0.45));
+                 p.drawRoundedRect(f, u, u);
+             }
+         }});
+    // Thursday: royal purple with golden dots.
+    designs.append(
+        {"04Th", QColor(70, 30, 110), QColor(235, 200, 90),
+         [](QPainter& p, const QRectF& r, double u) {
+             p.fillRect(r, QColor(70, 30, 110));
+             p.setPen(Qt::NoPen);
+             const double step = u * 2.0;
+             int row = 0;
+             for (double y = r.top() + step / 2; y < r.bottom(); y += step * 0.87, ++row) {
+                 for (double x = r.left() + (row % 2 ? step : step / 2); x < r.right(); x += step) {
+                     p.setBrush(QColor(235, 200, 90));
+                     p.drawEllipse(QPointF(x, y), u * 0.42, u * 0.42);
+                     p.setBrush(QColor(110, 60, 150));
+                     p.drawEllipse(QPointF(x, y), u * 0.18, u * 0.18);
+                 }
+             }
+         }});
+    // Friday: teal waves.
+    designs.append(
+        {"05Fr", QColor(10, 105, 115), QColor(180, 235, 230),
+         [](QPainter& p, const QRectF& r, double u) {
+             p.fillRect(r, QColor(10, 105, 115));
+             p.setBrush(Qt::NoBrush);
+             int i = 0;
+             for (double y = r.top(); y < r.bottom() + u; y += u * 1.1, ++i) {
+                 QPainterPath wave;
+                 wave.moveTo(r.left(), y);
+                 for (double x = r.left(); x <= r.right() + u; x += u * 0.5) {
+                     wave.lineTo(x, y + std::sin((x - r.left()) / (u * 1.3)) * u * 0.45);
+                 }
+                 p.setPen(QPen(i % 3 == 0 ? QColor(180, 235, 230) : QColor(60, 160, 165), u * 0.3));
+                 p.drawPath(wave);
+             }
+         }});
+    // Saturday: burgundy rosettes.
+    designs.append({"06Su", QColor(110, 20, 45), QColor(245, 215, 175),
+                    [](QPainter& p, const QRectF& r, double u) {
+                        p.fillRect(r, QColor(110, 20, 45));
+                        const double step = u * 3.2;
+                        p.setPen(QPen(QColor(245, 215, 175), u * 0.22));
+                        p.setBrush(Qt::NoBrush);
+                        for (double y = r.top(); y < r.bottom() + step; y += step) {
+                            for (double x = r.left(); x < r.right() + step; x += step) {
+                                for (int k = 0; k < 6; ++k) {
+                                    p.save();
+                                    p.translate(x, y);
+                                    p.rotate(30 * k);
+                                    p.drawEllipse(QPointF(0, 0), u * 1.5, u * 0.55);
+                                    p.restore();
+                                }
+                            }
+                        }
+                    }});
+    // Sunday: black and gold sunburst.
+    designs.append({"07Su", QColor(25, 25, 30), QColor(225, 180, 70),
+                    [](QPainter& p, const QRectF& r, double u) {
+                        p.fillRect(r, QColor(25, 25, 30));
+                        const QPointF c = r.center();
+                        p.setPen(Qt::NoPen);
+                        const double reach = std::hypot(r.width(), r.height());
+                        for (int k = 0; k < 36; k += 2) {
+                            QPainterPath ray;
+                            ray.moveTo(c);
+                            const double a1 = (k * 10.0) * M_PI / 180.0;
+                            const double a2 = ((k + 1) * 10.0) * M_PI / 180.0;
+                            ray.lineTo(c.x() + reach * std::cos(a1), c.y() + reach * std::sin(a1));
+                            ray.lineTo(c.x() + reach * std::cos(a2), c.y() + reach * std::sin(a2));
+                            ray.closeSubpath();
+                            p.setBrush(QColor(225, 180, 70, 170));
+                            p.drawPath(ray);
+                        }
+                        medallion(p, r, u, QColor(240, 200, 90), QColor(25, 25, 30));
+                    }});
+    return designs;
+}
+
+QImage renderBack(const BackDesign& design, int w, int h, bool outline)
+{
+    constexpr int kOversample = 3;
+    const int bigW = w * kOversample;
+    const int bigH = h * kOversample;
+    QImage big = canvas(bigW, bigH);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double radius = bigW * 0.06;
+    const QPainterPath shape = cardShape(QRectF(0.5, 0.5, bigW - 1.0, bigH - 1.0), radius);
+    p.fillPath(shape, Qt::white);
+    const double margin = bigW * 0.07;
+    const QRectF panel(margin, margin, bigW - 2 * margin, bigH - 2 * margin);
+    QPainterPath panelShape;
+    panelShape.addRoundedRect(panel, radius * 0.6, radius * 0.6);
+    p.setClipPath(panelShape);
+    design.pattern(p, panel, bigW / 24.0);
+    // A soft sheen across the panel.
+    QLinearGradient sheen(panel.topLeft(), panel.bottomRight());
+    sheen.setColorAt(0.0, QColor(255, 255, 255, 50));
+    sheen.setColorAt(0.5, QColor(255, 255, 255, 0));
+    sheen.setColorAt(1.0, QColor(0, 0, 0, 40));
+    p.fillRect(panel, sheen);
+    p.setClipping(false);
+    p.setPen(QPen(design.ink, bigW / 90.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(panelShape);
+    if (outline) {
+        p.setPen(QPen(QColor(60, 60, 60), kOversample * 0.9));
+        p.drawPath(shape);
+    }
+    p.end();
+    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool makeBacks()
+{
+    for (const BackDesign& design : backDesigns()) {
+        const QString name = QStringLiteral("Ob") + QString::fromLatin1(design.part);
+        QImage small = canvas(69, 94, Qt::white);
+        QPainter(&small).drawImage(0, 0, renderBack(design, 69, 94, false));
+        if (!save(small, name) || !save(renderBack(design, 146, 198, true), name + "B")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- table
+
+// Green baize: a base colour with fine fibres of noise and a gentle light in
+// the middle. The noise comes from a fixed seed, so every build is the same.
+QImage renderFelt(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    std::uint32_t state = 0x2545F491u;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    const double cx = w / 2.0;
+    const double cy = h / 2.0;
+    const double reach = std::hypot(cx, cy);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double d = std::hypot(x - cx, y - cy) / reach;  // 0 centre .. 1 corner
+            const double light = 1.08 - 0.38 * d * d;
+            const int grain = static_cast<int>(next() % 17) - 8;
+            const int r = std::clamp(static_cast<int>(22 * light) + grain / 3, 0, 255);
+            const int g = std::clamp(static_cast<int>(104 * light) + grain, 0, 255);
+            const int b = std::clamp(static_cast<int>(52 * light) + grain / 2, 0, 255);
+            line[x] = qRgb(r, g, b);
+        }
+    }
+    // Fibres: short faint strokes.
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int fibres = w * h / 60;
+    for (int i = 0; i < fibres; ++i) {
+        const double x = next() % w;
+        const double y = next() % h;
+        const double angle = (next() % 360) * M_PI / 180.0;
+        const double length = 2 + next() % 4;
+        p.setPen(QPen(next() % 2 ? QColor(255, 255, 255, 14) : QColor(0, 0, 0, 16), 1));
+        p.drawLine(QPointF(x, y),
+                   QPointF(x + length * std::cos(angle), y + length * std::sin(angle)));
+    }
+    return image;
+}
+
+QImage renderPlate(int w, int h, const QColor& colour)
+{
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(0.5, 0.5, w - 1.0, h - 1.0);
+    const double radius = h * 0.45;
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0.0, colour.lighter(150));
+    fill.setColorAt(0.45, colour);
+    fill.setColorAt(1.0, colour.darker(160));
+    p.setBrush(fill);
+    p.setPen(QPen(colour.darker(220), std::max(1.0, h / 20.0)));
+    p.drawRoundedRect(r, radius, radius);
+    // Gloss on the upper half.
+    QLinearGradient gloss(r.topLeft(), QPointF(r.left(), r.center().y()));
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 110));
+    gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setBrush(gloss);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(r.adjusted(h * 0.12, h * 0.08, -h * 0.12, -r.height() / 2), radius * 0.7,
+                      radius * 0.7);
+    return image;
+}
+
+QImage renderArrow(bool up)
+{
+    const int w = 80;
+    const int h = 120;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (!up) {
+        p.translate(0, h);
+        p.scale(1, -1);
+    }
+    QPainterPath arrow;
+    arrow.moveTo(40, 4);
+    arrow.lineTo(76, 52);
+    arrow.lineTo(54, 52);
+    arrow.lineTo(54, 116);
+    arrow.lineTo(26, 116);
+    arrow.lineTo(26, 52);
+    arrow.lineTo(4, 52);
+    arrow.closeSubpath();
+    QLinearGradient fill(0, 0, w, 0);
+    fill.setColorAt(0.0, QColor(255, 226, 120));
+    fill.setColorAt(0.5, QColor(250, 190, 40));
+    fill.setColorAt(1.0, QColor(200, 130, 20));
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(90, 50, 10), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(arrow);
+    return image;
+}
+
+QImage renderFrame(int w, int h, const QColor& tint)
+{
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double unit = w / 60.0;
+    const QRectF r(unit, unit, w - 2 * unit, h - 2 * unit);
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0.0, QColor(255, 252, 240, 235));
+    fill.setColorAt(1.0, QColor(232, 226, 205, 235));
+    p.setBrush(fill);
+    p.setPen(QPen(tint, unit * 1.2));
+    p.drawRoundedRect(r, unit * 5, unit * 5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(tint.lighter(160), unit * 0.5));
+    p.drawRoundedRect(r.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 2), unit * 3.5, unit * 3.5);
+    return image;
+}
+
+QImage renderDeckSymbol(int w, int h)
+{
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double unit = h / 25.0;
+    const QRectF r(unit * 0.5, unit * 0.5, w - unit, h - unit);
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0.0, QColor(255, 255, 255, 240));
+    fill.setColorAt(1.0, QColor(215, 225, 240, 240));
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(40, 60, 120), unit));
+    p.drawRoundedRect(r, unit * 6, unit * 6);
+    return image;
+}
+
+QImage renderTimer(const QColor& colour)
+{
+    QImage image = canvas(64, 64);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient fill(QPointF(26, 24), 36);
+    fill.setColorAt(0.0, colour.lighter(160));
+    fill.setColorAt(1.0, colour.darker(130));
+    p.setBrush(fill);
+    p.setPen(QPen(colour.darker(220), 3));
+    p.drawEllipse(QRectF(3, 3, 58, 58));
+    p.setPen(QPen(QColor(255, 255, 255, 120), 2));
+    for (int k = 0; k < 12; ++k) {
+        p.save();
+        p.translate(32, 32);
+        p.rotate(30 * k);
+        p.drawLine(QPointF(0, -26), QPointF(0, -22));
+        p.restore();
+    }
+    return image;
+}
+
+bool makeTable()
+{
+    const struct {
+        const char* name;
+        QColor colour;
+    } plates[] = {{"SPBlue", QColor(30, 80, 200)},
+                  {"SPGreen", QColor(30, 140, 60)},
+                  {"SPRed", QColor(200, 30, 30)},
+                  {"SPYellow", QColor(225, 160, 0)},
+                  {"SPFiolet", QColor(120, 40, 170)}};
+    for (const auto& plate : plates) {
+        const QString name = QString::fromLatin1(plate.name);
+        if (!save(renderPlate(160, 20, plate.colour), name) ||
+            !save(renderPlate(480, 60, plate.colour), name + "B")) {
+            return false;
+        }
+    }
+    return save(renderFelt(760, 500), "FonG", "JPG") &&
+           save(renderFelt(1920, 922), "FonGB", "JPG") && save(renderArrow(true), "Hand_Up") &&
+           save(renderArrow(false), "Hand_Down") &&
+           save(renderFrame(120, 150, QColor(40, 70, 150)), "RamkaBBSm") &&
+           save(renderFrame(360, 450, QColor(40, 70, 150)), "RamkaBBBg") &&
+           save(renderFrame(130, 90, QColor(150, 60, 40)), "RamkaERSm") &&
+           save(renderFrame(390, 270, QColor(150, 60, 40)), "RamkaERBg") &&
+           save(renderDeckSymbol(58, 25), "GKolodaSmall") &&
+           save(renderDeckSymbol(174, 75), "GKolodaSmallB") &&
+           save(renderTimer(QColor(210, 40, 30)), "GTimerR") &&
+           save(renderTimer(QColor(240, 200, 40)), "GTimerY");
+}
+
+bool writeQrc()
+{
+    QFile qrc(g_out.filePath("art.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    QTextStream out(&qrc);
+    out << "<RCC>\n  <qresource prefix=\"/art\">\n";
+    for (const QString& file : g_files) {
+        // The picture's name without its extension, as the program asks for it.
+        out << "    <file alias=\"" << file.section('.', 0, 0) << "\">" << file << "</file>\n";
+    }
+    out << "  </qresource>\n</RCC>\n";
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: olk-artgen <output folder> <SVG card deck>\n");
+        return 2;
+    }
+    g_out = QDir(args[1]);
+    if (!g_out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "olk-artgen: cannot create %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    QSvgRenderer svg(args[2]);
+    if (!svg.isValid()) {
+        std::fprintf(stderr, "olk-artgen: cannot read the card deck %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    if (!makeFaces(svg) || !makeBacks() || !makeTable() || !writeQrc()) {
+        return 1;
+    }
+    return 0;
+}

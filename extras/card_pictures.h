@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <array>
+
+#include "core/card.h"
+
+namespace olk {
+
+// How cards are drawn at the current window size: the small 69 x 94 pictures
+// inside a 1-pixel outline, pictures resampled to the card size, or the large
+// 146 x 198 pictures as they are.
+enum class DrawingClass { Small, Scaled, Large };
+
+// The pictures the table draws cards and the background with, held ready at
+// the size the current window needs: faces and backs already resampled for
+// the scaled class, as stored for the small and large ones.
+//
+// The built-in card set "Classical-1", deck 0 and the background "Felt" in
+// "Green" come with the program (drawn by olk-artgen).
+class CardPictures {
+public:
+    CardPictures();
+
+    // Loads the faces and backs for the window's drawing class and card size.
+    void load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize);
+
+    // Builds the background for a window of `windowSize` with this client area.
+    void loadBackground(int windowSize, QSize client);
+
+    // The face of a real card, null for anything else.
+    const QImage& face(CardCode card) const;
+    // Back 1..7 of the deck; another number gives back 1.
+    const QImage& back(int backNumber) const;
+    const QImage& background() const { return m_background; }
+    DrawingClass drawingClass() const { return m_class; }
+
+private:
+    DrawingClass m_class = DrawingClass::Small;
+    std::array<QImage, 53> m_faces;  // by deck number 1..52
+    std::array<QImage, 8> m_backs;   // 1..7
+    QImage m_background;
+    QImage m_none;
+};
+
+// A built-in picture by name (":/art/<name>"); null when there is none.
+QImage builtInPicture(const QString& name);
+
+// The resource name of a face: suit part + rank part ("Ch02", "Pi5A").
+QString faceName(CardCode card);
+
+// The back every face-down card shows in this deal: today's weekday (Monday
+// 1 .. Sunday 7) when decks change by the day, 7 for "Always one".
+int chooseBack(bool alwaysOne, int dayOfWeek);
+
+// The main window's own colour for a background colour 0..6; green without a
+// background picture.
+QColor windowColour(int background, int backgroundColour);
+
+}  // namespace olk

@@ -1,0 +1,687 @@
+#include "table/table_view.h"
+
+#include <QContextMenuEvent>
+#include <QDate>
+#include <QDialog>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSlider>
+#include <QThread>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "extras/draw_stretched.h"
+#include "settings/fonts.h"
+#include "settings/word_tables.h"
+
+namespace olk {
+
+namespace {
+
+constexpr int kTickInPlay = 1000;
+
+QString plateText(const PlayerRecord& player, const PlateView& plate)
+{
+    if (plate.showsResult) {
+        return QStringLiteral("$: ") + QString::number(plate.value);
+    }
+    return QString::fromStdString(player.name).trimmed() + QStringLiteral(": ") +
+           QString::number(plate.value);
+}
+
+const char* platePicture(PlateColour colour)
+{
+    switch (colour) {
+    case PlateColour::Red:
+        return "SPRed";
+    case PlateColour::Blue:
+        return "SPBlue";
+    case PlateColour::Yellow:
+        break;
+    }
+    return "SPYellow";
+}
+
+}  // namespace
+
+TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
+    : QWidget(parent),
+      m_engine(engine),
+      m_settings(settings),
+      m_button7(new QPushButton(this)),
+      m_button8(new QPushButton(this))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_engine.setObserver(this);
+    m_button7->hide();
+    m_button8->hide();
+    m_button7->setFocusPolicy(Qt::NoFocus);
+    m_button8->setFocusPolicy(Qt::NoFocus);
+    connect(m_button7, &QPushButton::clicked, this, &TableView::onButton7);
+    connect(m_button8, &QPushButton::clicked, this, &TableView::onButton8);
+    m_timer1.setInterval(kTickInPlay);
+    connect(&m_timer1, &QTimer::timeout, this, &TableView::onTick);
+    retranslate();
+}
+
+TableView::~TableView()
+{
+    m_engine.setObserver(nullptr);
+}
+
+void TableView::applyWindowSize()
+{
+    m_geometry = layoutTable(m_settings.windowSize, size(), false);
+    const int corner = m_geometry.scale.size(8);
+    m_pictures.load(m_geometry.drawingClass, m_geometry.cardWidth, m_geometry.cardHeight, corner);
+    m_pictures.loadBackground(m_settings.windowSize, size());
+    m_frame = QImage(size(), QImage::Format_RGB32);
+    m_frame.fill(windowColour(m_settings.background, m_settings.backgroundColour));
+    {
+        QPainter p(&m_frame);
+        p.drawImage(0, 0, m_pictures.background());
+    }
+    const QFont buttonFont = familyFont(m_settings, FontFamily::Decor, m_geometry.scale.size(15));
+    for (QPushButton* button : {m_button7, m_button8}) {
+        button->setFont(buttonFont);
+    }
+    m_button7->setGeometry(m_geometry.button7);
+    m_button8->setGeometry(m_geometry.button8);
+    redrawAll();
+}
+
+void TableView::startLocalGame()
+{
+    m_timer1.stop();
+    m_engine.setup().mode = GameMode::Local;
+    m_engine.setup().rules = {m_settings.threeOfAKind30, m_settings.punishKnocker};
+    m_engine.setup().flyingCards = m_settings.flyingCards;
+    m_engine.setProfile({m_settings.playerName.toStdString(), 0, 0, 0.0});
+    m_engine.startDeal(false);
+}
+
+void TableView::redrawAll()
+{
+    if (m_frame.isNull()) {
+        return;
+    }
+    refill(m_frame.rect());
+    const TableState& st = m_engine.state();
+    if (st.gameActive) {
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            showHand(seat, m_hands[seat]);
+            if (m_plateShown[seat]) {
+                showPlate(seat, m_plates[seat]);
+            }
+        }
+        showTurnArrow(m_arrowSeat);
+        showDeckAndPile();
+        showDealCounter();
+    }
+    update();
+}
+
+void TableView::refill(const QRect& rect)
+{
+    QPainter p(&m_frame);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect r = rect.intersected(m_frame.rect());
+    p.fillRect(r, windowColour(m_settings.background, m_settings.backgroundColour));
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(r.topLeft(), m_pictures.background(), r);
+}
+
+void TableView::present(const QRect& rect)
+{
+    // A move blocks the thread, so what it draws is shown at once.
+    if (isVisible()) {
+        repaint(rect);
+    } else {
+        update(rect);
+    }
+}
+
+void TableView::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    if (m_frame.isNull()) {
+        p.fillRect(event->rect(), Qt::darkGreen);
+        return;
+    }
+    p.drawImage(event->rect().topLeft(), m_frame, event->rect());
+}
+
+void TableView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_flight.isFlying()) {
+        applyWindowSize();
+    }
+}
+
+// ------------------------------------------------------------- drawing
+
+QImage TableView::cardPicture(CardCode code, bool faceUp) const
+{
+    const QImage& picture = faceUp ? m_pictures.face(code) : m_pictures.back(m_backNumber);
+    if (m_geometry.drawingClass != DrawingClass::Small) {
+        return picture;
+    }
+    // The small class: a 1-pixel black outline without its corner pixels,
+    // the 69 x 94 picture inside it.
+    QImage card(71, 96, QImage::Format_ARGB32_Premultiplied);
+    card.fill(Qt::transparent);
+    QPainter p(&card);
+    p.setPen(Qt::black);
+    p.drawLine(2, 0, 68, 0);
+    p.drawLine(2, 95, 68, 95);
+    p.drawLine(0, 2, 0, 93);
+    p.drawLine(70, 2, 70, 93);
+    p.drawPoint(1, 1);
+    p.drawPoint(69, 1);
+    p.drawPoint(1, 94);
+    p.drawPoint(69, 94);
+    p.drawImage(1, 1, picture);
+    return card;
+}
+
+void TableView::drawCard(QPainter& painter, int x, int y, CardCode code, bool faceUp) const
+{
+    if (code.isEmpty()) {
+        return;
+    }
+    painter.drawImage(x, y, cardPicture(code, faceUp));
+}
+
+void TableView::prepareTableForDeal()
+{
+    m_geometry = layoutTable(m_settings.windowSize, size(), false);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        m_plateShown[seat] = false;
+        refill(m_geometry.plates[seat]);
+        present(m_geometry.plates[seat]);
+    }
+    m_button7->show();
+    m_button8->show();
+}
+
+void TableView::chooseBack()
+{
+    m_backNumber = olk::chooseBack(m_settings.deckAlwaysOne, QDate::currentDate().dayOfWeek());
+}
+
+void TableView::setDealNumberHint(int dealNumber, int cycle)
+{
+    m_dealNumberHint = dealNumber;
+    m_dealCycle = cycle;
+}
+
+void TableView::stopTurnDriver()
+{
+    m_timer1.setInterval(kTickInPlay);
+    m_timer1.stop();
+}
+
+void TableView::startTurnDriver()
+{
+    m_timer1.setInterval(kTickInPlay);
+    m_timer1.start();
+}
+
+void TableView::showHand(int seat, bool faceUp)
+{
+    m_hands[seat] = faceUp;
+    const QRect area = m_geometry.cards[seat];
+    refill(area);
+    const PlayerRecord& player = m_engine.state().players[seat];
+    const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, player.cardCount);
+    QPainter p(&m_frame);
+    p.setClipRect(area);
+    for (int i = 0; i < xs.size(); ++i) {
+        drawCard(p, area.left() + xs[i], area.top(), player.cells[i + 1].code, faceUp);
+    }
+    p.end();
+    present(area);
+}
+
+void TableView::showDeckAndPile()
+{
+    const QRect k = m_geometry.koloda;
+    const TableScale& s = m_geometry.scale;
+    refill(k);
+    const TableState& st = m_engine.state();
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setClipRect(k);
+    const bool small = m_geometry.drawingClass == DrawingClass::Small && s.s == 1.0;
+    const QRect symbol =
+        small ? QRect(k.left() + 78, k.top() + 1, 58, 25)
+              : QRect(k.left() + s.size(78), k.top() + s.size(1), s.size(58), s.size(25));
+    p.drawImage(symbol, builtInPicture(small ? QStringLiteral("GKolodaSmall")
+                                             : QStringLiteral("GKolodaSmallB")));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setBold(true);
+    font.setPixelSize(20);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 200));
+    const QRect band(k.left() + s.size(78), k.top() + s.size(1), s.size(137) - s.size(78),
+                     s.size(25));
+    p.drawText(band, Qt::AlignCenter, QString::number(st.deckLeft()));
+
+    for (int i = 1; i <= st.pileCount; ++i) {
+        drawCard(p, k.left(), k.top() + s.size(stackOffset(i)), st.pile[i].code, true);
+    }
+    for (int i = 1; i <= st.deckLeft(); ++i) {
+        drawCard(p, k.left() + s.size(72), k.top() + s.size(stackOffset(i)), kFaceDownCard, false);
+    }
+    p.end();
+    present(k);
+}
+
+void TableView::showPlate(int seat, const PlateView& plate)
+{
+    m_plates[seat] = plate;
+    m_plateShown[seat] = true;
+    const QRect r = m_geometry.plates[seat];
+    refill(r);
+    const QString text = plateText(m_engine.state().players[seat], plate);
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const bool small = m_geometry.scale.s == 1.0;
+    const QString picture =
+        QString::fromLatin1(platePicture(plate.colour)) + (small ? QString() : QStringLiteral("B"));
+    p.drawImage(r, builtInPicture(picture));
+    const TableScale& s = m_geometry.scale;
+    QFont font = familyFont(m_settings, FontFamily::Serif, 18);
+    font.setBold(true);
+    font.setPixelSize(std::max(1, s.size(18)));
+    for (const int size : {16, 14}) {
+        if (QFontMetrics(font).horizontalAdvance(text) <= s.size(150)) {
+            break;
+        }
+        font.setPixelSize(std::max(1, s.size(size)));
+    }
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 0, 110));
+    p.drawText(r.translated(1, 1), Qt::AlignCenter, text);
+    p.setPen(Qt::white);
+    p.drawText(r, Qt::AlignCenter, text);
+    p.end();
+    present(r);
+}
+
+void TableView::setPlateHint(int seat, int balance)
+{
+    m_plateHints[seat] = balance;
+}
+
+void TableView::showTurnArrow(int turnState)
+{
+    const int seat = turn::seatOf(turnState);
+    if (turnState != turn::kNoDeal && turnState != turn::kDealOver) {
+        m_arrowSeat = seat;
+    } else if (turnState == turn::kNoDeal) {
+        m_arrowSeat = 0;
+    }
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int s = 1; s <= kSeats; ++s) {
+        p.end();
+        refill(m_geometry.arrows[s]);
+        p.begin(&m_frame);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (s == m_arrowSeat) {
+            p.drawImage(m_geometry.arrows[s],
+                        builtInPicture(s == kLocalSeat ? QStringLiteral("Hand_Down")
+                                                       : QStringLiteral("Hand_Up")));
+        }
+    }
+    p.end();
+    for (int s = 1; s <= kSeats; ++s) {
+        present(m_geometry.arrows[s]);
+    }
+}
+
+void TableView::showDealCounter()
+{
+    const QRect r = m_geometry.kon;
+    const TableScale& s = m_geometry.scale;
+    refill(r);
+    const TableState& st = m_engine.state();
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.drawImage(
+        r, builtInPicture(s.s == 1.0 ? QStringLiteral("RamkaBBSm") : QStringLiteral("RamkaBBBg")));
+    p.setFont(familyFont(m_settings, FontFamily::Decor, s.size(26)));
+    p.setPen(QColor(0, 0, 190));
+    const int line = QFontMetrics(p.font()).height();
+    p.drawText(QRect(r.left(), r.top() + s.size(15), r.width(), line), Qt::AlignHCenter,
+               text(Text::GameDealCaption) + QLatin1Char(' ') + QString::number(st.gameDeals));
+    p.drawText(QRect(r.left(), r.top() + s.size(45), r.width(), line), Qt::AlignHCenter,
+               text(Text::Move) + QStringLiteral(": ") + QString::number(st.moveCount));
+    p.end();
+    present(r);
+}
+
+void TableView::setActionButtons(const ActionButtons& buttons)
+{
+    m_buttons = buttons;
+    retranslate();
+    m_button7->setEnabled(buttons.firstEnabled);
+    m_button8->setEnabled(buttons.exitEnabled);
+}
+
+void TableView::retranslate()
+{
+    switch (m_buttons.caption) {
+    case FirstButton::ToBegin:
+        m_button7->setText(text(Text::ToBegin));
+        break;
+    case FirstButton::Knock:
+        m_button7->setText(text(Text::Knock));
+        break;
+    case FirstButton::NextGame:
+        m_button7->setText(text(Text::NextGame));
+        break;
+    }
+    m_button8->setText(text(Text::ExitToMenu));
+    setWindowTitle(text(Text::WindowTitle));
+}
+
+void TableView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (m_engine.state().gameActive) {
+            showDealCounter();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+// ------------------------------------------------------------- flights
+
+QPoint TableView::flightPoint(const FlightEnd& end, int count) const
+{
+    const TableScale& s = m_geometry.scale;
+    const QRect k = m_geometry.koloda;
+    switch (end.place) {
+    case FlightEnd::Place::Pile:
+        return {k.left() + s.size(0), k.top() + s.size(stackOffset(count))};
+    case FlightEnd::Place::Deck:
+        return {k.left() + s.size(72), k.top() + s.size(stackOffset(count))};
+    case FlightEnd::Place::Hand:
+        break;
+    }
+    const QRect area = m_geometry.cards[end.seat];
+    if (end.seat != kLocalSeat) {
+        return {area.left() + roundHalfEven(area.width() / 2.0 - m_geometry.cardWidth / 2.0),
+                area.top()};
+    }
+    const PlayerRecord& player = m_engine.state().players[kLocalSeat];
+    // A take flies to the slot the card gets; a discard leaves from its slot
+    // among the cards the hand held before it.
+    const int n = end.place == FlightEnd::Place::Hand ? player.cardCount : 0;
+    const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, std::max(n, end.cell));
+    const int slot = std::clamp(end.cell, 1, static_cast<int>(xs.size())) - 1;
+    return {area.left() + (xs.isEmpty() ? 0 : xs[slot]), area.top()};
+}
+
+void TableView::flyCard(const olk::CardFlight& flight)
+{
+    const TableState& st = m_engine.state();
+    QPoint from;
+    QPoint to;
+    if (flight.to.place == FlightEnd::Place::Hand) {
+        // A take: the pile or deck held one card more before it.
+        const int before =
+            flight.from.place == FlightEnd::Place::Pile ? st.pileCount + 1 : st.deckLeft() + 1;
+        from = flightPoint(flight.from, before);
+        to = flightPoint(flight.to, 0);
+    } else {
+        // A discard: from the card's slot in the hand it left (one card more).
+        FlightEnd origin = flight.from;
+        if (origin.seat == kLocalSeat) {
+            const QRect area = m_geometry.cards[kLocalSeat];
+            const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth,
+                                                st.players[kLocalSeat].cardCount + 1);
+            const int slot = std::clamp(origin.cell, 1, static_cast<int>(xs.size())) - 1;
+            from = QPoint(area.left() + xs[slot], area.top());
+        } else {
+            from = flightPoint(origin, 0);
+        }
+        to = flightPoint(flight.to, st.pileCount);
+    }
+    const bool faceUp = flight.face != kFaceDownCard;
+    const QImage sprite = cardPicture(flight.face, faceUp);
+    m_flight.fly(m_frame, sprite, from, to, m_settings.flightSpeed,
+                 [this](const QRect& dirty) { present(dirty); });
+}
+
+void TableView::pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+// ------------------------------------------------------------- input
+
+int TableView::takeSourceAt(QPoint pos) const
+{
+    const TableState& st = m_engine.state();
+    const TableScale& s = m_geometry.scale;
+    const QPoint at = pos - m_geometry.koloda.topLeft();
+    if (!m_geometry.koloda.contains(pos)) {
+        return 0;
+    }
+    const int w = m_geometry.cardWidth;
+    const int h = m_geometry.cardHeight;
+    const int bottom = s.size(48) + h;
+    auto inside = [&](int left, int top) {
+        return at.x() >= left && at.x() <= left + w && at.y() >= top && at.y() <= bottom;
+    };
+    if (st.pileCount >= 1 && inside(s.size(0), s.size(stackOffset(st.pileCount)))) {
+        return 1;
+    }
+    if (st.deckLeft() >= 1 && inside(s.size(72), s.size(stackOffset(st.deckLeft())))) {
+        return 2;
+    }
+    return 0;
+}
+
+int TableView::localCellAt(QPoint pos) const
+{
+    const QRect area = m_geometry.cards[kLocalSeat];
+    if (!area.contains(pos)) {
+        return 0;
+    }
+    const PlayerRecord& player = m_engine.state().players[kLocalSeat];
+    const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, player.cardCount);
+    const int x = pos.x() - area.left();
+    for (int i = static_cast<int>(xs.size()) - 1; i >= 0; --i) {
+        const int right = i + 1 < xs.size() ? xs[i + 1] - 1 : xs[i] + m_geometry.cardWidth - 1;
+        if (x >= xs[i] && x <= right) {
+            return i + 1;
+        }
+    }
+    return 0;
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.playPhase != 2 || m_flight.isFlying()) {
+        return;
+    }
+    if (st.turnState == kLocalSeat) {
+        if (const int source = takeSourceAt(pos); source != 0) {
+            m_engine.takeCard(kLocalSeat, source, true);
+        }
+    } else if (st.turnState == kLocalSeat + turn::kDiscardOffset &&
+               event->button() == Qt::LeftButton) {
+        if (const int cell = localCellAt(pos); cell != 0) {
+            m_engine.discardCard(kLocalSeat, cell, true);
+        }
+    }
+    mouseMoveEvent(event);
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const TableState& st = m_engine.state();
+    bool acts = false;
+    if (st.gameActive && st.playPhase == 2) {
+        if (st.turnState == kLocalSeat) {
+            acts = takeSourceAt(pos) != 0;
+        } else if (st.turnState == kLocalSeat + turn::kDiscardOffset) {
+            acts = localCellAt(pos) != 0;
+        }
+    }
+    setCursor(acts ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+bool TableView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_engine.state().gameActive) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            if (m_geometry.plates[seat].contains(help->pos())) {
+                QToolTip::showText(help->globalPos(),
+                                   QStringLiteral("$: ") + QString::number(m_plateHints[seat]),
+                                   this, m_geometry.plates[seat], 5000);
+                return true;
+            }
+        }
+        if (m_geometry.kon.contains(help->pos())) {
+            const TableState& st = m_engine.state();
+            const int inCycle =
+                st.dealNumber % kCycleDeals == 0 ? kCycleDeals : st.dealNumber % kCycleDeals;
+            const QString balloon = text(Text::CurrentGameBalloon) + QLatin1Char('\n') +
+                                    text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
+                                    QString::number(st.dealNumber) + QLatin1Char('\n') +
+                                    text(Text::RoundInCycle) + QLatin1Char(' ') +
+                                    QString::number(inCycle) + QStringLiteral(" / ") +
+                                    QString::number(kCycleDeals);
+            QToolTip::showText(help->globalPos(), balloon, this, m_geometry.kon, 5000);
+            return true;
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TableView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Over the cards a right click belongs to the cards.
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (m_geometry.cards[seat].contains(event->pos())) {
+            return;
+        }
+    }
+    if (m_geometry.koloda.contains(event->pos())) {
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(text(Text::ExitToMenu), this, &TableView::askToLeave);
+    menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
+    menu.exec(event->globalPos());
+}
+
+void TableView::askToLeave()
+{
+    if (!m_engine.state().gameActive) {
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, text(Text::WindowTitle),
+                    text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(text(Text::Yes), QMessageBox::YesRole);
+    box.addButton(text(Text::No), QMessageBox::NoRole);
+    box.exec();
+    if (box.clickedButton() == yes) {
+        m_timer1.stop();
+        emit gameLeft();
+    }
+}
+
+void TableView::showSpeedDialog()
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(text(Text::ChoiceOfSpeed));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* caption = new QLabel(text(Text::SelectFlightSpeed), &dialog);
+    caption->setFont(familyFont(m_settings, FontFamily::Decor, 16));
+    layout->addWidget(caption);
+    auto* slider = new QSlider(Qt::Horizontal, &dialog);
+    slider->setRange(1, 6);
+    slider->setPageStep(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setValue(m_settings.flightSpeed);
+    layout->addWidget(slider);
+    auto* labels = new QHBoxLayout;
+    for (int level = 1; level <= 6; ++level) {
+        auto* label = new QLabel(QString::number(level), &dialog);
+        label->setAlignment(level == 1 ? Qt::AlignLeft
+                                       : (level == 6 ? Qt::AlignRight : Qt::AlignCenter));
+        labels->addWidget(label);
+    }
+    layout->addLayout(labels);
+    auto* ok = new QPushButton(text(Text::Ok), &dialog);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    connect(slider, &QSlider::valueChanged, this,
+            [this](int value) { m_settings.flightSpeed = value; });
+    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    dialog.exec();
+}
+
+void TableView::onButton7()
+{
+    const TableState& st = m_engine.state();
+    if (st.playPhase == 1) {
+        m_engine.beginPlay(true);
+        return;
+    }
+    if (st.turnState == kLocalSeat) {
+        m_engine.knock(kLocalSeat, true);
+    }
+    if (m_engine.state().turnState == turn::kDealOver &&
+        m_buttons.caption == FirstButton::NextGame && m_buttons.firstEnabled) {
+        m_timer1.stop();
+        m_engine.startDeal(true);
+    }
+}
+
+void TableView::onButton8()
+{
+    if (m_engine.state().matchOver) {
+        m_timer1.stop();
+        emit gameLeft();
+    }
+}
+
+void TableView::onTick()
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || m_engine.setup().mode != GameMode::Local) {
+        return;
+    }
+    // The computer plays seats 1..3; the local player's turns wait for the mouse.
+    const int seat = turn::seatOf(st.turnState);
+    if (seat >= 1 && seat <= 3) {
+        m_engine.playComputerAction(false);
+        showTurnArrow(m_engine.state().turnState);
+    }
+}
+
+}  // namespace olk

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QImage>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "core/game_engine.h"
+#include "extras/card_pictures.h"
+#include "settings/settings.h"
+#include "table/card_flight.h"
+#include "table/table_geometry.h"
+
+namespace olk {
+
+// The game table: every element of it (hands, plates, turn arrows, pile and
+// deck, deal counter) drawn into one frame over the background, the two
+// action buttons, the local player's mouse, and the turn driver Timer1 that
+// lets the computer seats act, one action a tick.
+//
+// It is the engine's observer: each move redraws, flies and waits in exactly
+// the engine's order. Drawing during a move is painted at once, since a move
+// blocks the thread until it is done.
+class TableView : public QWidget, public TableObserver {
+    Q_OBJECT
+
+public:
+    TableView(GameEngine& engine, Settings& settings, QWidget* parent = nullptr);
+    ~TableView() override;
+
+    // Lays the table out for the settings' window size and the widget's size,
+    // loads the pictures for it and redraws everything.
+    void applyWindowSize();
+
+    // A new local game for the settings' player, dealt and waiting for "To
+    // Begin".
+    void startLocalGame();
+
+    const TableGeometry& tableGeometry() const { return m_geometry; }
+    const QImage& frame() const { return m_frame; }
+    QPushButton* button7() const { return m_button7; }
+    QPushButton* button8() const { return m_button8; }
+    QTimer& driver() { return m_timer1; }
+    CardFlyer& flyer() { return m_flight; }
+    int backNumber() const { return m_backNumber; }
+
+    // What a release of the mouse at `pos` (client pixels) would do: take
+    // from the pile (1) or the deck (2), discard a cell of the local hand.
+    // 0 when nothing.
+    int takeSourceAt(QPoint pos) const;
+    int localCellAt(QPoint pos) const;
+
+    // One tick of Timer1.
+    void onTick();
+
+signals:
+    // "Exit to menu" after a finished game.
+    void gameLeft();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // TableObserver
+    void prepareTableForDeal() override;
+    void chooseBack() override;
+    void setDealNumberHint(int dealNumber, int cycle) override;
+    void stopTurnDriver() override;
+    void startTurnDriver() override;
+    void showHand(int seat, bool faceUp) override;
+    void showDeckAndPile() override;
+    void showPlate(int seat, const PlateView& plate) override;
+    void setPlateHint(int seat, int balance) override;
+    void showTurnArrow(int turnState) override;
+    void showDealCounter() override;
+    void setActionButtons(const ActionButtons& buttons) override;
+    void flyCard(const CardFlight& flight) override;
+    void pause(int milliseconds) override;
+
+    void redrawAll();
+    void refill(const QRect& rect);
+    void present(const QRect& rect);
+    QImage cardPicture(CardCode code, bool faceUp) const;
+    void drawCard(QPainter& painter, int x, int y, CardCode code, bool faceUp) const;
+    QPoint flightPoint(const FlightEnd& end, int pileOrDeckCount) const;
+    void retranslate();
+    void onButton7();
+    void onButton8();
+    void askToLeave();
+    void showSpeedDialog();
+
+    GameEngine& m_engine;
+    Settings& m_settings;
+    CardPictures m_pictures;
+    TableGeometry m_geometry;
+    QImage m_frame;
+    QPushButton* m_button7;
+    QPushButton* m_button8;
+    QTimer m_timer1;
+    CardFlyer m_flight;
+    ActionButtons m_buttons;
+    PlateView m_plates[5];
+    bool m_plateShown[5] = {};
+    int m_plateHints[5] = {};
+    int m_arrowSeat = 0;
+    int m_backNumber = 1;
+    int m_dealNumberHint = 0;
+    int m_dealCycle = kCycleDeals;
+    bool m_hands[5] = {};  // face up per seat
+};
+
+}  // namespace olk
