@@ -1,0 +1,135 @@
+#include "table/table_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace olk {
+namespace {
+
+class TableViewTest : public ::testing::Test {
+protected:
+    TableViewTest() : engine(nullptr, Rng(2024)), view(engine, settings)
+    {
+        settings.flightSpeed = 5;
+        view.flyer().setSleeper([](int) {});
+        view.resize(760, 500);
+        view.applyWindowSize();
+        view.startLocalGame();
+    }
+
+    const TableState& st() const { return engine.state(); }
+
+    // The middle of the top card of the pile or the deck.
+    QPoint stackPoint(int source) const
+    {
+        const TableGeometry& g = view.tableGeometry();
+        const int count = source == 1 ? st().pileCount : st().deckLeft();
+        const int left = source == 1 ? 0 : g.scale.size(72);
+        return g.koloda.topLeft() +
+               QPoint(left + g.cardWidth / 2, g.scale.size(stackOffset(count)) + 10);
+    }
+
+    QPoint localCardPoint(int cell) const
+    {
+        const TableGeometry& g = view.tableGeometry();
+        const QList<int> xs =
+            cardPositions(g.cards[4].width(), g.cardWidth, st().players[4].cardCount);
+        return g.cards[4].topLeft() + QPoint(xs[cell - 1] + 5, 20);
+    }
+
+    Settings settings;
+    GameEngine engine;
+    TableView view;
+};
+
+TEST_F(TableViewTest, HitAreasHaveInclusiveEdges)
+{
+    const TableGeometry& g = view.tableGeometry();
+    const QPoint k = g.koloda.topLeft();
+    // The pile: x from 0 to W, y from its stack offset to 48 + H.
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(0, 48)), 1);
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(71, 48 + 96)), 1);
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(0, 47)), 0);
+    // The deck of 39 cards rises to 40.
+    EXPECT_EQ(st().deckLeft(), 39);
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(72, 40)), 2);
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(72, 39)), 0);
+    EXPECT_EQ(view.takeSourceAt(k + QPoint(72 + 71, 144)), 2);
+    // Own cards: 19, 93, 167; each spans to one pixel before the next.
+    const QPoint a = g.cards[4].topLeft();
+    EXPECT_EQ(view.localCellAt(a + QPoint(18, 5)), 0);
+    EXPECT_EQ(view.localCellAt(a + QPoint(19, 5)), 1);
+    EXPECT_EQ(view.localCellAt(a + QPoint(92, 5)), 1);
+    EXPECT_EQ(view.localCellAt(a + QPoint(93, 5)), 2);
+    EXPECT_EQ(view.localCellAt(a + QPoint(167 + 70, 5)), 3);
+    EXPECT_EQ(view.localCellAt(a + QPoint(167 + 71, 5)), 0);
+}
+
+TEST_F(TableViewTest, ClicksAtTheWrongMomentDoNothing)
+{
+    const TableState before = st();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, stackPoint(2));  // before "To Begin"
+    EXPECT_EQ(st().deckLeft(), before.deckLeft());
+    EXPECT_EQ(view.button7()->text(), QStringLiteral("To Begin"));
+    EXPECT_FALSE(view.button8()->isEnabled());
+}
+
+TEST_F(TableViewTest, AWholeDealWithTheMouse)
+{
+    for (bool flying : {false, true}) {
+        settings.flyingCards = flying;
+        view.startLocalGame();
+        ASSERT_EQ(st().playPhase, 1);
+        QTest::mouseClick(view.button7(), Qt::LeftButton);
+        ASSERT_EQ(st().playPhase, 2);
+        EXPECT_EQ(view.button7()->text(), QStringLiteral("Knock!"));
+        EXPECT_TRUE(view.driver().isActive());
+        int guard = 0;
+        while (st().turnState != turn::kDealOver && ++guard < 500) {
+            const int ts = st().turnState;
+            if (ts == 4) {
+                if (view.button7()->isEnabled()) {
+                    QTest::mouseClick(view.button7(), Qt::LeftButton);  // knock at once
+                } else {
+                    QTest::mouseClick(&view, Qt::LeftButton, {}, stackPoint(2));
+                    ASSERT_EQ(st().turnState, 14);
+                }
+            } else if (ts == 14) {
+                // A click on the pile during the discard does nothing.
+                QTest::mouseClick(&view, Qt::LeftButton, {}, stackPoint(1));
+                ASSERT_EQ(st().turnState, 14);
+                QTest::mouseClick(&view, Qt::LeftButton, {}, localCardPoint(1));
+                ASSERT_NE(st().turnState, 14);
+            } else {
+                view.onTick();
+            }
+        }
+        ASSERT_EQ(st().turnState, turn::kDealOver);
+        EXPECT_EQ(view.button7()->text(), QStringLiteral("Next game"));
+        EXPECT_TRUE(view.button8()->isEnabled());
+        QTest::mouseClick(view.button7(), Qt::LeftButton);
+        EXPECT_EQ(st().gameDeals, 2);
+        EXPECT_EQ(st().playPhase, 1);
+    }
+}
+
+TEST_F(TableViewTest, EveryWindowSizeDraws)
+{
+    for (const int windowSize : {1, 3, 4, 5, 2}) {
+        settings.windowSize = windowSize;
+        view.resize(clientSizeFor(windowSize, {1920, 1080}));
+        view.applyWindowSize();
+        view.startLocalGame();
+        EXPECT_EQ(view.frame().size(), view.size());
+        const TableGeometry& g = view.tableGeometry();
+        // A face-up local card is drawn where its area is.
+        const QRgb centre = view.frame().pixel(g.cards[4].center());
+        EXPECT_NE(centre, view.frame().pixel(g.cards[4].left() - 2, g.cards[4].top() - 2))
+            << windowSize;
+    }
+}
+
+}  // namespace
+}  // namespace olk
