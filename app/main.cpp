@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QToolTip>
 
 #include "app/main_window.h"
 #include "settings/fonts.h"
@@ -9,6 +10,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     olk::registerFontSubstitutions();
+
+    // Hints are red and stay for five seconds.
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(200, 20, 20));
+    hints.setColor(QPalette::ToolTipText, Qt::white);
+    QToolTip::setPalette(hints);
 
     // Everything the program reads lies beside it.
     const QString folder = QCoreApplication::applicationDirPath();

@@ -264,9 +264,11 @@ void TableView::showDeckAndPile()
               : QRect(k.left() + s.size(78), k.top() + s.size(1), s.size(58), s.size(25));
     p.drawImage(symbol, builtInPicture(small ? QStringLiteral("GKolodaSmall")
                                              : QStringLiteral("GKolodaSmallB")));
+    // Height 20 on the small table, growing with the table elsewhere so the
+    // count stays as readable as the cards around it.
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setBold(true);
-    font.setPixelSize(20);
+    font.setPixelSize(s.size(20));
     p.setFont(font);
     p.setPen(QColor(0, 0, 200));
     const QRect band(k.left() + s.size(78), k.top() + s.size(1), s.size(137) - s.size(78),

@@ -37,6 +37,9 @@ public:
     // Begin".
     void startLocalGame();
 
+    // Draws every element of the table again from the game state.
+    void redrawAll();
+
     const TableGeometry& tableGeometry() const { return m_geometry; }
     const QImage& frame() const { return m_frame; }
     QPushButton* button7() const { return m_button7; }
@@ -84,7 +87,6 @@ private:
     void flyCard(const CardFlight& flight) override;
     void pause(int milliseconds) override;
 
-    void redrawAll();
     void refill(const QRect& rect);
     void present(const QRect& rect);
     QImage cardPicture(CardCode code, bool faceUp) const;
