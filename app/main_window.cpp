@@ -29,7 +29,11 @@ void MainWindow::applyWindowSize()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (m_settings.windowSize == 2 && screen) {
-        showFullScreen();
+        // The whole screen, also where no window manager would do it for us.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setGeometry(screen->geometry());
+        setWindowState(windowState() | Qt::WindowFullScreen);
         m_table->setGeometry(rect());
         return;
     }

@@ -62,6 +62,17 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     m_button8->hide();
     m_button7->setFocusPolicy(Qt::NoFocus);
     m_button8->setFocusPolicy(Qt::NoFocus);
+    const QString buttonStyle = QStringLiteral(
+        "QPushButton { color: #1b2a4a; border: 1px solid #3b4a6b; border-radius: 7px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:0.5 #eef1f7,"
+        " stop:1 #c9d2e3); }"
+        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
+        " stop:1 #dfe7f5); }"
+        "QPushButton:pressed { background: #b9c4da; }"
+        "QPushButton:disabled { color: #8a93a6; border-color: #8a93a6;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3f3f3, stop:1 #d9d9d9); }");
+    m_button7->setStyleSheet(buttonStyle);
+    m_button8->setStyleSheet(buttonStyle);
     connect(m_button7, &QPushButton::clicked, this, &TableView::onButton7);
     connect(m_button8, &QPushButton::clicked, this, &TableView::onButton8);
     m_timer1.setInterval(kTickInPlay);
