@@ -164,6 +164,12 @@ constexpr int numberOfCard(CardCode code)
     return (rankIndexOf(code.rank) - 1) * 4 + valueOrderIndex(code.suit) + 1;
 }
 
+// The name part of a card in the program's picture and sound resources: suit
+// part "Ch" hearts, "Bu" diamonds, "Kr" clubs, "Pi" spades, then rank part
+// "02".."09", "10", "2J", "3Q", "4K", "5A" ("Pi04" is the four of spades).
+// Empty for a code that is not a card.
+std::string cardResourceName(CardCode code);
+
 // The code as UTF-8 text ("2ч", "##", "00").
 std::string cardToUtf8(CardCode code);
 

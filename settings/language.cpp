@@ -74,24 +74,7 @@ QString voiceName(CardCode card)
     if (!isValidCard(card)) {
         return {};
     }
-    const char* suitPart = "Ch";
-    switch (card.suit) {
-    case suit::kDiamonds:
-        suitPart = "Bu";
-        break;
-    case suit::kClubs:
-        suitPart = "Kr";
-        break;
-    case suit::kSpades:
-        suitPart = "Pi";
-        break;
-    default:
-        break;
-    }
-    static constexpr const char* kRankParts[] = {"02", "03", "04", "05", "06", "07", "08",
-                                                 "09", "10", "2J", "3Q", "4K", "5A"};
-    return QString::fromLatin1(suitPart) +
-           QString::fromLatin1(kRankParts[rankIndexOf(card.rank) - 1]) + QStringLiteral("Voice") +
+    return QString::fromStdString(cardResourceName(card)) + QStringLiteral("Voice") +
            QString::fromLatin1(languageInfo(g_language).voiceSuffix);
 }
 
