@@ -311,14 +311,14 @@ void TableView::showPlate(int seat, const PlateView& plate)
         QString::fromLatin1(platePicture(plate.colour)) + (small ? QString() : QStringLiteral("B"));
     p.drawImage(r, builtInPicture(picture));
     const TableScale& s = m_geometry.scale;
-    QFont font = familyFont(m_settings, FontFamily::Serif, 18);
-    font.setBold(true);
-    font.setPixelSize(std::max(1, s.size(18)));
-    for (const int size : {16, 14}) {
+    // Bold "serif" at size(18), or smaller when the text is wider than the plate.
+    QFont font;
+    for (const int size : {18, 16, 14}) {
+        font = familyFont(m_settings, FontFamily::Serif, s.size(size));
+        font.setBold(true);
         if (QFontMetrics(font).horizontalAdvance(text) <= s.size(150)) {
             break;
         }
-        font.setPixelSize(std::max(1, s.size(size)));
     }
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 110));
