@@ -42,10 +42,10 @@ QList<QPoint> CardFlyer::path(QPoint from, QPoint to)
     while (x != to.x() || y != to.y()) {
         if (std::abs(dx) >= std::abs(dy)) {
             x += dx > 0 ? 1 : -1;
-            y = roundHalfEven(static_cast<double>(dy) * (x - from.x()) / dx + from.y());
+            y = roundToPixel(static_cast<double>(dy) * (x - from.x()) / dx + from.y());
         } else {
             y += dy > 0 ? 1 : -1;
-            x = roundHalfEven(static_cast<double>(dx) * (y - from.y()) / dy + from.x());
+            x = roundToPixel(static_cast<double>(dx) * (y - from.y()) / dy + from.x());
         }
         points.append(QPoint(x, y));
     }

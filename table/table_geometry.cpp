@@ -1,31 +1,25 @@
 #include "table/table_geometry.h"
 
+#include "core/rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace olk {
 
-int roundHalfEven(double value)
+int roundToPixel(double value)
 {
-    // nearbyint rounds in the current mode, which is to-nearest-even unless
-    // someone changed it; do not rely on that.
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    double result = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) {
-        result = floor + 1.0;
-    }
-    return static_cast<int>(result);
+    return static_cast<int>(roundHalfEven(value));
 }
 
 int TableScale::left(double x, double w) const
 {
-    return roundHalfEven((sx - s) * w / 2) + roundHalfEven(sx * x);
+    return roundToPixel((sx - s) * w / 2) + roundToPixel(sx * x);
 }
 
 int TableScale::top(double y, double h) const
 {
-    return roundHalfEven((sy - s) * h / 2) + roundHalfEven(sy * y);
+    return roundToPixel((sy - s) * h / 2) + roundToPixel(sy * y);
 }
 
 QRect TableScale::place(double x, double y, double w, double h) const
@@ -110,16 +104,16 @@ TableGeometry layoutTable(int windowSize, QSize client, bool narrowCards)
     g.memo = k.place(10, 373, 130, 90);
 
     const int memoBottom = g.memo.top() + g.memo.height();
-    g.chatInput = QRect(g.memo.left(),
-                        memoBottom + k.size(1) + roundHalfEven((k.size(35) - k.size(20)) / 2.0),
-                        g.memo.width() - k.size(36), k.size(20));
+    g.chatInput =
+        QRect(g.memo.left(), memoBottom + k.size(1) + roundToPixel((k.size(35) - k.size(20)) / 2.0),
+              g.memo.width() - k.size(36), k.size(20));
     g.chatSend = QRect(g.memo.left() + g.memo.width() - k.size(35), memoBottom + k.size(1),
                        k.size(35), k.size(35));
 
-    const int buttonLeft = roundHalfEven(615 * k.sx);
-    const int buttonWidth = roundHalfEven(140 * k.sx);
-    g.button7 = QRect(buttonLeft, roundHalfEven(360 * k.sy), buttonWidth, k.size(30));
-    g.button8 = QRect(buttonLeft, roundHalfEven(360 * k.sy + 30 * k.sy), buttonWidth, k.size(30));
+    const int buttonLeft = roundToPixel(615 * k.sx);
+    const int buttonWidth = roundToPixel(140 * k.sx);
+    g.button7 = QRect(buttonLeft, roundToPixel(360 * k.sy), buttonWidth, k.size(30));
+    g.button8 = QRect(buttonLeft, roundToPixel(360 * k.sy + 30 * k.sy), buttonWidth, k.size(30));
     return g;
 }
 
@@ -132,9 +126,9 @@ QList<int> cardPositions(int areaWidth, int cardWidth, int n)
     const int step = cardWidth + 3;
     if (step * n <= areaWidth) {
         // step <= W / n, in whole numbers.
-        const double start = roundHalfEven(areaWidth / 2.0) - step * n / 2.0;
+        const double start = roundToPixel(areaWidth / 2.0) - step * n / 2.0;
         for (int i = 0; i < n; ++i) {
-            positions.append(roundHalfEven(start + i * step));
+            positions.append(roundToPixel(start + i * step));
         }
     } else {
         const int d = n > 1 ? (areaWidth - step) / (n - 1) : 0;

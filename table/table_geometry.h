@@ -15,15 +15,15 @@ namespace olk {
 inline constexpr int kDesignWidth = 760;
 inline constexpr int kDesignHeight = 500;
 
-// Rounds to the nearest integer, halves to even.
-int roundHalfEven(double value);
+// A pixel coordinate: the nearest integer, halves to even.
+int roundToPixel(double value);
 
 struct TableScale {
     double sx = 1.0;
     double sy = 1.0;
     double s = 1.0;
 
-    int size(double a) const { return roundHalfEven(a * s); }
+    int size(double a) const { return roundToPixel(a * s); }
     int left(double x, double w) const;
     int top(double y, double h) const;
     QRect place(double x, double y, double w, double h) const;

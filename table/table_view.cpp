@@ -435,7 +435,7 @@ QPoint TableView::flightPoint(const FlightEnd& end, int count) const
     }
     const QRect area = m_geometry.cards[end.seat];
     if (end.seat != kLocalSeat) {
-        return {area.left() + roundHalfEven(area.width() / 2.0 - m_geometry.cardWidth / 2.0),
+        return {area.left() + roundToPixel(area.width() / 2.0 - m_geometry.cardWidth / 2.0),
                 area.top()};
     }
     const PlayerRecord& player = m_engine.state().players[kLocalSeat];

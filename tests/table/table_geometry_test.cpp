@@ -1,5 +1,7 @@
 #include "table/table_geometry.h"
 
+#include "core/rounding.h"
+
 #include <gtest/gtest.h>
 
 namespace olk {
