@@ -1,0 +1,94 @@
+#include "records/end_of_game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace olk {
+
+ClubLoad readClubFile(const QString& path)
+{
+    ClubLoad load;
+    QFile file(path);
+    if (!file.exists()) {
+        return load;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        load.status = ClubStatus::Incorrect;
+        return load;
+    }
+    // A club file is under a kilobyte; anything much larger is not one.
+    load.file = ClubFile::parse(file.read(64 * 1024));
+    load.status = load.file.isValid() ? ClubStatus::Ok : ClubStatus::Incorrect;
+    return load;
+}
+
+bool writeClubFile(const QString& path, const ClubFile& file)
+{
+    const QByteArray content = file.serialize();
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+}
+
+bool clubFileWritable(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isWritable();
+}
+
+GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const QByteArray& date,
+                            bool writeClub)
+{
+    GameEndOutcome outcome;
+    outcome.rating = newRating(game.dealsAtStart, game.ratingAtStart, game.result, game.dealNumber);
+    outcome.cycleCompleted = game.dealNumber % 40 == 0;
+    outcome.cycleScore = game.totalScore;
+
+    HisStr entry;
+    entry.HName = game.network ? game.historyPlayers : game.name;
+    entry.HKon = game.gameDeals;
+    entry.HRes = game.result;
+    entry.HRei = outcome.rating;
+    entry.Ac = game.network ? 3 : 0;
+    outcome.historyWritten =
+        appendHistory(game.programFolder, game.clubFileName, entry, time, date);
+
+    if (!outcome.cycleCompleted) {
+        if (game.result > 0) {
+            outcome.sound = "WKoGood";
+        } else if (game.result < 0) {
+            outcome.sound = "WKoBads";
+        }
+    }
+
+    if (writeClub) {
+        const QString path = QDir(game.programFolder).filePath(game.clubFileName);
+        ClubLoad load = readClubFile(path);
+        if (load.status != ClubStatus::Ok) {
+            outcome.clubWritten = false;
+            return outcome;
+        }
+        load.file.removePlayer(game.slot);
+        const QByteArray line = makePlayerLine(game.name, outcome.rating, game.dealNumber,
+                                               game.totalScore, game.password);
+        outcome.topTenPlace = load.file.insertPlayer(line, outcome.cycleCompleted);
+        outcome.clubWritten = writeClubFile(path, load.file);
+    }
+    return outcome;
+}
+
+bool leaveGameEarly(const QString& clubPath, int slot)
+{
+    if (slot < 1 || slot > 5) {
+        return true;
+    }
+    ClubLoad load = readClubFile(clubPath);
+    if (load.status != ClubStatus::Ok) {
+        return false;
+    }
+    load.file.removePlayer(slot);
+    return writeClubFile(clubPath, load.file);
+}
+
+}  // namespace olk

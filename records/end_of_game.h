@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "records/club_file.h"
+#include "records/history_file.h"
+
+namespace olk {
+
+enum class ClubStatus { Ok, Missing, Incorrect };
+
+struct ClubLoad {
+    ClubStatus status = ClubStatus::Missing;
+    ClubFile file;
+};
+
+// Reads and checks a club file.
+ClubLoad readClubFile(const QString& path);
+
+// Rewrites a club file (sums recomputed) through a temporary file, so a failed
+// write leaves the old file whole. False when it failed ("Error of disk
+// writing!").
+bool writeClubFile(const QString& path, const ClubFile& file);
+
+// A club file the program may not write to has incorrect attributes.
+bool clubFileWritable(const QString& path);
+
+// A local player's game as it ends.
+struct LocalGame {
+    QString programFolder;
+    QString clubFileName = QStringLiteral("Olk.clb");  // "Olk.net" for a network game
+    bool network = false;
+    int slot = 6;              // the player's club line 1..5, or 6 for a new player
+    QByteArray name;           // Windows-1251, up to 20 characters
+    QByteArray password;       // Windows-1251, up to 5 characters
+    int dealsAtStart = 0;      // the deal counter loaded with the profile
+    double ratingAtStart = 0;  // the rating loaded with the profile
+    int dealNumber = 0;        // the deal counter now
+    int totalScore = 0;
+    int result = 0;             // gameScore
+    int gameDeals = 0;          // deals of this game
+    QByteArray historyPlayers;  // network: the names of seats 4, 3, 2, 1 joined by "/"
+};
+
+struct GameEndOutcome {
+    double rating = 0;
+    bool cycleCompleted = false;
+    int topTenPlace = 0;
+    int cycleScore = 0;
+    bool clubWritten = true;      // false: "Error of disk writing!"
+    bool historyWritten = true;   // false: "Cann`t save history!"
+    const char* sound = nullptr;  // "WKoGood", "WKoBads" or none
+};
+
+// The end of a local or network game left with "Exit to menu": the new
+// rating, the history entry, the player's line rewritten in the club file
+// (with the top ten when the 40-deal cycle is completed). `writeClub` false
+// when club writes are blocked (incorrect attributes at start).
+GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const QByteArray& date,
+                            bool writeClub);
+
+// A game left before its end: the player's line is removed, nothing else.
+bool leaveGameEarly(const QString& clubPath, int slot);
+
+}  // namespace olk

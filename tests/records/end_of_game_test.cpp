@@ -1,0 +1,106 @@
+#include "records/end_of_game.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace olk {
+namespace {
+
+class EndOfGame : public ::testing::Test {
+protected:
+    EndOfGame() { EXPECT_TRUE(writeClubFile(clubPath(), defaultClubFile())); }
+
+    QString clubPath() const { return dir.filePath("Olk.clb"); }
+    ClubFile club() const { return readClubFile(clubPath()).file; }
+
+    LocalGame game(int slot, int dealsAtStart, int gameDeals, int result, double rating = 0) const
+    {
+        LocalGame g;
+        g.programFolder = dir.path();
+        g.slot = slot;
+        g.name = "Anna";
+        g.password = "abc";
+        g.dealsAtStart = dealsAtStart;
+        g.ratingAtStart = rating;
+        g.dealNumber = dealsAtStart + gameDeals;
+        g.totalScore = result;
+        g.result = result;
+        g.gameDeals = gameDeals;
+        return g;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(EndOfGame, ANewPlayersFirstGame)
+{
+    const GameEndOutcome out = endLocalGame(game(6, 0, 4, 40), "10:00", "10.12.2026", true);
+    EXPECT_DOUBLE_EQ(out.rating, 1.0);  // (0 + 40 / 10) / 4
+    EXPECT_FALSE(out.cycleCompleted);
+    EXPECT_STREQ(out.sound, "WKoGood");
+    EXPECT_TRUE(out.clubWritten && out.historyWritten);
+    const ClubFile file = club();
+    ASSERT_TRUE(file.isValid());
+    EXPECT_EQ(file.line(1), makePlayerLine("Anna", 1.0, 4, 40, "abc"));
+    EXPECT_TRUE(ClubFile::isUnused(file.line(2)));
+    QFile history(historyFilePath(dir.path(), "Olk.clb", 1));
+    ASSERT_TRUE(history.open(QIODevice::ReadOnly));
+    const QByteArray content = history.readAll();
+    EXPECT_EQ(checkHistory(content).entries, 1);
+    EXPECT_EQ(content.mid(15, 4), "Anna");
+}
+
+TEST_F(EndOfGame, TheFortiethDealCompletesTheCycle)
+{
+    endLocalGame(game(6, 0, 4, 40), "10:00", "10.12.2026", true);
+    // Back for deals 37..40 with a total of 310: enters the top ten first.
+    LocalGame g = game(1, 36, 4, 10, 1.0);
+    g.totalScore = 310;
+    const GameEndOutcome out = endLocalGame(g, "11:00", "10.12.2026", true);
+    EXPECT_TRUE(out.cycleCompleted);
+    EXPECT_EQ(out.topTenPlace, 1);
+    EXPECT_EQ(out.sound, nullptr);  // the end-of-cycle window speaks instead
+    const ClubFile file = club();
+    EXPECT_EQ(file.line(6), QByteArray("Anna") + QByteArray(16, ' ') + "   310");
+    EXPECT_EQ(playerScore(file.line(1)), 0);  // a new cycle starts from zero
+    EXPECT_EQ(playerDeals(file.line(1)), 40);
+    EXPECT_TRUE(ClubFile::isUnused(file.line(2)));  // the old line was replaced
+}
+
+TEST_F(EndOfGame, LeavingEarlyRemovesTheLine)
+{
+    endLocalGame(game(6, 0, 4, -40), "10:00", "10.12.2026", true);
+    ASSERT_FALSE(ClubFile::isUnused(club().line(1)));
+    EXPECT_TRUE(leaveGameEarly(clubPath(), 1));
+    EXPECT_TRUE(ClubFile::isUnused(club().line(1)));
+    EXPECT_TRUE(leaveGameEarly(clubPath(), 6));  // a new player has no line
+}
+
+TEST_F(EndOfGame, AFailedClubWriteKeepsTheOldFile)
+{
+    QFile original(clubPath());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+    // Blocked writes leave the file alone but still keep the history.
+    GameEndOutcome out = endLocalGame(game(6, 0, 4, 40), "10:00", "10.12.2026", false);
+    EXPECT_TRUE(out.historyWritten);
+    QFile same(clubPath());
+    ASSERT_TRUE(same.open(QIODevice::ReadOnly));
+    EXPECT_EQ(same.readAll(), before);
+
+    // A club file that is gone cannot be rewritten, and says so.
+    QFile::remove(clubPath());
+    out = endLocalGame(game(6, 0, 4, 40), "10:00", "10.12.2026", true);
+    EXPECT_FALSE(out.clubWritten);
+    EXPECT_EQ(readClubFile(clubPath()).status, ClubStatus::Missing);
+
+    QDir(dir.path()).mkdir("Olk.clb");  // a folder in the way
+    EXPECT_FALSE(writeClubFile(clubPath(), defaultClubFile()));
+}
+
+}  // namespace
+}  // namespace olk
