@@ -22,9 +22,14 @@ int main(int argc, char** argv)
     olk::Settings settings = olk::loadStartupSettings(folder).settings;
     olk::setLanguage(settings.language);
 
-    olk::MainWindow window(settings, folder);
+    bool clubWritesBlocked = false;
+    if (!olk::checkClubFilesAtStart(folder, &clubWritesBlocked)) {
+        return 1;
+    }
+
+    olk::MainWindow window(settings, folder, clubWritesBlocked);
     window.applyWindowSize();
     window.show();
-    window.table().startLocalGame();
+    window.startGame();
     return app.exec();
 }

@@ -1,19 +1,71 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/cp1251.h"
+#include "extras/attention_box.h"
+#include "records/end_of_game.h"
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
 
 namespace olk {
 
-MainWindow::MainWindow(Settings& settings, QString folder)
+namespace {
+
+// Names are kept in the club in Windows-1251; characters it cannot hold
+// would come back corrupted, so they become "?" here already.
+QByteArray clubText(const QString& text)
+{
+    QByteArray out;
+    for (const char32_t c : text.toUcs4()) {
+        const auto byte = cp1251::fromUnicode(c);
+        out += byte && *byte >= 0x20 ? static_cast<char>(*byte) : '?';
+    }
+    return out;
+}
+
+}  // namespace
+
+bool checkClubFilesAtStart(const QString& folder, bool* writesBlocked)
+{
+    *writesBlocked = false;
+    for (const char* name : {"Olk.clb", "Olk.net"}) {
+        const QString path = QDir(folder).filePath(QString::fromLatin1(name));
+        const ClubLoad load = readClubFile(path);
+        const QString quoted =
+            QStringLiteral(" \"") + QDir::toNativeSeparators(path) + QLatin1Char('"');
+        if (load.status == ClubStatus::Missing) {
+            QMessageBox::critical(nullptr, text(Text::WindowTitle),
+                                  text(Text::CantFindTheFile) + quoted + QLatin1Char('!'));
+            return false;
+        }
+        if (load.status == ClubStatus::Incorrect) {
+            QMessageBox::critical(nullptr, text(Text::WindowTitle),
+                                  text(Text::TheIncorrectFile) + quoted + QLatin1Char('!'));
+            return false;
+        }
+        // The file tested last decides whether club files may be written.
+        *writesBlocked = !clubFileWritable(path);
+        if (*writesBlocked) {
+            QString message = text(Text::TheFile) + quoted + text(Text::HasIncorrectAttributes);
+            message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+            QMessageBox::warning(nullptr, text(Text::WindowTitle), message);
+        }
+    }
+    return true;
+}
+
+MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocked)
     : m_settings(settings),
       m_folder(std::move(folder)),
+      m_clubWritesBlocked(clubWritesBlocked),
       m_table(new TableView(m_engine, m_settings, this))
 {
     setWindowTitle(text(Text::WindowTitle));
@@ -21,8 +73,72 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
     setAutoFillBackground(true);
-    // Until the main menu exists, leaving a finished game starts the next one.
-    connect(m_table, &TableView::gameLeft, m_table, &TableView::startLocalGame);
+    // Until the main menu exists, leaving the table starts the next game.
+    connect(m_table, &TableView::gameFinished, this, &MainWindow::finishGame);
+    connect(m_table, &TableView::gameAbandoned, this, &MainWindow::abandonGame);
+}
+
+QString MainWindow::clubPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("Olk.clb"));
+}
+
+void MainWindow::startGame()
+{
+    m_player = Player();
+    m_player.name = clubText(m_settings.playerName).left(20);
+    const ClubLoad load = readClubFile(clubPath());
+    if (load.status == ClubStatus::Ok) {
+        for (int slot = 1; slot <= 5; ++slot) {
+            const QByteArray& line = load.file.line(slot);
+            if (!ClubFile::isUnused(line) && line.left(20).trimmed() == m_player.name.trimmed()) {
+                m_player.slot = slot;
+                m_player.password =
+                    passwordFromStored(line.mid(44, 15)).value_or(QByteArray()).trimmed();
+                m_player.deals = playerDeals(line);
+                m_player.rating = playerRating(line);
+                m_player.score = playerScore(line);
+                break;
+            }
+        }
+    }
+    m_table->startLocalGame({cp1251::toUtf8(m_player.name.toStdString()), m_player.deals,
+                             m_player.score, m_player.rating});
+}
+
+void MainWindow::finishGame()
+{
+    const TableState& st = m_engine.state();
+    LocalGame game;
+    game.programFolder = m_folder;
+    game.slot = m_player.slot;
+    game.name = m_player.name;
+    game.password = m_player.password;
+    game.dealsAtStart = m_player.deals;
+    game.ratingAtStart = m_player.rating;
+    game.dealNumber = st.dealNumber;
+    game.totalScore = st.totalScore;
+    game.result = st.gameScore;
+    game.gameDeals = st.gameDeals;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray date = clubText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    const GameEndOutcome outcome = endLocalGame(
+        game, now.toString(QStringLiteral("hh:mm")).toLatin1(), date, !m_clubWritesBlocked);
+    if (!outcome.historyWritten) {
+        showAttention(this, text(Text::CannotSaveHistory));
+    }
+    if (!outcome.clubWritten) {
+        showAttention(this, text(Text::ErrorOfDiskWriting));
+    }
+    startGame();
+}
+
+void MainWindow::abandonGame()
+{
+    if (!m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {
+        showAttention(this, text(Text::ErrorOfDiskWriting));
+    }
+    startGame();
 }
 
 void MainWindow::applyWindowSize()
@@ -37,8 +153,17 @@ void MainWindow::applyWindowSize()
         m_table->setGeometry(rect());
         return;
     }
-    const QSize client =
-        clientSizeFor(m_settings.windowSize, screen ? screen->size() : QSize(760, 500));
+    // A window larger than the screen would hide part of the table: take the
+    // largest size that fits.
+    const QSize available = screen ? screen->availableSize() : QSize(760, 500);
+    while (m_settings.windowSize >= 3) {
+        const QSize wanted = clientSizeFor(m_settings.windowSize, available);
+        if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
+            break;
+        }
+        m_settings.windowSize = m_settings.windowSize == 3 ? 1 : m_settings.windowSize - 1;
+    }
+    const QSize client = clientSizeFor(m_settings.windowSize, available);
     setFixedSize(client);
     move(0, 0);
     m_table->setGeometry(rect());
@@ -60,7 +185,8 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_engine.state().gameActive) {
+    const bool gameOnTable = m_engine.state().gameActive;
+    if (gameOnTable) {
         QMessageBox box(QMessageBox::Question, text(Text::WindowTitle),
                         text(Text::LeaveGame) + QLatin1Char(' ') + text(Text::AllDataWillBeLost),
                         QMessageBox::NoButton, this);
@@ -75,6 +201,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_table->driver().stop();
     if (!saveSettings(m_folder, m_settings)) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
+    }
+    if (gameOnTable && !m_clubWritesBlocked) {
+        leaveGameEarly(clubPath(), m_player.slot);
     }
     event->accept();
 }

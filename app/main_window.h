@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 
@@ -10,16 +11,22 @@
 namespace olk {
 
 // The main window "Form1": hosts the table, sizes itself by the window size
-// of the settings, asks before a game on the table is thrown away, and saves
-// the settings when it closes.
+// of the settings, keeps the club's records of the player at the table, asks
+// before a game on the table is thrown away, and saves the settings when it
+// closes.
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow(Settings& settings, QString folder);
+    // `clubWritesBlocked`: a club file had incorrect attributes at start.
+    MainWindow(Settings& settings, QString folder, bool clubWritesBlocked);
 
     // Sizes the window for the settings' window size and lays the table out.
     void applyWindowSize();
+
+    // A new game for the settings' player: his club line, when the local club
+    // has one by that name, else a new player.
+    void startGame();
 
     TableView& table() { return *m_table; }
 
@@ -29,10 +36,32 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The player at the table, as the club file knows him.
+    struct Player {
+        int slot = 6;  // club line 1..5, or 6 for a new player
+        QByteArray name;
+        QByteArray password;
+        int deals = 0;
+        double rating = 0;
+        int score = 0;
+    };
+
+    void finishGame();
+    void abandonGame();
+    QString clubPath() const;
+
     Settings& m_settings;
     QString m_folder;
+    bool m_clubWritesBlocked;
     GameEngine m_engine;
     TableView* m_table;
+    Player m_player;
 };
+
+// Checks "Olk.clb", then "Olk.net", in `folder` at start. A missing or
+// incorrect file is reported and the program must end (false). A file the
+// program may not write to is reported and, for the last one checked, blocks
+// club writes for the run.
+bool checkClubFilesAtStart(const QString& folder, bool* writesBlocked);
 
 }  // namespace olk

@@ -36,7 +36,7 @@ void BM_RepaintTableLargeWindow(benchmark::State& state)
     TableView view(engine, settings);
     view.resize(1520, 1000);
     view.applyWindowSize();
-    view.startLocalGame();
+    view.startLocalGame({"Mr.X", 0, 0, 0.0});
     for (auto _ : state) {
         view.redrawAll();
     }

@@ -106,13 +106,13 @@ void TableView::applyWindowSize()
     redrawAll();
 }
 
-void TableView::startLocalGame()
+void TableView::startLocalGame(const Profile& profile)
 {
     m_timer1.stop();
     m_engine.setup().mode = GameMode::Local;
     m_engine.setup().rules = {m_settings.threeOfAKind30, m_settings.punishKnocker};
     m_engine.setup().flyingCards = m_settings.flyingCards;
-    m_engine.setProfile({m_settings.playerName.toStdString(), 0, 0, 0.0});
+    m_engine.setProfile(profile);
     m_engine.startDeal(false);
 }
 
@@ -623,7 +623,7 @@ void TableView::askToLeave()
     box.exec();
     if (box.clickedButton() == yes) {
         m_timer1.stop();
-        emit gameLeft();
+        emit gameAbandoned();
     }
 }
 
@@ -679,7 +679,7 @@ void TableView::onButton8()
 {
     if (m_engine.state().matchOver) {
         m_timer1.stop();
-        emit gameLeft();
+        emit gameFinished();
     }
 }
 

@@ -33,9 +33,9 @@ public:
     // loads the pictures for it and redraws everything.
     void applyWindowSize();
 
-    // A new local game for the settings' player, dealt and waiting for "To
-    // Begin".
-    void startLocalGame();
+    // A new local game for the player of `profile`, dealt and waiting for
+    // "To Begin".
+    void startLocalGame(const Profile& profile);
 
     // Draws every element of the table again from the game state.
     void redrawAll();
@@ -59,7 +59,10 @@ public:
 
 signals:
     // "Exit to menu" after a finished game.
-    void gameLeft();
+    void gameFinished();
+    // The table was left before the game's end (the pop-up menu's "Exit to
+    // menu", confirmed).
+    void gameAbandoned();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

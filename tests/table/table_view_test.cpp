@@ -16,7 +16,7 @@ protected:
         view.flyer().setSleeper([](int) {});
         view.resize(760, 500);
         view.applyWindowSize();
-        view.startLocalGame();
+        view.startLocalGame({"Mr.X", 0, 0, 0.0});
     }
 
     const TableState& st() const { return engine.state(); }
@@ -80,7 +80,7 @@ TEST_F(TableViewTest, AWholeDealWithTheMouse)
 {
     for (bool flying : {false, true}) {
         settings.flyingCards = flying;
-        view.startLocalGame();
+        view.startLocalGame({"Mr.X", 0, 0, 0.0});
         ASSERT_EQ(st().playPhase, 1);
         QTest::mouseClick(view.button7(), Qt::LeftButton);
         ASSERT_EQ(st().playPhase, 2);
@@ -121,7 +121,7 @@ TEST_F(TableViewTest, EveryWindowSizeDraws)
         settings.windowSize = windowSize;
         view.resize(clientSizeFor(windowSize, {1920, 1080}));
         view.applyWindowSize();
-        view.startLocalGame();
+        view.startLocalGame({"Mr.X", 0, 0, 0.0});
         EXPECT_EQ(view.frame().size(), view.size());
         const TableGeometry& g = view.tableGeometry();
         // A face-up local card is drawn where its area is.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QWidget;
+
+namespace olk {
+
+// The attention box: a modal box titled "Attention" with up to three lines
+// above a full-width "Ok" button. Empty lines are hidden; the third line is a
+// web link, blue and underlined, opened when clicked. The box is 400 pixels
+// wide, or the widest line plus 109 when that is more. "Ok" and Escape close
+// it.
+class AttentionBox : public QDialog {
+    Q_OBJECT
+
+public:
+    AttentionBox(const QString& line1, const QString& line2, const QString& link,
+                 QWidget* parent = nullptr);
+};
+
+void showAttention(QWidget* parent, const QString& line1, const QString& line2 = {},
+                   const QString& link = {});
+
+}  // namespace olk
