@@ -121,7 +121,12 @@ void MainWindow::finishGame()
     game.result = st.gameScore;
     game.gameDeals = st.gameDeals;
     const QDateTime now = QDateTime::currentDateTime();
-    const QByteArray date = clubText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+    // The system's short date, unless it does not fit the history's 10 places.
+    QString dateText = QLocale::system().toString(now.date(), QLocale::ShortFormat);
+    if (dateText.size() > 10) {
+        dateText = now.date().toString(QStringLiteral("dd.MM.yyyy"));
+    }
+    const QByteArray date = clubText(dateText);
     const GameEndOutcome outcome = endLocalGame(
         game, now.toString(QStringLiteral("hh:mm")).toLatin1(), date, !m_clubWritesBlocked);
     if (!outcome.historyWritten) {
