@@ -14,6 +14,7 @@
 #include "records/end_of_game.h"
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
+#include "table/record_windows.h"
 
 namespace olk {
 
@@ -134,6 +135,9 @@ void MainWindow::finishGame()
     }
     if (!outcome.clubWritten) {
         showAttention(this, text(Text::ErrorOfDiskWriting));
+    }
+    if (outcome.cycleCompleted) {
+        showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, false});
     }
     startGame();
 }

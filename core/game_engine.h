@@ -62,6 +62,7 @@ public:
     GameSetup& setup() { return m_setup; }
     const GameSetup& setup() const { return m_setup; }
     void setProfile(Profile profile) { m_profile = std::move(profile); }
+    const Profile& profile() const { return m_profile; }
 
     const TableState& state() const { return m_state; }
     // Direct access for the network code (names, received decks) and tests.

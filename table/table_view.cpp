@@ -17,6 +17,7 @@
 #include "extras/draw_stretched.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
+#include "table/record_windows.h"
 
 namespace olk {
 
@@ -605,6 +606,11 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
+    if (m_engine.state().gameActive) {
+        menu.addAction(text(Text::GeneralScore), this, [this] {
+            showCount(this, m_settings, m_engine.state(), m_engine.profile());
+        });
+    }
     menu.addAction(text(Text::ExitToMenu), this, &TableView::askToLeave);
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
     menu.exec(event->globalPos());

@@ -16,12 +16,16 @@
 //                           "RamkaERSm"/"RamkaERBg" (chat log)
 //   deck symbol             "GKolodaSmall" (58 x 25), "GKolodaSmallB" (174 x 75)
 //   move clocks             "GTimerR", "GTimerY" (64 x 64)
+//   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
+//                           "Place10" (64 x 64) put on it
 // Everything but the faces is drawn here with QPainter; the output only
 // depends on the deck file, so two builds give the same pictures.
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -532,6 +536,76 @@ bool makeTable()
            save(renderTimer(QColor(240, 200, 40)), "GTimerY");
 }
 
+// The medal of the end-of-cycle window, and the place numbers put on it.
+QImage renderMedal()
+{
+    QImage image = canvas(120, 160);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Ribbon.
+    QPainterPath ribbon;
+    ribbon.moveTo(35, 0);
+    ribbon.lineTo(55, 0);
+    ribbon.lineTo(70, 70);
+    ribbon.lineTo(50, 70);
+    ribbon.closeSubpath();
+    QPainterPath ribbon2;
+    ribbon2.moveTo(85, 0);
+    ribbon2.lineTo(65, 0);
+    ribbon2.lineTo(50, 70);
+    ribbon2.lineTo(70, 70);
+    ribbon2.closeSubpath();
+    p.setPen(QPen(QColor(90, 10, 20), 2));
+    p.setBrush(QColor(190, 30, 45));
+    p.drawPath(ribbon);
+    p.setBrush(QColor(30, 60, 160));
+    p.drawPath(ribbon2);
+    // Disc.
+    QRadialGradient gold(QPointF(48, 88), 60);
+    gold.setColorAt(0.0, QColor(255, 245, 170));
+    gold.setColorAt(0.6, QColor(235, 180, 40));
+    gold.setColorAt(1.0, QColor(160, 100, 10));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(120, 70, 5), 3));
+    p.drawEllipse(QRectF(12, 62, 96, 96));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 235, 150), 2));
+    p.drawEllipse(QRectF(22, 72, 76, 76));
+    return image;
+}
+
+QImage renderPlaceNumber(int place)
+{
+    QImage image = canvas(64, 64);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setPixelSize(place == 10 ? 34 : 44);
+    QPainterPath number;
+    const QString text = QString::number(place);
+    const QFontMetrics metrics(font);
+    number.addText((64 - metrics.horizontalAdvance(text)) / 2.0, 47, font, text);
+    p.setPen(QPen(QColor(255, 250, 220), 3));
+    p.drawPath(number);
+    p.fillPath(number, QColor(110, 60, 0));
+    return image;
+}
+
+bool makeRecords()
+{
+    if (!save(renderMedal(), "Medal")) {
+        return false;
+    }
+    for (int place = 1; place <= 10; ++place) {
+        if (!save(renderPlaceNumber(place),
+                  QStringLiteral("Place%1").arg(place, 2, 10, QLatin1Char('0')))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool writeQrc()
 {
     QFile qrc(g_out.filePath("art.qrc"));
@@ -571,7 +645,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "olk-artgen: cannot read the card deck %s\n", qPrintable(args[2]));
         return 1;
     }
-    if (!makeFaces(svg) || !makeBacks() || !makeTable() || !writeQrc()) {
+    if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !writeQrc()) {
         return 1;
     }
     return 0;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/game_engine.h"
+#include "settings/settings.h"
+
+class QWidget;
+
+namespace olk {
+
+// The seven values of the count window ("General score"), in the order of its
+// rows: deals in all, deal in the current cycle, initial, current and general
+// score, initial rating and the rating the game would give now.
+QStringList countTexts(const TableState& state, const Profile& profile);
+
+// A rating with 2 decimals as the records write it ("8,20", "-0,50").
+QString ratingWithTwoDecimals(double rating);
+
+// The count window for the game on the table.
+void showCount(QWidget* parent, const Settings& settings, const TableState& state,
+               const Profile& profile);
+
+// The end-of-cycle window: its lines and sound for a top-ten place (0 not in
+// the top ten, 1..10) and the cycle score.
+struct CycleEnd {
+    int place = 0;
+    int score = 0;
+    bool network = false;
+};
+QStringList endOfCycleLines(const CycleEnd& end);
+const char* endOfCycleSound(int place);
+
+void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& end);
+
+}  // namespace olk
