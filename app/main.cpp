@@ -28,8 +28,7 @@ int main(int argc, char** argv)
     }
 
     olk::MainWindow window(settings, folder, clubWritesBlocked);
-    window.applyWindowSize();
+    window.showStartup();
     window.show();
-    window.startGame();
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
+#include "table/welcome_dialog.h"
 
 namespace olk {
 
@@ -67,16 +68,86 @@ MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocke
     : m_settings(settings),
       m_folder(std::move(folder)),
       m_clubWritesBlocked(clubWritesBlocked),
-      m_table(new TableView(m_engine, m_settings, this))
+      m_table(new TableView(m_engine, m_settings, this)),
+      m_menu(new MainMenu(m_settings, this)),
+      m_startup(new StartupPicture(this))
 {
     setWindowTitle(text(Text::WindowTitle));
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
     setAutoFillBackground(true);
-    // Until the main menu exists, leaving the table starts the next game.
     connect(m_table, &TableView::gameFinished, this, &MainWindow::finishGame);
     connect(m_table, &TableView::gameAbandoned, this, &MainWindow::abandonGame);
+    connect(m_startup, &StartupPicture::dismissed, this, [this] {
+        m_animation.stop();
+        applyWindowSize();
+        showMenu();
+    });
+    connect(m_menu, &MainMenu::playerChosen, this, &MainWindow::choosePlayer);
+    connect(m_menu, &MainMenu::newPlayer, this, [this] { choosePlayer(6); });
+    connect(m_menu, &MainMenu::topTen, this, [this] {
+        const ClubFile club = readClubFile(clubPath()).file;
+        QList<QByteArray> lines;
+        for (int n = 6; n <= 15; ++n) {
+            lines.append(club.line(n));
+        }
+        showTopTen(this, m_settings, lines, false);
+    });
+    connect(m_menu, &MainMenu::history, this,
+            [this] { showHistory(this, m_settings, m_folder, QStringLiteral("Olk.clb")); });
+    connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
+    m_animation.setInterval(20);
+    connect(&m_animation, &QTimer::timeout, m_startup, &StartupPicture::tick);
+    m_table->hide();
+    m_menu->hide();
+}
+
+void MainWindow::showOnly(QWidget* screen)
+{
+    for (QWidget* each : {static_cast<QWidget*>(m_table), static_cast<QWidget*>(m_menu),
+                          static_cast<QWidget*>(m_startup)}) {
+        each->setVisible(each == screen);
+    }
+    screen->setGeometry(rect());
+}
+
+void MainWindow::showStartup()
+{
+    setFixedSize(kDesignWidth, kDesignHeight);
+    move(0, 0);
+    showOnly(m_startup);
+    m_startup->setFocus();
+    m_animation.start();
+}
+
+void MainWindow::showMenu()
+{
+    m_table->driver().stop();
+    showOnly(m_menu);
+    m_menu->refresh(readClubFile(clubPath()).file);
+}
+
+void MainWindow::choosePlayer(int slot)
+{
+    const ClubLoad load = readClubFile(clubPath());
+    const QByteArray line = slot >= 1 && slot <= 5 && load.status == ClubStatus::Ok
+                                ? load.file.line(slot)
+                                : QByteArray();
+    WelcomeDialog dialog(m_settings, line, m_settings.playerName, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_settings.playerName = dialog.typedName();
+    const WelcomePlayer& player = dialog.player();
+    m_player = Player();
+    m_player.slot = line.isEmpty() ? 6 : slot;
+    m_player.name = player.name;
+    m_player.password = player.password;
+    m_player.deals = player.deals;
+    m_player.rating = player.rating;
+    m_player.score = player.score;
+    startGame();
 }
 
 QString MainWindow::clubPath() const
@@ -86,23 +157,8 @@ QString MainWindow::clubPath() const
 
 void MainWindow::startGame()
 {
-    m_player = Player();
-    m_player.name = clubText(m_settings.playerName).left(20);
-    const ClubLoad load = readClubFile(clubPath());
-    if (load.status == ClubStatus::Ok) {
-        for (int slot = 1; slot <= 5; ++slot) {
-            const QByteArray& line = load.file.line(slot);
-            if (!ClubFile::isUnused(line) && line.left(20).trimmed() == m_player.name.trimmed()) {
-                m_player.slot = slot;
-                m_player.password =
-                    passwordFromStored(line.mid(44, 15)).value_or(QByteArray()).trimmed();
-                m_player.deals = playerDeals(line);
-                m_player.rating = playerRating(line);
-                m_player.score = playerScore(line);
-                break;
-            }
-        }
-    }
+    showOnly(m_table);
+    m_table->applyWindowSize();
     m_table->startLocalGame({cp1251::toUtf8(m_player.name.toStdString()), m_player.deals,
                              m_player.score, m_player.rating});
 }
@@ -139,7 +195,7 @@ void MainWindow::finishGame()
     if (outcome.cycleCompleted) {
         showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, false});
     }
-    startGame();
+    showMenu();
 }
 
 void MainWindow::abandonGame()
@@ -147,7 +203,7 @@ void MainWindow::abandonGame()
     if (!m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {
         showAttention(this, text(Text::ErrorOfDiskWriting));
     }
-    startGame();
+    showMenu();
 }
 
 void MainWindow::applyWindowSize()
@@ -159,7 +215,6 @@ void MainWindow::applyWindowSize()
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setGeometry(screen->geometry());
         setWindowState(windowState() | Qt::WindowFullScreen);
-        m_table->setGeometry(rect());
         return;
     }
     // A window larger than the screen would hide part of the table: take the
@@ -175,13 +230,17 @@ void MainWindow::applyWindowSize()
     const QSize client = clientSizeFor(m_settings.windowSize, available);
     setFixedSize(client);
     move(0, 0);
-    m_table->setGeometry(rect());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_table->setGeometry(rect());
+    for (QWidget* screen : {static_cast<QWidget*>(m_table), static_cast<QWidget*>(m_menu),
+                            static_cast<QWidget*>(m_startup)}) {
+        if (screen->isVisible()) {
+            screen->setGeometry(rect());
+        }
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -194,7 +253,7 @@ void MainWindow::changeEvent(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const bool gameOnTable = m_engine.state().gameActive;
+    const bool gameOnTable = m_table->isVisible() && m_engine.state().gameActive;
     if (gameOnTable) {
         QMessageBox box(QMessageBox::Question, text(Text::WindowTitle),
                         text(Text::LeaveGame) + QLatin1Char(' ') + text(Text::AllDataWillBeLost),

@@ -6,7 +6,10 @@
 
 #include "core/game_engine.h"
 #include "settings/settings.h"
+#include "table/main_menu.h"
 #include "table/table_view.h"
+
+#include <QTimer>
 
 namespace olk {
 
@@ -24,9 +27,9 @@ public:
     // Sizes the window for the settings' window size and lays the table out.
     void applyWindowSize();
 
-    // A new game for the settings' player: his club line, when the local club
-    // has one by that name, else a new player.
-    void startGame();
+    // The start-up picture, until a click or a key brings the main menu.
+    void showStartup();
+    void showMenu();
 
     TableView& table() { return *m_table; }
 
@@ -48,6 +51,9 @@ private:
 
     void finishGame();
     void abandonGame();
+    void choosePlayer(int slot);
+    void startGame();
+    void showOnly(QWidget* screen);
     QString clubPath() const;
 
     Settings& m_settings;
@@ -55,6 +61,9 @@ private:
     bool m_clubWritesBlocked;
     GameEngine m_engine;
     TableView* m_table;
+    MainMenu* m_menu;
+    StartupPicture* m_startup;
+    QTimer m_animation;  // 20 ms: the start-up picture's colours
     Player m_player;
 };
 

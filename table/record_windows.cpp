@@ -1,17 +1,25 @@
 #include "table/record_windows.h"
 
+#include <QDateTime>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/cp1251.h"
 #include "core/rounding.h"
 #include "extras/card_pictures.h"
 #include "records/club_file.h"
+#include "records/history_file.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 
@@ -172,6 +180,140 @@ void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& e
     window.content()->addLayout(row);
     window.finish(settings);
     window.setMinimumWidth(520);
+    window.exec();
+}
+
+void showTopTen(QWidget* parent, const Settings& settings, const QList<QByteArray>& topTenLines,
+                bool network)
+{
+    RecordWindow window(parent, text(Text::TopTen));
+    auto* heading =
+        new QLabel(text(network ? Text::WindowsNetGames : Text::WindowsLocalGames), &window);
+    heading->setFont(familyFont(settings, FontFamily::Decor, 20));
+    heading->setAlignment(Qt::AlignCenter);
+    window.content()->addWidget(heading);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(6);
+    QFont bold = familyFont(settings, FontFamily::Serif, 17);
+    bold.setBold(true);
+    auto* nameHeading = new QLabel(text(Text::TopTen), &window);
+    auto* scoreHeading = new QLabel(text(Text::Score), &window);
+    for (QLabel* label : {nameHeading, scoreHeading}) {
+        label->setFont(bold);
+    }
+    grid->addWidget(nameHeading, 0, 1);
+    grid->addWidget(scoreHeading, 0, 2, Qt::AlignRight);
+    const QFont rowFont = familyFont(settings, FontFamily::Fixed, 17);
+    for (int place = 1; place <= 10 && place <= topTenLines.size(); ++place) {
+        const QByteArray& line = topTenLines[place - 1];
+        const QString colour =
+            place <= 3 ? QStringLiteral("color: #c00000;") : QStringLiteral("color: #000080;");
+        const QStringList cells = {QString::number(place) + QLatin1Char('.'), playerName(line),
+                                   QString::fromLatin1(line.mid(20, 6).trimmed())};
+        for (int column = 0; column < 3; ++column) {
+            auto* label = new QLabel(cells[column], &window);
+            label->setFont(rowFont);
+            label->setStyleSheet(colour);
+            grid->addWidget(label, place, column, column == 1 ? Qt::AlignLeft : Qt::AlignRight);
+        }
+    }
+    window.content()->addLayout(grid);
+    window.finish(settings);
+    window.setMinimumWidth(460);
+    window.exec();
+}
+
+void showHistory(QWidget* parent, const Settings& settings, const QString& programFolder,
+                 const QString& clubFileName)
+{
+    RecordWindow window(parent, text(Text::HistoryOfGames));
+    auto* row = new QHBoxLayout;
+    auto* files = new QListWidget(&window);
+    auto* table = new QTableWidget(0, 7, &window);
+    files->setFont(familyFont(settings, FontFamily::Serif, 14));
+    table->setFont(familyFont(settings, FontFamily::Serif, 13));
+    table->setHorizontalHeaderLabels({text(Text::Time), text(Text::Date), text(Text::Player),
+                                      text(Text::Games), text(Text::Result), text(Text::Rating),
+                                      text(Text::Type)});
+    const int widths[] = {45, 65, 210, 45, 55, 55, 80};
+    for (int column = 0; column < 7; ++column) {
+        table->setColumnWidth(column, widths[column] * 13 / 10);
+    }
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    QList<QString> paths;
+    for (int number = 1; number <= 9999; ++number) {
+        const QString path = historyFilePath(programFolder, clubFileName, number);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !checkHistory(file.read(4 << 20)).valid) {
+            break;
+        }
+        paths.append(path);
+        const QString date =
+            QFileInfo(path).lastModified().date().toString(QStringLiteral("dd.MM.yyyy"));
+        auto* item = new QListWidgetItem(
+            text(Text::HistoryFile) + QStringLiteral("I") +
+                QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) + QLatin1Char(' ') + date,
+            files);
+        item->setForeground(number % 2 ? QColor(0, 0, 128) : QColor(128, 0, 0));
+    }
+    if (paths.isEmpty()) {
+        auto* item = new QListWidgetItem(text(Text::NoHistoryFiles), files);
+        item->setFlags(Qt::NoItemFlags);
+    }
+    files->setFixedWidth(paths.size() > 16 ? 250 : 234);
+
+    auto showFile = [&](int index) {
+        table->setRowCount(0);
+        if (index < 0 || index >= paths.size()) {
+            return;
+        }
+        QFile file(paths[index]);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return;
+        }
+        const QList<QByteArray> entries = historyEntries(file.read(4 << 20));
+        table->setRowCount(static_cast<int>(entries.size()));
+        for (int r = 0; r < entries.size(); ++r) {
+            const QByteArray& line = entries[r];
+            const char kind = line.size() > 89 ? line[89] : 'L';
+            const Text typeText = kind == 'N'   ? Text::GameTypeNet
+                                  : kind == 'A' ? Text::GameTypeAccount
+                                  : kind == 'T' ? Text::GameTypeTourney
+                                                : Text::GameTypeLocal;
+            const QColor colour = kind == 'N'   ? QColor(0, 128, 0)
+                                  : kind == 'A' ? QColor(192, 0, 0)
+                                  : kind == 'T' ? QColor(0, 0, 192)
+                                                : table->palette().color(QPalette::Text);
+            const int starts[] = {0, 5, 15, 66, 69, 79};
+            const int lengths[] = {5, 10, 51, 3, 10, 10};
+            for (int column = 0; column < 7; ++column) {
+                const QString value =
+                    column < 6
+                        ? QString::fromStdString(cp1251::toUtf8(
+                              line.mid(starts[column], lengths[column]).trimmed().toStdString()))
+                        : text(typeText);
+                auto* item = new QTableWidgetItem(value);
+                item->setForeground(colour);
+                item->setTextAlignment(column == 2 ? (Qt::AlignLeft | Qt::AlignVCenter)
+                                                   : Qt::AlignCenter);
+                table->setItem(r, column, item);
+            }
+        }
+        table->scrollToBottom();
+    };
+    QObject::connect(files, &QListWidget::currentRowChanged, &window, showFile);
+    if (!paths.isEmpty()) {
+        files->setCurrentRow(static_cast<int>(paths.size()) - 1);
+    }
+    row->addWidget(files);
+    row->addWidget(table, 1);
+    window.content()->addLayout(row);
+    window.finish(settings);
+    window.resize(980, 520);
     window.exec();
 }
 

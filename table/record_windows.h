@@ -34,4 +34,13 @@ const char* endOfCycleSound(int place);
 
 void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& end);
 
+// The local top ten of a club file (lines 6-15).
+void showTopTen(QWidget* parent, const Settings& settings, const QList<QByteArray>& topTenLines,
+                bool network);
+
+// "History of games": the valid history files of the club file `clubFileName`
+// in `programFolder`, and the entries of the one chosen.
+void showHistory(QWidget* parent, const Settings& settings, const QString& programFolder,
+                 const QString& clubFileName);
+
 }  // namespace olk

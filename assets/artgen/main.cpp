@@ -16,6 +16,9 @@
 //                           "RamkaERSm"/"RamkaERBg" (chat log)
 //   deck symbol             "GKolodaSmall" (58 x 25), "GKolodaSmallB" (174 x 75)
 //   move clocks             "GTimerR", "GTimerY" (64 x 64)
+//   main menu               "GTitle" (300 x 90), the caption "Cap" + suffix
+//                           (400 x 70) and the subtitles "Elite"/"Net__" +
+//                           suffix (350 x 40) in the eight picture languages
 //   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
 //                           "Place10" (64 x 64) put on it
 // Everything but the faces is drawn here with QPainter; the output only
@@ -606,6 +609,96 @@ bool makeRecords()
     return true;
 }
 
+// ---------------------------------------------------------------- menu
+
+// Lettering: a golden gradient with a dark outline and a soft shadow.
+QImage renderLettering(int w, int h, const QString& text, double heightShare, const QColor& top,
+                       const QColor& bottom)
+{
+    constexpr int kOversample = 2;
+    QImage big = canvas(w * kOversample, h * kOversample);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(static_cast<int>(h * kOversample * heightShare));
+    QFontMetricsF metrics(font);
+    while (metrics.horizontalAdvance(text) > w * kOversample * 0.94 && font.pixelSize() > 8) {
+        font.setPixelSize(font.pixelSize() - 2);
+        metrics = QFontMetricsF(font);
+    }
+    QPainterPath path;
+    const double x = (w * kOversample - metrics.horizontalAdvance(text)) / 2;
+    const double y = (h * kOversample + metrics.ascent() - metrics.descent()) / 2;
+    path.addText(x, y, font, text);
+    p.fillPath(path.translated(3, 4), QColor(0, 0, 0, 110));
+    QLinearGradient fill(0, y - metrics.ascent(), 0, y);
+    fill.setColorAt(0.0, top);
+    fill.setColorAt(1.0, bottom);
+    p.setPen(
+        QPen(QColor(60, 30, 0), kOversample * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.end();
+    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The title picture: four cards fanned out, the best hand of the game.
+QImage renderTitle(QSvgRenderer& svg)
+{
+    QImage image = canvas(300, 90);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const char* cards[] = {"1_spade", "king_heart", "queen_diamond", "jack_club"};
+    for (int i = 0; i < 4; ++i) {
+        const QImage face = renderFace(svg, QString::fromLatin1(cards[i]), 58, 80, true);
+        p.save();
+        p.translate(150, 330);
+        p.rotate(-10.5 + 7 * i);
+        p.drawImage(QPointF(-29, -324), face);
+        p.restore();
+    }
+    return image;
+}
+
+bool makeMenu(QSvgRenderer& svg)
+{
+    const struct {
+        const char* suffix;
+        const char* caption;
+        const char* elite;
+        const char* network;
+    } languages[] = {
+        {"Eng", "Thirty-one", "Players' Club", "Network Game"},
+        {"Rus", "Тридцать одно", "Клуб игроков", "Сетевая игра"},
+        {"Deu", "Einunddreißig", "Spielerclub", "Netzwerkspiel"},
+        {"Fra", "Trente et un", "Club des joueurs", "Jeu en réseau"},
+        {"Spa", "Treinta y uno", "Club de jugadores", "Juego en red"},
+        {"Chi", "三十一点", "玩家俱乐部", "网络游戏"},
+        {"Ita", "Trentuno", "Club dei giocatori", "Gioco in rete"},
+        {"Cze", "Jednatřicet", "Klub hráčů", "Síťová hra"},
+    };
+    const QColor gold(255, 236, 140);
+    const QColor amber(214, 140, 20);
+    const QColor silver(250, 250, 255);
+    const QColor steel(150, 170, 200);
+    for (const auto& language : languages) {
+        const QString suffix = QString::fromLatin1(language.suffix);
+        if (!save(renderLettering(400, 70, QString::fromUtf8(language.caption), 0.78, gold, amber),
+                  QStringLiteral("Cap") + suffix) ||
+            !save(renderLettering(350, 40, QString::fromUtf8(language.elite), 0.72, silver, steel),
+                  QStringLiteral("Elite") + suffix) ||
+            !save(
+                renderLettering(350, 40, QString::fromUtf8(language.network), 0.72, silver, steel),
+                QStringLiteral("Net__") + suffix)) {
+            return false;
+        }
+    }
+    return save(renderTitle(svg), "GTitle");
+}
+
 bool writeQrc()
 {
     QFile qrc(g_out.filePath("art.qrc"));
@@ -645,7 +738,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "olk-artgen: cannot read the card deck %s\n", qPrintable(args[2]));
         return 1;
     }
-    if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !writeQrc()) {
+    if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
+        !writeQrc()) {
         return 1;
     }
     return 0;

@@ -1,0 +1,328 @@
+#include "table/main_menu.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "core/rounding.h"
+#include "extras/card_pictures.h"
+#include "settings/fonts.h"
+#include "settings/language.h"
+#include "settings/word_tables.h"
+#include "table/record_windows.h"
+
+namespace olk {
+
+namespace {
+
+int channel(double value)
+{
+    return std::clamp(static_cast<int>(roundHalfEven(value)), 0, 255);
+}
+
+const QString kRowStyle = QStringLiteral(
+    "QPushButton { color: #ffe14a; background: #14206a; border: 1px solid #0a1040;"
+    " text-align: left; padding-left: 6px; }"
+    "QPushButton:hover { color: #ffff80; background: #1c2c8a; }"
+    "QPushButton:disabled { color: #ffe14a; background: #14206a; }");
+const QString kNavyButtonStyle = QStringLiteral(
+    "QPushButton { color: #ffe14a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+    " stop:0 #2a3a9a, stop:1 #101a60); border: 1px solid #0a1040; border-radius: 6px; }"
+    "QPushButton:hover { color: #ffff80; }");
+const QString kRedButtonStyle = QStringLiteral(
+    "QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+    " stop:0 #d23030, stop:1 #8a1010); border: 1px solid #500808; border-radius: 6px; }"
+    "QPushButton:hover { color: #ffe14a; }");
+
+}  // namespace
+
+QString clubRowText(const QByteArray& playerLine, int clubListMode)
+{
+    if (ClubFile::isUnused(playerLine)) {
+        return {};
+    }
+    const QString name = playerName(playerLine).leftJustified(20, QLatin1Char(' '), true);
+    const int deals = playerDeals(playerLine);
+    if (clubListMode == 2) {
+        return name + QStringLiteral("  ") + QString::number(deals).rightJustified(7) +
+               QStringLiteral("  ") + ratingWithTwoDecimals(playerRating(playerLine));
+    }
+    return name + QStringLiteral("    ") + QString::number(deals % 40).rightJustified(3) +
+           QStringLiteral("    ") + QString::number(playerScore(playerLine));
+}
+
+QRgb captionColour(QRgb pixel, int colour)
+{
+    int r = qRed(pixel);
+    int g = qGreen(pixel);
+    int b = qBlue(pixel);
+    switch (colour) {
+    case 2:
+        if (g < r && b < r) {
+            b = channel(0.7 * std::min(g, b));
+            g = channel(b + 0.4 * std::abs(r - b));
+        }
+        break;
+    case 3:
+        g = r;
+        break;
+    case 4:
+        std::swap(r, g);
+        break;
+    case 5: {
+        const int oldR = r;
+        r = b;
+        g = oldR;
+        b = oldR;
+        break;
+    }
+    case 6:
+        std::swap(r, b);
+        break;
+    case 7:
+        b = r;
+        break;
+    default:
+        break;
+    }
+    return qRgba(r, g, b, qAlpha(pixel));
+}
+
+QImage recolouredCaption(const QImage& picture, int colour)
+{
+    if (colour <= 1 || colour > 7) {
+        return picture;
+    }
+    // Work on straight (not premultiplied) colours so the channels move as drawn.
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            line[x] = captionColour(line[x], colour);
+        }
+    }
+    return out;
+}
+
+MainMenu::MainMenu(Settings& settings, QWidget* parent)
+    : QWidget(parent),
+      m_settings(settings),
+      m_header(new QLabel(this)),
+      m_newPlayer(new QPushButton(this)),
+      m_topTen(new QPushButton(this)),
+      m_history(new QPushButton(this)),
+      m_mode(new QPushButton(this)),
+      m_exit(new QPushButton(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_header->setStyleSheet(
+        QStringLiteral("QLabel { color: white; background: #0a1040; border: 1px solid #0a1040; "
+                       "padding-left: 6px; }"));
+    for (int k = 1; k <= 5; ++k) {
+        m_rows[k] = new QPushButton(this);
+        m_rows[k]->setStyleSheet(kRowStyle);
+        m_rows[k]->setFocusPolicy(Qt::NoFocus);
+        connect(m_rows[k], &QPushButton::clicked, this, [this, k] {
+            if (!ClubFile::isUnused(m_club.line(k))) {
+                emit playerChosen(k);
+            }
+        });
+    }
+    m_newPlayer->setStyleSheet(kNavyButtonStyle);
+    for (QPushButton* button : {m_topTen, m_history, m_mode, m_exit}) {
+        button->setStyleSheet(kRedButtonStyle);
+    }
+    for (QPushButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_newPlayer, &QPushButton::clicked, this, &MainMenu::newPlayer);
+    connect(m_topTen, &QPushButton::clicked, this, &MainMenu::topTen);
+    connect(m_history, &QPushButton::clicked, this, &MainMenu::history);
+    connect(m_exit, &QPushButton::clicked, this, &MainMenu::exitRequested);
+    connect(m_mode, &QPushButton::clicked, this, [this] {
+        m_settings.clubListMode = m_settings.clubListMode == 2 ? 1 : 2;
+        retranslate();
+    });
+    m_topTen->setToolTip(QStringLiteral("40"));
+    retranslate();
+}
+
+void MainMenu::refresh(const ClubFile& club)
+{
+    m_club = club;
+    layoutMenu();
+    retranslate();
+    update();
+}
+
+void MainMenu::layoutMenu()
+{
+    m_scale = scaleFor(m_settings.windowSize, size());
+    const TableScale& k = m_scale;
+    CardPictures pictures;
+    pictures.loadBackground(m_settings.windowSize, size());
+    m_background = QImage(size(), QImage::Format_RGB32);
+    m_background.fill(windowColour(m_settings.background, m_settings.backgroundColour));
+    {
+        QPainter p(&m_background);
+        p.drawImage(0, 0, pictures.background());
+    }
+    const int h = k.size(30);
+    const int rowsTop = roundToPixel(265 * k.sy);
+    const int rowsLeft = roundToPixel(180 * k.sx);
+    const int rowsWidth = roundToPixel(400 * k.sx);
+    m_header->setGeometry(rowsLeft, rowsTop - h - k.size(10), rowsWidth, h);
+    for (int row = 1; row <= 5; ++row) {
+        m_rows[row]->setGeometry(rowsLeft, rowsTop + (row - 1) * h, rowsWidth, h);
+    }
+    m_newPlayer->setGeometry(roundToPixel(280 * k.sx), rowsTop + 5 * h + k.size(10),
+                             roundToPixel(200 * k.sx), h);
+    const int sideWidth = roundToPixel(100 * k.sx);
+    m_topTen->setGeometry(roundToPixel(40 * k.sx), roundToPixel(225 * k.sy), sideWidth, h);
+    m_history->setGeometry(roundToPixel(40 * k.sx), roundToPixel(255 * k.sy), sideWidth, h);
+    m_mode->setGeometry(roundToPixel(620 * k.sx), roundToPixel(255 * k.sy), sideWidth, h);
+    m_exit->setGeometry(roundToPixel(330 * k.sx), roundToPixel(465 * k.sy), sideWidth, h);
+    m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
+                    roundToPixel(300 * k.sx), 3 * h);
+    m_caption = QRect(k.left(180, 400), k.top(12, 70), k.size(400), k.size(70));
+    m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
+
+    QFont fixed = familyFont(m_settings, FontFamily::Fixed, k.size(14));
+    fixed.setBold(true);
+    m_header->setFont(fixed);
+    for (int row = 1; row <= 5; ++row) {
+        m_rows[row]->setFont(fixed);
+    }
+    const QFont decor = familyFont(m_settings, FontFamily::Decor, k.size(16));
+    for (QPushButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
+        button->setFont(decor);
+    }
+}
+
+void MainMenu::retranslate()
+{
+    m_header->setText(text(TextGroup::ClubHeader, m_settings.clubListMode == 2 ? 2 : 1));
+    for (int row = 1; row <= 5; ++row) {
+        const QString rowText = clubRowText(m_club.line(row), m_settings.clubListMode);
+        m_rows[row]->setText(rowText);
+        m_rows[row]->setCursor(rowText.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    }
+    m_newPlayer->setText(text(Text::NewPlayer));
+    m_topTen->setText(text(Text::TopTen));
+    m_history->setText(text(Text::History));
+    m_mode->setText(text(Text::Mode));
+    m_exit->setText(text(Text::Exit));
+    update();
+}
+
+void MainMenu::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainMenu::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_background.size() != size()) {
+        layoutMenu();
+    }
+    p.drawImage(0, 0, m_background);
+    const int colour = m_settings.captionColour;
+    p.drawImage(m_title, builtInPicture(QStringLiteral("GTitle")));
+    p.drawImage(m_caption,
+                recolouredCaption(builtInPicture(pictureName(QStringLiteral("Cap"))), colour));
+    const QString subtitle =
+        m_settings.networkMode ? QStringLiteral("Net__") : QStringLiteral("Elite");
+    p.drawImage(m_subtitle, recolouredCaption(builtInPicture(pictureName(subtitle)), colour));
+}
+
+void MainMenu::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_caption.contains(event->position().toPoint())) {
+        m_settings.captionColour = m_settings.captionColour % 7 + 1;
+        update();
+    }
+}
+
+StartupPicture::StartupPicture(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StartupPicture::tick()
+{
+    if (++m_ticks % 10 == 0) {
+        m_shift = (m_shift + 1) % 10;
+        update();
+    }
+}
+
+void StartupPicture::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.fillRect(rect(), Qt::black);
+    // The 760 x 500 picture in the middle of whatever the window is.
+    p.translate((width() - 760) / 2, (height() - 500) / 2);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(200, 160, 40), 4));
+    p.drawRoundedRect(QRectF(12, 12, 736, 476), 14, 14);
+    p.setPen(QPen(QColor(120, 90, 20), 2));
+    p.drawRoundedRect(QRectF(26, 26, 708, 448), 10, 10);
+
+    p.drawImage(QRect(230, 150, 300, 90), builtInPicture(QStringLiteral("GTitle")));
+
+    static const QColor kColours[10] = {
+        {255, 60, 60},  {255, 150, 30},  {255, 230, 40}, {120, 230, 60}, {40, 200, 160},
+        {60, 170, 255}, {120, 110, 255}, {200, 90, 255}, {255, 90, 200}, {240, 240, 240}};
+    const QString title = QStringLiteral("Thirty-one");
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(44);
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    int x = (760 - metrics.horizontalAdvance(title)) / 2;
+    for (int i = 0; i < title.size(); ++i) {
+        p.setPen(kColours[(i + m_shift) % 10]);
+        p.drawText(x, 320, title.mid(i, 1));
+        x += metrics.horizontalAdvance(title.at(i));
+    }
+
+    // The four suits in the corners.
+    const struct {
+        QPoint at;
+        QChar suit;
+        QColor colour;
+    } corners[] = {{{155, 68}, QChar(0x2660), QColor(230, 230, 230)},
+                   {{550, 68}, QChar(0x2665), QColor(220, 30, 40)},
+                   {{155, 362}, QChar(0x2666), QColor(220, 30, 40)},
+                   {{550, 362}, QChar(0x2663), QColor(230, 230, 230)}};
+    QFont suitFont(QStringLiteral("DejaVu Sans"));
+    suitFont.setPixelSize(56);
+    p.setFont(suitFont);
+    for (const auto& corner : corners) {
+        p.setPen(corner.colour);
+        p.drawText(QRect(corner.at, QSize(64, 64)), Qt::AlignCenter, QString(corner.suit));
+    }
+}
+
+void StartupPicture::mouseReleaseEvent(QMouseEvent*)
+{
+    emit dismissed();
+}
+
+void StartupPicture::keyReleaseEvent(QKeyEvent*)
+{
+    emit dismissed();
+}
+
+}  // namespace olk

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QImage>
+#include <QPushButton>
+#include <QWidget>
+
+#include "records/club_file.h"
+#include "settings/settings.h"
+#include "table/table_geometry.h"
+
+class QLabel;
+
+namespace olk {
+
+// A club row of the main menu in the fixed family: in score mode the name, the
+// games of the current cycle (3 places) and the score; in rating mode the
+// name, all games (7 places) and the rating with two decimals. Empty for an
+// unused line.
+QString clubRowText(const QByteArray& playerLine, int clubListMode);
+
+// The caption colours 2..7 rearrange every pixel's red, green and blue; 1
+// leaves the picture as it is.
+QRgb captionColour(QRgb pixel, int colour);
+QImage recolouredCaption(const QImage& picture, int colour);
+
+// The main menu: the caption, title and subtitle pictures, the club's five
+// players, and the buttons "New Player", "Top Ten", "History", "Mode" and
+// "Exit", all placed by the window size like the table.
+class MainMenu : public QWidget {
+    Q_OBJECT
+
+public:
+    MainMenu(Settings& settings, QWidget* parent = nullptr);
+
+    // Lays the menu out for the window size and reads the club list again.
+    void refresh(const ClubFile& club);
+
+    QPushButton* row(int k) const { return m_rows[k]; }
+    QPushButton* newPlayerButton() const { return m_newPlayer; }
+    QPushButton* modeButton() const { return m_mode; }
+
+signals:
+    void playerChosen(int slot);  // 1..5
+    void newPlayer();
+    void topTen();
+    void history();
+    void exitRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslate();
+    void layoutMenu();
+
+    Settings& m_settings;
+    ClubFile m_club;
+    TableScale m_scale;
+    QImage m_background;
+    QRect m_caption;
+    QRect m_title;
+    QRect m_subtitle;
+    QLabel* m_header;
+    QPushButton* m_rows[6] = {};
+    QPushButton* m_newPlayer;
+    QPushButton* m_topTen;
+    QPushButton* m_history;
+    QPushButton* m_mode;
+    QPushButton* m_exit;
+};
+
+// The start-up picture: a black field with two frames, the title picture and
+// the game's name in letters of ten colours that move on every ten ticks.
+class StartupPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StartupPicture(QWidget* parent = nullptr);
+
+    // One tick of the 20 ms timer.
+    void tick();
+    int colourShift() const { return m_shift; }
+
+signals:
+    void dismissed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    int m_ticks = 0;
+    int m_shift = 0;
+};
+
+}  // namespace olk

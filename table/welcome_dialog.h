@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <optional>
+
+#include "settings/settings.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace olk {
+
+// The player who comes out of the "Welcome!" dialog, in the club's
+// Windows-1251 form.
+struct WelcomePlayer {
+    QByteArray name;      // blank-padded to 20
+    QByteArray password;  // blank-padded to 5
+    int deals = 0;
+    int score = 0;
+    double rating = 0;
+};
+
+// What the dialog checks when "Ok" is pressed. `storedLine` is the listed
+// player's club line, empty for a new player. Returns the error text to show
+// (empty when accepted) and which field gets the focus.
+struct WelcomeCheck {
+    QString error;
+    enum class Focus { None, Name, Password } focus = Focus::None;
+    WelcomePlayer player;
+};
+WelcomeCheck checkWelcome(const QString& name, const QString& password, const QString& again,
+                          const QByteArray& storedLine);
+
+// The "Welcome!" dialog of a local game: a listed player gives his password;
+// a new player (or "To change a name") names himself and gives a password
+// twice. Names the club cannot hold are refused as incorrect.
+class WelcomeDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `storedLine`: the listed player's club line, or empty for a new player
+    // whose default name is `defaultName`.
+    WelcomeDialog(const Settings& settings, const QByteArray& storedLine,
+                  const QString& defaultName, QWidget* parent = nullptr);
+
+    const WelcomePlayer& player() const { return m_player; }
+    QString typedName() const;
+
+    // For tests: the controls.
+    QLineEdit* nameEdit() const { return m_name; }
+    QLineEdit* passwordEdit() const { return m_password; }
+    QLineEdit* againEdit() const { return m_again; }
+    QLabel* errorLine() const { return m_error; }
+    QPushButton* okButton() const { return m_ok; }
+
+private:
+    void accept() override;
+
+    QByteArray m_storedLine;
+    QLineEdit* m_name;
+    QLineEdit* m_password;
+    QLineEdit* m_again;
+    QLabel* m_error;
+    QPushButton* m_ok;
+    WelcomePlayer m_player;
+};
+
+}  // namespace olk
