@@ -84,6 +84,7 @@ MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocke
         applyWindowSize();
         showMenu();
     });
+    connect(m_table, &TableView::changeNameRequested, this, &MainWindow::changeName);
     connect(m_menu, &MainMenu::playerChosen, this, &MainWindow::choosePlayer);
     connect(m_menu, &MainMenu::newPlayer, this, [this] { choosePlayer(6); });
     connect(m_menu, &MainMenu::topTen, this, [this] {
@@ -153,6 +154,43 @@ void MainWindow::choosePlayer(int slot)
 QString MainWindow::clubPath() const
 {
     return QDir(m_folder).filePath(QStringLiteral("Olk.clb"));
+}
+
+void MainWindow::changeName()
+{
+    WelcomeDialog dialog(
+        m_settings, {},
+        QString::fromStdString(cp1251::toUtf8(m_player.name.toStdString())).trimmed(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_settings.playerName = dialog.typedName();
+    m_player.name = dialog.player().name;
+    m_player.password = dialog.player().password;
+    if (m_player.slot >= 1 && m_player.slot <= 5 && !m_clubWritesBlocked) {
+        ClubLoad load = readClubFile(clubPath());
+        if (load.status == ClubStatus::Ok) {
+            QByteArray line = load.file.line(m_player.slot);
+            line.replace(0, 20, m_player.name);
+            line.replace(44, 15, storedPassword(m_player.password));
+            load.file.removePlayer(m_player.slot);
+            load.file.insertPlayer(line, false);
+            for (int slot = 1; slot <= 5; ++slot) {
+                if (load.file.line(slot) == line) {
+                    m_player.slot = slot;
+                }
+            }
+            if (!writeClubFile(clubPath(), load.file)) {
+                showAttention(this, text(Text::ErrorOfDiskWriting));
+            }
+        }
+    }
+    QString message = text(Text::NameChanged) + dialog.typedName();
+    message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    QMessageBox::information(this, text(Text::WindowTitle), message);
+    m_engine.editState().players[kLocalSeat].name =
+        cp1251::toUtf8(m_player.name.trimmed().toStdString());
+    m_table->redrawAll();
 }
 
 void MainWindow::startGame()

@@ -32,6 +32,7 @@ public:
     void showMenu();
 
     TableView& table() { return *m_table; }
+    const GameEngine& engine() const { return m_engine; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +53,7 @@ private:
     void finishGame();
     void abandonGame();
     void choosePlayer(int slot);
+    void changeName();
     void startGame();
     void showOnly(QWidget* screen);
     QString clubPath() const;

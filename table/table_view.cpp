@@ -612,6 +612,9 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
         });
     }
     menu.addAction(text(Text::ExitToMenu), this, &TableView::askToLeave);
+    if (m_engine.state().gameActive) {
+        menu.addAction(text(Text::ToChangeAName), this, &TableView::changeNameRequested);
+    }
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
     menu.exec(event->globalPos());
 }

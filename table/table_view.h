@@ -63,6 +63,8 @@ signals:
     // The table was left before the game's end (the pop-up menu's "Exit to
     // menu", confirmed).
     void gameAbandoned();
+    // The pop-up menu's "To change a name".
+    void changeNameRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,140 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "records/end_of_game.h"
+#include "table/welcome_dialog.h"
+
+namespace olk {
+namespace {
+
+// Answers the next modal "Welcome!" dialog as a new player named `name`.
+void answerWelcome(const QString& name)
+{
+    QTimer::singleShot(0, [name] {
+        auto* dialog = qobject_cast<WelcomeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->nameEdit()->setText(name);
+        dialog->passwordEdit()->setText("pw");
+        dialog->againEdit()->setText("pw");
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+}
+
+// Plays the deal on the table to its end: computer ticks, and the local
+// player always takes from the deck and throws away his first card.
+void playDeal(TableView& table, const GameEngine& engine)
+{
+    QTest::mouseClick(table.button7(), Qt::LeftButton);  // "To Begin"
+    const TableGeometry& g = table.tableGeometry();
+    int guard = 0;
+    while (engine.state().turnState != turn::kDealOver && ++guard < 500) {
+        const TableState& st = engine.state();
+        if (st.turnState == 4) {
+            const QPoint deck =
+                g.koloda.topLeft() +
+                QPoint(g.scale.size(72) + 10, g.scale.size(stackOffset(st.deckLeft())) + 10);
+            QTest::mouseClick(&table, Qt::LeftButton, {}, deck);
+        } else if (st.turnState == 14) {
+            const QList<int> xs = cardPositions(g.cards[4].width(), g.cardWidth, 4);
+            QTest::mouseClick(&table, Qt::LeftButton, {},
+                              g.cards[4].topLeft() + QPoint(xs[0] + 5, 20));
+        } else {
+            table.onTick();
+        }
+    }
+    ASSERT_EQ(engine.state().turnState, turn::kDealOver);
+}
+
+TEST(Flow, StartNewPlayerFourDealsExitToMenu)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
+    bool blocked = true;
+    ASSERT_TRUE(checkClubFilesAtStart(folder.path(), &blocked));
+    EXPECT_FALSE(blocked);
+
+    Settings settings;
+    settings.flyingCards = false;
+    MainWindow window(settings, folder.path(), blocked);
+    window.showStartup();
+    window.show();
+    auto* startup = window.findChild<StartupPicture*>();
+    ASSERT_NE(startup, nullptr);
+    QTest::mouseClick(startup, Qt::LeftButton);
+    auto* menu = window.findChild<MainMenu*>();
+    ASSERT_TRUE(menu->isVisible());
+
+    answerWelcome(QStringLiteral("Zoe"));
+    QTest::mouseClick(menu->newPlayerButton(), Qt::LeftButton);
+    TableView& table = window.table();
+    ASSERT_TRUE(table.isVisible());
+    const GameEngine& engine = window.engine();
+    for (int deal = 1; deal <= 4; ++deal) {
+        playDeal(table, engine);
+        if (deal < 4) {
+            QTest::mouseClick(table.button7(), Qt::LeftButton);  // "Next game"
+        }
+    }
+    const int score = engine.state().totalScore;
+    QTest::mouseClick(table.button8(), Qt::LeftButton);  // "Exit to menu"
+    EXPECT_TRUE(menu->isVisible());
+
+    const ClubFile club = readClubFile(folder.filePath("Olk.clb")).file;
+    ASSERT_TRUE(club.isValid());
+    // Zoe's line sits among the players by rating; the top ten is untouched.
+    int slot = 0;
+    for (int n = 1; n <= 5; ++n) {
+        if (playerName(club.line(n)) == QStringLiteral("Zoe")) {
+            slot = n;
+        }
+    }
+    ASSERT_NE(slot, 0);
+    EXPECT_EQ(playerDeals(club.line(slot)), 4);
+    EXPECT_EQ(playerScore(club.line(slot)), score);
+    EXPECT_EQ(club.line(slot).mid(44, 15), storedPassword("pw"));
+    EXPECT_EQ(club.line(6), defaultClubFile().line(6));
+    QFile history(historyFilePath(folder.path(), "Olk.clb", 1));
+    ASSERT_TRUE(history.open(QIODevice::ReadOnly));
+    const QList<QByteArray> entries = historyEntries(history.readAll());
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].mid(15, 3), "Zoe");
+    EXPECT_EQ(entries[0].mid(66, 3), "  4");
+    EXPECT_EQ(entries[0].mid(89, 1), "L");
+}
+
+TEST(Flow, AMissingOrDamagedClubFileStopsTheStart)
+{
+    QTemporaryDir folder;
+    bool blocked = false;
+    // The boxes are answered as they come.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    closer.start(10);
+    EXPECT_FALSE(checkClubFilesAtStart(folder.path(), &blocked));
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
+    EXPECT_FALSE(checkClubFilesAtStart(folder.path(), &blocked));  // Olk.net missing
+    QFile net(folder.filePath("Olk.net"));
+    ASSERT_TRUE(net.open(QIODevice::WriteOnly));
+    QByteArray edited = defaultClubFile().serialize();
+    edited[400] = 'x';
+    net.write(edited);
+    net.close();
+    EXPECT_FALSE(checkClubFilesAtStart(folder.path(), &blocked));  // incorrect
+}
+
+}  // namespace
+}  // namespace olk
