@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "extras/cards_button.h"
 #include "settings/word_tables.h"
 
 namespace olk {
@@ -48,7 +49,7 @@ AttentionBox::AttentionBox(const QString& line1, const QString& line2, const QSt
         }
         layout->addWidget(label);
     }
-    auto* ok = new QPushButton(text(Text::Ok), this);
+    auto* ok = new TevCardsButton(text(Text::Ok), this);
     ok->setDefault(true);
     ok->setFont(font);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -23,20 +23,6 @@ int channel(double value)
     return std::clamp(static_cast<int>(roundHalfEven(value)), 0, 255);
 }
 
-const QString kRowStyle = QStringLiteral(
-    "QPushButton { color: #ffe14a; background: #14206a; border: 1px solid #0a1040;"
-    " text-align: left; padding-left: 6px; }"
-    "QPushButton:hover { color: #ffff80; background: #1c2c8a; }"
-    "QPushButton:disabled { color: #ffe14a; background: #14206a; }");
-const QString kNavyButtonStyle = QStringLiteral(
-    "QPushButton { color: #ffe14a; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 #2a3a9a, stop:1 #101a60); border: 1px solid #0a1040; border-radius: 6px; }"
-    "QPushButton:hover { color: #ffff80; }");
-const QString kRedButtonStyle = QStringLiteral(
-    "QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    " stop:0 #d23030, stop:1 #8a1010); border: 1px solid #500808; border-radius: 6px; }"
-    "QPushButton:hover { color: #ffe14a; }");
-
 }  // namespace
 
 QString clubRowText(const QByteArray& playerLine, int clubListMode)
@@ -111,19 +97,21 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     : QWidget(parent),
       m_settings(settings),
       m_header(new QLabel(this)),
-      m_newPlayer(new QPushButton(this)),
-      m_topTen(new QPushButton(this)),
-      m_history(new QPushButton(this)),
-      m_mode(new QPushButton(this)),
-      m_exit(new QPushButton(this))
+      m_newPlayer(new TevCardsButton(this)),
+      m_topTen(new TevCardsButton(this)),
+      m_history(new TevCardsButton(this)),
+      m_mode(new TevCardsButton(this)),
+      m_exit(new TevCardsButton(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_header->setStyleSheet(
         QStringLiteral("QLabel { color: white; background: #0a1040; border: 1px solid #0a1040; "
                        "padding-left: 6px; }"));
     for (int k = 1; k <= 5; ++k) {
-        m_rows[k] = new QPushButton(this);
-        m_rows[k]->setStyleSheet(kRowStyle);
+        m_rows[k] = new TevCardsButton(this);
+        m_rows[k]->setColorSB(ColorSB::DNavy);
+        m_rows[k]->setCaptionLeft(true);
+        m_rows[k]->setKontur(false);
         m_rows[k]->setFocusPolicy(Qt::NoFocus);
         connect(m_rows[k], &QPushButton::clicked, this, [this, k] {
             if (!ClubFile::isUnused(m_club.line(k))) {
@@ -131,11 +119,18 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
             }
         });
     }
-    m_newPlayer->setStyleSheet(kNavyButtonStyle);
-    for (QPushButton* button : {m_topTen, m_history, m_mode, m_exit}) {
-        button->setStyleSheet(kRedButtonStyle);
+    // The customizable design: navy rows and "New Player" with yellow
+    // captions, red side and exit buttons with white ones; yellow under the
+    // mouse.
+    m_newPlayer->setColorSB(ColorSB::DNavy);
+    for (TevCardsButton* button :
+         {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
+        button->setFontColour(QColor(255, 225, 74));
     }
-    for (QPushButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
+    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit, m_rows[1],
+                                   m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
+        button->setLightFont(true);
+        button->setColorMouse(QColor(255, 255, 128));
         button->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_newPlayer, &QPushButton::clicked, this, &MainMenu::newPlayer);
@@ -197,7 +192,7 @@ void MainMenu::layoutMenu()
         m_rows[row]->setFont(fixed);
     }
     const QFont decor = familyFont(m_settings, FontFamily::Decor, k.size(16));
-    for (QPushButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
+    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
         button->setFont(decor);
     }
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "settings/settings.h"
 #include "table/table_geometry.h"
@@ -35,9 +36,9 @@ public:
     // Lays the menu out for the window size and reads the club list again.
     void refresh(const ClubFile& club);
 
-    QPushButton* row(int k) const { return m_rows[k]; }
-    QPushButton* newPlayerButton() const { return m_newPlayer; }
-    QPushButton* modeButton() const { return m_mode; }
+    TevCardsButton* row(int k) const { return m_rows[k]; }
+    TevCardsButton* newPlayerButton() const { return m_newPlayer; }
+    TevCardsButton* modeButton() const { return m_mode; }
 
 signals:
     void playerChosen(int slot);  // 1..5
@@ -63,12 +64,12 @@ private:
     QRect m_title;
     QRect m_subtitle;
     QLabel* m_header;
-    QPushButton* m_rows[6] = {};
-    QPushButton* m_newPlayer;
-    QPushButton* m_topTen;
-    QPushButton* m_history;
-    QPushButton* m_mode;
-    QPushButton* m_exit;
+    TevCardsButton* m_rows[6] = {};
+    TevCardsButton* m_newPlayer;
+    TevCardsButton* m_topTen;
+    TevCardsButton* m_history;
+    TevCardsButton* m_mode;
+    TevCardsButton* m_exit;
 };
 
 // The start-up picture: a black field with two frames, the title picture and

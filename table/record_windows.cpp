@@ -18,6 +18,7 @@
 #include "core/cp1251.h"
 #include "core/rounding.h"
 #include "extras/card_pictures.h"
+#include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
 #include "settings/fonts.h"
@@ -48,7 +49,7 @@ public:
 
     void finish(const Settings& settings)
     {
-        auto* ok = new QPushButton(text(Text::Ok), this);
+        auto* ok = new TevCardsButton(text(Text::Ok), this);
         ok->setFont(familyFont(settings, FontFamily::Decor, 16));
         ok->setDefault(true);
         ok->setMinimumWidth(90);

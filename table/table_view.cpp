@@ -53,8 +53,8 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     : QWidget(parent),
       m_engine(engine),
       m_settings(settings),
-      m_button7(new QPushButton(this)),
-      m_button8(new QPushButton(this))
+      m_button7(new TevCardsButton(this)),
+      m_button8(new TevCardsButton(this))
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -63,17 +63,13 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     m_button8->hide();
     m_button7->setFocusPolicy(Qt::NoFocus);
     m_button8->setFocusPolicy(Qt::NoFocus);
-    const QString buttonStyle = QStringLiteral(
-        "QPushButton { color: #1b2a4a; border: 1px solid #3b4a6b; border-radius: 7px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:0.5 #eef1f7,"
-        " stop:1 #c9d2e3); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff,"
-        " stop:1 #dfe7f5); }"
-        "QPushButton:pressed { background: #b9c4da; }"
-        "QPushButton:disabled { color: #8a93a6; border-color: #8a93a6;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3f3f3, stop:1 #d9d9d9); }");
-    m_button7->setStyleSheet(buttonStyle);
-    m_button8->setStyleSheet(buttonStyle);
+    m_button7->setColorSB(ColorSB::DNavy);
+    m_button8->setColorSB(ColorSB::DRed);
+    for (TevCardsButton* button : {m_button7, m_button8}) {
+        button->setLightFont(true);
+        button->setColorMouse(QColor(255, 225, 74));
+        button->setGrayDis(true);
+    }
     connect(m_button7, &QPushButton::clicked, this, &TableView::onButton7);
     connect(m_button8, &QPushButton::clicked, this, &TableView::onButton8);
     m_timer1.setInterval(kTickInPlay);
@@ -99,7 +95,7 @@ void TableView::applyWindowSize()
         p.drawImage(0, 0, m_pictures.background());
     }
     const QFont buttonFont = familyFont(m_settings, FontFamily::Decor, m_geometry.scale.size(15));
-    for (QPushButton* button : {m_button7, m_button8}) {
+    for (TevCardsButton* button : {m_button7, m_button8}) {
         button->setFont(buttonFont);
     }
     m_button7->setGeometry(m_geometry.button7);

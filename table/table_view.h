@@ -8,6 +8,7 @@
 
 #include "core/game_engine.h"
 #include "extras/card_pictures.h"
+#include "extras/cards_button.h"
 #include "settings/settings.h"
 #include "table/card_flight.h"
 #include "table/table_geometry.h"
@@ -42,8 +43,8 @@ public:
 
     const TableGeometry& tableGeometry() const { return m_geometry; }
     const QImage& frame() const { return m_frame; }
-    QPushButton* button7() const { return m_button7; }
-    QPushButton* button8() const { return m_button8; }
+    TevCardsButton* button7() const { return m_button7; }
+    TevCardsButton* button8() const { return m_button8; }
     QTimer& driver() { return m_timer1; }
     CardFlyer& flyer() { return m_flight; }
     int backNumber() const { return m_backNumber; }
@@ -108,8 +109,8 @@ private:
     CardPictures m_pictures;
     TableGeometry m_geometry;
     QImage m_frame;
-    QPushButton* m_button7;
-    QPushButton* m_button8;
+    TevCardsButton* m_button7;
+    TevCardsButton* m_button8;
     QTimer m_timer1;
     CardFlyer m_flight;
     ActionButtons m_buttons;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/cp1251.h"
+#include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
@@ -85,7 +86,7 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
       m_password(new QLineEdit(this)),
       m_again(new QLineEdit(this)),
       m_error(new QLabel(this)),
-      m_ok(new QPushButton(text(Text::Ok), this))
+      m_ok(new TevCardsButton(text(Text::Ok), this))
 {
     setWindowTitle(text(Text::Welcome));
     setModal(true);
@@ -121,8 +122,8 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
     layout->addWidget(m_error);
 
     auto* buttons = new QHBoxLayout;
-    auto* cancel = new QPushButton(text(Text::Cancel), this);
-    for (QPushButton* button : {m_ok, cancel}) {
+    auto* cancel = new TevCardsButton(text(Text::Cancel), this);
+    for (QPushButton* button : std::initializer_list<QPushButton*>{m_ok, cancel}) {
         button->setFont(labelFont);
         button->setMinimumWidth(100);
         button->setAutoDefault(false);

@@ -19,6 +19,8 @@
 //   main menu               "GTitle" (300 x 90), the caption "Cap" + suffix
 //                           (400 x 70) and the subtitles "Elite"/"Net__" +
 //                           suffix (350 x 40) in the eight picture languages
+//   button artwork          "R29_L", "R29_R", "R29_2" .. "R59_2" (normal
+//                           look) and "Q29_L" .. "Q59_2" (second look)
 //   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
 //                           "Place10" (64 x 64) put on it
 // Everything but the faces is drawn here with QPainter; the output only
@@ -40,6 +42,9 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <vector>
+
+#include "extras/button_shading.h"
 
 namespace {
 
@@ -699,6 +704,95 @@ bool makeMenu(QSvgRenderer& svg)
     return save(renderTitle(svg), "GTitle");
 }
 
+// ---------------------------------------------------------------- buttons
+
+// The row colours of a button piece: the normal look takes the shading lines
+// of its height; the second look ("Q") has a red rim around a white field.
+std::vector<QRgb> buttonRows(int rows, bool nata)
+{
+    std::vector<QRgb> colours;
+    if (!nata) {
+        const std::uint32_t* table = rows == 29   ? olk::shading::kHeight30.data()
+                                     : rows == 44 ? olk::shading::kHeight45.data()
+                                                  : olk::shading::kHeight60.data();
+        for (int i = 0; i < rows; ++i) {
+            colours.push_back(0xFF000000u | table[i]);
+        }
+        return colours;
+    }
+    const int rim = std::max(3, rows / 10);
+    for (int i = 0; i < rows; ++i) {
+        if (i < rim || i >= rows - rim) {
+            const int depth = std::min(i, rows - 1 - i);
+            colours.push_back(qRgb(150 + 40 * depth, 10 + 10 * depth, 20 + 10 * depth));
+        } else {
+            const double t = static_cast<double>(i - rim) / std::max(1, rows - 2 * rim);
+            const int v = static_cast<int>(255 - 30 * t);
+            colours.push_back(qRgb(v, v, std::min(255, v + 8)));
+        }
+    }
+    return colours;
+}
+
+// A cap of width `width` for `rows` rows: the rows' colours inside a rounded
+// end, its curve outlined in the darkest red.
+QImage renderCap(int width, int rows, bool nata, bool left)
+{
+    constexpr int kOversample = 4;
+    const std::vector<QRgb> colours = buttonRows(rows, nata);
+    QImage big = canvas(width * kOversample, rows * kOversample);
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    const double w = width * kOversample;
+    const double h = rows * kOversample;
+    shape.addRoundedRect(QRectF(left ? 0.5 * kOversample : -w, 0.5 * kOversample,
+                                2 * w - kOversample, h - kOversample),
+                         w * 0.95, h * 0.42);
+    p.setClipPath(shape);
+    for (int i = 0; i < rows; ++i) {
+        p.fillRect(QRectF(0, i * kOversample, w, kOversample), QColor::fromRgb(colours[i]));
+    }
+    p.setClipping(false);
+    p.setPen(QPen(QColor(0x80, 0, 0), kOversample));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shape);
+    p.end();
+    return big.scaled(width, rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage renderMiddle(int rows, bool nata)
+{
+    const std::vector<QRgb> colours = buttonRows(rows, nata);
+    QImage image(2, rows, QImage::Format_ARGB32);
+    for (int i = 0; i < rows; ++i) {
+        image.setPixel(0, i, colours[i]);
+        image.setPixel(1, i, colours[i]);
+    }
+    return image;
+}
+
+bool makeButtons()
+{
+    const struct {
+        const char* name;
+        int cap;
+        int rows;
+    } heights[] = {{"29", 8, 29}, {"44", 13, 44}, {"59", 17, 59}};
+    for (const bool nata : {false, true}) {
+        for (const auto& height : heights) {
+            const QString base =
+                QString::fromLatin1(nata ? "Q" : "R") + QString::fromLatin1(height.name);
+            if (!save(renderCap(height.cap, height.rows, nata, true), base + "_L") ||
+                !save(renderCap(height.cap, height.rows, nata, false), base + "_R") ||
+                !save(renderMiddle(height.rows, nata), base + "_2")) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool writeQrc()
 {
     QFile qrc(g_out.filePath("art.qrc"));
@@ -739,7 +833,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
-        !writeQrc()) {
+        !makeButtons() || !writeQrc()) {
         return 1;
     }
     return 0;
