@@ -80,7 +80,6 @@ MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocke
     connect(m_table, &TableView::gameFinished, this, &MainWindow::finishGame);
     connect(m_table, &TableView::gameAbandoned, this, &MainWindow::abandonGame);
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
-        m_animation.stop();
         applyWindowSize();
         showMenu();
     });
@@ -99,7 +98,13 @@ MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocke
             [this] { showHistory(this, m_settings, m_folder, QStringLiteral("Olk.clb")); });
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     m_animation.setInterval(20);
-    connect(&m_animation, &QTimer::timeout, m_startup, &StartupPicture::tick);
+    connect(&m_animation, &QTimer::timeout, this, [this] {
+        if (m_startup->isVisible()) {
+            m_startup->tick();
+        } else if (m_menu->isVisible()) {
+            m_menu->tick();
+        }
+    });
     m_table->hide();
     m_menu->hide();
 }
@@ -126,7 +131,13 @@ void MainWindow::showMenu()
 {
     m_table->driver().stop();
     showOnly(m_menu);
+    // The menu stands in the middle of the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen && m_settings.windowSize != 2) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - rect().center());
+    }
     m_menu->refresh(readClubFile(clubPath()).file);
+    m_animation.start();
 }
 
 void MainWindow::choosePlayer(int slot)
@@ -195,6 +206,7 @@ void MainWindow::changeName()
 
 void MainWindow::startGame()
 {
+    m_animation.stop();
     showOnly(m_table);
     m_table->applyWindowSize();
     m_table->startLocalGame({cp1251::toUtf8(m_player.name.toStdString()), m_player.deals,

@@ -184,7 +184,28 @@ void MainMenu::layoutMenu()
                     roundToPixel(300 * k.sx), 3 * h);
     m_caption = QRect(k.left(180, 400), k.top(12, 70), k.size(400), k.size(70));
     m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
+    // The decorations keep their own size and stay centred in their cells.
+    const int scrollTop = roundToPixel((k.sy - 1) * 200 / 2) + roundToPixel(30 * k.sy);
+    m_scrolls[0] =
+        QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * 60), scrollTop, 100, 200);
+    m_scrolls[1] =
+        QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * 600), scrollTop, 100, 200);
+    const int animationTop = roundToPixel((k.sy - 1) * 200 / 2) + roundToPixel(290 * k.sy);
+    m_animations[0] =
+        QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
+    m_animations[1] = QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(592 * k.sx),
+                            animationTop, 160, 200);
+    if (m_strips[0].isNull()) {
+        m_strips[0] = builtInPicture(QStringLiteral("GifMenu1"));
+        m_strips[1] = builtInPicture(QStringLiteral("GifMenu2"));
+        for (int i = 0; i < 6; ++i) {
+            m_lamps[i] = builtInPicture(QStringLiteral("Lamp%1").arg(i + 1));
+        }
+    }
 
+    for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
+        button->setNata(m_settings.newButtons);
+    }
     QFont fixed = familyFont(m_settings, FontFamily::Fixed, k.size(14));
     fixed.setBold(true);
     m_header->setFont(fixed);
@@ -194,6 +215,20 @@ void MainMenu::layoutMenu()
     const QFont decor = familyFont(m_settings, FontFamily::Decor, k.size(16));
     for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
         button->setFont(decor);
+    }
+}
+
+void MainMenu::tick()
+{
+    ++m_ticks;
+    if (m_ticks % 4 == 0) {
+        m_frame = (m_frame + 1) % 24;
+        update(m_animations[0]);
+        update(m_animations[1]);
+    }
+    if (m_ticks % 25 == 0) {
+        update(m_scrolls[0]);
+        update(m_scrolls[1]);
     }
 }
 
@@ -210,6 +245,7 @@ void MainMenu::retranslate()
     m_history->setText(text(Text::History));
     m_mode->setText(text(Text::Mode));
     m_exit->setText(text(Text::Exit));
+    loadPictures();
     update();
 }
 
@@ -229,6 +265,15 @@ void MainMenu::paintEvent(QPaintEvent*)
         layoutMenu();
     }
     p.drawImage(0, 0, m_background);
+    for (int side = 0; side < 2; ++side) {
+        p.drawImage(m_scrolls[side].topLeft(), m_scroll);
+        for (int lamp = 0; lamp < 3; ++lamp) {
+            const int colour = (m_ticks / 25 + lamp + side * 3) % 6;
+            p.drawImage(m_scrolls[side].topLeft() + QPoint(40, 42 + 45 * lamp), m_lamps[colour]);
+        }
+        p.drawImage(m_animations[side].topLeft(), m_strips[side],
+                    QRect(160 * m_frame, 0, 160, 200));
+    }
     const int colour = m_settings.captionColour;
     p.drawImage(m_title, builtInPicture(QStringLiteral("GTitle")));
     p.drawImage(m_caption,
@@ -242,6 +287,7 @@ void MainMenu::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_caption.contains(event->position().toPoint())) {
         m_settings.captionColour = m_settings.captionColour % 7 + 1;
+        loadPictures();
         update();
     }
 }

@@ -36,6 +36,10 @@ public:
     // Lays the menu out for the window size and reads the club list again.
     void refresh(const ClubFile& club);
 
+    // One tick of the 20 ms timer: the lamps blink, the pictures move.
+    void tick();
+    int animationFrame() const { return m_frame; }
+
     TevCardsButton* row(int k) const { return m_rows[k]; }
     TevCardsButton* newPlayerButton() const { return m_newPlayer; }
     TevCardsButton* modeButton() const { return m_mode; }
@@ -55,6 +59,7 @@ protected:
 private:
     void retranslate();
     void layoutMenu();
+    void loadPictures();
 
     Settings& m_settings;
     ClubFile m_club;
@@ -63,6 +68,16 @@ private:
     QRect m_caption;
     QRect m_title;
     QRect m_subtitle;
+    QRect m_scrolls[2];
+    QRect m_animations[2];
+    QImage m_strips[2];
+    QImage m_scroll;
+    QImage m_titlePicture;
+    QImage m_captionPicture;  // in the caption colour and the language
+    QImage m_subtitlePicture;
+    QImage m_lamps[6];
+    int m_ticks = 0;
+    int m_frame = 0;
     QLabel* m_header;
     TevCardsButton* m_rows[6] = {};
     TevCardsButton* m_newPlayer;

@@ -96,6 +96,7 @@ void TableView::applyWindowSize()
     }
     const QFont buttonFont = familyFont(m_settings, FontFamily::Decor, m_geometry.scale.size(15));
     for (TevCardsButton* button : {m_button7, m_button8}) {
+        button->setNata(m_settings.newButtons);
         button->setFont(buttonFont);
     }
     m_button7->setGeometry(m_geometry.button7);

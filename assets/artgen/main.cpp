@@ -21,6 +21,9 @@
 //                           suffix (350 x 40) in the eight picture languages
 //   button artwork          "R29_L", "R29_R", "R29_2" .. "R59_2" (normal
 //                           look) and "Q29_L" .. "Q59_2" (second look)
+//   menu decorations        the scroll "GSvitok" (100 x 200), lamps "Lamp1" ..
+//                           "Lamp6" (20 x 30), the animations "GifMenu1" and
+//                           "GifMenu2" (strips of 24 frames of 160 x 200)
 //   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
 //                           "Place10" (64 x 64) put on it
 // Everything but the faces is drawn here with QPainter; the output only
@@ -668,8 +671,124 @@ QImage renderTitle(QSvgRenderer& svg)
     return image;
 }
 
+// A parchment scroll standing upright, rolled at both ends.
+QImage renderScroll()
+{
+    QImage image = canvas(100, 200);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient paper(0, 0, 100, 0);
+    paper.setColorAt(0.0, QColor(214, 186, 130));
+    paper.setColorAt(0.5, QColor(246, 230, 190));
+    paper.setColorAt(1.0, QColor(214, 186, 130));
+    p.setPen(QPen(QColor(120, 80, 30), 2));
+    p.setBrush(paper);
+    p.drawRect(QRectF(14, 16, 72, 168));
+    for (const double y : {4.0, 176.0}) {
+        QLinearGradient roll(0, y, 0, y + 20);
+        roll.setColorAt(0.0, QColor(150, 105, 45));
+        roll.setColorAt(0.5, QColor(235, 205, 140));
+        roll.setColorAt(1.0, QColor(130, 90, 35));
+        p.setBrush(roll);
+        p.drawRoundedRect(QRectF(6, y, 88, 20), 10, 10);
+        p.setBrush(QColor(110, 70, 25));
+        p.drawEllipse(QRectF(2, y + 3, 10, 14));
+        p.drawEllipse(QRectF(88, y + 3, 10, 14));
+    }
+    // Faint ornament lines on the paper.
+    p.setPen(QPen(QColor(170, 130, 70, 120), 1));
+    for (int i = 0; i < 6; ++i) {
+        p.drawLine(QPointF(24, 40 + 26 * i), QPointF(76, 40 + 26 * i));
+    }
+    return image;
+}
+
+// A lamp bulb of 20 x 30 in one of six colours, lit.
+QImage renderLamp(const QColor& colour)
+{
+    QImage image = canvas(20, 30);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(QPointF(8, 10), 12);
+    glow.setColorAt(0.0, QColor(255, 255, 255));
+    glow.setColorAt(0.35, colour.lighter(130));
+    glow.setColorAt(1.0, colour.darker(170));
+    p.setBrush(glow);
+    p.setPen(QPen(colour.darker(250), 1));
+    p.drawEllipse(QRectF(2, 2, 16, 19));
+    p.setBrush(QColor(120, 120, 125));
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.drawRect(QRectF(6, 21, 8, 7));
+    return image;
+}
+
+// An animation as a strip of frames side by side.
+QImage renderStrip(int frames, const std::function<void(QPainter&, double phase)>& frame)
+{
+    QImage strip = canvas(160 * frames, 200);
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < frames; ++i) {
+        p.save();
+        p.translate(160 * i, 0);
+        p.setClipRect(0, 0, 160, 200);
+        frame(p, static_cast<double>(i) / frames);
+        p.restore();
+    }
+    return strip;
+}
+
+bool makeMenuAnimations(QSvgRenderer& svg)
+{
+    // A card turning over and over: the ace of hearts and the back of Sunday.
+    const QImage face = renderFace(svg, QStringLiteral("1_heart"), 110, 150, true);
+    const QImage back = renderBack(backDesigns().back(), 110, 150, true);
+    const QImage turning = renderStrip(24, [&](QPainter& p, double phase) {
+        const double angle = phase * 2 * M_PI;
+        const double squeeze = std::cos(angle);
+        const QImage& side = squeeze >= 0 ? face : back;
+        p.translate(80, 100);
+        p.scale(std::max(0.02, std::abs(squeeze)), 1.0);
+        p.drawImage(QPointF(-55, -75), side);
+    });
+    // The four suits circling a golden coin.
+    const QImage circling = renderStrip(24, [&](QPainter& p, double phase) {
+        const QPointF centre(80, 100);
+        QRadialGradient gold(centre - QPointF(8, 8), 40);
+        gold.setColorAt(0.0, QColor(255, 245, 170));
+        gold.setColorAt(1.0, QColor(190, 130, 20));
+        p.setBrush(gold);
+        p.setPen(QPen(QColor(120, 70, 5), 2));
+        p.drawEllipse(centre, 30, 30);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(34);
+        p.setFont(font);
+        const QChar suits[4] = {QChar(0x2660), QChar(0x2665), QChar(0x2666), QChar(0x2663)};
+        for (int k = 0; k < 4; ++k) {
+            const double angle = (phase + k / 4.0) * 2 * M_PI;
+            const QPointF at = centre + QPointF(58 * std::cos(angle), 70 * std::sin(angle));
+            p.setPen(k == 1 || k == 2 ? QColor(220, 30, 40) : QColor(20, 20, 20));
+            p.drawText(QRectF(at.x() - 20, at.y() - 20, 40, 40), Qt::AlignCenter,
+                       QString(suits[k]));
+        }
+    });
+    return save(turning, "GifMenu1") && save(circling, "GifMenu2");
+}
+
 bool makeMenu(QSvgRenderer& svg)
 {
+    const QColor lamps[6] = {QColor(230, 40, 40), QColor(250, 170, 30), QColor(240, 230, 50),
+                             QColor(60, 200, 70), QColor(50, 130, 240), QColor(190, 80, 230)};
+    for (int i = 0; i < 6; ++i) {
+        if (!save(renderLamp(lamps[i]), QStringLiteral("Lamp%1").arg(i + 1))) {
+            return false;
+        }
+    }
+    if (!save(renderScroll(), "GSvitok") || !makeMenuAnimations(svg)) {
+        return false;
+    }
+
     const struct {
         const char* suffix;
         const char* caption;
