@@ -274,13 +274,21 @@ void MainMenu::paintEvent(QPaintEvent*)
         p.drawImage(m_animations[side].topLeft(), m_strips[side],
                     QRect(160 * m_frame, 0, 160, 200));
     }
+    p.drawImage(m_title, m_titlePicture);
+    p.drawImage(m_caption, m_captionPicture);
+    p.drawImage(m_subtitle, m_subtitlePicture);
+}
+
+void MainMenu::loadPictures()
+{
     const int colour = m_settings.captionColour;
-    p.drawImage(m_title, builtInPicture(QStringLiteral("GTitle")));
-    p.drawImage(m_caption,
-                recolouredCaption(builtInPicture(pictureName(QStringLiteral("Cap"))), colour));
+    m_scroll = builtInPicture(QStringLiteral("GSvitok"));
+    m_titlePicture = builtInPicture(QStringLiteral("GTitle"));
+    m_captionPicture =
+        recolouredCaption(builtInPicture(pictureName(QStringLiteral("Cap"))), colour);
     const QString subtitle =
         m_settings.networkMode ? QStringLiteral("Net__") : QStringLiteral("Elite");
-    p.drawImage(m_subtitle, recolouredCaption(builtInPicture(pictureName(subtitle)), colour));
+    m_subtitlePicture = recolouredCaption(builtInPicture(pictureName(subtitle)), colour);
 }
 
 void MainMenu::mouseReleaseEvent(QMouseEvent* event)
