@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <QToolTip>
 
 #include "app/main_window.h"
@@ -22,13 +23,15 @@ int main(int argc, char** argv)
     olk::Settings settings = olk::loadStartupSettings(folder).settings;
     olk::setLanguage(settings.language);
 
-    bool clubWritesBlocked = false;
-    if (!olk::checkClubFilesAtStart(folder, &clubWritesBlocked)) {
-        return 1;
-    }
-
-    olk::MainWindow window(settings, folder, clubWritesBlocked);
+    olk::MainWindow window(settings, folder);
     window.showStartup();
     window.show();
+    // The start-up picture is up before the club files are checked; a missing
+    // or damaged one ends the program after its message.
+    QTimer::singleShot(0, &window, [&window, &app] {
+        if (!window.checkClubFiles()) {
+            app.exit(1);
+        }
+    });
     return app.exec();
 }

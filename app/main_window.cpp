@@ -64,10 +64,10 @@ bool checkClubFilesAtStart(const QString& folder, bool* writesBlocked)
     return true;
 }
 
-MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocked)
+MainWindow::MainWindow(Settings& settings, QString folder)
     : m_settings(settings),
       m_folder(std::move(folder)),
-      m_clubWritesBlocked(clubWritesBlocked),
+      m_clubWritesBlocked(false),
       m_table(new TableView(m_engine, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
       m_startup(new StartupPicture(this))
@@ -107,6 +107,11 @@ MainWindow::MainWindow(Settings& settings, QString folder, bool clubWritesBlocke
     });
     m_table->hide();
     m_menu->hide();
+}
+
+bool MainWindow::checkClubFiles()
+{
+    return checkClubFilesAtStart(m_folder, &m_clubWritesBlocked);
 }
 
 void MainWindow::showOnly(QWidget* screen)

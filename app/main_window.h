@@ -21,8 +21,11 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // `clubWritesBlocked`: a club file had incorrect attributes at start.
-    MainWindow(Settings& settings, QString folder, bool clubWritesBlocked);
+    MainWindow(Settings& settings, QString folder);
+
+    // The start-up check of the club files (checkClubFilesAtStart); false
+    // when the program must end.
+    bool checkClubFiles();
 
     // Sizes the window for the settings' window size and lays the table out.
     void applyWindowSize();

@@ -306,9 +306,18 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
         }
         table->scrollToBottom();
     };
-    QObject::connect(files, &QListWidget::currentRowChanged, &window, showFile);
+    // The newest file is shown first, unless another one was chosen earlier
+    // in this run and is still there.
+    static QString chosenBefore;
+    QObject::connect(files, &QListWidget::currentRowChanged, &window, [&](int index) {
+        showFile(index);
+        if (index >= 0 && index < paths.size()) {
+            chosenBefore = paths[index];
+        }
+    });
     if (!paths.isEmpty()) {
-        files->setCurrentRow(static_cast<int>(paths.size()) - 1);
+        const qsizetype before = paths.indexOf(chosenBefore);
+        files->setCurrentRow(static_cast<int>(before >= 0 ? before : paths.size() - 1));
     }
     row->addWidget(files);
     row->addWidget(table, 1);

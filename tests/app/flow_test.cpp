@@ -59,13 +59,10 @@ TEST(Flow, StartNewPlayerFourDealsExitToMenu)
     QTemporaryDir folder;
     ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
     ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
-    bool blocked = true;
-    ASSERT_TRUE(checkClubFilesAtStart(folder.path(), &blocked));
-    EXPECT_FALSE(blocked);
-
     Settings settings;
     settings.flyingCards = false;
-    MainWindow window(settings, folder.path(), blocked);
+    MainWindow window(settings, folder.path());
+    ASSERT_TRUE(window.checkClubFiles());
     window.showStartup();
     window.show();
     auto* startup = window.findChild<StartupPicture*>();
