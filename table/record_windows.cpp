@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/cp1251.h"
@@ -43,6 +44,8 @@ public:
         m_layout = new QVBoxLayout(this);
         m_layout->setContentsMargins(20, 16, 20, 16);
         m_layout->setSpacing(10);
+        // Never smaller than what the texts need.
+        m_layout->setSizeConstraint(QLayout::SetMinimumSize);
     }
 
     QVBoxLayout* content() { return m_layout; }
@@ -59,6 +62,37 @@ public:
 
 private:
     QVBoxLayout* m_layout;
+};
+
+// A picture strip of 160 x 200 frames played one frame every 80 ms; once or
+// over and over.
+class AnimatedStrip : public QLabel {
+public:
+    AnimatedStrip(const QString& strip, bool loop, QWidget* parent)
+        : QLabel(parent), m_strip(builtInPicture(strip)), m_loop(loop)
+    {
+        setFixedSize(160, 200);
+        showFrame();
+        m_timer.setInterval(80);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            const int frames = std::max(1, m_strip.width() / 160);
+            if (m_frame + 1 >= frames && !m_loop) {
+                m_timer.stop();
+                return;
+            }
+            m_frame = (m_frame + 1) % frames;
+            showFrame();
+        });
+        m_timer.start();
+    }
+
+private:
+    void showFrame() { setPixmap(QPixmap::fromImage(m_strip.copy(160 * m_frame, 0, 160, 200))); }
+
+    QImage m_strip;
+    bool m_loop;
+    int m_frame = 0;
+    QTimer m_timer;
 };
 
 }  // namespace
@@ -116,7 +150,14 @@ void showCount(QWidget* parent, const Settings& settings, const TableState& stat
         grid->addWidget(label, row, 0);
         grid->addWidget(value, row, 1);
     }
-    window.content()->addLayout(grid);
+    // The account lamp (red: no account is logged in) and the kind of game.
+    auto* pictures = new QHBoxLayout;
+    auto* lamp = new QLabel(&window);
+    lamp->setPixmap(QPixmap::fromImage(builtInPicture(QStringLiteral("Lamp1"))));
+    pictures->addWidget(lamp, 0, Qt::AlignBottom);
+    pictures->addLayout(grid, 1);
+    pictures->addWidget(new AnimatedStrip(QStringLiteral("GifMenu1"), true, &window));
+    window.content()->addLayout(pictures);
     window.finish(settings);
     window.exec();
 }
@@ -164,6 +205,11 @@ void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& e
         }
         texts->addWidget(label);
     }
+    // Best, good or bad: the bad one plays over and over.
+    row->addWidget(new AnimatedStrip(
+        end.place == 1 ? QStringLiteral("GifBest")
+                       : (inTopTen ? QStringLiteral("GifMenu2") : QStringLiteral("GifMenu1")),
+        !inTopTen, &window));
     row->addLayout(texts, 1);
     if (inTopTen) {
         // The medal with the place number on it.

@@ -23,7 +23,8 @@
 //                           look) and "Q29_L" .. "Q59_2" (second look)
 //   menu decorations        the scroll "GSvitok" (100 x 200), lamps "Lamp1" ..
 //                           "Lamp6" (20 x 30), the animations "GifMenu1" and
-//                           "GifMenu2" (strips of 24 frames of 160 x 200)
+//                           "GifMenu2", and "GifBest" for the best result of a
+//                           cycle (strips of 24 frames of 160 x 200)
 //   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
 //                           "Place10" (64 x 64) put on it
 // Everything but the faces is drawn here with QPainter; the output only
@@ -773,7 +774,28 @@ bool makeMenuAnimations(QSvgRenderer& svg)
                        QString(suits[k]));
         }
     });
-    return save(turning, "GifMenu1") && save(circling, "GifMenu2");
+    // A golden star that grows and turns: the best result of a cycle.
+    const QImage star = renderStrip(24, [&](QPainter& p, double phase) {
+        const QPointF centre(80, 100);
+        p.translate(centre);
+        p.rotate(phase * 72);
+        const double r = 30 + 40 * std::min(1.0, phase * 1.5);
+        QPainterPath shape;
+        for (int k = 0; k < 10; ++k) {
+            const double a = k * M_PI / 5 - M_PI / 2;
+            const double radius = k % 2 ? r * 0.45 : r;
+            const QPointF point(radius * std::cos(a), radius * std::sin(a));
+            k == 0 ? shape.moveTo(point) : shape.lineTo(point);
+        }
+        shape.closeSubpath();
+        QRadialGradient gold(QPointF(-10, -10), r);
+        gold.setColorAt(0.0, QColor(255, 250, 190));
+        gold.setColorAt(1.0, QColor(220, 150, 20));
+        p.setBrush(gold);
+        p.setPen(QPen(QColor(130, 80, 10), 3));
+        p.drawPath(shape);
+    });
+    return save(turning, "GifMenu1") && save(circling, "GifMenu2") && save(star, "GifBest");
 }
 
 bool makeMenu(QSvgRenderer& svg)
