@@ -310,13 +310,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     const bool gameOnTable = m_table->isVisible() && m_engine.state().gameActive;
     if (gameOnTable) {
-        QMessageBox box(QMessageBox::Question, text(Text::WindowTitle),
-                        text(Text::LeaveGame) + QLatin1Char(' ') + text(Text::AllDataWillBeLost),
-                        QMessageBox::NoButton, this);
-        QPushButton* yes = box.addButton(text(Text::Yes), QMessageBox::YesRole);
-        box.addButton(text(Text::No), QMessageBox::NoRole);
-        box.exec();
-        if (box.clickedButton() != yes) {
+        if (!askYesNo(this,
+                      text(Text::LeaveGame) + QLatin1Char(' ') + text(Text::AllDataWillBeLost))) {
             event->ignore();
             return;
         }

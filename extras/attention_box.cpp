@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -55,6 +56,16 @@ AttentionBox::AttentionBox(const QString& line1, const QString& line2, const QSt
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok);
     setFixedWidth(std::max(400, widest + 109));
+}
+
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, text(Text::WindowTitle), question, QMessageBox::NoButton,
+                    parent);
+    QPushButton* yes = box.addButton(text(Text::Yes), QMessageBox::YesRole);
+    box.addButton(text(Text::No), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void showAttention(QWidget* parent, const QString& line1, const QString& line2, const QString& link)

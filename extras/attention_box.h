@@ -20,6 +20,9 @@ public:
                  QWidget* parent = nullptr);
 };
 
+// A question with "Yes" and "No"; true for "Yes".
+bool askYesNo(QWidget* parent, const QString& question);
+
 void showAttention(QWidget* parent, const QString& line1, const QString& line2 = {},
                    const QString& link = {});
 

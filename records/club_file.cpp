@@ -6,22 +6,13 @@
 
 #include "core/cp1251.h"
 #include "core/rounding.h"
+#include "records/fixed_text.h"
 
 namespace olk {
 
 namespace {
 
 constexpr int kSummedBytes = 5 * kPlayerLineLength + 10 * kTopTenLineLength + kClubTailLength;
-
-QByteArray rightAligned(const QByteArray& text, int width)
-{
-    return text.size() >= width ? text.right(width) : QByteArray(width - text.size(), ' ') + text;
-}
-
-QByteArray leftAligned(const QByteArray& text, int width)
-{
-    return text.size() >= width ? text.left(width) : text + QByteArray(width - text.size(), ' ');
-}
 
 std::optional<int> integer(QByteArray text)
 {
@@ -50,15 +41,7 @@ int expectedLength(int line)
 ClubFile ClubFile::parse(const QByteArray& content)
 {
     ClubFile club;
-    QList<QByteArray> lines = content.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-    }
+    const QList<QByteArray> lines = splitLines(content);
     if (lines.size() != kClubLines) {
         return club;
     }

@@ -46,8 +46,12 @@ public:
     const QByteArray& line(int n) const { return m_lines[n - 1]; }
     void setLine(int n, const QByteArray& text) { m_lines[n - 1] = text; }
 
-    // The 17th line starts with "1": the interface starts in Russian.
-    bool asksForRussian() const { return isValid() && m_lines[16].startsWith('1'); }
+    // The lines have the layout of a club file (whatever their sums).
+    bool hasLayout() const { return m_problem != Problem::Layout; }
+
+    // A club file whose 17th line starts with "1" asks for the Russian
+    // interface; the layout is enough for that.
+    bool asksForRussian() const { return hasLayout() && m_lines[16].startsWith('1'); }
 
     // The content to write: the sums of line 17 recomputed, CR LF line ends.
     QByteArray serialize() const;

@@ -6,20 +6,11 @@
 #include <QSaveFile>
 
 #include "core/rounding.h"
+#include "records/fixed_text.h"
 
 namespace olk {
 
 namespace {
-
-QByteArray rightAligned(const QByteArray& text, int width)
-{
-    return text.size() >= width ? text.left(width) : QByteArray(width - text.size(), ' ') + text;
-}
-
-QByteArray leftAligned(const QByteArray& text, int width)
-{
-    return text.size() >= width ? text.left(width) : text + QByteArray(width - text.size(), ' ');
-}
 
 struct Sums {
     long long all = 0;
@@ -55,20 +46,6 @@ QByteArray ratingText(double rating)
         digits.prepend('-');
     }
     return digits;
-}
-
-QList<QByteArray> splitLines(const QByteArray& content)
-{
-    QList<QByteArray> lines = content.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-    }
-    return lines;
 }
 
 bool isSignature(const QByteArray& line)

@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <memory>
 
-#include "settings/settings_file.h"
+#include "records/club_file.h"
 
 namespace olk {
 
@@ -80,19 +80,7 @@ QString voiceName(CardCode card)
 
 bool clubFileAsksForRussian(const QByteArray& content)
 {
-    // Exactly 17 lines: five player lines of 59 characters, ten top-ten lines
-    // of 26, and two closing lines of 28.
-    const QList<QByteArray> lines = splitLines(content);
-    if (lines.size() != 17) {
-        return false;
-    }
-    for (int i = 0; i < 17; ++i) {
-        const int expected = i < 5 ? 59 : (i < 15 ? 26 : 28);
-        if (lines[i].size() != expected) {
-            return false;
-        }
-    }
-    return lines[16].startsWith('1');
+    return ClubFile::parse(content).asksForRussian();
 }
 
 int startupLanguage(int settingsLanguage, const QString& clubFilePath)

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/cp1251.h"
+#include "records/fixed_text.h"
 #include "settings/address_cipher.h"
 #include "settings/language.h"
 
@@ -255,20 +256,6 @@ QByteArray flag(bool on)
 }
 
 }  // namespace
-
-QList<QByteArray> splitLines(const QByteArray& content)
-{
-    QList<QByteArray> lines = content.split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty()) {
-        lines.removeLast();  // the line end of the last line
-    }
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-    }
-    return lines;
-}
 
 SettingsRead settingsFromLines(const QList<QByteArray>& lines)
 {

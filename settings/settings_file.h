@@ -49,9 +49,6 @@ struct SettingsRead {
 SettingsRead settingsFromLines(const QList<QByteArray>& lines);
 QList<QByteArray> settingsToLines(const Settings& settings);
 
-// Splits file content into lines at LF, dropping a CR before it.
-QList<QByteArray> splitLines(const QByteArray& content);
-
 // Reads exe folder + "Olk.ini"; a missing or unreadable file gives defaults.
 SettingsRead loadSettings(const QString& folder);
 

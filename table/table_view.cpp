@@ -14,6 +14,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "extras/attention_box.h"
 #include "extras/draw_stretched.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
@@ -621,13 +622,8 @@ void TableView::askToLeave()
     if (!m_engine.state().gameActive) {
         return;
     }
-    QMessageBox box(QMessageBox::Question, text(Text::WindowTitle),
-                    text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost),
-                    QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(text(Text::Yes), QMessageBox::YesRole);
-    box.addButton(text(Text::No), QMessageBox::NoRole);
-    box.exec();
-    if (box.clickedButton() == yes) {
+    if (askYesNo(this,
+                 text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
         m_timer1.stop();
         emit gameAbandoned();
     }
