@@ -573,15 +573,26 @@ bool TableView::event(QEvent* event)
             }
         }
         if (m_geometry.kon.contains(help->pos())) {
-            const TableState& st = m_engine.state();
-            const int inCycle =
-                st.dealNumber % kCycleDeals == 0 ? kCycleDeals : st.dealNumber % kCycleDeals;
-            const QString balloon = text(Text::CurrentGameBalloon) + QLatin1Char('\n') +
-                                    text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
-                                    QString::number(st.dealNumber) + QLatin1Char('\n') +
-                                    text(Text::RoundInCycle) + QLatin1Char(' ') +
-                                    QString::number(inCycle) + QStringLiteral(" / ") +
-                                    QString::number(kCycleDeals);
+            // The "Current game" balloon: the profile's deal counter, the
+            // round of the 40-deal cycle (not in a tournament) and, in
+            // networked play, the round of the four-deal session.
+            const int dealNumber = m_dealNumberHint;
+            auto round = [dealNumber](int cycle) {
+                const int r = dealNumber % cycle;
+                return QString::number(r == 0 ? cycle : r) + QStringLiteral(" / ") +
+                       QString::number(cycle);
+            };
+            QString balloon = text(Text::CurrentGameBalloon) + QLatin1Char('\n') +
+                              text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
+                              QString::number(dealNumber);
+            if (m_dealCycle == kCycleDeals) {
+                balloon += QLatin1Char('\n') + text(Text::RoundInCycle) + QLatin1Char(' ') +
+                           round(kCycleDeals);
+            }
+            if (m_engine.setup().mode != GameMode::Local) {
+                balloon += QLatin1Char('\n') + text(Text::RoundInSession) + QLatin1Char(' ') +
+                           round(kMatchDeals);
+            }
             QToolTip::showText(help->globalPos(), balloon, this, m_geometry.kon, 5000);
             return true;
         }
