@@ -18,8 +18,15 @@ run() {
     start=$(date +%s%N)
     "$program" >/dev/null 2>&1 &
     local pid=$!
+    local waited=0
     until xdotool search --onlyvisible --name '^Olk$' >/dev/null 2>&1; do
         sleep 0.002
+        waited=$((waited + 1))
+        if [ "$waited" -gt 5000 ]; then
+            echo "the game window did not appear" >&2
+            kill "$pid" 2>/dev/null || true
+            exit 1
+        fi
     done
     end=$(date +%s%N)
     echo $(( (end - start) / 1000000 )) "$pid"

@@ -1,5 +1,6 @@
 #include "extras/card_pictures.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include "extras/draw_stretched.h"
@@ -24,7 +25,16 @@ CardPictures::CardPictures()
 
 QImage builtInPicture(const QString& name)
 {
-    return QImage(QStringLiteral(":/art/") + name);
+    // Decoded once; the pictures are shared, not copied, between the places
+    // that draw them.
+    static QHash<QString, QImage> cache;
+    const auto found = cache.constFind(name);
+    if (found != cache.constEnd()) {
+        return *found;
+    }
+    const QImage picture(QStringLiteral(":/art/") + name);
+    cache.insert(name, picture);
+    return picture;
 }
 
 QString faceName(CardCode card)
