@@ -19,22 +19,6 @@
 
 namespace olk {
 
-namespace {
-
-// Names are kept in the club in Windows-1251; characters it cannot hold
-// would come back corrupted, so they become "?" here already.
-QByteArray clubText(const QString& text)
-{
-    QByteArray out;
-    for (const char32_t c : text.toUcs4()) {
-        const auto byte = cp1251::fromUnicode(c);
-        out += byte && *byte >= 0x20 ? static_cast<char>(*byte) : '?';
-    }
-    return out;
-}
-
-}  // namespace
-
 bool checkClubFilesAtStart(const QString& folder, bool* writesBlocked)
 {
     *writesBlocked = false;
@@ -238,7 +222,8 @@ void MainWindow::finishGame()
     if (dateText.size() > 10) {
         dateText = now.date().toString(QStringLiteral("dd.MM.yyyy"));
     }
-    const QByteArray date = clubText(dateText);
+    const QByteArray date =
+        QByteArray::fromStdString(cp1251::fromUtf8Lossy(dateText.toStdString()));
     const GameEndOutcome outcome = endLocalGame(
         game, now.toString(QStringLiteral("hh:mm")).toLatin1(), date, !m_clubWritesBlocked);
     if (!outcome.historyWritten) {

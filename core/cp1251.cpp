@@ -133,4 +133,28 @@ std::optional<std::string> fromUtf8(std::string_view utf8)
     return out;
 }
 
+std::string fromUtf8Lossy(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const auto c = decodeUtf8(utf8, pos);
+        if (!c) {
+            pos = start + 1;
+            out.push_back('?');
+            continue;
+        }
+        if (*c == '\r' || *c == '\n') {
+            out.push_back(' ');
+        } else if (const auto byte = fromUnicode(*c)) {
+            out.push_back(static_cast<char>(*byte));
+        } else {
+            out.push_back('?');
+        }
+    }
+    return out;
+}
+
 }  // namespace olk::cp1251

@@ -18,6 +18,12 @@ std::string toUtf8(std::string_view bytes);
 // Windows-1251 cannot represent.
 std::optional<std::string> fromUtf8(std::string_view utf8);
 
+// For text that must be stored whatever it holds (a line of a record or
+// settings file): characters Windows-1251 cannot represent, and bytes that
+// are not UTF-8, become "?"; line breaks become blanks so they cannot split
+// the line.
+std::string fromUtf8Lossy(std::string_view utf8);
+
 // One character each way; 0 when there is no mapping.
 char32_t toUnicode(unsigned char byte);
 std::optional<unsigned char> fromUnicode(char32_t codePoint);

@@ -50,17 +50,7 @@ QString fromFile(const QByteArray& bytes)
 // line breaks that would shift every later line.
 QByteArray toFile(const QString& text)
 {
-    QByteArray out;
-    for (const char32_t c : text.toUcs4()) {
-        if (c == '\r' || c == '\n') {
-            out += ' ';
-        } else if (const auto byte = cp1251::fromUnicode(c)) {
-            out += static_cast<char>(*byte);
-        } else {
-            out += '?';
-        }
-    }
-    return out;
+    return QByteArray::fromStdString(cp1251::fromUtf8Lossy(text.toStdString()));
 }
 
 void readGeneralFlags(const QByteArray& line, Settings& s)

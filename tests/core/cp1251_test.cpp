@@ -58,5 +58,11 @@ TEST(Cp1251, RejectsBadOrUnmappableText)
     EXPECT_EQ(cp1251::fromUtf8(""), std::string());
 }
 
+TEST(Cp1251, LossyTextStaysOneLine)
+{
+    EXPECT_EQ(cp1251::fromUtf8Lossy("Иван\r\n张 \xFF!"), std::string("\xC8\xE2\xE0\xED  ? ?!"));
+    EXPECT_EQ(cp1251::fromUtf8Lossy("\xD0"), "?");  // a cut sequence
+}
+
 }  // namespace
 }  // namespace olk
