@@ -3,6 +3,7 @@
 #include <QToolTip>
 
 #include "app/main_window.h"
+#include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
 #include "settings/settings_file.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
 
     // Everything the program reads lies beside it.
     const QString folder = QCoreApplication::applicationDirPath();
+    // A save cut short by a kill may have left its temporary file behind.
+    olk::removeSaveLeftovers(folder);
     olk::Settings settings = olk::loadStartupSettings(folder).settings;
     olk::setLanguage(settings.language);
 

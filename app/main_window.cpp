@@ -305,8 +305,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!saveSettings(m_folder, m_settings)) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
     }
-    if (gameOnTable && !m_clubWritesBlocked) {
-        leaveGameEarly(clubPath(), m_player.slot);
+    if (gameOnTable && !m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {
+        showAttention(this, text(Text::ErrorOfDiskWriting));
     }
     event->accept();
 }

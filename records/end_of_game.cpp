@@ -3,32 +3,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "records/record_io.h"
 
 namespace olk {
 
 ClubLoad readClubFile(const QString& path)
 {
     ClubLoad load;
-    QFile file(path);
-    if (!file.exists()) {
+    // A club file is under a kilobyte; anything much larger is not one.
+    const FileRead read = readOwnFile(path, 64 * 1024);
+    if (read.status == ReadStatus::Missing) {
         return load;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (read.status != ReadStatus::Ok) {
         load.status = ClubStatus::Incorrect;
         return load;
     }
-    // A club file is under a kilobyte; anything much larger is not one.
-    load.file = ClubFile::parse(file.read(64 * 1024));
+    load.file = ClubFile::parse(read.content);
     load.status = load.file.isValid() ? ClubStatus::Ok : ClubStatus::Incorrect;
     return load;
 }
 
 bool writeClubFile(const QString& path, const ClubFile& file)
 {
-    const QByteArray content = file.serialize();
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+    return writeOwnFile(path, file.serialize());
 }
 
 bool clubFileWritable(const QString& path)

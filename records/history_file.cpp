@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "core/rounding.h"
 #include "records/fixed_text.h"
+#include "records/record_io.h"
 
 namespace olk {
 
@@ -141,14 +141,13 @@ bool appendHistory(const QString& programFolder, const QString& clubFileName, co
     for (int number = 1; number <= 9999; ++number) {
         const QString path = historyFilePath(programFolder, clubFileName, number);
         QList<QByteArray> lines;
-        QFile file(path);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly)) {
-                return false;
-            }
-            // A full file is about 100 KB; a larger one is not a history file.
-            const QByteArray content = file.read(4 << 20);
-            file.close();
+        // A full file is about 100 KB; a larger one is not a history file.
+        const FileRead read = readOwnFile(path, 4 << 20);
+        if (read.status == ReadStatus::Unreadable) {
+            return false;
+        }
+        if (read.status == ReadStatus::Ok) {
+            const QByteArray& content = read.content;
             const HistoryCheck check = checkHistory(content);
             if (check.valid && check.entries >= kHistoryEntriesPerFile) {
                 continue;
@@ -173,9 +172,7 @@ bool appendHistory(const QString& programFolder, const QString& clubFileName, co
         for (const QByteArray& line : lines) {
             content += line + "\r\n";
         }
-        QSaveFile out(path);
-        return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() &&
-               out.commit();
+        return writeOwnFile(path, content);
     }
     return false;
 }

@@ -1,12 +1,12 @@
 #include "settings/language.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QList>
 #include <QTranslator>
 #include <memory>
 
 #include "records/club_file.h"
+#include "records/record_io.h"
 
 namespace olk {
 
@@ -85,13 +85,11 @@ bool clubFileAsksForRussian(const QByteArray& content)
 
 int startupLanguage(int settingsLanguage, const QString& clubFilePath)
 {
-    QFile file(clubFilePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        // A club file is about 700 bytes; read a little more than that so a
-        // huge file cannot pass for one.
-        if (clubFileAsksForRussian(file.read(4096))) {
-            return Russian;
-        }
+    // A club file is about 700 bytes; read a little more than that so a
+    // huge file cannot pass for one.
+    const FileRead read = readOwnFile(clubFilePath, 4096);
+    if (read.status == ReadStatus::Ok && clubFileAsksForRussian(read.content)) {
+        return Russian;
     }
     return isLanguage(settingsLanguage) ? settingsLanguage : English;
 }

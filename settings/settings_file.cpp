@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <optional>
 
 #include "core/cp1251.h"
 #include "records/fixed_text.h"
+#include "records/record_io.h"
 #include "settings/address_cipher.h"
 #include "settings/language.h"
 
@@ -343,14 +343,14 @@ QList<QByteArray> settingsToLines(const Settings& s)
 
 SettingsRead loadSettings(const QString& folder)
 {
-    QFile file(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)));
-    if (!file.open(QIODevice::ReadOnly) && !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
     // A real settings file is about a kilobyte; anything far larger is not one.
     constexpr qint64 kLimit = 1 << 20;
-    const QByteArray content = file.read(kLimit);
-    return settingsFromLines(splitLines(content));
+    const FileRead read =
+        readOwnFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)), kLimit);
+    if (read.status != ReadStatus::Ok) {
+        return {};
+    }
+    return settingsFromLines(splitLines(read.content));
 }
 
 SettingsRead loadStartupSettings(const QString& folder)
@@ -374,14 +374,8 @@ bool saveSettings(const QString& folder, const Settings& settings)
         content += "\r\n";
     }
     const QString path = QDir(folder).filePath(QString::fromLatin1(kSettingsFileName));
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-            file.commit()) {
-            return true;
-        }
-    }
-    return false;
+    // A second attempt, as a busy file may refuse the first.
+    return writeOwnFile(path, content) || writeOwnFile(path, content);
 }
 
 int scaledFontHeight(int size, int percent)

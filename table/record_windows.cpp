@@ -22,6 +22,7 @@
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
+#include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 
@@ -294,8 +295,8 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     QList<QString> paths;
     for (int number = 1; number <= 9999; ++number) {
         const QString path = historyFilePath(programFolder, clubFileName, number);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !checkHistory(file.read(4 << 20)).valid) {
+        const FileRead read = readOwnFile(path, 4 << 20);
+        if (read.status != ReadStatus::Ok || !checkHistory(read.content).valid) {
             break;
         }
         paths.append(path);
@@ -318,11 +319,7 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
         if (index < 0 || index >= paths.size()) {
             return;
         }
-        QFile file(paths[index]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return;
-        }
-        const QList<QByteArray> entries = historyEntries(file.read(4 << 20));
+        const QList<QByteArray> entries = historyEntries(readOwnFile(paths[index], 4 << 20).content);
         table->setRowCount(static_cast<int>(entries.size()));
         for (int r = 0; r < entries.size(); ++r) {
             const QByteArray& line = entries[r];

@@ -4,10 +4,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "records/club_file.h"
+#include "records/record_io.h"
 
 int main(int argc, char** argv)
 {
@@ -22,9 +22,7 @@ int main(int argc, char** argv)
         if (QFile::exists(path)) {
             continue;
         }
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-            !file.commit()) {
+        if (!olk::writeOwnFile(path, content)) {
             std::fprintf(stderr, "olk-clubgen: cannot write %s\n", qPrintable(path));
             return 1;
         }
