@@ -64,6 +64,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_table, &TableView::gameFinished, this, &MainWindow::finishGame);
     connect(m_table, &TableView::gameAbandoned, this, &MainWindow::abandonGame);
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
+        if (!m_startup->isVisible()) {
+            return;
+        }
         applyWindowSize();
         showMenu();
     });
@@ -105,6 +108,8 @@ void MainWindow::showOnly(QWidget* screen)
         each->setVisible(each == screen);
     }
     screen->setGeometry(rect());
+    // The keyboard follows the screen: a hidden one must not keep it.
+    screen->setFocus();
 }
 
 void MainWindow::showStartup()

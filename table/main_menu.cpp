@@ -1,5 +1,7 @@
 #include "table/main_menu.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,6 +105,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_mode(new TevCardsButton(this)),
       m_exit(new TevCardsButton(this))
 {
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_header->setStyleSheet(
         QStringLiteral("QLabel { color: white; background: #0a1040; border: 1px solid #0a1040; "
@@ -364,14 +367,38 @@ void StartupPicture::paintEvent(QPaintEvent*)
     }
 }
 
-void StartupPicture::mouseReleaseEvent(QMouseEvent*)
+// Only a click or a key that began on the picture while it showed ends it:
+// the release of a key that closed a dialog, or of one pressed before the
+// picture came, is someone else's.
+void StartupPicture::mousePressEvent(QMouseEvent*)
 {
-    emit dismissed();
+    m_pressed = isVisible();
 }
 
-void StartupPicture::keyReleaseEvent(QKeyEvent*)
+void StartupPicture::mouseReleaseEvent(QMouseEvent*)
 {
-    emit dismissed();
+    if (std::exchange(m_pressed, false) && isVisible()) {
+        emit dismissed();
+    }
+}
+
+void StartupPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat()) {
+        m_pressed = isVisible();
+    }
+}
+
+void StartupPicture::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && std::exchange(m_pressed, false) && isVisible()) {
+        emit dismissed();
+    }
+}
+
+void StartupPicture::hideEvent(QHideEvent*)
+{
+    m_pressed = false;
 }
 
 }  // namespace olk

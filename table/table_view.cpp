@@ -58,6 +58,7 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
       m_button8(new TevCardsButton(this))
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_engine.setObserver(this);
     m_button7->hide();

@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "records/end_of_game.h"
+#include "settings/word_tables.h"
 #include "table/welcome_dialog.h"
 
 namespace olk {
@@ -27,6 +30,49 @@ void answerWelcome(const QString& name)
         dialog->againEdit()->setText("pw");
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
+}
+
+// A key as a person types it into the modal window in front: the press goes
+// to that window, which may close on it, and the release to whatever holds
+// the keyboard focus once it has closed.
+void typeIntoNextModal(QWidget* window, Qt::Key key, int attempts = 200)
+{
+    QTimer::singleShot(5, [window, key, attempts] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || QApplication::activePopupWidget() != nullptr) {
+            ASSERT_GT(attempts, 0) << "no window opened";
+            typeIntoNextModal(window, key, attempts - 1);
+            return;
+        }
+        QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+        QTest::keyPress(target, key);
+        QTimer::singleShot(30, [window, key] {
+            // Where the window system hands a key: the focus widget of the
+            // window in front.
+            QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+            QTest::keyRelease(focus, key);
+        });
+    });
+}
+
+// Opens the table's pop-up menu away from the cards and chooses `item`.
+void chooseFromTableMenu(TableView& table, Text item)
+{
+    QTimer::singleShot(0, [item] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text(item)) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        FAIL() << "no such item";
+    });
+    const QPoint away(table.width() / 2, 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, away, table.mapToGlobal(away));
+    QApplication::sendEvent(&table, &event);
 }
 
 // Plays the deal on the table to its end: computer ticks, and the local
@@ -107,6 +153,61 @@ TEST(Flow, StartNewPlayerFourDealsExitToMenu)
     EXPECT_EQ(entries[0].mid(15, 3), "Zoe");
     EXPECT_EQ(entries[0].mid(66, 3), "  4");
     EXPECT_EQ(entries[0].mid(89, 1), "L");
+}
+
+// The keys that answer the dialogs never reach the table or the hidden
+// start-up picture: the game stays, and nothing is left without its question.
+TEST(Flow, KeysThatCloseDialogsStayInThem)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
+    Settings settings;
+    settings.flyingCards = false;
+    MainWindow window(settings, folder.path());
+    window.showStartup();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* startup = window.findChild<StartupPicture*>();
+    auto* menu = window.findChild<MainMenu*>();
+    QTest::keyRelease(startup, Qt::Key_Space);  // no press seen: not a key of ours
+    EXPECT_TRUE(startup->isVisible());
+    QTest::keyClick(startup, Qt::Key_Space);
+    ASSERT_TRUE(menu->isVisible());
+
+    QTimer::singleShot(0, [&window] {
+        auto* dialog = qobject_cast<WelcomeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->nameEdit()->setText("Kim");
+        dialog->passwordEdit()->setText("pw");
+        dialog->againEdit()->setText("pw");
+        dialog->againEdit()->setFocus();
+        typeIntoNextModal(&window, Qt::Key_Return);
+    });
+    QTest::mouseClick(menu->newPlayerButton(), Qt::LeftButton);
+    QTest::qWait(60);
+    TableView& table = window.table();
+    ASSERT_TRUE(table.isVisible());
+    EXPECT_TRUE(window.engine().state().gameActive);
+
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
+        QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
+        EXPECT_TRUE(table.isVisible()) << key;
+    }
+
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        typeIntoNextModal(&window, key);
+        chooseFromTableMenu(table, Text::GeneralScore);
+        QTest::qWait(60);
+        EXPECT_TRUE(table.isVisible()) << key;
+    }
+    // Escape answers No to the question; the game stays on the table.
+    typeIntoNextModal(&window, Qt::Key_Escape);
+    chooseFromTableMenu(table, Text::ExitToMenu);
+    QTest::qWait(60);
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_TRUE(window.engine().state().gameActive);
 }
 
 TEST(Flow, AMissingOrDamagedClubFileStopsTheStart)
