@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -18,6 +20,15 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 {
     text.replace(text.find(from), from.size(), to);
     return text;
+}
+
+std::string repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
 }
 
 std::string lastLineStartingWith(const std::string& text, const std::string& prefix)
@@ -65,6 +76,7 @@ TEST(SimArguments, GoodAndBadCommandLines)
         {"--punish-knocker", "yes"},
         {"--frobnicate"},
         {"--three-of-a-kind"},
+        {"--decks", ""},
     };
     for (const auto& args : bad) {
         EXPECT_TRUE(std::holds_alternative<std::string>(parseArguments(args))) << args[0];
@@ -103,6 +115,30 @@ TEST(SimDecks, BadFilesAreRefusedWithTheirLine)
     }
 }
 
+TEST(SimDecks, BadCodesAreQuotedShortAndEscaped)
+{
+    struct Case {
+        std::string code;
+        const char* quoted;
+    };
+    const Case cases[] = {
+        {"\x01\x02" + std::string(100'000, 'z'), "\\x01\\x02zzzzzzzzzzzzzzzzzz..."},
+        {"\x1B[31mred\x7F", "\\x1B[31mred\\x7F"},
+        {"5\xFF\xC3", "5\\xFF\\xC3"},  // not UTF-8
+        {"\xC2\x85\t\r", "\\xC2\\x85\\x09\\x0D"},
+        {"q\"\\", "q\\\"\\\\"},
+        {std::string(20, 'x'), "xxxxxxxxxxxxxxxxxxxx"},
+        {repeated("ж", 25), "жжжжжжжжжжжжжжжжжжжж..."},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(replaced(kSortedDeck, "5б", c.code) + "\n");
+        const auto parsed = parseDecks(in, 1);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.quoted;
+        EXPECT_EQ(std::get<std::string>(parsed),
+                  std::string("decks file line 1: unknown card code \"") + c.quoted + "\"");
+    }
+}
+
 TEST(SimDecks, WindowsLineEndsAndExtraLinesAreFine)
 {
     std::istringstream in(std::string(kSortedDeck) + "\r\n" + kSortedDeck + "\r\n");
@@ -134,6 +170,73 @@ TEST(SimRun, BadDecksFileStopsBeforePlaying)
     options.decksFile = path + ".missing";
     EXPECT_EQ(run(options, out, err), 2);
     std::remove(path.c_str());
+}
+
+TEST(SimRun, ALongBadLineGivesAShortMessage)
+{
+    const std::string path = ::testing::TempDir() + "olk_sim_long_line.txt";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "2ч \x01" << std::string(1 << 20, '\x02') << " 2б\n";
+    }
+    Options options;
+    options.deals = 1;
+    options.decksFile = path;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run(options, out, err), 2);
+    std::remove(path.c_str());
+    EXPECT_EQ(err.str(), "olk-sim: decks file line 1: unknown card code \"\\x01" +
+                             repeated("\\x02", 19) + "...\"\n");
+}
+
+TEST(SimRun, AnOutputThatCannotBeWrittenFails)
+{
+    for (const bool withTranscript : {false, true}) {
+        Options options;
+        options.deals = 20;
+        options.seed = 3;
+        options.transcript = withTranscript;
+        std::ofstream full("/dev/full");
+        ASSERT_TRUE(full.is_open());
+        std::ostringstream err;
+        EXPECT_EQ(run(options, full, err), 1) << withTranscript;
+        EXPECT_EQ(err.str(), "olk-sim: cannot write the output\n");
+    }
+}
+
+// The program itself, stdout sent where the case says, stderr captured.
+TEST(SimProgram, ExitStatusAndMessages)
+{
+    struct Case {
+        const char* arguments;
+        const char* stdoutTo;
+        int status;
+        const char* message;  // all of stderr
+    };
+    const Case cases[] = {
+        {"--deals 3 --seed 1", "/dev/null", 0, ""},
+        {"--deals 3 --seed 1", "/dev/full", 1, "olk-sim: cannot write the output\n"},
+        {"--deals 3 --seed 1 --transcript", "/dev/full", 1, "olk-sim: cannot write the output\n"},
+        {"--help", "/dev/full", 1, "olk-sim: cannot write the output\n"},
+        {"--deals 3 --decks ''", "/dev/null", 2, "olk-sim: --decks needs the name of a file\n"},
+        {"--decks", "/dev/null", 2, "olk-sim: --decks needs a value\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string command =
+            std::string("'") + OLK_SIM_PROGRAM + "' " + c.arguments + " 2>&1 >" + c.stdoutTo;
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr) << command;
+        std::string err;
+        char buffer[256];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) {
+            err.append(buffer, n);
+        }
+        const int status = pclose(pipe);
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), c.status) << command;
+        EXPECT_EQ(err, c.message) << command;
+    }
 }
 
 TEST(SimRun, DecksFileDealsThoseCards)

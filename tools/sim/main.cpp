@@ -15,9 +15,14 @@ int main(int argc, char** argv)
         return 2;
     }
     const auto& options = std::get<olk::sim::Options>(parsed);
-    if (options.help) {
-        std::cout << olk::sim::usage() << "\n";
-        return 0;
+    if (!options.help) {
+        return olk::sim::run(options, std::cout, std::cerr);
     }
-    return olk::sim::run(options, std::cout, std::cerr);
+    std::cout << olk::sim::usage() << "\n";
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "olk-sim: cannot write the output\n";
+        return 1;
+    }
+    return 0;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 #include "core/card.h"
 #include "core/game_engine.h"
@@ -41,6 +42,83 @@ std::optional<bool> parseSwitch(const std::string& text)
     return std::nullopt;
 }
 
+// Length of the UTF-8 sequence at the start of `text`, or 0 when it does not
+// start with a well-formed one.
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// A piece of a decks file fit to quote in a message: at most `maxChars`
+// characters of it, "..." when there is more, and control characters, quotes,
+// backslashes and bytes that are not UTF-8 escaped ("\x01").
+std::string excerpt(std::string_view text, std::size_t maxChars = 20)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    const auto escapeByte = [&](unsigned char b) {
+        out += "\\x";
+        out += kHex[b >> 4];
+        out += kHex[b & 0xF];
+    };
+    std::size_t chars = 0;
+    std::size_t pos = 0;
+    while (pos < text.size() && chars < maxChars) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        const std::size_t length = utf8SequenceLength(text.substr(pos));
+        if (length == 0 || lead < 0x20 || lead == 0x7F) {
+            escapeByte(lead);
+            pos += length == 0 ? 1 : length;
+        } else if (lead == 0xC2 && static_cast<unsigned char>(text[pos + 1]) < 0xA0) {
+            // U+0080..U+009F, the C1 controls
+            escapeByte(lead);
+            escapeByte(static_cast<unsigned char>(text[pos + 1]));
+            pos += 2;
+        } else if (lead == '"' || lead == '\\') {
+            out += '\\';
+            out += static_cast<char>(lead);
+            ++pos;
+        } else {
+            out.append(text.substr(pos, length));
+            pos += length;
+        }
+        ++chars;
+    }
+    if (pos < text.size()) {
+        out += "...";
+    }
+    return out;
+}
+
 std::string lineError(std::int64_t line, const std::string& what)
 {
     return "decks file line " + std::to_string(line) + ": " + what;
@@ -62,12 +140,12 @@ std::optional<std::string> parseDeckLine(std::string_view text, DeckNumbers& dec
         }
         const auto code = cardFromUtf8(token);
         if (!code) {
-            return "unknown card code \"" + std::string(token) + "\"";
+            return "unknown card code \"" + excerpt(token) + "\"";
         }
         const int n = numberOfCard(*code);
         const std::uint64_t bit = std::uint64_t{1} << (n - 1);
         if (seen & bit) {
-            return "card " + std::string(token) + " appears twice";
+            return "card " + excerpt(token) + " appears twice";
         }
         seen |= bit;
         if (count == deck.size()) {
@@ -194,6 +272,9 @@ std::variant<Options, std::string> parseArguments(const std::vector<std::string>
             }
             options.seed = *seed;
         } else if (arg == "--decks") {
+            if (value.empty()) {
+                return std::string("--decks needs the name of a file");
+            }
             options.decksFile = value;
         } else {
             const auto on = parseSwitch(value);
@@ -285,6 +366,9 @@ int run(const Options& options, std::ostream& out, std::ostream& err)
         knocks += st.knocker != 0 ? 1 : 0;
         if (transcript) {
             transcript->end(st, engine.lastDealResult());
+            if (!out) {
+                break;  // no use playing on when nothing can be written
+            }
         }
     }
     const double seconds =
@@ -300,6 +384,10 @@ int run(const Options& options, std::ostream& out, std::ostream& err)
         out << summary;
     }
     out.flush();
+    if (!out) {
+        err << "olk-sim: cannot write the output\n";
+        return 1;
+    }
     return 0;
 }
 

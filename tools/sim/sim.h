@@ -42,8 +42,8 @@ std::variant<std::vector<DeckNumbers>, std::string> parseDecks(std::istream& in,
                                                                std::int64_t deals);
 
 // Plays the deals and writes the transcript or the summary line to `out`.
-// Returns the exit status: 0, or 2 when the options or the decks file are bad
-// (with a message on `err`).
+// Returns the exit status: 0; 1 when the output could not be written, 2 when
+// the options or the decks file are bad (either with a message on `err`).
 int run(const Options& options, std::ostream& out, std::ostream& err);
 
 }  // namespace olk::sim
