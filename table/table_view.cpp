@@ -508,13 +508,26 @@ int TableView::takeSourceAt(QPoint pos) const
     return 0;
 }
 
-int TableView::localCellAt(QPoint pos) const
+bool TableView::onTopPileCard(QPoint pos) const
 {
-    const QRect area = m_geometry.cards[kLocalSeat];
+    const TableState& st = m_engine.state();
+    if (st.pileCount < 1 || !m_geometry.koloda.contains(pos)) {
+        return false;
+    }
+    const TableScale& s = m_geometry.scale;
+    const QPoint at = pos - m_geometry.koloda.topLeft();
+    const int top = s.size(stackOffset(st.pileCount));
+    return at.x() >= s.size(0) && at.x() <= s.size(0) + m_geometry.cardWidth && at.y() >= top &&
+           at.y() <= top + m_geometry.cardHeight;
+}
+
+int TableView::cellAt(int seat, QPoint pos) const
+{
+    const QRect area = m_geometry.cards[seat];
     if (!area.contains(pos)) {
         return 0;
     }
-    const PlayerRecord& player = m_engine.state().players[kLocalSeat];
+    const PlayerRecord& player = m_engine.state().players[seat];
     const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, player.cardCount);
     const int x = pos.x() - area.left();
     for (int i = static_cast<int>(xs.size()) - 1; i >= 0; --i) {
@@ -526,21 +539,42 @@ int TableView::localCellAt(QPoint pos) const
     return 0;
 }
 
+int TableView::localCellAt(QPoint pos) const
+{
+    return cellAt(kLocalSeat, pos);
+}
+
 void TableView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 || m_flight.isFlying()) {
+    if (!st.gameActive || m_flight.isFlying()) {
         return;
     }
-    if (st.turnState == kLocalSeat) {
-        if (const int source = takeSourceAt(pos); source != 0) {
-            m_engine.takeCard(kLocalSeat, source, true);
+    const bool right = event->button() == Qt::RightButton;
+    const bool playing = st.playPhase == 2;
+    if (m_geometry.koloda.contains(pos)) {
+        // The right button over the top pile card only names it; every
+        // other release in the pile or deck area takes on the player's turn.
+        if (right && onTopPileCard(pos)) {
+            emit cardSpoken(st.pileTop().code);
+        } else if (playing && st.turnState == kLocalSeat) {
+            if (const int source = takeSourceAt(pos); source != 0) {
+                m_engine.takeCard(kLocalSeat, source, true);
+            }
         }
-    } else if (st.turnState == kLocalSeat + turn::kDiscardOffset &&
-               event->button() == Qt::LeftButton) {
-        if (const int cell = localCellAt(pos); cell != 0) {
+    } else if (const int cell = localCellAt(pos); cell != 0) {
+        if (right) {
+            emit cardSpoken(st.players[kLocalSeat].cells[cell].code);
+        } else if (playing && st.turnState == kLocalSeat + turn::kDiscardOffset) {
             m_engine.discardCard(kLocalSeat, cell, true);
+        }
+    } else if (right && st.turnState == turn::kDealOver) {
+        // Once a deal is over the other hands lie open and can be named too.
+        for (int seat = 1; seat < kLocalSeat; ++seat) {
+            if (const int other = cellAt(seat, pos); other != 0) {
+                emit cardSpoken(st.players[seat].cells[other].code);
+            }
         }
     }
     mouseMoveEvent(event);

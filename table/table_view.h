@@ -54,6 +54,10 @@ public:
     // 0 when nothing.
     int takeSourceAt(QPoint pos) const;
     int localCellAt(QPoint pos) const;
+    // The cell of `seat`'s hand under `pos` (only x decides), 0 when none.
+    int cellAt(int seat, QPoint pos) const;
+    // Inside the top pile card, where the right button names it.
+    bool onTopPileCard(QPoint pos) const;
 
     // One tick of Timer1.
     void onTick();
@@ -66,6 +70,8 @@ signals:
     void gameAbandoned();
     // The pop-up menu's "To change a name".
     void changeNameRequested();
+    // A right click on a card the player may see asks for its spoken name.
+    void cardSpoken(CardCode code);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

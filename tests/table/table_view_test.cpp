@@ -76,6 +76,59 @@ TEST_F(TableViewTest, ClicksAtTheWrongMomentDoNothing)
     EXPECT_FALSE(view.button8()->isEnabled());
 }
 
+// What each mouse button does on the pile, the deck and the own hand, on
+// the player's turn to take (4) and to discard (14).
+TEST_F(TableViewTest, EachButtonOnEachArea)
+{
+    enum Area { Pile, Deck, OwnCard };
+    struct Case {
+        int turnState;
+        Qt::MouseButton button;
+        Area area;
+        bool speaks;
+        int turnStateAfter;
+    };
+    const Case cases[] = {
+        {4, Qt::RightButton, Pile, true, 4},  // the right button only names the pile card
+        {4, Qt::LeftButton, Pile, false, 14},
+        {4, Qt::MiddleButton, Pile, false, 14},
+        {4, Qt::RightButton, Deck, false, 14},  // the deck takes with any button
+        {4, Qt::MiddleButton, Deck, false, 14},
+        {4, Qt::LeftButton, OwnCard, false, 4},
+        {4, Qt::RightButton, OwnCard, true, 4},
+        {14, Qt::RightButton, OwnCard, true, 14},
+        {14, Qt::MiddleButton, OwnCard, false, 1},  // any button but the right discards
+        {14, Qt::LeftButton, OwnCard, false, 1},
+        {14, Qt::LeftButton, Pile, false, 14},
+        {14, Qt::RightButton, Deck, false, 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.turnState << " button " << c.button << " area "
+                                        << c.area);
+        view.startLocalGame({"Mr.X", 0, 0, 0.0});
+        QTest::mouseClick(view.button7(), Qt::LeftButton);
+        for (int guard = 0; st().turnState != 4 && guard < 50; ++guard) {
+            view.onTick();
+        }
+        ASSERT_EQ(st().turnState, 4);
+        if (c.turnState == 14) {
+            QTest::mouseClick(&view, Qt::LeftButton, {}, stackPoint(2));
+            ASSERT_EQ(st().turnState, 14);
+        }
+        const QPoint at = c.area == Pile   ? stackPoint(1)
+                          : c.area == Deck ? stackPoint(2)
+                                           : localCardPoint(1);
+        const CardCode named = c.area == Pile ? st().pileTop().code : st().players[4].cells[1].code;
+        QSignalSpy spoken(&view, &TableView::cardSpoken);
+        QTest::mouseClick(&view, c.button, {}, at);
+        EXPECT_EQ(st().turnState, c.turnStateAfter);
+        ASSERT_EQ(spoken.size(), c.speaks ? 1 : 0);
+        if (c.speaks) {
+            EXPECT_EQ(spoken[0][0].value<CardCode>(), named);
+        }
+    }
+}
+
 TEST_F(TableViewTest, AWholeDealWithTheMouse)
 {
     for (bool flying : {false, true}) {
