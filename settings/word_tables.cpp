@@ -836,6 +836,15 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "Yes", "Yes"),
     //: button of a question box: refuse
     QT_TRANSLATE_NOOP3("Olk", "No", "No"),
+    //: "Welcome!" dialog, error line (one line, keep it short): a name in another script (Greek,
+    //: Chinese, ...) cannot be kept by the club file, which holds Latin and Cyrillic letters only
+    QT_TRANSLATE_NOOP3("Olk", "A name may use Latin or Cyrillic letters only!", "NameLetters"),
+    //: "Welcome!" dialog, line under the fields (one line, keep it short): accented letters of the
+    //: typed name were replaced by plain ones (José -> Jose); the field now shows the name as it
+    //: will be kept, and "Ok" accepts it
+    QT_TRANSLATE_NOOP3("Olk", "This is how the club writes it. Ok?", "NameKeptAs"),
+    //: start-up picture, small line at the bottom: how to go on to the main menu
+    QT_TRANSLATE_NOOP3("Olk", "Click or press any key", "ClickOrPressAnyKey"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

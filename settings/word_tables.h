@@ -336,6 +336,9 @@ enum class Text : int {
     AnniversarySuffix,
     Yes,
     No,
+    NameLetters,
+    NameKeptAs,
+    ClickOrPressAnyKey,
     Count
 };
 

@@ -349,6 +349,13 @@ void StartupPicture::paintEvent(QPaintEvent*)
         x += metrics.horizontalAdvance(title.at(i));
     }
 
+    // A word for whoever sees the picture for the first time.
+    QFont hintFont(QStringLiteral("DejaVu Sans"));
+    hintFont.setPixelSize(14);
+    p.setFont(hintFont);
+    p.setPen(QColor(170, 150, 100));
+    p.drawText(QRect(40, 430, 680, 24), Qt::AlignCenter, text(Text::ClickOrPressAnyKey));
+
     // The four suits in the corners.
     const struct {
         QPoint at;

@@ -1,36 +1,19 @@
 #include "table/welcome_dialog.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/cp1251.h"
 #include "extras/cards_button.h"
 #include "records/club_file.h"
+#include "records/club_name.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 
 namespace olk {
 
 namespace {
-
-// The club keeps names and passwords in Windows-1251, printable characters
-// only; anything else could not be stored as typed.
-std::optional<QByteArray> clubBytes(const QString& text)
-{
-    QByteArray out;
-    for (const char32_t c : text.toUcs4()) {
-        const auto byte = cp1251::fromUnicode(c);
-        if (!byte || *byte < 0x20 || *byte == 0x98) {
-            return std::nullopt;
-        }
-        out += static_cast<char>(*byte);
-    }
-    return out;
-}
 
 QByteArray padded(const QByteArray& text, int width)
 {
@@ -44,9 +27,9 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
 {
     WelcomeCheck check;
     const bool listed = !storedLine.isEmpty();
-    const auto nameBytes = clubBytes(name.trimmed());
-    if (!listed && (name.trimmed().isEmpty() || !nameBytes)) {
-        check.error = text(Text::IncorrectName);
+    const ClubName clubKept = clubName(name);
+    if (!listed && clubKept.status == ClubName::Status::Refused) {
+        check.error = text(name.trimmed().isEmpty() ? Text::IncorrectName : Text::NameLetters);
         check.focus = WelcomeCheck::Focus::Name;
         return check;
     }
@@ -61,6 +44,13 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
         check.focus = WelcomeCheck::Focus::Password;
         return check;
     }
+    if (!listed && clubKept.status == ClubName::Status::Simplified) {
+        // The player sees the name the club will keep before agreeing to it.
+        check.error = text(Text::NameKeptAs);
+        check.focus = WelcomeCheck::Focus::Name;
+        check.keptName = clubKept.text;
+        return check;
+    }
     if (listed) {
         if (storedPassword(*passwordBytes) != storedLine.mid(44, 15)) {
             check.error = text(Text::IncorrectPassword);
@@ -72,7 +62,7 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
         check.player.score = playerScore(storedLine);
         check.player.rating = playerRating(storedLine);
     } else {
-        check.player.name = padded(*nameBytes, 20);
+        check.player.name = padded(clubKept.bytes, 20);
     }
     check.player.password = padded(*passwordBytes, 5);
     return check;
@@ -92,60 +82,78 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
     setModal(true);
     const QFont labelFont = familyFont(settings, FontFamily::Decor, 15);
     const QFont editFont = familyFont(settings, FontFamily::Conew, 16);
+    const QFontMetrics labelMetrics(labelFont);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(8);
-    auto addRow = [&](int row, Text label, QLineEdit* edit, int maxLength, bool secret) {
-        auto* caption = new QLabel(text(label), this);
-        caption->setFont(labelFont);
-        edit->setFont(editFont);
-        edit->setMaxLength(maxLength);
-        if (secret) {
-            edit->setEchoMode(QLineEdit::Password);
-            edit->setStyleSheet(QStringLiteral("lineedit-password-character: 35;"));
+    // A fixed window, 295 high: three captioned fields, the buttons at 240
+    // and the error line at 270; as wide as its longest text needs.
+    constexpr int kMargin = 18;
+    constexpr int kHeight = 295;
+    int textWidth = 300;
+    for (Text message : {Text::EnterYourName, Text::EnterYourPassword, Text::AndOnceAgainForCheck,
+                         Text::IncorrectName, Text::NameLetters, Text::NameKeptAs,
+                         Text::PasswordsDoNotCoincide, Text::IncorrectPassword}) {
+        textWidth = std::max(textWidth, labelMetrics.horizontalAdvance(text(message)) + 8);
+    }
+    const int width = textWidth + 2 * kMargin;
+    const int fieldHeight = std::max(28, QFontMetrics(editFont).height() + 8);
+    const int captionHeight = labelMetrics.height() + 2;
+
+    QLabel* captions[3] = {};
+    QLineEdit* edits[3] = {m_name, m_password, m_again};
+    const Text labels[3] = {Text::EnterYourName, Text::EnterYourPassword,
+                            Text::AndOnceAgainForCheck};
+    for (int row = 0; row < 3; ++row) {
+        const int top = 12 + row * 74;
+        captions[row] = new QLabel(text(labels[row]), this);
+        captions[row]->setFont(labelFont);
+        captions[row]->setGeometry(kMargin, top, textWidth, captionHeight);
+        captions[row]->setBuddy(edits[row]);
+        edits[row]->setFont(editFont);
+        edits[row]->setGeometry(kMargin, top + captionHeight + 2, textWidth, fieldHeight);
+        edits[row]->setMaxLength(row == 0 ? 20 : 5);
+        if (row > 0) {
+            edits[row]->setEchoMode(QLineEdit::Password);
+            edits[row]->setStyleSheet(QStringLiteral("lineedit-password-character: 35;"));
         }
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(edit, row, 1);
-        return caption;
-    };
-    addRow(0, Text::EnterYourName, m_name, 20, false);
-    addRow(1, Text::EnterYourPassword, m_password, 5, true);
-    QLabel* againCaption = addRow(2, Text::AndOnceAgainForCheck, m_again, 5, true);
-    layout->addLayout(grid);
+    }
 
-    m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
     m_error->setFont(labelFont);
     m_error->setAlignment(Qt::AlignCenter);
+    m_error->setGeometry(kMargin, 270, textWidth, kHeight - 270);
     m_error->hide();
-    layout->addWidget(m_error);
 
-    auto* buttons = new QHBoxLayout;
     auto* cancel = new TevCardsButton(text(Text::Cancel), this);
+    int buttonWidth = 110;
     for (QPushButton* button : std::initializer_list<QPushButton*>{m_ok, cancel}) {
         button->setFont(labelFont);
-        button->setMinimumWidth(100);
         button->setAutoDefault(false);
+        buttonWidth = std::max(buttonWidth, labelMetrics.horizontalAdvance(button->text()) + 30);
     }
+    const int gap = 16;
+    const int buttonsLeft = (width - 2 * buttonWidth - gap) / 2;
+    m_ok->setGeometry(buttonsLeft, 240, buttonWidth, 28);
+    cancel->setGeometry(buttonsLeft + buttonWidth + gap, 240, buttonWidth, 28);
     m_ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    setFixedSize(width, kHeight);
+    setTabOrder(m_name, m_password);
+    setTabOrder(m_password, m_again);
+    setTabOrder(m_again, m_ok);
+    setTabOrder(m_ok, cancel);
+
     connect(m_ok, &QPushButton::clicked, this, &WelcomeDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    for (QLineEdit* edit : {m_name, m_password, m_again}) {
+    for (QLineEdit* edit : edits) {
         connect(edit, &QLineEdit::returnPressed, this, &WelcomeDialog::accept);
         connect(edit, &QLineEdit::textEdited, m_error, &QLabel::hide);
     }
 
     if (!storedLine.isEmpty()) {
         m_name->setText(playerName(storedLine));
-        m_name->setEnabled(false);
-        m_again->setEnabled(false);
-        againCaption->setEnabled(false);
+        for (QWidget* off : {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_again),
+                             static_cast<QWidget*>(captions[0]),
+                             static_cast<QWidget*>(captions[2])}) {
+            off->setEnabled(false);
+        }
         m_password->setFocus();
     } else {
         const QString name = defaultName.trimmed();
@@ -153,7 +161,6 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
         m_name->selectAll();
         m_name->setFocus();
     }
-    setMinimumWidth(440);
 }
 
 QString WelcomeDialog::typedName() const
@@ -166,6 +173,12 @@ void WelcomeDialog::accept()
     const WelcomeCheck check =
         checkWelcome(m_name->text(), m_password->text(), m_again->text(), m_storedLine);
     if (!check.error.isEmpty()) {
+        if (!check.keptName.isEmpty()) {
+            m_name->setText(check.keptName);
+        }
+        // A notice about the name is not an error: it is shown in navy.
+        m_error->setStyleSheet(check.keptName.isEmpty() ? QStringLiteral("color: #c00000;")
+                                                        : QStringLiteral("color: #000080;"));
         m_error->setText(check.error);
         m_error->show();
         (check.focus == WelcomeCheck::Focus::Name ? m_name : m_password)->setFocus();

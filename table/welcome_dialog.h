@@ -28,6 +28,9 @@ struct WelcomePlayer {
 struct WelcomeCheck {
     QString error;
     enum class Focus { None, Name, Password } focus = Focus::None;
+    // Set when the typed name needs plainer letters for the club: the name
+    // to show in the field, which "Ok" then accepts.
+    QString keptName;
     WelcomePlayer player;
 };
 WelcomeCheck checkWelcome(const QString& name, const QString& password, const QString& again,
@@ -35,7 +38,8 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
 
 // The "Welcome!" dialog of a local game: a listed player gives his password;
 // a new player (or "To change a name") names himself and gives a password
-// twice. Names the club cannot hold are refused as incorrect.
+// twice. Accented Latin letters the club cannot hold are shown plain first;
+// names in other scripts are refused.
 class WelcomeDialog : public QDialog {
     Q_OBJECT
 

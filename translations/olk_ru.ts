@@ -1959,5 +1959,23 @@
         <extracomment>button of a question box: refuse</extracomment>
         <translation>Нет</translation>
     </message>
+    <message>
+        <source>A name may use Latin or Cyrillic letters only!</source>
+        <comment>NameLetters</comment>
+        <extracomment>&quot;Welcome!&quot; dialog, error line (one line, keep it short): a name in another script (Greek, Chinese, ...) cannot be kept by the club file, which holds Latin and Cyrillic letters only</extracomment>
+        <translation>В имени допустимы только латинские и кириллические буквы!</translation>
+    </message>
+    <message>
+        <source>This is how the club writes it. Ok?</source>
+        <comment>NameKeptAs</comment>
+        <extracomment>&quot;Welcome!&quot; dialog, line under the fields (one line, keep it short): accented letters of the typed name were replaced by plain ones (José -&gt; Jose); the field now shows the name as it will be kept, and &quot;Ok&quot; accepts it</extracomment>
+        <translation>Так имя запишется в клуб. Хорошо?</translation>
+    </message>
+    <message>
+        <source>Click or press any key</source>
+        <comment>ClickOrPressAnyKey</comment>
+        <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
+        <translation>Щёлкните мышью или нажмите любую клавишу</translation>
+    </message>
 </context>
 </TS>

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "core/cp1251.h"
+#include "records/club_name.h"
 #include "settings/language.h"
+#include "settings/word_tables.h"
 #include "table/welcome_dialog.h"
 
 namespace olk {
@@ -79,7 +82,9 @@ TEST(Welcome, Checks)
     const Case cases[] = {
         {"", "", "", {}, "Incorrect name!"},
         {"   ", "", "", {}, "Incorrect name!"},
-        {"张三", "", "", {}, "Incorrect name!"},  // the club could not store it
+        {"张三", "", "", {}, "A name may use Latin or Cyrillic letters only!"},
+        {"Αλέξης", "", "", {}, "A name may use Latin or Cyrillic letters only!"},
+        {"José", "", "", {}, "This is how the club writes it. Ok?"},
         {"Bob", "12", "21", {}, "The passwords do not coincide!"},
         {"Anna", "abd", "", listed, "The incorrect password!"},
         {"Bob", "", "", {}, ""},  // both passwords empty: five blanks
@@ -97,6 +102,87 @@ TEST(Welcome, Checks)
     EXPECT_EQ(anna.player.deals, 12);
     EXPECT_EQ(anna.player.score, 30);
     EXPECT_DOUBLE_EQ(anna.player.rating, 1.5);
+}
+
+TEST(ClubNames, AccentedLatinIsWrittenPlainOtherScriptsAreRefused)
+{
+    using S = ClubName::Status;
+    struct Case {
+        QString typed;
+        S status;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"Bob", S::Kept, "Bob"},
+        {"  Иван Петров ", S::Kept, "Иван Петров"},
+        {"José", S::Simplified, "Jose"},
+        {"Jörg", S::Simplified, "Jorg"},
+        {"François", S::Simplified, "Francois"},
+        {"Dvořák", S::Simplified, "Dvorak"},
+        {"Straße", S::Simplified, "Strasse"},
+        {"Jose\u0301", S::Simplified, "Jose"},  // "e" and a combining accent
+        {"Łukasz Øster", S::Simplified, "Lukasz Oster"},
+        {"Ærøskøbing Ærøskøbing", S::Simplified, "AEroskobing AEroskob"},  // cut to 20
+        {"张三", S::Refused, ""},
+        {"Αλέξης", S::Refused, ""},
+        {"Bob\t", S::Kept, "Bob"},  // the blank around it goes
+        {"Bo\tb", S::Refused, ""},  // a control character inside stays refused
+        {"", S::Refused, ""},
+    };
+    for (const Case& c : cases) {
+        const ClubName name = clubName(c.typed);
+        EXPECT_EQ(name.status, c.status) << c.typed.toStdString();
+        EXPECT_EQ(name.text, c.kept) << c.typed.toStdString();
+        if (c.status != S::Refused) {
+            EXPECT_EQ(QString::fromStdString(cp1251::toUtf8(name.bytes.toStdString())), c.kept);
+        }
+    }
+}
+
+// A name with accents: the first "Ok" shows it as the club will keep it, the
+// second accepts it.
+TEST(Welcome, AnAccentedNameIsShownPlainBeforeItIsAccepted)
+{
+    setLanguage(English);
+    Settings settings;
+    WelcomeDialog dialog(settings, {}, QStringLiteral("Dvořák"));
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.nameEdit()->text(), QStringLiteral("Dvorak"));
+    EXPECT_FALSE(dialog.errorLine()->isHidden());
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.player().name, QByteArray("Dvorak") + QByteArray(14, ' '));
+}
+
+// 295 high with the buttons at 240 and the error line at 270, and no text
+// cut in any language; a listed player's name and its caption are disabled.
+TEST(Welcome, FitsItsTextsInEveryLanguage)
+{
+    Settings settings;
+    for (int language = 0; language < 10; ++language) {
+        setLanguage(language);
+        for (const QByteArray& line : {QByteArray(), makePlayerLine("Anna", 1, 1, 1, "a")}) {
+            WelcomeDialog dialog(settings, line, {});
+            SCOPED_TRACE(testing::Message() << "language " << language);
+            EXPECT_EQ(dialog.height(), 295);
+            EXPECT_EQ(dialog.okButton()->y(), 240);
+            EXPECT_EQ(dialog.errorLine()->y(), 270);
+            for (QLabel* label : dialog.findChildren<QLabel*>()) {
+                const QString longest = label == dialog.errorLine()
+                                            ? text(Text::NameLetters)
+                                            : label->text();
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(longest), label->width())
+                    << longest.toStdString();
+                EXPECT_LE(label->geometry().right(), dialog.width());
+                if (label->buddy() == dialog.nameEdit()) {
+                    EXPECT_EQ(label->isEnabled(), line.isEmpty());
+                }
+            }
+            EXPECT_EQ(dialog.nameEdit()->isEnabled(), line.isEmpty());
+        }
+    }
+    setLanguage(English);
 }
 
 TEST(Welcome, TheDialogShowsItsErrorsAndAccepts)
