@@ -1,5 +1,6 @@
 #include "table/table_view.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDialog>
@@ -735,6 +736,12 @@ void TableView::onTick()
 {
     const TableState& st = m_engine.state();
     if (!st.gameActive || m_engine.setup().mode != GameMode::Local) {
+        return;
+    }
+    // A local game waits while a question or a window stands over the table:
+    // nothing moves behind it, and the player's answer finds the table as he
+    // left it.
+    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
         return;
     }
     // The computer plays seats 1..3; the local player's turns wait for the mouse.

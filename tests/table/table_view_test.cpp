@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -127,6 +128,27 @@ TEST_F(TableViewTest, EachButtonOnEachArea)
             EXPECT_EQ(spoken[0][0].value<CardCode>(), named);
         }
     }
+}
+
+TEST_F(TableViewTest, TheComputerWaitsWhileAWindowStandsOverTheTable)
+{
+    QTest::mouseClick(view.button7(), Qt::LeftButton);  // "To Begin"
+    while (st().turnState == 4 || st().turnState == 14) {
+        engine.playComputerAction(false);  // let the computer have the turn
+    }
+    const int moves = st().moveCount;
+    const int turn = st().turnState;
+    QDialog question(&view);
+    question.setModal(true);
+    question.show();
+    for (int tick = 0; tick < 5; ++tick) {
+        view.onTick();
+    }
+    EXPECT_EQ(st().moveCount, moves);
+    EXPECT_EQ(st().turnState, turn);
+    question.close();
+    view.onTick();
+    EXPECT_NE(st().turnState, turn);
 }
 
 TEST_F(TableViewTest, AWholeDealWithTheMouse)
