@@ -1,5 +1,6 @@
 #include "extras/cards_button.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <cmath>
@@ -179,6 +180,23 @@ QRgb transformColour(QRgb pixel, ColorSB colour, int light, bool nata)
     return qRgba(std::min(r, 255), std::min(g, 255), std::min(b, 255), a);
 }
 
+QImage disabledBar(const QImage& bar)
+{
+    QImage grey = bar.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const QRgb c = line[x];
+            // Luminance, pulled a little towards a mid grey so that a white
+            // or silver caption stays readable on it.
+            const int lum = (11 * qRed(c) + 16 * qGreen(c) + 5 * qBlue(c)) / 32;
+            const int v = (lum * 3 + 110 * 2) / 5;
+            line[x] = qRgba(v, v, v + 6 > 255 ? 255 : v + 6, qAlpha(c));
+        }
+    }
+    return grey.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 TevCardsButton::TevCardsButton(QWidget* parent) : TevCardsButton(QString(), parent) {}
 
 TevCardsButton::TevCardsButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
@@ -210,6 +228,77 @@ void TevCardsButton::setNata(bool on)
 {
     m_nata = on;
     update();
+}
+
+void TevCardsButton::setMargin(int margin)
+{
+    m_margin = std::max(-1, margin);
+    update();
+}
+
+void TevCardsButton::setGlyph(const QImage& glyph)
+{
+    m_glyph = glyph;
+    update();
+}
+
+void TevCardsButton::setGlyphLayout(GlyphLayout layout)
+{
+    m_glyphLayout = layout;
+    update();
+}
+
+namespace {
+
+// The cap width the bar is painted with at height h.
+int capWidthAt(int h)
+{
+    const HeightClass k = heightClass(h);
+    return h == k.nominal
+               ? k.capWidth
+               : static_cast<int>(roundHalfEven(k.capWidth * static_cast<double>(h) / k.nominal));
+}
+
+}  // namespace
+
+QPoint TevCardsButton::glyphPosition() const
+{
+    const int h = height();
+    const bool exact = h == heightClass(h).nominal;
+    const int inset = exact ? (h == 30 ? 15 : (h == 45 ? 18 : 20))
+                            : static_cast<int>(roundHalfEven(1.6 * capWidthAt(h)));
+    const int y = static_cast<int>(roundHalfEven((h - m_glyph.height() - 1) / 2.0));
+    switch (m_glyphLayout) {
+    case GlyphLayout::Left:
+        return {inset, y};
+    case GlyphLayout::Right:
+        return {width() - m_glyph.width() - inset, y};
+    case GlyphLayout::Bottom:
+        break;
+    }
+    return {(width() - m_glyph.width()) / 2, y};
+}
+
+QRect TevCardsButton::captionRect() const
+{
+    QRect r = rect();
+    if (m_nata) {
+        r.translate(0, -1);
+    }
+    if (m_margin < 0) {
+        return r;
+    }
+    // Flush to one side: clear of the glyph and the cap on that side.
+    const int h = height();
+    const bool exact = h == heightClass(h).nominal;
+    const int room = m_glyph.width() +
+                     (exact ? (h == 30 ? 25 : (h == 45 ? 28 : 30)) : capWidthAt(h) + 10);
+    if (m_glyphLayout == GlyphLayout::Right) {
+        r.adjust(0, 0, -room, 0);
+    } else {
+        r.adjust(room, 0, 0, 0);
+    }
+    return r;
 }
 
 QImage TevCardsButton::renderBar() const
@@ -251,7 +340,8 @@ QImage TevCardsButton::renderBar() const
     } else {
         p.drawImage(QRect(q, 0, w - 2 * q, h - 1), piece("_2", 2));
     }
-    return bar;
+    p.end();
+    return isEnabled() ? bar : disabledBar(bar);
 }
 
 void TevCardsButton::paintEvent(QPaintEvent*)
@@ -263,26 +353,32 @@ void TevCardsButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.drawImage(shift, renderBar());
 
+    const bool enabled = isEnabled();
+    if (!m_glyph.isNull()) {
+        p.drawImage(glyphPosition() + shift, enabled ? m_glyph : disabledBar(m_glyph));
+    }
+
+    // The caption: the font colour, the mouse colour under the mouse, and a
+    // disabled button's caption silver (GrayDis) or dimmed like its bar.
     QColor colour = m_fontColour;
-    if (m_lightFont && m_mouseInside) {
+    if (m_lightFont && m_mouseInside && enabled) {
         colour = m_colorMouse;
     }
-    if (!isEnabled()) {
-        colour = m_grayDis ? QColor(192, 192, 192) : colour.darker(130);
+    if (!enabled) {
+        colour = m_grayDis ? QColor(192, 192, 192) : QColor(150, 150, 150);
     }
     p.setPen(colour);
     p.setFont(font());
-    QRect textRect = rect().translated(shift);
-    if (m_nata) {
-        textRect.translate(0, -1);
+    const QRect textRect = captionRect().translated(shift);
+    const Qt::Alignment align = m_margin < 0 ? Qt::AlignCenter
+                                : m_glyphLayout == GlyphLayout::Right
+                                    ? Qt::AlignRight | Qt::AlignVCenter
+                                    : Qt::AlignLeft | Qt::AlignVCenter;
+    p.drawText(textRect, align | Qt::TextSingleLine, text());
+
+    if (m_onDraw) {
+        m_onDraw(p, rect(), {enabled, pressed, m_mouseInside, hasFocus()});
     }
-    if (m_captionLeft) {
-        textRect.adjust(heightClass(h).capWidth + 4, 0, 0, 0);
-    }
-    p.drawText(
-        textRect,
-        (m_captionLeft ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter) | Qt::TextSingleLine,
-        text());
 
     if (hasFocus() && m_kontur) {
         const HeightClass k = heightClass(h);
@@ -330,6 +426,14 @@ void TevCardsButton::leaveEvent(QEvent* event)
     m_mouseInside = false;
     repaint();
     QPushButton::leaveEvent(event);
+}
+
+void TevCardsButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange) {
+        update();
+    }
+    QPushButton::changeEvent(event);
 }
 
 }  // namespace olk

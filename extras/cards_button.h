@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <array>
+#include <functional>
 #include <span>
 
 namespace olk {
@@ -11,6 +12,12 @@ namespace olk {
 // The colours a TevCardsButton can take; all come from one red artwork.
 enum class ColorSB { DRed, DGreen, DBlue, DNavy, DYellow, DViolet, DOrang, DCards };
 enum class HeightSB { D30, D45, D60 };
+// Where the glyph stands: before the caption, after it, or centred across.
+enum class GlyphLayout { Left, Right, Bottom };
+
+// The bar of a disabled button: its colours drained towards a quiet grey, so
+// that "disabled" reads at a glance whatever the colour and look.
+QImage disabledBar(const QImage& bar);
 
 // One colour of the red artwork as the button shows it: the channels
 // rearranged for `colour`, then blended towards white by `light` percent. In
@@ -48,12 +55,35 @@ public:
     void setSmooth(bool on) { m_smooth = on; }
     bool nata() const { return m_nata; }
     void setNata(bool on);
-    // The caption starts after the left cap instead of being centred.
-    void setCaptionLeft(bool on) { m_captionLeft = on; }
+    // -1 centres the caption; any other margin sets it flush left (or right,
+    // for a glyph on the right), clear of the caps and the glyph.
+    int margin() const { return m_margin; }
+    void setMargin(int margin);
+    // A small picture beside the caption; its transparent pixels show the bar.
+    const QImage& glyph() const { return m_glyph; }
+    void setGlyph(const QImage& glyph);
+    GlyphLayout glyphLayout() const { return m_glyphLayout; }
+    void setGlyphLayout(GlyphLayout layout);
+
+    // Called after the caption is painted, to draw something of the owner's
+    // over it.
+    struct DrawState {
+        bool enabled = true;
+        bool down = false;
+        bool mouseInside = false;
+        bool focused = false;
+    };
+    using DrawHandler = std::function<void(QPainter&, const QRect&, const DrawState&)>;
+    void setOnDrawButton(DrawHandler handler) { m_onDraw = std::move(handler); }
+
+    // Where the caption goes (with the button up), and the glyph's place.
+    QRect captionRect() const;
+    QPoint glyphPosition() const;
     QColor fontColour() const { return m_fontColour; }
     void setFontColour(const QColor& colour) { m_fontColour = colour; }
 
-    // The bar without caption, as painted at the button's size.
+    // The bar without caption, as painted at the button's size; greyed when
+    // the button is disabled.
     QImage renderBar() const;
 
     QSize sizeHint() const override { return {100, 30}; }
@@ -62,6 +92,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     ColorSB m_colour = ColorSB::DRed;
@@ -75,7 +106,10 @@ private:
     bool m_smooth = true;
     bool m_nata = false;
     bool m_mouseInside = false;
-    bool m_captionLeft = false;
+    int m_margin = -1;
+    QImage m_glyph;
+    GlyphLayout m_glyphLayout = GlyphLayout::Left;
+    DrawHandler m_onDraw;
 };
 
 }  // namespace olk

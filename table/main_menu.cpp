@@ -113,7 +113,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     for (int k = 1; k <= 5; ++k) {
         m_rows[k] = new TevCardsButton(this);
         m_rows[k]->setColorSB(ColorSB::DNavy);
-        m_rows[k]->setCaptionLeft(true);
+        m_rows[k]->setMargin(0);
         m_rows[k]->setKontur(false);
         m_rows[k]->setFocusPolicy(Qt::NoFocus);
         connect(m_rows[k], &QPushButton::clicked, this, [this, k] {
