@@ -35,6 +35,11 @@ QFont familyFont(const Settings& settings, FontFamily family, int size)
 
 void registerFontSubstitutions()
 {
+    // The first face of each list draws every Latin and Cyrillic letter the
+    // ten languages use, so a Russian or Czech line never borrows glyphs from
+    // another face; only Chinese, Japanese and Korean fall through to the CJK
+    // faces behind it (which carry Cyrillic of their own, in another size and
+    // weight, so they must never come first).
     const QStringList cjk = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK JP"),
                              QStringLiteral("Noto Sans CJK KR")};
     auto substitute = [&cjk](const char* name, const char* face) {
@@ -42,7 +47,8 @@ void registerFontSubstitutions()
         faces += cjk;
         QFont::insertSubstitutions(QString::fromLatin1(name), faces);
     };
-    substitute("Comic Sans MS", "Comic Neue");
+    // Comfortaa: rounded and informal like the comic face it stands for.
+    substitute("Comic Sans MS", "Comfortaa");
     substitute("Courier New", "Liberation Mono");
     substitute("Fixedsys", "DejaVu Sans Mono");
     substitute("FixedSys", "DejaVu Sans Mono");

@@ -16,8 +16,10 @@ QFont familyFont(const Settings& settings, FontFamily family, int size);
 
 // The faces the settings name by default ("Comic Sans MS", "Courier New",
 // "Fixedsys") are Windows fonts; this maps them to free faces installed with
-// the game, with CJK faces behind them for Chinese, Japanese and Korean text.
-// Call once, after the application object exists.
+// the game (Comfortaa, Liberation Mono, DejaVu Sans Mono) that hold Latin with
+// its Central and Western European letters and Cyrillic alike, with CJK faces
+// behind them for Chinese, Japanese and Korean text. Call once, after the
+// application object exists.
 void registerFontSubstitutions();
 
 }  // namespace olk

@@ -185,6 +185,11 @@ void MainMenu::layoutMenu()
     m_exit->setGeometry(roundToPixel(330 * k.sx), roundToPixel(465 * k.sy), sideWidth, h);
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
                     roundToPixel(300 * k.sx), 3 * h);
+    // The title is drawn larger than it is shown: shrink it once, properly
+    // averaged, rather than on every paint, and keep the cards' proportions
+    // where the window's are wider than the design's.
+    m_titlePicture = builtInPicture(QStringLiteral("GTitle"))
+                         .scaled(m_title.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     m_caption = QRect(k.left(180, 400), k.top(12, 70), k.size(400), k.size(70));
     m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
     // The decorations keep their own size and stay centred in their cells.
@@ -277,7 +282,7 @@ void MainMenu::paintEvent(QPaintEvent*)
         p.drawImage(m_animations[side].topLeft(), m_strips[side],
                     QRect(160 * m_frame, 0, 160, 200));
     }
-    p.drawImage(m_title, m_titlePicture);
+    p.drawImage(m_title.center() - m_titlePicture.rect().center(), m_titlePicture);
     p.drawImage(m_caption, m_captionPicture);
     p.drawImage(m_subtitle, m_subtitlePicture);
 }
@@ -286,7 +291,6 @@ void MainMenu::loadPictures()
 {
     const int colour = m_settings.captionColour;
     m_scroll = builtInPicture(QStringLiteral("GSvitok"));
-    m_titlePicture = builtInPicture(QStringLiteral("GTitle"));
     m_captionPicture =
         recolouredCaption(builtInPicture(pictureName(QStringLiteral("Cap"))), colour);
     const QString subtitle =
@@ -303,7 +307,10 @@ void MainMenu::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-StartupPicture::StartupPicture(QWidget* parent) : QWidget(parent)
+StartupPicture::StartupPicture(QWidget* parent)
+    : QWidget(parent),
+      m_titlePicture(builtInPicture(QStringLiteral("GTitle"))
+                         .scaled(300, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -331,7 +338,7 @@ void StartupPicture::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(120, 90, 20), 2));
     p.drawRoundedRect(QRectF(26, 26, 708, 448), 10, 10);
 
-    p.drawImage(QRect(230, 150, 300, 90), builtInPicture(QStringLiteral("GTitle")));
+    p.drawImage(230, 150, m_titlePicture);
 
     static const QColor kColours[10] = {
         {255, 60, 60},  {255, 150, 30},  {255, 230, 40}, {120, 230, 60}, {40, 200, 160},

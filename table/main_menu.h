@@ -111,6 +111,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    QImage m_titlePicture;
     bool m_pressed = false;
     int m_ticks = 0;
     int m_shift = 0;

@@ -16,7 +16,8 @@
 //                           "RamkaERSm"/"RamkaERBg" (chat log)
 //   deck symbol             "GKolodaSmall" (58 x 25), "GKolodaSmallB" (174 x 75)
 //   move clocks             "GTimerR", "GTimerY" (64 x 64)
-//   main menu               "GTitle" (300 x 90), the caption "Cap" + suffix
+//   main menu               "GTitle" (300 x 90, stored 900 x 270 to be shrunk
+//                           to the window), the caption "Cap" + suffix
 //                           (400 x 70) and the subtitles "Elite"/"Net__" +
 //                           suffix (350 x 40) in the eight picture languages
 //   button artwork          "R29_L", "R29_R", "R29_2" .. "R59_2" (normal
@@ -43,6 +44,7 @@
 #include <QRadialGradient>
 #include <QSvgRenderer>
 #include <QTextStream>
+#include <QTransform>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -653,23 +655,72 @@ QImage renderLettering(int w, int h, const QString& text, double heightShare, co
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The title picture: four cards fanned out, the best hand of the game.
+// The title picture: four cards fanned out, the best hand of the game. The
+// menu shows it 300 x 90 in the small window and up to full screen size in
+// the largest ones, so it is stored kTitleScale times larger and shrunk to
+// the window, never blown up.
+constexpr int kTitleWidth = 300;
+constexpr int kTitleHeight = 90;
+constexpr int kTitleScale = 3;
+
 QImage renderTitle(QSvgRenderer& svg)
 {
-    QImage image = canvas(300, 90);
-    QPainter p(&image);
+    // Everything below is worked out in the 300 x 90 units of the picture.
+    // Each card turns about a point far below the fan's middle; the fan with
+    // its shadows is then scaled to sit whole inside the picture, so no card
+    // is cut at any edge.
+    const char* cards[] = {"1_spade", "king_heart", "queen_diamond", "jack_club"};
+    const QSizeF cardSize = svg.boundsOnElement(QString::fromLatin1(cards[0])).size();
+    const QRectF card(-cardSize.width() / 2, -cardSize.height() / 2, cardSize.width(),
+                      cardSize.height());
+    const double reach = cardSize.height() * 3.5;  // the turning point below each card's centre
+    QTransform turns[4];
+    QRectF fan;
+    for (int i = 0; i < 4; ++i) {
+        turns[i].rotate(-10.5 + 7 * i);
+        turns[i].translate(0, -reach);
+        fan |= turns[i].mapRect(card);
+    }
+    const QPointF shadow(1.2, 1.6);
+    const double margin = 1.0;
+    const QRectF room(margin, margin, kTitleWidth - 2 * margin - shadow.x(),
+                      kTitleHeight - 2 * margin - shadow.y());
+    const double fit = std::min(room.width() / fan.width(), room.height() / fan.height());
+    QTransform place;
+    place.translate(room.center().x(), room.center().y());
+    place.scale(fit, fit);
+    place.translate(-fan.center().x(), -fan.center().y());
+
+    // Drawn at twice the stored size and shrunk, which smooths the clipped
+    // edges of the faces.
+    constexpr int kOversample = 2;
+    constexpr int kPixels = kTitleScale * kOversample;
+    QImage big = canvas(kTitleWidth * kPixels, kTitleHeight * kPixels);
+    QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const char* cards[] = {"1_spade", "king_heart", "queen_diamond", "jack_club"};
+    const QTransform toPixels = QTransform::fromScale(kPixels, kPixels);
+    const QPainterPath shape = cardShape(card, card.width() * 0.06);
     for (int i = 0; i < 4; ++i) {
-        const QImage face = renderFace(svg, QString::fromLatin1(cards[i]), 58, 80, true);
-        p.save();
-        p.translate(150, 330);
-        p.rotate(-10.5 + 7 * i);
-        p.drawImage(QPointF(-29, -324), face);
-        p.restore();
+        const QTransform onPicture = turns[i] * place;
+        // A soft shadow down and to the right: two layers, the nearer darker.
+        p.setTransform(toPixels);
+        p.setPen(Qt::NoPen);
+        p.fillPath(onPicture.map(shape).translated(shadow), QColor(0, 0, 0, 45));
+        p.fillPath(onPicture.map(shape).translated(shadow * 0.5), QColor(0, 0, 0, 55));
+
+        p.setTransform(onPicture * toPixels);
+        p.fillPath(shape, Qt::white);
+        p.setClipPath(shape);
+        svg.render(&p, QString::fromLatin1(cards[i]), card);
+        p.setClipping(false);
+        p.setPen(QPen(QColor(60, 60, 60), 0.9 / fit));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(shape);
     }
-    return image;
+    p.end();
+    return big.scaled(kTitleWidth * kTitleScale, kTitleHeight * kTitleScale, Qt::IgnoreAspectRatio,
+                      Qt::SmoothTransformation);
 }
 
 // A parchment scroll standing upright, rolled at both ends.

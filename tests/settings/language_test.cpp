@@ -187,7 +187,7 @@ TEST(Fonts, WindowsFaceNamesFindFreeFaces)
         const char* name;
         const char* face;
     } cases[] = {
-        {"Comic Sans MS", "Comic Neue"},
+        {"Comic Sans MS", "Comfortaa"},
         {"Courier New", "Liberation Mono"},
         {"Fixedsys", "DejaVu Sans Mono"},
         {"FixedSys", "DejaVu Sans Mono"},
