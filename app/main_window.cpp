@@ -222,13 +222,8 @@ void MainWindow::finishGame()
     game.result = st.gameScore;
     game.gameDeals = st.gameDeals;
     const QDateTime now = QDateTime::currentDateTime();
-    // The system's short date, unless it does not fit the history's 10 places.
-    QString dateText = QLocale::system().toString(now.date(), QLocale::ShortFormat);
-    if (dateText.size() > 10) {
-        dateText = now.date().toString(QStringLiteral("dd.MM.yyyy"));
-    }
-    const QByteArray date =
-        QByteArray::fromStdString(cp1251::fromUtf8Lossy(dateText.toStdString()));
+    const QByteArray date = QByteArray::fromStdString(
+        cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
     const GameEndOutcome outcome = endLocalGame(
         game, now.toString(QStringLiteral("hh:mm")).toLatin1(), date, !m_clubWritesBlocked);
     if (!outcome.historyWritten) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include "core/rounding.h"
 #include "records/fixed_text.h"
@@ -67,6 +68,12 @@ QByteArray checksumLine(const QList<QByteArray>& lines)
 }
 
 }  // namespace
+
+QString historyDateText(const QDate& date)
+{
+    const QString text = QLocale::system().toString(date, QLocale::ShortFormat);
+    return text.size() <= 10 ? text : date.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 QByteArray historyLineSums(const QByteArray& line)
 {

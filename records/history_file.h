@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -35,6 +36,10 @@ inline constexpr int kHistoryLineLength = 114;
 
 // The three line sums of the first 99 characters, 15 characters.
 QByteArray historyLineSums(const QByteArray& line);
+
+// A date as the history writes it: the system's short date, or dd.MM.yyyy
+// where the short date does not fit the field's 10 places.
+QString historyDateText(const QDate& date);
 
 QByteArray historyEntryLine(const HisStr& entry, const QByteArray& time, const QByteArray& date);
 QByteArray historySignatureLine();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
@@ -284,15 +285,16 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     table->setHorizontalHeaderLabels({text(Text::Time), text(Text::Date), text(Text::Player),
                                       text(Text::Games), text(Text::Result), text(Text::Rating),
                                       text(Text::Type)});
-    const int widths[] = {45, 65, 210, 45, 55, 55, 80};
-    for (int column = 0; column < 7; ++column) {
-        table->setColumnWidth(column, widths[column] * 13 / 10);
-    }
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(false);
+    // The scroll bar has its own room beside the last column.
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     QList<QString> paths;
+    QList<QList<QByteArray>> entriesOf;
     for (int number = 1; number <= 9999; ++number) {
         const QString path = historyFilePath(programFolder, clubFileName, number);
         const FileRead read = readOwnFile(path, 4 << 20);
@@ -300,11 +302,11 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
             break;
         }
         paths.append(path);
-        const QString date =
-            QFileInfo(path).lastModified().date().toString(QStringLiteral("dd.MM.yyyy"));
+        entriesOf.append(historyEntries(read.content));
         auto* item = new QListWidgetItem(
             text(Text::HistoryFile) + QStringLiteral("I") +
-                QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) + QLatin1Char(' ') + date,
+                QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')) + QLatin1Char(' ') +
+                historyDateText(QFileInfo(path).lastModified().date()),
             files);
         item->setForeground(number % 2 ? QColor(0, 0, 128) : QColor(128, 0, 0));
     }
@@ -312,14 +314,62 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
         auto* item = new QListWidgetItem(text(Text::NoHistoryFiles), files);
         item->setFlags(Qt::NoItemFlags);
     }
-    files->setFixedWidth(paths.size() > 16 ? 250 : 234);
+
+    // Columns of 45, 65, 210, 45, 55, 55 and 80 units, each widened where a
+    // language's header or the longest value needs more, so nothing is cut.
+    const Text types[] = {Text::GameTypeLocal, Text::GameTypeNet, Text::GameTypeAccount,
+                          Text::GameTypeTourney};
+    const int starts[] = {0, 5, 15, 66, 69, 79};
+    const int lengths[] = {5, 10, 51, 3, 10, 10};
+    auto field = [&](const QByteArray& line, int column) {
+        return QString::fromStdString(
+            cp1251::toUtf8(line.mid(starts[column], lengths[column]).trimmed().toStdString()));
+    };
+    const int units[] = {45, 65, 210, 45, 55, 55, 80};
+    const QFontMetrics cellMetrics(table->font());
+    const QFontMetrics headerMetrics(table->horizontalHeader()->font());
+    constexpr int kPadding = 14;
+    int tableWidth = 0;
+    for (int column = 0; column < 7; ++column) {
+        int wanted = std::max(units[column], headerMetrics.horizontalAdvance(
+                                                 table->horizontalHeaderItem(column)->text()) +
+                                                 kPadding);
+        if (column == 6) {
+            for (Text type : types) {
+                wanted = std::max(wanted, cellMetrics.horizontalAdvance(text(type)) + kPadding);
+            }
+        } else {
+            for (const QList<QByteArray>& entries : entriesOf) {
+                for (const QByteArray& line : entries) {
+                    wanted = std::max(wanted,
+                                      cellMetrics.horizontalAdvance(field(line, column)) + kPadding);
+                }
+            }
+        }
+        table->setColumnWidth(column, wanted);
+        tableWidth += wanted;
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setFixedWidth(tableWidth + table->verticalScrollBar()->sizeHint().width() +
+                         2 * table->frameWidth());
+    table->setMinimumHeight(320);
+
+    // 180 units for up to 16 files, 193 with room for a scroll bar; wider
+    // only where an item's text needs it.
+    int listWidth = paths.size() > 16 ? 193 : 180;
+    for (int i = 0; i < files->count(); ++i) {
+        listWidth = std::max(listWidth, files->fontMetrics().horizontalAdvance(files->item(i)->text()) +
+                                            (paths.size() > 16 ? 30 : 16));
+    }
+    files->setFixedWidth(listWidth);
+    files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto showFile = [&](int index) {
         table->setRowCount(0);
         if (index < 0 || index >= paths.size()) {
             return;
         }
-        const QList<QByteArray> entries = historyEntries(readOwnFile(paths[index], 4 << 20).content);
+        const QList<QByteArray>& entries = entriesOf[index];
         table->setRowCount(static_cast<int>(entries.size()));
         for (int r = 0; r < entries.size(); ++r) {
             const QByteArray& line = entries[r];
@@ -332,15 +382,8 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
                                   : kind == 'A' ? QColor(192, 0, 0)
                                   : kind == 'T' ? QColor(0, 0, 192)
                                                 : table->palette().color(QPalette::Text);
-            const int starts[] = {0, 5, 15, 66, 69, 79};
-            const int lengths[] = {5, 10, 51, 3, 10, 10};
             for (int column = 0; column < 7; ++column) {
-                const QString value =
-                    column < 6
-                        ? QString::fromStdString(cp1251::toUtf8(
-                              line.mid(starts[column], lengths[column]).trimmed().toStdString()))
-                        : text(typeText);
-                auto* item = new QTableWidgetItem(value);
+                auto* item = new QTableWidgetItem(column < 6 ? field(line, column) : text(typeText));
                 item->setForeground(colour);
                 item->setTextAlignment(column == 2 ? (Qt::AlignLeft | Qt::AlignVCenter)
                                                    : Qt::AlignCenter);
@@ -363,10 +406,10 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
         files->setCurrentRow(static_cast<int>(before >= 0 ? before : paths.size() - 1));
     }
     row->addWidget(files);
-    row->addWidget(table, 1);
+    row->addWidget(table);
     window.content()->addLayout(row);
     window.finish(settings);
-    window.resize(980, 520);
+    window.setObjectName(QStringLiteral("HistoryOfGames"));
     window.exec();
 }
 

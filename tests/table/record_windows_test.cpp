@@ -2,6 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "records/history_file.h"
 #include "settings/language.h"
 
 namespace olk {
@@ -41,6 +51,71 @@ TEST(RecordWindows, EndOfCycleByPlace)
     EXPECT_STREQ(endOfCycleSound(1), "WFiBest");
     EXPECT_STREQ(endOfCycleSound(10), "WFiGood");
     EXPECT_STREQ(endOfCycleSound(0), "WFiBads");
+}
+
+}  // namespace
+}  // namespace olk
+
+namespace olk {
+namespace {
+
+// Every column holds its header and its longest value in every language, the
+// scroll bar has a room of its own, and the list names each file with its
+// short date.
+TEST(RecordWindows, HistoryCutsNothing)
+{
+    QTemporaryDir folder;
+    HisStr local;
+    local.HName = "Anna";
+    local.HKon = 40;
+    local.HRes = -12345;
+    local.HRei = -12.5;
+    HisStr net = local;
+    net.HName = "Alexander/Bartholomew/Christopher/Dominic";
+    net.Ac = 3;
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_TRUE(appendHistory(folder.path(), "Olk.clb", i % 2 ? net : local, "23:59",
+                                  "10.12.2026"));
+    }
+    Settings settings;
+    for (int language : {English, Russian, German}) {
+        setLanguage(language);
+        bool inspected = false;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            auto* table = window->findChild<QTableWidget*>();
+            auto* files = window->findChild<QListWidget*>();
+            ASSERT_NE(table, nullptr);
+            ASSERT_EQ(table->rowCount(), 30);
+            EXPECT_EQ(table->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            EXPECT_EQ(table->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+            int columns = 0;
+            for (int c = 0; c < 7; ++c) {
+                const int width = table->columnWidth(c);
+                columns += width;
+                const QFontMetrics header(table->horizontalHeader()->font());
+                EXPECT_LT(header.horizontalAdvance(table->horizontalHeaderItem(c)->text()), width)
+                    << "language " << language << " column " << c;
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    EXPECT_LT(table->fontMetrics().horizontalAdvance(table->item(r, c)->text()),
+                              width)
+                        << "language " << language << " column " << c << " row " << r;
+                }
+            }
+            EXPECT_LE(columns + table->verticalScrollBar()->sizeHint().width(),
+                      table->viewport()->width() + table->verticalScrollBar()->width());
+            ASSERT_EQ(files->count(), 1);
+            EXPECT_TRUE(files->item(0)->text().endsWith(historyDateText(QDate::currentDate())));
+            EXPECT_LE(files->fontMetrics().horizontalAdvance(files->item(0)->text()),
+                      files->viewport()->width());
+            inspected = true;
+            window->accept();
+        });
+        showHistory(nullptr, settings, folder.path(), "Olk.clb");
+        EXPECT_TRUE(inspected);
+    }
+    setLanguage(English);
 }
 
 }  // namespace
