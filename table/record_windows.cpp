@@ -286,6 +286,7 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
                                       text(Text::Games), text(Text::Result), text(Text::Rating),
                                       text(Text::Type)});
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(false);

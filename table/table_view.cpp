@@ -36,6 +36,7 @@ QString plateText(const PlayerRecord& player, const PlateView& plate)
            QString::number(plate.value);
 }
 
+
 const char* platePicture(PlateColour colour)
 {
     switch (colour) {
@@ -50,6 +51,27 @@ const char* platePicture(PlateColour colour)
 }
 
 }  // namespace
+
+PlateLabel fitPlateText(const QString& text, int width,
+                        const std::function<QFont(int)>& fontAt)
+{
+    // Smaller sizes first, down to two thirds of the plate's own; then the
+    // name gives way ("Maximilian Alexa…: 12"), never the points.
+    PlateLabel label{QFont(), text};
+    for (const int size : {18, 16, 14, 12}) {
+        label.font = fontAt(size);
+        if (QFontMetrics(label.font).horizontalAdvance(text) <= width) {
+            return label;
+        }
+    }
+    const qsizetype colon = text.lastIndexOf(QStringLiteral(": "));
+    const QString tail = colon >= 0 ? text.mid(colon) : QString();
+    const QString name = colon >= 0 ? text.left(colon) : text;
+    const QFontMetrics metrics(label.font);
+    label.text =
+        metrics.elidedText(name, Qt::ElideRight, width - metrics.horizontalAdvance(tail)) + tail;
+    return label;
+}
 
 TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     : QWidget(parent),
@@ -312,20 +334,18 @@ void TableView::showPlate(int seat, const PlateView& plate)
         QString::fromLatin1(platePicture(plate.colour)) + (small ? QString() : QStringLiteral("B"));
     p.drawImage(r, builtInPicture(picture));
     const TableScale& s = m_geometry.scale;
-    // Bold "serif" at size(18), or smaller when the text is wider than the plate.
-    QFont font;
-    for (const int size : {18, 16, 14}) {
-        font = familyFont(m_settings, FontFamily::Serif, s.size(size));
+    // Bold "serif" at size(18), or smaller, or with the name cut short,
+    // when the text is wider than the plate.
+    const PlateLabel label = fitPlateText(text, r.width() - s.size(12), [&](int size) {
+        QFont font = familyFont(m_settings, FontFamily::Serif, s.size(size));
         font.setBold(true);
-        if (QFontMetrics(font).horizontalAdvance(text) <= s.size(150)) {
-            break;
-        }
-    }
-    p.setFont(font);
+        return font;
+    });
+    p.setFont(label.font);
     p.setPen(QColor(0, 0, 0, 110));
-    p.drawText(r.translated(1, 1), Qt::AlignCenter, text);
+    p.drawText(r.translated(1, 1), Qt::AlignCenter, label.text);
     p.setPen(Qt::white);
-    p.drawText(r, Qt::AlignCenter, text);
+    p.drawText(r, Qt::AlignCenter, label.text);
     p.end();
     present(r);
 }

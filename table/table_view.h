@@ -15,6 +15,16 @@
 
 namespace olk {
 
+// What a seat's plate says, fitted to `width` pixels: the largest of the
+// plate's font sizes that holds the whole text, else the smallest with the
+// name shortened ("…") so that the points always show.
+struct PlateLabel {
+    QFont font;
+    QString text;
+};
+PlateLabel fitPlateText(const QString& text, int width,
+                        const std::function<QFont(int size)>& fontAt);
+
 // The game table: every element of it (hands, plates, turn arrows, pile and
 // deck, deal counter) drawn into one frame over the background, the two
 // action buttons, the local player's mouse, and the turn driver Timer1 that

@@ -208,3 +208,31 @@ TEST_F(TableViewTest, EveryWindowSizeDraws)
 
 }  // namespace
 }  // namespace olk
+
+namespace olk {
+namespace {
+
+// A plate never hides the points: the text shrinks first, then the name
+// gives way, at every table size.
+TEST(Plates, ALongNameNeverHidesThePoints)
+{
+    const QString longName = QStringLiteral("Maximilian Alexander") + QStringLiteral(": -12345");
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        const int width = static_cast<int>(150 * scale);
+        auto fontAt = [scale](int size) {
+            QFont font(QStringLiteral("Comic Sans MS"));
+            font.setBold(true);
+            font.setPixelSize(static_cast<int>(size * scale));
+            return font;
+        };
+        const PlateLabel fitted = fitPlateText(longName, width, fontAt);
+        EXPECT_LE(QFontMetrics(fitted.font).horizontalAdvance(fitted.text), width) << scale;
+        EXPECT_TRUE(fitted.text.endsWith(QStringLiteral(": -12345"))) << scale;
+        const PlateLabel shortOne = fitPlateText(QStringLiteral("Bob: 5"), width, fontAt);
+        EXPECT_EQ(shortOne.text, QStringLiteral("Bob: 5"));
+        EXPECT_EQ(shortOne.font.pixelSize(), static_cast<int>(18 * scale));
+    }
+}
+
+}  // namespace
+}  // namespace olk
