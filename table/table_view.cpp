@@ -20,6 +20,7 @@
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
+#include "table/speed_dialog.h"
 
 namespace olk {
 
@@ -698,32 +699,7 @@ void TableView::askToLeave()
 
 void TableView::showSpeedDialog()
 {
-    QDialog dialog(this);
-    dialog.setWindowTitle(text(Text::ChoiceOfSpeed));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* caption = new QLabel(text(Text::SelectFlightSpeed), &dialog);
-    caption->setFont(familyFont(m_settings, FontFamily::Decor, 16));
-    layout->addWidget(caption);
-    auto* slider = new QSlider(Qt::Horizontal, &dialog);
-    slider->setRange(1, 6);
-    slider->setPageStep(1);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(1);
-    slider->setValue(m_settings.flightSpeed);
-    layout->addWidget(slider);
-    auto* labels = new QHBoxLayout;
-    for (int level = 1; level <= 6; ++level) {
-        auto* label = new QLabel(QString::number(level), &dialog);
-        label->setAlignment(level == 1 ? Qt::AlignLeft
-                                       : (level == 6 ? Qt::AlignRight : Qt::AlignCenter));
-        labels->addWidget(label);
-    }
-    layout->addLayout(labels);
-    auto* ok = new QPushButton(text(Text::Ok), &dialog);
-    layout->addWidget(ok, 0, Qt::AlignRight);
-    connect(slider, &QSlider::valueChanged, this,
-            [this](int value) { m_settings.flightSpeed = value; });
-    connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    SpeedDialog dialog(m_settings, this);
     dialog.exec();
 }
 

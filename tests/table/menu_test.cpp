@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include "extras/cards_button.h"
 #include <QLineEdit>
 #include <QTest>
 
@@ -10,6 +11,7 @@
 #include "records/club_name.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
+#include "table/speed_dialog.h"
 #include "table/welcome_dialog.h"
 
 namespace olk {
@@ -201,6 +203,36 @@ TEST(Welcome, TheDialogShowsItsErrorsAndAccepts)
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.player().password, QByteArray("one  "));
+}
+
+}  // namespace
+}  // namespace olk
+
+namespace olk {
+namespace {
+
+// The numbers stand under their ticks, a click on the track goes straight to
+// the level there, and the speed changes at once.
+TEST(SpeedDialog, ClickOnTheTrackJumpsToThatLevel)
+{
+    Settings settings;
+    settings.flightSpeed = 2;
+    SpeedDialog dialog(settings);
+    dialog.show();
+    LevelSlider* slider = dialog.slider();
+    EXPECT_EQ(slider->value(), 2);
+    for (int level = 1; level <= 6; ++level) {
+        EXPECT_NEAR(slider->labelRect(level).center().x(), slider->tickX(level), 1) << level;
+        EXPECT_GE(slider->labelRect(level).left(), 0);
+        EXPECT_LE(slider->labelRect(level).right(), slider->width());
+    }
+    for (int level : {6, 1, 4}) {
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->tickX(level), 6));
+        EXPECT_EQ(slider->value(), level);
+        EXPECT_EQ(settings.flightSpeed, level);
+    }
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace
