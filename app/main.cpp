@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QTimer>
-#include <QToolTip>
 
 #include "app/main_window.h"
+#include "extras/hint_style.h"
 #include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
@@ -13,11 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     olk::registerFontSubstitutions();
 
-    // Hints are red and stay for five seconds.
-    QPalette hints = QToolTip::palette();
-    hints.setColor(QPalette::ToolTipBase, QColor(200, 20, 20));
-    hints.setColor(QPalette::ToolTipText, Qt::white);
-    QToolTip::setPalette(hints);
+    olk::installHintStyle();
 
     // Everything the program reads lies beside it.
     const QString folder = QCoreApplication::applicationDirPath();

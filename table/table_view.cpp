@@ -83,6 +83,14 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    m_balloon = new QLabel(this, Qt::ToolTip);
+    m_balloon->setTextFormat(Qt::RichText);
+    m_balloon->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fffbe0; color: #202020; border: 1px solid #806020; padding: 6px; }"));
+    m_balloon->hide();
+    m_balloonTimer.setSingleShot(true);
+    m_balloonTimer.setInterval(5000);
+    connect(&m_balloonTimer, &QTimer::timeout, m_balloon, &QLabel::hide);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_engine.setObserver(this);
     m_button7->hide();
@@ -602,9 +610,77 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
     mouseMoveEvent(event);
 }
 
+QString TableView::dealNumberHint() const
+{
+    return text(Text::GameDealCaption) + QStringLiteral(": ") + QString::number(m_dealNumberHint) +
+           QStringLiteral(" / ") + QString::number(m_dealCycle);
+}
+
+QString TableView::currentGameBalloon() const
+{
+    // The profile's deal counter, the round of the 40-deal cycle (not in a
+    // tournament) and, in networked play, the round of the four-deal
+    // session.
+    const int dealNumber = m_dealNumberHint;
+    auto round = [dealNumber](int cycle) {
+        const int r = dealNumber % cycle;
+        return QString::number(r == 0 ? cycle : r) + QStringLiteral(" / ") +
+               QString::number(cycle);
+    };
+    QString balloon = text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
+                      QString::number(dealNumber);
+    if (m_dealCycle == kCycleDeals) {
+        balloon +=
+            QLatin1Char('\n') + text(Text::RoundInCycle) + QLatin1Char(' ') + round(kCycleDeals);
+    }
+    if (m_engine.setup().mode != GameMode::Local) {
+        balloon +=
+            QLatin1Char('\n') + text(Text::RoundInSession) + QLatin1Char(' ') + round(kMatchDeals);
+    }
+    return balloon;
+}
+
+void TableView::updateBalloon(QPoint pos)
+{
+    // The "Current game" balloon opens as the pointer enters the deal panel,
+    // for five seconds, and closes as it leaves.
+    const bool over = m_engine.state().gameActive && m_geometry.kon.contains(pos);
+    if (over == m_overDealPanel) {
+        return;
+    }
+    m_overDealPanel = over;
+    if (!over) {
+        m_balloon->hide();
+        m_balloonTimer.stop();
+        return;
+    }
+    m_balloon->setText(QStringLiteral("<b>") + text(Text::CurrentGameBalloon).toHtmlEscaped() +
+                       QStringLiteral("</b><br>") +
+                       currentGameBalloon().toHtmlEscaped().replace(QLatin1Char('\n'),
+                                                                     QStringLiteral("<br>")));
+    m_balloon->adjustSize();
+    const QPoint corner = mapToGlobal(m_geometry.kon.topRight() + QPoint(6, 0));
+    m_balloon->move(corner);
+    m_balloon->show();
+    m_balloonTimer.start();
+}
+
+void TableView::leaveEvent(QEvent* event)
+{
+    updateBalloon(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}
+
+void TableView::hideEvent(QHideEvent* event)
+{
+    updateBalloon(QPoint(-1, -1));
+    QWidget::hideEvent(event);
+}
+
 void TableView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
+    updateBalloon(pos);
     const TableState& st = m_engine.state();
     bool acts = false;
     if (st.gameActive && st.playPhase == 2) {
@@ -630,27 +706,7 @@ bool TableView::event(QEvent* event)
             }
         }
         if (m_geometry.kon.contains(help->pos())) {
-            // The "Current game" balloon: the profile's deal counter, the
-            // round of the 40-deal cycle (not in a tournament) and, in
-            // networked play, the round of the four-deal session.
-            const int dealNumber = m_dealNumberHint;
-            auto round = [dealNumber](int cycle) {
-                const int r = dealNumber % cycle;
-                return QString::number(r == 0 ? cycle : r) + QStringLiteral(" / ") +
-                       QString::number(cycle);
-            };
-            QString balloon = text(Text::CurrentGameBalloon) + QLatin1Char('\n') +
-                              text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
-                              QString::number(dealNumber);
-            if (m_dealCycle == kCycleDeals) {
-                balloon += QLatin1Char('\n') + text(Text::RoundInCycle) + QLatin1Char(' ') +
-                           round(kCycleDeals);
-            }
-            if (m_engine.setup().mode != GameMode::Local) {
-                balloon += QLatin1Char('\n') + text(Text::RoundInSession) + QLatin1Char(' ') +
-                           round(kMatchDeals);
-            }
-            QToolTip::showText(help->globalPos(), balloon, this, m_geometry.kon, 5000);
+            QToolTip::showText(help->globalPos(), dealNumberHint(), this, m_geometry.kon, 5000);
             return true;
         }
         QToolTip::hideText();

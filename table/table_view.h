@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -72,6 +73,12 @@ public:
     // One tick of Timer1.
     void onTick();
 
+    // The deal panel's hint, "Game: 12 / 40", and the lines of its "Current
+    // game" balloon; the balloon shows while the pointer is over the panel.
+    QString dealNumberHint() const;
+    QString currentGameBalloon() const;
+    const QLabel* balloon() const { return m_balloon; }
+
 signals:
     // "Exit to menu" after a finished game.
     void gameFinished();
@@ -88,6 +95,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -115,6 +124,7 @@ private:
     void drawCard(QPainter& painter, int x, int y, CardCode code, bool faceUp) const;
     QPoint flightPoint(const FlightEnd& end, int pileOrDeckCount) const;
     void retranslate();
+    void updateBalloon(QPoint pos);
     void onButton7();
     void onButton8();
     void askToLeave();
@@ -138,6 +148,9 @@ private:
     int m_dealNumberHint = 0;
     int m_dealCycle = kCycleDeals;
     bool m_hands[5] = {};  // face up per seat
+    QLabel* m_balloon;
+    QTimer m_balloonTimer;
+    bool m_overDealPanel = false;
 };
 
 }  // namespace olk

@@ -4,7 +4,11 @@
 
 #include <QDialog>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QToolTip>
+
+#include "extras/hint_style.h"
 
 namespace olk {
 namespace {
@@ -151,6 +155,23 @@ TEST_F(TableViewTest, TheComputerWaitsWhileAWindowStandsOverTheTable)
     EXPECT_NE(st().turnState, turn);
 }
 
+// The deal panel hints "Game: n / 40"; its "Current game" balloon opens as the
+// pointer comes over it and closes as the pointer leaves.
+TEST_F(TableViewTest, DealPanelHintAndBalloon)
+{
+    view.startLocalGame({"Mr.X", 40, 0, 0.0});
+    EXPECT_EQ(view.dealNumberHint(), QStringLiteral("Game: 41 / 40"));
+    EXPECT_EQ(view.currentGameBalloon(),
+              QStringLiteral("General number of game: 41\nNumber of round in a current cycle: 1 / 40"));
+    view.show();
+    const QRect kon = view.tableGeometry().kon;
+    QTest::mouseMove(&view, kon.center());
+    EXPECT_TRUE(view.balloon()->isVisible());
+    EXPECT_TRUE(view.balloon()->text().contains(QStringLiteral("Current game")));
+    QTest::mouseMove(&view, kon.bottomRight() + QPoint(40, 40));
+    EXPECT_FALSE(view.balloon()->isVisible());
+}
+
 TEST_F(TableViewTest, AWholeDealWithTheMouse)
 {
     for (bool flying : {false, true}) {
@@ -232,6 +253,20 @@ TEST(Plates, ALongNameNeverHidesThePoints)
         EXPECT_EQ(shortOne.text, QStringLiteral("Bob: 5"));
         EXPECT_EQ(shortOne.font.pixelSize(), static_cast<int>(18 * scale));
     }
+}
+
+}  // namespace
+}  // namespace olk
+
+namespace olk {
+namespace {
+
+TEST(Hints, ComeAfterAQuarterSecondInRed)
+{
+    installHintStyle();
+    QWidget widget;
+    EXPECT_EQ(widget.style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, &widget), 250);
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(200, 20, 20));
 }
 
 }  // namespace
