@@ -52,6 +52,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     : m_settings(settings),
       m_folder(std::move(folder)),
       m_clubWritesBlocked(false),
+      m_windowSizeChoice(m_settings.windowSize),
       m_table(new TableView(m_engine, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
       m_startup(new StartupPicture(this))
@@ -124,6 +125,8 @@ void MainWindow::showStartup()
 void MainWindow::showMenu()
 {
     m_table->driver().stop();
+    // Whatever brought the menu back, no game is on the table any more.
+    m_engine.editState().gameActive = false;
     showOnly(m_menu);
     // The menu stands in the middle of the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen(); screen && m_settings.windowSize != 2) {
@@ -193,8 +196,13 @@ void MainWindow::changeName()
     QString message = text(Text::NameChanged) + dialog.typedName();
     message.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     QMessageBox::information(this, text(Text::WindowTitle), message);
-    m_engine.editState().players[kLocalSeat].name =
-        cp1251::toUtf8(m_player.name.trimmed().toStdString());
+    // The new name is the seat's from now on: on its plate at once, in the
+    // deals to come and in the count window.
+    const std::string shown = cp1251::toUtf8(m_player.name.trimmed().toStdString());
+    Profile profile = m_engine.profile();
+    profile.name = shown;
+    m_engine.setProfile(profile);
+    m_engine.editState().players[kLocalSeat].name = shown;
     m_table->redrawAll();
 }
 
@@ -246,6 +254,13 @@ void MainWindow::abandonGame()
     showMenu();
 }
 
+Settings MainWindow::settingsToSave() const
+{
+    Settings saved = m_settings;
+    saved.windowSize = m_windowSizeChoice;
+    return saved;
+}
+
 void MainWindow::applyWindowSize()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -259,7 +274,10 @@ void MainWindow::applyWindowSize()
     }
     // A window larger than the screen would hide part of the table: take the
     // largest size that fits.
+    // The player's choice stays what is saved; the smaller size is for this
+    // run, on this screen, only.
     const QSize available = screen ? screen->availableSize() : QSize(760, 500);
+    m_settings.windowSize = m_windowSizeChoice;
     while (m_settings.windowSize >= 3) {
         const QSize wanted = clientSizeFor(m_settings.windowSize, available);
         if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
@@ -302,7 +320,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     m_table->driver().stop();
-    if (!saveSettings(m_folder, m_settings)) {
+    if (!saveSettings(m_folder, settingsToSave())) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
     }
     if (gameOnTable && !m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {

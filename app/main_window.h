@@ -35,6 +35,9 @@ public:
     void showMenu();
 
     TableView& table() { return *m_table; }
+    // The settings as they are written: the player's own window size, not
+    // the smaller one a small screen made this run use.
+    Settings settingsToSave() const;
     const GameEngine& engine() const { return m_engine; }
 
 protected:
@@ -64,6 +67,7 @@ private:
     Settings& m_settings;
     QString m_folder;
     bool m_clubWritesBlocked;
+    int m_windowSizeChoice;  // the saved window size; a smaller one may be in use
     GameEngine m_engine;
     TableView* m_table;
     MainMenu* m_menu;

@@ -258,8 +258,13 @@ std::optional<QByteArray> passwordFromStored(const QByteArray& stored)
 QByteArray makePlayerLine(const QByteArray& name, double rating, int deals, int score,
                           const QByteArray& password)
 {
-    return leftAligned(name, 20) + ratingText(rating) + rightAligned(QByteArray::number(deals), 7) +
-           ' ' + rightAligned(QByteArray::number(score), 6) + storedPassword(password.left(5));
+    // Numbers beyond their fields are held at the largest value that fits:
+    // cut to its leading digits, 10,000,000 deals would read as 1,000,000.
+    const int storedDeals = std::clamp(deals, 0, 9'999'999);
+    const int storedScore = std::clamp(score, -99'999, 999'999);
+    return leftAligned(name, 20) + ratingText(rating) +
+           rightAligned(QByteArray::number(storedDeals), 7) + ' ' +
+           rightAligned(QByteArray::number(storedScore), 6) + storedPassword(password.left(5));
 }
 
 double newRating(int dealsBefore, double rating, int result, int dealsNow)

@@ -61,17 +61,19 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
         }
     }
 
+    // The place in the top ten is worked out even when club writes are
+    // blocked: the player still sees his medal, only the file stays as it is.
+    const QString path = QDir(game.programFolder).filePath(game.clubFileName);
+    ClubLoad load = readClubFile(path);
+    if (load.status != ClubStatus::Ok) {
+        outcome.clubWritten = !writeClub;
+        return outcome;
+    }
+    load.file.removePlayer(game.slot);
+    const QByteArray line = makePlayerLine(game.name, outcome.rating, game.dealNumber,
+                                           game.totalScore, game.password);
+    outcome.topTenPlace = load.file.insertPlayer(line, outcome.cycleCompleted);
     if (writeClub) {
-        const QString path = QDir(game.programFolder).filePath(game.clubFileName);
-        ClubLoad load = readClubFile(path);
-        if (load.status != ClubStatus::Ok) {
-            outcome.clubWritten = false;
-            return outcome;
-        }
-        load.file.removePlayer(game.slot);
-        const QByteArray line = makePlayerLine(game.name, outcome.rating, game.dealNumber,
-                                               game.totalScore, game.password);
-        outcome.topTenPlace = load.file.insertPlayer(line, outcome.cycleCompleted);
         outcome.clubWritten = writeClubFile(path, load.file);
     }
     return outcome;

@@ -229,7 +229,14 @@ void MainMenu::layoutMenu()
 void MainMenu::tick()
 {
     ++m_ticks;
-    if (m_ticks % 4 == 0) {
+    // With animations off the two pictures stand on their first frame.
+    if (!m_settings.gifAnimation) {
+        if (m_frame != 0) {
+            m_frame = 0;
+            update(m_animations[0]);
+            update(m_animations[1]);
+        }
+    } else if (m_ticks % 4 == 0) {
         m_frame = (m_frame + 1) % 24;
         update(m_animations[0]);
         update(m_animations[1]);

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -208,6 +209,63 @@ TEST(Flow, KeysThatCloseDialogsStayInThem)
     QTest::qWait(60);
     EXPECT_TRUE(table.isVisible());
     EXPECT_TRUE(window.engine().state().gameActive);
+}
+
+// After "To change a name" the new name is the seat's: on the plate, in the
+// next deal and in the count window's title.
+TEST(Flow, ANewNameShowsEverywhereAtOnce)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
+    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
+    Settings settings;
+    settings.flyingCards = false;
+    MainWindow window(settings, folder.path());
+    window.show();
+    window.showMenu();
+    auto* menu = window.findChild<MainMenu*>();
+    answerWelcome(QStringLiteral("Zoe"));
+    QTest::mouseClick(menu->newPlayerButton(), Qt::LeftButton);
+    TableView& table = window.table();
+    ASSERT_TRUE(table.isVisible());
+
+    answerWelcome(QStringLiteral("Yann"));
+    typeIntoNextModal(&window, Qt::Key_Return);  // the "changed" message
+    emit table.changeNameRequested();
+    QTest::qWait(60);
+    EXPECT_EQ(window.engine().state().players[4].name, "Yann");
+    EXPECT_EQ(window.engine().profile().name, "Yann");
+    playDeal(table, window.engine());
+    QTest::mouseClick(table.button7(), Qt::LeftButton);  // "Next game"
+    EXPECT_EQ(window.engine().state().players[4].name, "Yann");
+
+    // Leaving the table, confirmed, ends the game.
+    QTimer::singleShot(20, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == text(Text::Yes)) {
+                button->click();
+            }
+        }
+    });
+    chooseFromTableMenu(table, Text::ExitToMenu);
+    QTest::qWait(60);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(window.engine().state().gameActive);
+}
+
+// A size the screen cannot hold is replaced for this run only: the player's
+// choice is what the settings file keeps. Leaving the table ends the game.
+TEST(Flow, ASmallScreenDoesNotOverwriteTheChosenSize)
+{
+    QTemporaryDir folder;
+    Settings settings;
+    settings.windowSize = 5;
+    MainWindow window(settings, folder.path());
+    window.applyWindowSize();
+    EXPECT_NE(settings.windowSize, 5) << "the offscreen screen is small";
+    EXPECT_EQ(window.settingsToSave().windowSize, 5);
 }
 
 TEST(Flow, AMissingOrDamagedClubFileStopsTheStart)

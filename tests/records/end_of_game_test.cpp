@@ -70,6 +70,42 @@ TEST_F(EndOfGame, TheFortiethDealCompletesTheCycle)
     EXPECT_TRUE(ClubFile::isUnused(file.line(2)));  // the old line was replaced
 }
 
+// With club writes blocked the file stays as it is, but the player still
+// learns his place in the top ten.
+TEST_F(EndOfGame, BlockedWritesStillGiveTheMedal)
+{
+    const QByteArray before = defaultClubFile().serialize();
+    LocalGame g = game(6, 36, 4, 10);
+    g.totalScore = 310;
+    const GameEndOutcome out = endLocalGame(g, "11:00", "10.12.2026", false);
+    EXPECT_TRUE(out.cycleCompleted);
+    EXPECT_EQ(out.topTenPlace, 1);
+    EXPECT_TRUE(out.clubWritten);  // nothing failed: nothing was to be written
+    EXPECT_EQ(club().serialize(), before);
+}
+
+// A field that outgrows its width holds the largest value it can, never
+// its leading digits.
+TEST_F(EndOfGame, OverlongNumbersAreClampedToTheirFields)
+{
+    const struct {
+        int deals;
+        int score;
+        int storedDeals;
+        int storedScore;
+    } cases[] = {
+        {10'000'000, 1'000'000, 9'999'999, 999'999},
+        {12, -100'000, 12, -99'999},
+        {-5, -2'000'000'000, 0, -99'999},
+    };
+    for (const auto& c : cases) {
+        const QByteArray line = makePlayerLine("Anna", 0, c.deals, c.score, "abc");
+        ASSERT_EQ(line.size(), kPlayerLineLength);
+        EXPECT_EQ(playerDeals(line), c.storedDeals) << c.deals;
+        EXPECT_EQ(playerScore(line), c.storedScore) << c.score;
+    }
+}
+
 TEST_F(EndOfGame, LeavingEarlyRemovesTheLine)
 {
     endLocalGame(game(6, 0, 4, -40), "10:00", "10.12.2026", true);

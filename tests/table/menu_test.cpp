@@ -70,6 +70,21 @@ TEST(MainMenu, SevenClicksBringTheCaptionBack)
     EXPECT_EQ(settings.clubListMode, 2);
 }
 
+TEST(MainMenu, AnimationsOffKeepThePicturesStill)
+{
+    Settings settings;
+    MainMenu menu(settings);
+    for (int tick = 0; tick < 20; ++tick) {
+        menu.tick();
+    }
+    EXPECT_NE(menu.animationFrame(), 0);
+    settings.gifAnimation = false;
+    for (int tick = 0; tick < 20; ++tick) {
+        menu.tick();
+        EXPECT_EQ(menu.animationFrame(), 0);
+    }
+}
+
 TEST(Welcome, Checks)
 {
     setLanguage(English);
