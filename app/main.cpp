@@ -19,10 +19,12 @@ int main(int argc, char** argv)
     const QString folder = QCoreApplication::applicationDirPath();
     // A save cut short by a kill may have left its temporary file behind.
     olk::removeSaveLeftovers(folder);
-    olk::Settings settings = olk::loadStartupSettings(folder).settings;
+    const olk::SettingsRead read = olk::loadStartupSettings(folder);
+    olk::Settings settings = read.settings;
     olk::setLanguage(settings.language);
 
     olk::MainWindow window(settings, folder);
+    window.setSettingsAsRead(read.lines);
     window.showStartup();
     window.show();
     // The start-up picture is up before the club files are checked; a missing

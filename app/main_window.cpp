@@ -320,7 +320,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     m_table->driver().stop();
-    if (!saveSettings(m_folder, settingsToSave())) {
+    if (!saveSettings(m_folder, settingsToSave(), m_settingsAsRead)) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
     }
     if (gameOnTable && !m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {

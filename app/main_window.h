@@ -38,6 +38,9 @@ public:
     // The settings as they are written: the player's own window size, not
     // the smaller one a small screen made this run use.
     Settings settingsToSave() const;
+    // The settings file's lines as read at start: unchanged ones are written
+    // back as they stood.
+    void setSettingsAsRead(QList<QByteArray> lines) { m_settingsAsRead = std::move(lines); }
     const GameEngine& engine() const { return m_engine; }
 
 protected:
@@ -67,7 +70,8 @@ private:
     Settings& m_settings;
     QString m_folder;
     bool m_clubWritesBlocked;
-    int m_windowSizeChoice;  // the saved window size; a smaller one may be in use
+    int m_windowSizeChoice;
+    QList<QByteArray> m_settingsAsRead;  // the saved window size; a smaller one may be in use
     GameEngine m_engine;
     TableView* m_table;
     MainMenu* m_menu;

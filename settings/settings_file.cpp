@@ -255,6 +255,9 @@ SettingsRead settingsFromLines(const QList<QByteArray>& lines)
     }
     auto line = [&lines](int n) -> const QByteArray& { return lines[n - 1]; };
     read.complete = interpret(line, read.settings);
+    if (read.complete) {
+        read.lines = lines.mid(0, kSettingsLines);
+    }
     return read;
 }
 
@@ -366,11 +369,19 @@ SettingsRead loadStartupSettings(const QString& folder)
     return read;
 }
 
-bool saveSettings(const QString& folder, const Settings& settings)
+bool saveSettings(const QString& folder, const Settings& settings, const QList<QByteArray>& asRead)
 {
+    const QList<QByteArray> lines = settingsToLines(settings);
+    // What the program would write for the values it read: where the new
+    // line says the same, the value is unchanged and the old bytes stay.
+    const QList<QByteArray> readValues =
+        asRead.size() == kSettingsLines ? settingsToLines(settingsFromLines(asRead).settings)
+                                        : QList<QByteArray>();
     QByteArray content;
-    for (const QByteArray& line : settingsToLines(settings)) {
-        content += line;
+    for (int i = 0; i < lines.size(); ++i) {
+        const bool unchanged = i < readValues.size() && readValues[i] == lines[i] &&
+                               !asRead[i].contains('\n') && !asRead[i].contains('\r');
+        content += unchanged ? asRead[i] : lines[i];
         content += "\r\n";
     }
     const QString path = QDir(folder).filePath(QString::fromLatin1(kSettingsFileName));

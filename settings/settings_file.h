@@ -43,6 +43,10 @@ struct SettingsRead {
     // Interpretation reached the end of the file: the online configuration
     // may be fetched now.
     bool complete = false;
+    // The file's lines as they were, for a later save to keep the ones whose
+    // values did not change byte for byte; empty unless the read was
+    // complete.
+    QList<QByteArray> lines;
 };
 
 // Lines as read from the file, in Windows-1251, without line ends.
@@ -61,7 +65,11 @@ SettingsRead loadStartupSettings(const QString& folder);
 // Writes exe folder + "Olk.ini" through a temporary file that replaces the
 // old one only once it is complete, so a failed write never loses it. False
 // when the file could not be written (the caller says "Can`t save options!").
-bool saveSettings(const QString& folder, const Settings& settings);
+// `asRead` are the lines of the file as it was read: a line whose value
+// the program did not change is written back exactly as it stood, so bytes
+// the code page leaves undefined, or a number written "05", survive.
+bool saveSettings(const QString& folder, const Settings& settings,
+                  const QList<QByteArray>& asRead = {});
 
 // Drawn height of text of a wanted size in a family scaled by `percent`:
 // size x percent / 100, rounded to the nearest integer, halves to even.

@@ -164,6 +164,33 @@ TEST(SettingsFile, EveryFieldSurvivesARestart)
     EXPECT_TRUE(content.contains("\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2"));  // Иван Петров
 }
 
+// Lines whose values the program did not change go back byte for byte: a
+// byte the code page leaves undefined, a number written its own way.
+TEST(SettingsFile, UnchangedLinesAreWrittenBackAsTheyStood)
+{
+    QTemporaryDir dir;
+    QList<QByteArray> lines = settingsToLines(everythingChanged());
+    lines[23] = "Bob\x98";  // player name with the undefined byte 0x98
+    lines[26] = "N\x98" "ck";  // passport nick
+    lines[19] = "025666";    // the port with a leading zero
+    const QByteArray original = lines.join("\r\n") + "\r\n";
+    writeFile(dir.filePath("Olk.ini"), original);
+    SettingsRead read = loadSettings(dir.path());
+    ASSERT_TRUE(read.complete);
+    ASSERT_TRUE(saveSettings(dir.path(), read.settings, read.lines));
+    EXPECT_EQ(readFile(dir.filePath("Olk.ini")), original);
+
+    // A changed value is written the program's way; the rest stays.
+    read.settings.flightSpeed = read.settings.flightSpeed == 3 ? 4 : 3;
+    read.settings.passportNick = QStringLiteral("Nick");
+    ASSERT_TRUE(saveSettings(dir.path(), read.settings, read.lines));
+    const QList<QByteArray> saved = readFile(dir.filePath("Olk.ini")).split('\n');
+    EXPECT_EQ(saved[23], "Bob\x98\r");
+    EXPECT_EQ(saved[26], "Nick\r");
+    EXPECT_EQ(saved[19], "025666\r");
+    EXPECT_NE(saved[1], lines[1] + "\r");
+}
+
 TEST(SettingsFile, MissingOrShortFileGivesDefaults)
 {
     QTemporaryDir dir;
