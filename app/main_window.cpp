@@ -230,8 +230,8 @@ void MainWindow::finishGame()
     game.result = st.gameScore;
     game.gameDeals = st.gameDeals;
     const QDateTime now = QDateTime::currentDateTime();
-    const QByteArray date = QByteArray::fromStdString(
-        cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
+    const QByteArray date =
+        QByteArray::fromStdString(cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
     const GameEndOutcome outcome = endLocalGame(
         game, now.toString(QStringLiteral("hh:mm")).toLatin1(), date, !m_clubWritesBlocked);
     if (!outcome.historyWritten) {

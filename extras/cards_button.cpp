@@ -291,8 +291,8 @@ QRect TevCardsButton::captionRect() const
     // Flush to one side: clear of the glyph and the cap on that side.
     const int h = height();
     const bool exact = h == heightClass(h).nominal;
-    const int room = m_glyph.width() +
-                     (exact ? (h == 30 ? 25 : (h == 45 ? 28 : 30)) : capWidthAt(h) + 10);
+    const int room =
+        m_glyph.width() + (exact ? (h == 30 ? 25 : (h == 45 ? 28 : 30)) : capWidthAt(h) + 10);
     if (m_glyphLayout == GlyphLayout::Right) {
         r.adjust(0, 0, -room, 0);
     } else {

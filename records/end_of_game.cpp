@@ -70,8 +70,8 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
         return outcome;
     }
     load.file.removePlayer(game.slot);
-    const QByteArray line = makePlayerLine(game.name, outcome.rating, game.dealNumber,
-                                           game.totalScore, game.password);
+    const QByteArray line =
+        makePlayerLine(game.name, outcome.rating, game.dealNumber, game.totalScore, game.password);
     outcome.topTenPlace = load.file.insertPlayer(line, outcome.cycleCompleted);
     if (writeClub) {
         outcome.clubWritten = writeClubFile(path, load.file);

@@ -19,8 +19,8 @@ FileRead readOwnFile(const QString& path, qint64 limit)
     // forever; for a regular file it changes nothing.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        read.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
-                                                          : ReadStatus::Unreadable;
+        read.status =
+            errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
         return read;
     }
     struct stat info {};

@@ -374,9 +374,9 @@ bool saveSettings(const QString& folder, const Settings& settings, const QList<Q
     const QList<QByteArray> lines = settingsToLines(settings);
     // What the program would write for the values it read: where the new
     // line says the same, the value is unchanged and the old bytes stay.
-    const QList<QByteArray> readValues =
-        asRead.size() == kSettingsLines ? settingsToLines(settingsFromLines(asRead).settings)
-                                        : QList<QByteArray>();
+    const QList<QByteArray> readValues = asRead.size() == kSettingsLines
+                                             ? settingsToLines(settingsFromLines(asRead).settings)
+                                             : QList<QByteArray>();
     QByteArray content;
     for (int i = 0; i < lines.size(); ++i) {
         const bool unchanged = i < readValues.size() && readValues[i] == lines[i] &&

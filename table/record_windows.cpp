@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QScrollBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -332,9 +332,10 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     constexpr int kPadding = 14;
     int tableWidth = 0;
     for (int column = 0; column < 7; ++column) {
-        int wanted = std::max(units[column], headerMetrics.horizontalAdvance(
-                                                 table->horizontalHeaderItem(column)->text()) +
-                                                 kPadding);
+        int wanted =
+            std::max(units[column],
+                     headerMetrics.horizontalAdvance(table->horizontalHeaderItem(column)->text()) +
+                         kPadding);
         if (column == 6) {
             for (Text type : types) {
                 wanted = std::max(wanted, cellMetrics.horizontalAdvance(text(type)) + kPadding);
@@ -342,8 +343,8 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
         } else {
             for (const QList<QByteArray>& entries : entriesOf) {
                 for (const QByteArray& line : entries) {
-                    wanted = std::max(wanted,
-                                      cellMetrics.horizontalAdvance(field(line, column)) + kPadding);
+                    wanted = std::max(
+                        wanted, cellMetrics.horizontalAdvance(field(line, column)) + kPadding);
                 }
             }
         }
@@ -359,8 +360,9 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     // only where an item's text needs it.
     int listWidth = paths.size() > 16 ? 193 : 180;
     for (int i = 0; i < files->count(); ++i) {
-        listWidth = std::max(listWidth, files->fontMetrics().horizontalAdvance(files->item(i)->text()) +
-                                            (paths.size() > 16 ? 30 : 16));
+        listWidth =
+            std::max(listWidth, files->fontMetrics().horizontalAdvance(files->item(i)->text()) +
+                                    (paths.size() > 16 ? 30 : 16));
     }
     files->setFixedWidth(listWidth);
     files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -384,7 +386,8 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
                                   : kind == 'T' ? QColor(0, 0, 192)
                                                 : table->palette().color(QPalette::Text);
             for (int column = 0; column < 7; ++column) {
-                auto* item = new QTableWidgetItem(column < 6 ? field(line, column) : text(typeText));
+                auto* item =
+                    new QTableWidgetItem(column < 6 ? field(line, column) : text(typeText));
                 item->setForeground(colour);
                 item->setTextAlignment(column == 2 ? (Qt::AlignLeft | Qt::AlignVCenter)
                                                    : Qt::AlignCenter);

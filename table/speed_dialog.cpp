@@ -89,6 +89,8 @@ void LevelSlider::paintEvent(QPaintEvent*)
     QStyleOptionSlider option;
     initStyleOption(&option);
     option.rect.setHeight(height() - m_labelHeight);
+    option.subControls =
+        QStyle::SC_SliderGroove | QStyle::SC_SliderHandle | QStyle::SC_SliderTickmarks;
     style()->drawComplexControl(QStyle::CC_Slider, &option, &p, this);
     p.setPen(palette().color(QPalette::WindowText));
     for (int level = minimum(); level <= maximum(); ++level) {

@@ -37,7 +37,6 @@ QString plateText(const PlayerRecord& player, const PlateView& plate)
            QString::number(plate.value);
 }
 
-
 const char* platePicture(PlateColour colour)
 {
     switch (colour) {
@@ -53,8 +52,7 @@ const char* platePicture(PlateColour colour)
 
 }  // namespace
 
-PlateLabel fitPlateText(const QString& text, int width,
-                        const std::function<QFont(int)>& fontAt)
+PlateLabel fitPlateText(const QString& text, int width, const std::function<QFont(int)>& fontAt)
 {
     // Smaller sizes first, down to two thirds of the plate's own; then the
     // name gives way ("Maximilian Alexa…: 12"), never the points.
@@ -85,8 +83,9 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_balloon = new QLabel(this, Qt::ToolTip);
     m_balloon->setTextFormat(Qt::RichText);
-    m_balloon->setStyleSheet(QStringLiteral(
-        "QLabel { background: #fffbe0; color: #202020; border: 1px solid #806020; padding: 6px; }"));
+    m_balloon->setStyleSheet(
+        QStringLiteral("QLabel { background: #fffbe0; color: #202020; border: 1px solid #806020; "
+                       "padding: 6px; }"));
     m_balloon->hide();
     m_balloonTimer.setSingleShot(true);
     m_balloonTimer.setInterval(5000);
@@ -624,11 +623,10 @@ QString TableView::currentGameBalloon() const
     const int dealNumber = m_dealNumberHint;
     auto round = [dealNumber](int cycle) {
         const int r = dealNumber % cycle;
-        return QString::number(r == 0 ? cycle : r) + QStringLiteral(" / ") +
-               QString::number(cycle);
+        return QString::number(r == 0 ? cycle : r) + QStringLiteral(" / ") + QString::number(cycle);
     };
-    QString balloon = text(Text::GeneralNumberOfGame) + QLatin1Char(' ') +
-                      QString::number(dealNumber);
+    QString balloon =
+        text(Text::GeneralNumberOfGame) + QLatin1Char(' ') + QString::number(dealNumber);
     if (m_dealCycle == kCycleDeals) {
         balloon +=
             QLatin1Char('\n') + text(Text::RoundInCycle) + QLatin1Char(' ') + round(kCycleDeals);
@@ -654,10 +652,10 @@ void TableView::updateBalloon(QPoint pos)
         m_balloonTimer.stop();
         return;
     }
-    m_balloon->setText(QStringLiteral("<b>") + text(Text::CurrentGameBalloon).toHtmlEscaped() +
-                       QStringLiteral("</b><br>") +
-                       currentGameBalloon().toHtmlEscaped().replace(QLatin1Char('\n'),
-                                                                     QStringLiteral("<br>")));
+    m_balloon->setText(
+        QStringLiteral("<b>") + text(Text::CurrentGameBalloon).toHtmlEscaped() +
+        QStringLiteral("</b><br>") +
+        currentGameBalloon().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
     m_balloon->adjustSize();
     const QPoint corner = mapToGlobal(m_geometry.kon.topRight() + QPoint(6, 0));
     m_balloon->move(corner);
@@ -793,7 +791,8 @@ void TableView::onTick()
     // A local game waits while a question or a window stands over the table:
     // nothing moves behind it, and the player's answer finds the table as he
     // left it.
-    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
+    if (QApplication::activeModalWidget() != nullptr ||
+        QApplication::activePopupWidget() != nullptr) {
         return;
     }
     // The computer plays seats 1..3; the local player's turns wait for the mouse.

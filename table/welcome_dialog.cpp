@@ -149,9 +149,9 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
 
     if (!storedLine.isEmpty()) {
         m_name->setText(playerName(storedLine));
-        for (QWidget* off : {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_again),
-                             static_cast<QWidget*>(captions[0]),
-                             static_cast<QWidget*>(captions[2])}) {
+        for (QWidget* off :
+             {static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_again),
+              static_cast<QWidget*>(captions[0]), static_cast<QWidget*>(captions[2])}) {
             off->setEnabled(false);
         }
         m_password->setFocus();

@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "records/end_of_game.h"
 #include "settings/word_tables.h"
@@ -76,6 +77,26 @@ void chooseFromTableMenu(TableView& table, Text item)
     QApplication::sendEvent(&table, &event);
 }
 
+// A club folder with the two default club files and a window on it; cards
+// do not fly, so games go fast.
+class FlowGame : public ::testing::Test {
+protected:
+    MainWindow& open()
+    {
+        EXPECT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
+        EXPECT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
+        settings.flyingCards = false;
+        m_window = std::make_unique<MainWindow>(settings, folder.path());
+        return *m_window;
+    }
+
+    QTemporaryDir folder;
+    Settings settings;
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
 // Plays the deal on the table to its end: computer ticks, and the local
 // player always takes from the deck and throws away his first card.
 void playDeal(TableView& table, const GameEngine& engine)
@@ -101,14 +122,9 @@ void playDeal(TableView& table, const GameEngine& engine)
     ASSERT_EQ(engine.state().turnState, turn::kDealOver);
 }
 
-TEST(Flow, StartNewPlayerFourDealsExitToMenu)
+TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
-    Settings settings;
-    settings.flyingCards = false;
-    MainWindow window(settings, folder.path());
+    MainWindow& window = open();
     ASSERT_TRUE(window.checkClubFiles());
     window.showStartup();
     window.show();
@@ -158,14 +174,9 @@ TEST(Flow, StartNewPlayerFourDealsExitToMenu)
 
 // The keys that answer the dialogs never reach the table or the hidden
 // start-up picture: the game stays, and nothing is left without its question.
-TEST(Flow, KeysThatCloseDialogsStayInThem)
+TEST_F(FlowGame, KeysThatCloseDialogsStayInThem)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
-    Settings settings;
-    settings.flyingCards = false;
-    MainWindow window(settings, folder.path());
+    MainWindow& window = open();
     window.showStartup();
     window.show();
     window.activateWindow();
@@ -213,14 +224,9 @@ TEST(Flow, KeysThatCloseDialogsStayInThem)
 
 // After "To change a name" the new name is the seat's: on the plate, in the
 // next deal and in the count window's title.
-TEST(Flow, ANewNameShowsEverywhereAtOnce)
+TEST_F(FlowGame, ANewNameShowsEverywhereAtOnce)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
-    ASSERT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
-    Settings settings;
-    settings.flyingCards = false;
-    MainWindow window(settings, folder.path());
+    MainWindow& window = open();
     window.show();
     window.showMenu();
     auto* menu = window.findChild<MainMenu*>();
@@ -256,7 +262,7 @@ TEST(Flow, ANewNameShowsEverywhereAtOnce)
 }
 
 // A size the screen cannot hold is replaced for this run only: the player's
-// choice is what the settings file keeps. Leaving the table ends the game.
+// choice is what the settings file keeps.
 TEST(Flow, ASmallScreenDoesNotOverwriteTheChosenSize)
 {
     QTemporaryDir folder;

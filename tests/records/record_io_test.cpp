@@ -75,7 +75,8 @@ void expectNoTemporaryFiles(const QString& folder)
     for (const QString& sub : {QString(), QStringLiteral("History")}) {
         const QStringList names = QDir(QDir(folder).filePath(sub)).entryList(QDir::Files);
         for (const QString& name : names) {
-            EXPECT_FALSE(name.contains(QRegularExpression("\\.[A-Za-z0-9]{6}$"))) << name.toStdString();
+            EXPECT_FALSE(name.contains(QRegularExpression("\\.[A-Za-z0-9]{6}$")))
+                << name.toStdString();
         }
     }
 }
@@ -178,8 +179,12 @@ TEST(RecordIo, LeftoversOfAnInterruptedSaveAreRemoved)
     ASSERT_TRUE(dir.mkdir("History"));
     const QStringList leftovers = {"Olk.clb.a1B2c3", "Olk.net.XyZ123", "Olk.ini.q7Ww2e",
                                    "History/Olk_I0001.hst.Abc123", "History/Olk_I0042.hst.zzzzzz"};
-    const QStringList kept = {"Olk.clb",          "Olk.clb.bak",   "Olk.clb.damaged",
-                              "notes.txt.a1B2c3", "Olk.clb.a1B2c", "History/Olk_I0001.hst",
+    const QStringList kept = {"Olk.clb",
+                              "Olk.clb.bak",
+                              "Olk.clb.damaged",
+                              "notes.txt.a1B2c3",
+                              "Olk.clb.a1B2c",
+                              "History/Olk_I0001.hst",
                               "History/Olk_I0001.hst.damaged"};
     for (const QString& name : leftovers + kept) {
         QFile file(dir.filePath(name));

@@ -171,8 +171,10 @@ TEST(SettingsFile, UnchangedLinesAreWrittenBackAsTheyStood)
     QTemporaryDir dir;
     QList<QByteArray> lines = settingsToLines(everythingChanged());
     lines[23] = "Bob\x98";  // player name with the undefined byte 0x98
-    lines[26] = "N\x98" "ck";  // passport nick
-    lines[19] = "025666";    // the port with a leading zero
+    lines[26] =
+        "N\x98"
+        "ck";              // passport nick
+    lines[19] = "025666";  // the port with a leading zero
     const QByteArray original = lines.join("\r\n") + "\r\n";
     writeFile(dir.filePath("Olk.ini"), original);
     SettingsRead read = loadSettings(dir.path());

@@ -82,8 +82,8 @@ int chroma(const QImage& picture)
 TEST(CardsButton, ADisabledButtonIsGreyInEveryColourAndLook)
 {
     for (bool nata : {false, true}) {
-        for (ColorSB colour : {ColorSB::DRed, ColorSB::DNavy, ColorSB::DGreen, ColorSB::DYellow,
-                               ColorSB::DCards}) {
+        for (ColorSB colour :
+             {ColorSB::DRed, ColorSB::DNavy, ColorSB::DGreen, ColorSB::DYellow, ColorSB::DCards}) {
             SCOPED_TRACE(testing::Message() << "nata " << nata << " colour " << int(colour));
             TevCardsButton button(QStringLiteral("Стук!"));
             button.resize(140, 30);

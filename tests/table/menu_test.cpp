@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include "extras/cards_button.h"
 #include <QLineEdit>
 #include <QTest>
+#include "extras/cards_button.h"
 
 #include "core/cp1251.h"
 #include "records/club_name.h"
@@ -186,9 +186,8 @@ TEST(Welcome, FitsItsTextsInEveryLanguage)
             EXPECT_EQ(dialog.okButton()->y(), 240);
             EXPECT_EQ(dialog.errorLine()->y(), 270);
             for (QLabel* label : dialog.findChildren<QLabel*>()) {
-                const QString longest = label == dialog.errorLine()
-                                            ? text(Text::NameLetters)
-                                            : label->text();
+                const QString longest =
+                    label == dialog.errorLine() ? text(Text::NameLetters) : label->text();
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(longest), label->width())
                     << longest.toStdString();
                 EXPECT_LE(label->geometry().right(), dialog.width());

@@ -74,8 +74,8 @@ TEST(RecordWindows, HistoryCutsNothing)
     net.HName = "Alexander/Bartholomew/Christopher/Dominic";
     net.Ac = 3;
     for (int i = 0; i < 30; ++i) {
-        ASSERT_TRUE(appendHistory(folder.path(), "Olk.clb", i % 2 ? net : local, "23:59",
-                                  "10.12.2026"));
+        ASSERT_TRUE(
+            appendHistory(folder.path(), "Olk.clb", i % 2 ? net : local, "23:59", "10.12.2026"));
     }
     Settings settings;
     for (int language : {English, Russian, German}) {

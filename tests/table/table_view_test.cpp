@@ -95,21 +95,17 @@ TEST_F(TableViewTest, EachButtonOnEachArea)
     };
     const Case cases[] = {
         {4, Qt::RightButton, Pile, true, 4},  // the right button only names the pile card
-        {4, Qt::LeftButton, Pile, false, 14},
-        {4, Qt::MiddleButton, Pile, false, 14},
+        {4, Qt::LeftButton, Pile, false, 14},      {4, Qt::MiddleButton, Pile, false, 14},
         {4, Qt::RightButton, Deck, false, 14},  // the deck takes with any button
-        {4, Qt::MiddleButton, Deck, false, 14},
-        {4, Qt::LeftButton, OwnCard, false, 4},
-        {4, Qt::RightButton, OwnCard, true, 4},
-        {14, Qt::RightButton, OwnCard, true, 14},
+        {4, Qt::MiddleButton, Deck, false, 14},    {4, Qt::LeftButton, OwnCard, false, 4},
+        {4, Qt::RightButton, OwnCard, true, 4},    {14, Qt::RightButton, OwnCard, true, 14},
         {14, Qt::MiddleButton, OwnCard, false, 1},  // any button but the right discards
-        {14, Qt::LeftButton, OwnCard, false, 1},
-        {14, Qt::LeftButton, Pile, false, 14},
+        {14, Qt::LeftButton, OwnCard, false, 1},   {14, Qt::LeftButton, Pile, false, 14},
         {14, Qt::RightButton, Deck, false, 14},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.turnState << " button " << c.button << " area "
-                                        << c.area);
+        SCOPED_TRACE(testing::Message()
+                     << c.turnState << " button " << c.button << " area " << c.area);
         view.startLocalGame({"Mr.X", 0, 0, 0.0});
         QTest::mouseClick(view.button7(), Qt::LeftButton);
         for (int guard = 0; st().turnState != 4 && guard < 50; ++guard) {
@@ -161,8 +157,9 @@ TEST_F(TableViewTest, DealPanelHintAndBalloon)
 {
     view.startLocalGame({"Mr.X", 40, 0, 0.0});
     EXPECT_EQ(view.dealNumberHint(), QStringLiteral("Game: 41 / 40"));
-    EXPECT_EQ(view.currentGameBalloon(),
-              QStringLiteral("General number of game: 41\nNumber of round in a current cycle: 1 / 40"));
+    EXPECT_EQ(
+        view.currentGameBalloon(),
+        QStringLiteral("General number of game: 41\nNumber of round in a current cycle: 1 / 40"));
     view.show();
     const QRect kon = view.tableGeometry().kon;
     QTest::mouseMove(&view, kon.center());

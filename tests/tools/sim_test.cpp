@@ -151,43 +151,50 @@ TEST(SimDecks, WindowsLineEndsAndExtraLinesAreFine)
     }
 }
 
-TEST(SimRun, BadDecksFileStopsBeforePlaying)
+// One deal with its deck taken from a decks file holding `content`.
+struct DecksRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+DecksRun runWithDecksFile(const std::string& content)
 {
-    const std::string path = ::testing::TempDir() + "olk_sim_bad_decks.txt";
+    const std::string path = ::testing::TempDir() + "olk_sim_decks.txt";
     {
         std::ofstream file(path, std::ios::binary);
-        file << replaced(kSortedDeck, "Тп", "2ч") << "\n";
+        file << content;
     }
     Options options;
     options.deals = 1;
     options.decksFile = path;
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(run(options, out, err), 2);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_NE(err.str().find("line 1: card 2ч appears twice"), std::string::npos) << err.str();
-
-    options.decksFile = path + ".missing";
-    EXPECT_EQ(run(options, out, err), 2);
+    const int code = run(options, out, err);
     std::remove(path.c_str());
+    return {code, out.str(), err.str()};
+}
+
+TEST(SimRun, BadDecksFileStopsBeforePlaying)
+{
+    const DecksRun twice = runWithDecksFile(replaced(kSortedDeck, "Тп", "2ч") + "\n");
+    EXPECT_EQ(twice.code, 2);
+    EXPECT_EQ(twice.out, "");
+    EXPECT_NE(twice.err.find("line 1: card 2ч appears twice"), std::string::npos) << twice.err;
+
+    Options options;
+    options.deals = 1;
+    options.decksFile = ::testing::TempDir() + "olk_sim_no_such_file.txt";
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run(options, out, err), 2);
 }
 
 TEST(SimRun, ALongBadLineGivesAShortMessage)
 {
-    const std::string path = ::testing::TempDir() + "olk_sim_long_line.txt";
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << "2ч \x01" << std::string(1 << 20, '\x02') << " 2б\n";
-    }
-    Options options;
-    options.deals = 1;
-    options.decksFile = path;
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(run(options, out, err), 2);
-    std::remove(path.c_str());
-    EXPECT_EQ(err.str(), "olk-sim: decks file line 1: unknown card code \"\\x01" +
-                             repeated("\\x02", 19) + "...\"\n");
+    const DecksRun result = runWithDecksFile("2ч \x01" + std::string(1 << 20, '\x02') + " 2б\n");
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err, "olk-sim: decks file line 1: unknown card code \"\\x01" +
+                              repeated("\\x02", 19) + "...\"\n");
 }
 
 TEST(SimRun, AnOutputThatCannotBeWrittenFails)
