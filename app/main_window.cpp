@@ -53,7 +53,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
       m_folder(std::move(folder)),
       m_clubWritesBlocked(false),
       m_windowSizeChoice(m_settings.windowSize),
-      m_table(new TableView(m_engine, m_settings, this)),
+      m_engine(m_session.engine()),
+      m_table(new TableView(m_session, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
       m_startup(new StartupPicture(this))
 {
@@ -62,8 +63,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
     setAutoFillBackground(true);
-    connect(m_table, &TableView::gameFinished, this, &MainWindow::finishGame);
-    connect(m_table, &TableView::gameAbandoned, this, &MainWindow::abandonGame);
+    connect(&m_session, &GameSession::gameFinished, this, &MainWindow::finishGame);
+    connect(&m_session, &GameSession::gameAbandoned, this, &MainWindow::abandonGame);
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
         if (!m_startup->isVisible()) {
             return;
@@ -95,6 +96,12 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     });
     m_table->hide();
     m_menu->hide();
+}
+
+MainWindow::~MainWindow()
+{
+    // The table watches the session: it goes first, while the session lives.
+    delete m_table;
 }
 
 bool MainWindow::checkClubFiles()
@@ -148,14 +155,8 @@ void MainWindow::choosePlayer(int slot)
         return;
     }
     m_settings.playerName = dialog.typedName();
-    const WelcomePlayer& player = dialog.player();
-    m_player = Player();
+    m_player = dialog.player();
     m_player.slot = line.isEmpty() ? 6 : slot;
-    m_player.name = player.name;
-    m_player.password = player.password;
-    m_player.deals = player.deals;
-    m_player.rating = player.rating;
-    m_player.score = player.score;
     startGame();
 }
 
@@ -166,31 +167,19 @@ QString MainWindow::clubPath() const
 
 void MainWindow::changeName()
 {
-    WelcomeDialog dialog(
-        m_settings, {},
-        QString::fromStdString(cp1251::toUtf8(m_player.name.toStdString())).trimmed(), this);
+    WelcomeDialog dialog(m_settings, {}, QString::fromStdString(m_player.shownName()), this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     m_settings.playerName = dialog.typedName();
     m_player.name = dialog.player().name;
     m_player.password = dialog.player().password;
-    if (m_player.slot >= 1 && m_player.slot <= 5 && !m_clubWritesBlocked) {
-        ClubLoad load = readClubFile(clubPath());
-        if (load.status == ClubStatus::Ok) {
-            QByteArray line = load.file.line(m_player.slot);
-            line.replace(0, 20, m_player.name);
-            line.replace(44, 15, storedPassword(m_player.password));
-            load.file.removePlayer(m_player.slot);
-            load.file.insertPlayer(line, false);
-            for (int slot = 1; slot <= 5; ++slot) {
-                if (load.file.line(slot) == line) {
-                    m_player.slot = slot;
-                }
-            }
-            if (!writeClubFile(clubPath(), load.file)) {
-                showAttention(this, text(Text::ErrorOfDiskWriting));
-            }
+    if (!m_clubWritesBlocked) {
+        if (const auto slot =
+                renameClubPlayer(clubPath(), m_player.slot, m_player.name, m_player.password)) {
+            m_player.slot = *slot;
+        } else {
+            showAttention(this, text(Text::ErrorOfDiskWriting));
         }
     }
     QString message = text(Text::NameChanged) + dialog.typedName();
@@ -198,7 +187,7 @@ void MainWindow::changeName()
     QMessageBox::information(this, text(Text::WindowTitle), message);
     // The new name is the seat's from now on: on its plate at once, in the
     // deals to come and in the count window.
-    const std::string shown = cp1251::toUtf8(m_player.name.trimmed().toStdString());
+    const std::string shown = m_player.shownName();
     Profile profile = m_engine.profile();
     profile.name = shown;
     m_engine.setProfile(profile);
@@ -211,8 +200,8 @@ void MainWindow::startGame()
     m_animation.stop();
     showOnly(m_table);
     m_table->applyWindowSize();
-    m_table->startLocalGame({cp1251::toUtf8(m_player.name.toStdString()), m_player.deals,
-                             m_player.score, m_player.rating});
+    m_table->startLocalGame(
+        {m_player.shownName(), m_player.deals, m_player.score, m_player.rating});
 }
 
 void MainWindow::finishGame()
@@ -220,11 +209,7 @@ void MainWindow::finishGame()
     const TableState& st = m_engine.state();
     LocalGame game;
     game.programFolder = m_folder;
-    game.slot = m_player.slot;
-    game.name = m_player.name;
-    game.password = m_player.password;
-    game.dealsAtStart = m_player.deals;
-    game.ratingAtStart = m_player.rating;
+    game.player = m_player;
     game.dealNumber = st.dealNumber;
     game.totalScore = st.totalScore;
     game.result = st.gameScore;

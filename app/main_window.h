@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/game_engine.h"
+#include "session/game_session.h"
 #include "settings/settings.h"
 #include "table/main_menu.h"
 #include "table/table_view.h"
@@ -22,6 +23,7 @@ class MainWindow : public QWidget {
 
 public:
     MainWindow(Settings& settings, QString folder);
+    ~MainWindow() override;
 
     // The start-up check of the club files (checkClubFilesAtStart); false
     // when the program must end.
@@ -42,6 +44,7 @@ public:
     // back as they stood.
     void setSettingsAsRead(QList<QByteArray> lines) { m_settingsAsRead = std::move(lines); }
     const GameEngine& engine() const { return m_engine; }
+    GameSession& session() { return m_session; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,16 +52,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The player at the table, as the club file knows him.
-    struct Player {
-        int slot = 6;  // club line 1..5, or 6 for a new player
-        QByteArray name;
-        QByteArray password;
-        int deals = 0;
-        double rating = 0;
-        int score = 0;
-    };
-
     void finishGame();
     void abandonGame();
     void choosePlayer(int slot);
@@ -70,14 +63,15 @@ private:
     Settings& m_settings;
     QString m_folder;
     bool m_clubWritesBlocked;
-    int m_windowSizeChoice;
-    QList<QByteArray> m_settingsAsRead;  // the saved window size; a smaller one may be in use
-    GameEngine m_engine;
+    int m_windowSizeChoice;  // the saved window size; a smaller one may be in use
+    QList<QByteArray> m_settingsAsRead;
+    GameSession m_session;
+    GameEngine& m_engine;
     TableView* m_table;
     MainMenu* m_menu;
     StartupPicture* m_startup;
-    QTimer m_animation;  // 20 ms: the start-up picture's colours
-    Player m_player;
+    QTimer m_animation;   // 20 ms: the start-up picture's colours
+    ClubPlayer m_player;  // the player at the table, as the game started
 };
 
 // Checks "Olk.clb", then "Olk.net", in `folder` at start. A missing or

@@ -8,6 +8,7 @@
 #include "core/game_engine.h"
 #include "core/hand_value.h"
 #include "core/opponent.h"
+#include "core/seat_plan.h"
 
 namespace olk {
 namespace {
@@ -84,10 +85,11 @@ void BM_ComputerDeal(benchmark::State& state)
     GameEngine engine(nullptr, Rng(1));
     engine.setProfile({"Bench", 0, 0, 0.0});
     engine.startDeal(false);
+    const SeatPlan plan = SeatPlan::allComputer();
     for (auto _ : state) {
         engine.startDeal(true);
         engine.beginPlay(false);
-        while (engine.playComputerAction(false)) {
+        while (driveTurn(engine, plan)) {
         }
         benchmark::DoNotOptimize(engine.state().players[4].balance);
     }

@@ -32,8 +32,8 @@ void BM_RepaintTableLargeWindow(benchmark::State& state)
 {
     Settings settings;
     settings.windowSize = 5;
-    GameEngine engine(nullptr, Rng(3));
-    TableView view(engine, settings);
+    GameSession session(Rng(3));
+    TableView view(session, settings);
     view.resize(1520, 1000);
     view.applyWindowSize();
     view.startLocalGame({"Mr.X", 0, 0, 0.0});

@@ -78,13 +78,26 @@ bool canKnock(const TableState& state, int seat)
 }
 
 GameEngine::GameEngine(TableObserver* observer, Rng rng)
-    : m_observer(observer ? observer : &m_silent), m_rng(rng)
+    : m_observer(observer ? observer : &m_silent),
+      m_link(&m_silentLink),
+      m_driver(&m_silentDriver),
+      m_rng(rng)
 {
 }
 
 void GameEngine::setObserver(TableObserver* observer)
 {
     m_observer = observer ? observer : &m_silent;
+}
+
+void GameEngine::setLink(ParticipantLink* link)
+{
+    m_link = link ? link : &m_silentLink;
+}
+
+void GameEngine::setTurnDriver(TurnDriver* driver)
+{
+    m_driver = driver ? driver : &m_silentDriver;
 }
 
 void GameEngine::setShowAllHands(bool on)
@@ -202,7 +215,7 @@ void GameEngine::startDeal(bool isNextDeal)
         }
     }
     if (mode == GameMode::NetworkHost) {
-        m_observer->sendDeal(st.deck, m_setup.rules);
+        m_link->sendDeal(st.deck, m_setup.rules);
     }
 
     st.firstSeat = mode == GameMode::Local ? firstSeatLocal(st.dealNumber)
@@ -261,7 +274,7 @@ void GameEngine::startDeal(bool isNextDeal)
     m_observer->playSound("WTasoKo", false);
 
     st.playPhase = 1;
-    m_observer->stopTurnDriver();
+    m_driver->stopTurnDriver();
     m_observer->setDealNumberHint(st.dealNumber,
                                   mode == GameMode::Tournament ? kMatchDeals : kCycleDeals);
 
@@ -278,11 +291,11 @@ bool GameEngine::beginPlay(bool announceIt)
         return false;
     }
     st.playPhase = 2;
-    m_observer->startTurnDriver();
+    m_driver->startTurnDriver();
     setButtons({FirstButton::Knock, false, m_buttons.exitEnabled});
     announce(announceIt, {MoveKind::Begin, 0, kEmptyCard});
     if (m_setup.mode == GameMode::Tournament) {
-        m_observer->restartMoveClock(turn::seatOf(st.turnState));
+        m_link->restartMoveClock(turn::seatOf(st.turnState));
     }
     return true;
 }
@@ -295,7 +308,7 @@ bool GameEngine::takeCard(int seat, int source, bool announceIt)
     }
     announce(announceIt, {MoveKind::Take, source, kEmptyCard});
     if (m_setup.mode == GameMode::Tournament) {
-        m_observer->restartMoveClock(seat);
+        m_link->restartMoveClock(seat);
     }
 
     PlayerRecord& player = st.players[seat];
@@ -345,7 +358,7 @@ bool GameEngine::discardCard(int seat, int cell, bool announceIt)
 
     announce(announceIt, {MoveKind::Discard, 0, card.code});
     if (m_setup.mode == GameMode::Tournament) {
-        m_observer->restartMoveClock(turn::nextSeat(seat));
+        m_link->restartMoveClock(turn::nextSeat(seat));
     }
 
     ++st.pileCount;
@@ -400,7 +413,7 @@ bool GameEngine::knock(int seat, bool announceIt)
     m_observer->playSound("WPlMore", true);
     m_observer->showTurnArrow(st.turnState);
     if (m_setup.mode == GameMode::Tournament) {
-        m_observer->restartMoveClock(st.turnState);
+        m_link->restartMoveClock(st.turnState);
     }
     verify();
     return true;
@@ -544,21 +557,21 @@ void GameEngine::settleButtons()
     }
     case GameMode::Tournament: {
         const bool placeOne = m_setup.ownRole == 1;
-        m_observer->stopMoveClocks();
+        m_link->stopMoveClocks();
         if (st.gameDeals % kMatchDeals == 0) {
             if (placeOne) {
                 OneBasedArray<int, kSeats> byPlace;
                 for (int place = 1; place <= kSeats; ++place) {
                     byPlace[place] = st.players[seatOfRole(m_setup.ownRole, place)].balance;
                 }
-                m_observer->sendFinalBalances(byPlace);
+                m_link->sendFinalBalances(byPlace);
             }
             setButtons({FirstButton::NextGame, false, false});
             m_observer->pause(3000);
             st.matchOver = true;
             setButtons({FirstButton::NextGame, false, true});
         } else {
-            m_observer->restartMoveClock(seatOfRole(m_setup.ownRole, 1));
+            m_link->restartMoveClock(seatOfRole(m_setup.ownRole, 1));
             m_observer->pause(placeOne ? 2000 : 1000);
             setButtons({FirstButton::NextGame, placeOne, false});
             st.matchOver = false;
@@ -582,7 +595,7 @@ void GameEngine::setKnockEnabled(bool enabled)
 void GameEngine::announce(bool wanted, const Move& move)
 {
     if (wanted && isNetworked()) {
-        m_observer->announceMove(move);
+        m_link->announceMove(move);
     }
 }
 

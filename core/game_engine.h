@@ -58,7 +58,11 @@ public:
     GameEngine(const GameEngine&) = delete;
     GameEngine& operator=(const GameEngine&) = delete;
 
+    // The table the player sees, the other participants, the turn driver;
+    // each may be null (nothing is shown, sent or timed).
     void setObserver(TableObserver* observer);
+    void setLink(ParticipantLink* link);
+    void setTurnDriver(TurnDriver* driver);
     GameSetup& setup() { return m_setup; }
     const GameSetup& setup() const { return m_setup; }
     void setProfile(Profile profile) { m_profile = std::move(profile); }
@@ -116,7 +120,11 @@ private:
     void verify() const;
 
     TableObserver m_silent;
+    ParticipantLink m_silentLink;
+    TurnDriver m_silentDriver;
     TableObserver* m_observer;
+    ParticipantLink* m_link;
+    TurnDriver* m_driver;
     Rng m_rng;
     GameSetup m_setup;
     Profile m_profile;

@@ -70,12 +70,16 @@ struct DealResult {
     bool punished = false;
 };
 
-// Everything the rules engine asks of the world around it: drawing, card
-// flights, sounds, the network and the pacing of play. The engine calls these
+// What the rules engine asks of the table the player sees: drawing, card
+// flights, sounds and the pacing of play. The engine calls these
 // synchronously and in the order of the rules, so a move's effects happen
 // exactly in sequence; a call that shows something (a flight, a sound with
 // wait set, a pause) returns only when it is done. Every function does
 // nothing by default, so tools and tests override only what they watch.
+//
+// What the other participants of a networked game must learn goes to a
+// ParticipantLink instead, and the turn driver's timer to a TurnDriver; the
+// engine calls all three in one sequence, in the rules' order.
 class TableObserver {
 public:
     virtual ~TableObserver() = default;
@@ -88,16 +92,12 @@ public:
     virtual void chooseBack() {}
     // The show-all-hands toggle changed (a new game switches it off).
     virtual void showAllHandsChanged(bool /*on*/) {}
-    // Host only: send this deal to every joined player.
-    virtual void sendDeal(const DeckCells& /*deck*/, const RuleOptions& /*rules*/) {}
     // Networked game or tournament: show the chat line.
     virtual void showChatLine() {}
     // A joined player still waiting for its first deal: say so over the host's seat.
     virtual void showAwaitingServer() {}
     // The deal-number hint of the deal panel: "Game: <dealNumber> / <cycle>".
     virtual void setDealNumberHint(int /*dealNumber*/, int /*cycle*/) {}
-    virtual void stopTurnDriver() {}
-    virtual void startTurnDriver() {}
     virtual void startRecording() {}
 
     // --- drawing
@@ -116,7 +116,26 @@ public:
     // --- sound, by resource name; wait: return only when it has played
     virtual void playSound(std::string_view /*name*/, bool /*wait*/) {}
 
-    // --- other participants
+    // Block for this long (end of a networked or tournament deal).
+    virtual void pause(int /*milliseconds*/) {}
+
+    // --- the end of a deal
+    virtual void finishRecording() {}
+    virtual void refreshAnimatedBackground() {}
+    // Last call of a deal's end, after scores, plates and buttons are set.
+    virtual void dealEnded(const DealResult& /*result*/) {}
+};
+
+// What the other participants of a networked game or tournament must learn,
+// and their move clocks. The network link and the tournament relay link
+// implement it; a local game has none. Same contract as TableObserver:
+// synchronous, in the rules' order, nothing by default.
+class ParticipantLink {
+public:
+    virtual ~ParticipantLink() = default;
+
+    // Host only: send this deal to every joined player.
+    virtual void sendDeal(const DeckCells& /*deck*/, const RuleOptions& /*rules*/) {}
     // A move made on this machine that the others must learn.
     virtual void announceMove(const Move& /*move*/) {}
     // Tournament: the move clock restarts for `seat` with its full time.
@@ -126,14 +145,15 @@ public:
     // Tournament, place 1 after the last deal of a game: report the final
     // balances of places 1..4.
     virtual void sendFinalBalances(const OneBasedArray<int, kSeats>& /*byPlace*/) {}
-    // Block for this long (end of a networked or tournament deal).
-    virtual void pause(int /*milliseconds*/) {}
+};
 
-    // --- the end of a deal
-    virtual void finishRecording() {}
-    virtual void refreshAnimatedBackground() {}
-    // Last call of a deal's end, after scores, plates and buttons are set.
-    virtual void dealEnded(const DealResult& /*result*/) {}
+// The turn driver Timer1: stopped while a deal waits for "To Begin", running
+// during play. The game session implements it.
+class TurnDriver {
+public:
+    virtual ~TurnDriver() = default;
+    virtual void stopTurnDriver() {}
+    virtual void startTurnDriver() {}
 };
 
 }  // namespace olk

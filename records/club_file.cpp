@@ -255,6 +255,23 @@ std::optional<QByteArray> passwordFromStored(const QByteArray& stored)
     return password;
 }
 
+ClubPlayer ClubPlayer::fromLine(int slot, const QByteArray& playerLine)
+{
+    ClubPlayer player;
+    player.slot = slot;
+    player.name = playerLine.left(20);
+    player.password = passwordFromStored(playerLine.mid(44, 15)).value_or(QByteArray(5, ' '));
+    player.deals = playerDeals(playerLine);
+    player.score = playerScore(playerLine);
+    player.rating = playerRating(playerLine);
+    return player;
+}
+
+std::string ClubPlayer::shownName() const
+{
+    return cp1251::toUtf8(name.trimmed().toStdString());
+}
+
 QByteArray makePlayerLine(const QByteArray& name, double rating, int deals, int score,
                           const QByteArray& password)
 {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string>
 
 namespace olk {
 
@@ -80,6 +81,23 @@ private:
 // The club file the program comes with: five unused player lines and a top
 // ten to beat.
 ClubFile defaultClubFile();
+
+// A member of the club as the program handles him everywhere: what the
+// "Welcome!" dialog hands over, what a game starts from, and what its end
+// writes back. Only the records code reads or writes the club line's fields.
+struct ClubPlayer {
+    int slot = 6;         // the club line 1..5, or 6 for a player not in the club
+    QByteArray name;      // Windows-1251, blank-padded to 20
+    QByteArray password;  // Windows-1251, blank-padded to 5
+    int deals = 0;        // deal counter
+    int score = 0;        // score of the current cycle
+    double rating = 0;
+
+    // The player of club line `slot`.
+    static ClubPlayer fromLine(int slot, const QByteArray& playerLine);
+    // The name as the table shows it: UTF-8, trailing blanks removed.
+    std::string shownName() const;
+};
 
 // Player line fields.
 QString playerName(const QByteArray& playerLine);

@@ -40,12 +40,12 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
                             bool writeClub)
 {
     GameEndOutcome outcome;
-    outcome.rating = newRating(game.dealsAtStart, game.ratingAtStart, game.result, game.dealNumber);
+    outcome.rating = newRating(game.player.deals, game.player.rating, game.result, game.dealNumber);
     outcome.cycleCompleted = game.dealNumber % 40 == 0;
     outcome.cycleScore = game.totalScore;
 
     HisStr entry;
-    entry.HName = game.network ? game.historyPlayers : game.name;
+    entry.HName = game.network ? game.historyPlayers : game.player.name;
     entry.HKon = game.gameDeals;
     entry.HRes = game.result;
     entry.HRei = outcome.rating;
@@ -69,9 +69,9 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
         outcome.clubWritten = !writeClub;
         return outcome;
     }
-    load.file.removePlayer(game.slot);
-    const QByteArray line =
-        makePlayerLine(game.name, outcome.rating, game.dealNumber, game.totalScore, game.password);
+    load.file.removePlayer(game.player.slot);
+    const QByteArray line = makePlayerLine(game.player.name, outcome.rating, game.dealNumber,
+                                           game.totalScore, game.player.password);
     outcome.topTenPlace = load.file.insertPlayer(line, outcome.cycleCompleted);
     if (writeClub) {
         outcome.clubWritten = writeClubFile(path, load.file);
@@ -90,6 +90,33 @@ bool leaveGameEarly(const QString& clubPath, int slot)
     }
     load.file.removePlayer(slot);
     return writeClubFile(clubPath, load.file);
+}
+
+std::optional<int> renameClubPlayer(const QString& clubPath, int slot, const QByteArray& name,
+                                    const QByteArray& password)
+{
+    if (slot < 1 || slot > 5) {
+        return slot;
+    }
+    ClubLoad load = readClubFile(clubPath);
+    if (load.status != ClubStatus::Ok) {
+        return std::nullopt;
+    }
+    QByteArray line = load.file.line(slot);
+    line.replace(0, 20, name.leftJustified(20, ' ', true));
+    line.replace(44, 15, storedPassword(password));
+    load.file.removePlayer(slot);
+    load.file.insertPlayer(line, false);
+    int placed = slot;
+    for (int n = 1; n <= 5; ++n) {
+        if (load.file.line(n) == line) {
+            placed = n;
+        }
+    }
+    if (!writeClubFile(clubPath, load.file)) {
+        return std::nullopt;
+    }
+    return placed;
 }
 
 }  // namespace olk

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "records/club_file.h"
 #include "records/history_file.h"
@@ -31,12 +32,8 @@ struct LocalGame {
     QString programFolder;
     QString clubFileName = QStringLiteral("Olk.clb");  // "Olk.net" for a network game
     bool network = false;
-    int slot = 6;              // the player's club line 1..5, or 6 for a new player
-    QByteArray name;           // Windows-1251, up to 20 characters
-    QByteArray password;       // Windows-1251, up to 5 characters
-    int dealsAtStart = 0;      // the deal counter loaded with the profile
-    double ratingAtStart = 0;  // the rating loaded with the profile
-    int dealNumber = 0;        // the deal counter now
+    ClubPlayer player;   // as loaded when the game started
+    int dealNumber = 0;  // the deal counter now
     int totalScore = 0;
     int result = 0;             // gameScore
     int gameDeals = 0;          // deals of this game
@@ -62,5 +59,11 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
 
 // A game left before its end: the player's line is removed, nothing else.
 bool leaveGameEarly(const QString& clubPath, int slot);
+
+// "To change a name": a listed player's line gets the new name and password
+// (its other fields kept) and is placed again by its rating. Returns the
+// line's new slot, or nothing when the file could not be read or written.
+std::optional<int> renameClubPlayer(const QString& clubPath, int slot, const QByteArray& name,
+                                    const QByteArray& password);
 
 }  // namespace olk

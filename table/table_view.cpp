@@ -17,6 +17,7 @@
 
 #include "extras/attention_box.h"
 #include "extras/draw_stretched.h"
+#include "session/game_session.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
@@ -25,8 +26,6 @@
 namespace olk {
 
 namespace {
-
-constexpr int kTickInPlay = 1000;
 
 QString plateText(const PlayerRecord& player, const PlateView& plate)
 {
@@ -72,9 +71,10 @@ PlateLabel fitPlateText(const QString& text, int width, const std::function<QFon
     return label;
 }
 
-TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
+TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
     : QWidget(parent),
-      m_engine(engine),
+      m_session(session),
+      m_engine(session.engine()),
       m_settings(settings),
       m_button7(new TevCardsButton(this)),
       m_button8(new TevCardsButton(this))
@@ -91,7 +91,15 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
     m_balloonTimer.setInterval(5000);
     connect(&m_balloonTimer, &QTimer::timeout, m_balloon, &QLabel::hide);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_engine.setObserver(this);
+    m_session.setView(this);
+    // The computer waits while a question, window or menu stands over a
+    // local game.
+    m_session.setHold([] {
+        return QApplication::activeModalWidget() != nullptr ||
+               QApplication::activePopupWidget() != nullptr;
+    });
+    connect(&m_session, &GameSession::computerMoved, this,
+            [this] { showTurnArrow(m_engine.state().turnState); });
     m_button7->hide();
     m_button8->hide();
     m_button7->setFocusPolicy(Qt::NoFocus);
@@ -103,16 +111,15 @@ TableView::TableView(GameEngine& engine, Settings& settings, QWidget* parent)
         button->setColorMouse(QColor(255, 225, 74));
         button->setGrayDis(true);
     }
-    connect(m_button7, &QPushButton::clicked, this, &TableView::onButton7);
-    connect(m_button8, &QPushButton::clicked, this, &TableView::onButton8);
-    m_timer1.setInterval(kTickInPlay);
-    connect(&m_timer1, &QTimer::timeout, this, &TableView::onTick);
+    connect(m_button7, &QPushButton::clicked, &m_session, &GameSession::pressFirstButton);
+    connect(m_button8, &QPushButton::clicked, &m_session, &GameSession::pressExit);
     retranslate();
 }
 
 TableView::~TableView()
 {
-    m_engine.setObserver(nullptr);
+    m_session.setView(nullptr);
+    m_session.setHold({});
 }
 
 void TableView::applyWindowSize()
@@ -139,12 +146,9 @@ void TableView::applyWindowSize()
 
 void TableView::startLocalGame(const Profile& profile)
 {
-    m_timer1.stop();
-    m_engine.setup().mode = GameMode::Local;
     m_engine.setup().rules = {m_settings.threeOfAKind30, m_settings.punishKnocker};
     m_engine.setup().flyingCards = m_settings.flyingCards;
-    m_engine.setProfile(profile);
-    m_engine.startDeal(false);
+    m_session.startLocalGame(profile);
 }
 
 void TableView::redrawAll()
@@ -261,18 +265,6 @@ void TableView::setDealNumberHint(int dealNumber, int cycle)
 {
     m_dealNumberHint = dealNumber;
     m_dealCycle = cycle;
-}
-
-void TableView::stopTurnDriver()
-{
-    m_timer1.setInterval(kTickInPlay);
-    m_timer1.stop();
-}
-
-void TableView::startTurnDriver()
-{
-    m_timer1.setInterval(kTickInPlay);
-    m_timer1.start();
 }
 
 void TableView::showHand(int seat, bool faceUp)
@@ -589,14 +581,14 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
             emit cardSpoken(st.pileTop().code);
         } else if (playing && st.turnState == kLocalSeat) {
             if (const int source = takeSourceAt(pos); source != 0) {
-                m_engine.takeCard(kLocalSeat, source, true);
+                m_session.localTake(source);
             }
         }
     } else if (const int cell = localCellAt(pos); cell != 0) {
         if (right) {
             emit cardSpoken(st.players[kLocalSeat].cells[cell].code);
         } else if (playing && st.turnState == kLocalSeat + turn::kDiscardOffset) {
-            m_engine.discardCard(kLocalSeat, cell, true);
+            m_session.localDiscard(cell);
         }
     } else if (right && st.turnState == turn::kDealOver) {
         // Once a deal is over the other hands lie open and can be named too.
@@ -746,8 +738,7 @@ void TableView::askToLeave()
     }
     if (askYesNo(this,
                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
-        m_timer1.stop();
-        emit gameAbandoned();
+        m_session.leave();
     }
 }
 
@@ -755,52 +746,6 @@ void TableView::showSpeedDialog()
 {
     SpeedDialog dialog(m_settings, this);
     dialog.exec();
-}
-
-void TableView::onButton7()
-{
-    const TableState& st = m_engine.state();
-    if (st.playPhase == 1) {
-        m_engine.beginPlay(true);
-        return;
-    }
-    if (st.turnState == kLocalSeat) {
-        m_engine.knock(kLocalSeat, true);
-    }
-    if (m_engine.state().turnState == turn::kDealOver &&
-        m_buttons.caption == FirstButton::NextGame && m_buttons.firstEnabled) {
-        m_timer1.stop();
-        m_engine.startDeal(true);
-    }
-}
-
-void TableView::onButton8()
-{
-    if (m_engine.state().matchOver) {
-        m_timer1.stop();
-        emit gameFinished();
-    }
-}
-
-void TableView::onTick()
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || m_engine.setup().mode != GameMode::Local) {
-        return;
-    }
-    // A local game waits while a question or a window stands over the table:
-    // nothing moves behind it, and the player's answer finds the table as he
-    // left it.
-    if (QApplication::activeModalWidget() != nullptr ||
-        QApplication::activePopupWidget() != nullptr) {
-        return;
-    }
-    // The computer plays seats 1..3; the local player's turns wait for the mouse.
-    const int seat = turn::seatOf(st.turnState);
-    if (seat >= 1 && seat <= 3) {
-        m_engine.playComputerAction(false);
-        showTurnArrow(m_engine.state().turnState);
-    }
 }
 
 }  // namespace olk

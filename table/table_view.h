@@ -10,6 +10,7 @@
 #include "core/game_engine.h"
 #include "extras/card_pictures.h"
 #include "extras/cards_button.h"
+#include "session/game_session.h"
 #include "settings/settings.h"
 #include "table/card_flight.h"
 #include "table/table_geometry.h"
@@ -28,8 +29,8 @@ PlateLabel fitPlateText(const QString& text, int width,
 
 // The game table: every element of it (hands, plates, turn arrows, pile and
 // deck, deal counter) drawn into one frame over the background, the two
-// action buttons, the local player's mouse, and the turn driver Timer1 that
-// lets the computer seats act, one action a tick.
+// action buttons, and the local player's mouse, which it passes to the game
+// session. The session runs the game; the table only shows it.
 //
 // It is the engine's observer: each move redraws, flies and waits in exactly
 // the engine's order. Drawing during a move is painted at once, since a move
@@ -38,7 +39,7 @@ class TableView : public QWidget, public TableObserver {
     Q_OBJECT
 
 public:
-    TableView(GameEngine& engine, Settings& settings, QWidget* parent = nullptr);
+    TableView(GameSession& session, Settings& settings, QWidget* parent = nullptr);
     ~TableView() override;
 
     // Lays the table out for the settings' window size and the widget's size,
@@ -56,7 +57,7 @@ public:
     const QImage& frame() const { return m_frame; }
     TevCardsButton* button7() const { return m_button7; }
     TevCardsButton* button8() const { return m_button8; }
-    QTimer& driver() { return m_timer1; }
+    QTimer& driver() { return m_session.timer1(); }
     CardFlyer& flyer() { return m_flight; }
     int backNumber() const { return m_backNumber; }
 
@@ -71,7 +72,7 @@ public:
     bool onTopPileCard(QPoint pos) const;
 
     // One tick of Timer1.
-    void onTick();
+    void onTick() { m_session.onTick(); }
 
     // The deal panel's hint, "Game: 12 / 40", and the lines of its "Current
     // game" balloon; the balloon shows while the pointer is over the panel.
@@ -80,11 +81,6 @@ public:
     const QLabel* balloon() const { return m_balloon; }
 
 signals:
-    // "Exit to menu" after a finished game.
-    void gameFinished();
-    // The table was left before the game's end (the pop-up menu's "Exit to
-    // menu", confirmed).
-    void gameAbandoned();
     // The pop-up menu's "To change a name".
     void changeNameRequested();
     // A right click on a card the player may see asks for its spoken name.
@@ -106,8 +102,6 @@ private:
     void prepareTableForDeal() override;
     void chooseBack() override;
     void setDealNumberHint(int dealNumber, int cycle) override;
-    void stopTurnDriver() override;
-    void startTurnDriver() override;
     void showHand(int seat, bool faceUp) override;
     void showDeckAndPile() override;
     void showPlate(int seat, const PlateView& plate) override;
@@ -125,11 +119,10 @@ private:
     QPoint flightPoint(const FlightEnd& end, int pileOrDeckCount) const;
     void retranslate();
     void updateBalloon(QPoint pos);
-    void onButton7();
-    void onButton8();
     void askToLeave();
     void showSpeedDialog();
 
+    GameSession& m_session;
     GameEngine& m_engine;
     Settings& m_settings;
     CardPictures m_pictures;
@@ -137,7 +130,6 @@ private:
     QImage m_frame;
     TevCardsButton* m_button7;
     TevCardsButton* m_button8;
-    QTimer m_timer1;
     CardFlyer m_flight;
     ActionButtons m_buttons;
     PlateView m_plates[5];

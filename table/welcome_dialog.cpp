@@ -57,10 +57,7 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
             check.focus = WelcomeCheck::Focus::Password;
             return check;
         }
-        check.player.name = storedLine.left(20);
-        check.player.deals = playerDeals(storedLine);
-        check.player.score = playerScore(storedLine);
-        check.player.rating = playerRating(storedLine);
+        check.player = ClubPlayer::fromLine(6, storedLine);
     } else {
         check.player.name = padded(clubKept.bytes, 20);
     }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <optional>
 
+#include "records/club_file.h"
 #include "settings/settings.h"
 
 class QLabel;
@@ -11,16 +12,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace olk {
-
-// The player who comes out of the "Welcome!" dialog, in the club's
-// Windows-1251 form.
-struct WelcomePlayer {
-    QByteArray name;      // blank-padded to 20
-    QByteArray password;  // blank-padded to 5
-    int deals = 0;
-    int score = 0;
-    double rating = 0;
-};
 
 // What the dialog checks when "Ok" is pressed. `storedLine` is the listed
 // player's club line, empty for a new player. Returns the error text to show
@@ -31,7 +22,7 @@ struct WelcomeCheck {
     // Set when the typed name needs plainer letters for the club: the name
     // to show in the field, which "Ok" then accepts.
     QString keptName;
-    WelcomePlayer player;
+    ClubPlayer player;  // in the club's form; the caller sets the slot
 };
 WelcomeCheck checkWelcome(const QString& name, const QString& password, const QString& again,
                           const QByteArray& storedLine);
@@ -49,7 +40,7 @@ public:
     WelcomeDialog(const Settings& settings, const QByteArray& storedLine,
                   const QString& defaultName, QWidget* parent = nullptr);
 
-    const WelcomePlayer& player() const { return m_player; }
+    const ClubPlayer& player() const { return m_player; }
     QString typedName() const;
 
     // For tests: the controls.
@@ -68,7 +59,7 @@ private:
     QLineEdit* m_again;
     QLabel* m_error;
     QPushButton* m_ok;
-    WelcomePlayer m_player;
+    ClubPlayer m_player;
 };
 
 }  // namespace olk

@@ -15,7 +15,11 @@ using Events = std::vector<std::string>;
 
 class Engine : public ::testing::Test {
 protected:
-    Engine() : engine(&observer, Rng(42)) { engine.setProfile({"Anna   ", 0, 100, 1.5}); }
+    Engine() : engine(&observer, Rng(42))
+    {
+        observer.attach(engine);
+        engine.setProfile({"Anna   ", 0, 100, 1.5});
+    }
 
     const TableState& st() const { return engine.state(); }
 
@@ -316,6 +320,7 @@ TEST_F(Engine, PunishingTheKnockerAndTheResultSound)
     for (const KnockCase& c : cases) {
         RecordingObserver watch;
         GameEngine game(&watch, Rng(1));
+        watch.attach(game);
         game.setup().rules.punishKnocker = c.punishKnocker;
         setPosition(game, c.seat1, c.seat2, c.seat3, c.seat4, "3ч", 5, 4, 9, "2ч");
         game.editState().knocker = 1;
@@ -481,6 +486,7 @@ TEST_F(Engine, NetworkedMatchEndsAfterFourDealsOfTheGame)
     for (const GameMode mode : {GameMode::NetworkHost, GameMode::NetworkJoined}) {
         RecordingObserver watch;
         GameEngine game(&watch, Rng(9));
+        watch.attach(game);
         game.setup().mode = mode;
         game.setup().ownRole = mode == GameMode::NetworkHost ? 1 : 2;
         // A profile counter that is not a multiple of four changes nothing.
@@ -512,6 +518,7 @@ TEST_F(Engine, TournamentDealsByPlaceAndReportsTheFinalBalances)
     for (int place = 1; place <= 4; ++place) {
         RecordingObserver watch;
         GameEngine game(&watch, Rng(3));
+        watch.attach(game);
         game.setup().mode = GameMode::Tournament;
         game.setup().ownRole = place;
         game.setProfile({"Anna", 0, 50, 0.0});

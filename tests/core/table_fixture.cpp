@@ -169,6 +169,13 @@ void RecordingObserver::showAllHandsChanged(bool on)
 {
     events.push_back(std::string("show-all ") + (on ? "on" : "off"));
 }
+void RecordingObserver::attach(GameEngine& engine)
+{
+    engine.setObserver(this);
+    engine.setLink(this);
+    engine.setTurnDriver(this);
+}
+
 void RecordingObserver::sendDeal(const DeckCells& deck, const RuleOptions& rules)
 {
     events.push_back("send-deal " + cardToUtf8(deck[1].code) + " " +

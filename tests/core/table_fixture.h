@@ -32,10 +32,14 @@ void setPosition(GameEngine& engine, const std::string& seat1, const std::string
                  const std::string& seat3, const std::string& seat4, const std::string& pile,
                  int deckLeft, int turnState, int moveCount, const std::string& next = "");
 
-// Writes every observer call as one line of text, in order.
-class RecordingObserver : public TableObserver {
+// Writes every call of the engine's observer, participant link and turn
+// driver as one line of text, in their one order.
+class RecordingObserver : public TableObserver, public ParticipantLink, public TurnDriver {
 public:
     std::vector<std::string> events;
+
+    // Watches all three of the engine's outlets.
+    void attach(GameEngine& engine);
 
     // The events since the last call, then forgets them.
     std::vector<std::string> take();

@@ -20,11 +20,11 @@ protected:
     {
         LocalGame g;
         g.programFolder = dir.path();
-        g.slot = slot;
-        g.name = "Anna";
-        g.password = "abc";
-        g.dealsAtStart = dealsAtStart;
-        g.ratingAtStart = rating;
+        g.player.slot = slot;
+        g.player.name = "Anna";
+        g.player.password = "abc";
+        g.player.deals = dealsAtStart;
+        g.player.rating = rating;
         g.dealNumber = dealsAtStart + gameDeals;
         g.totalScore = result;
         g.result = result;
@@ -104,6 +104,24 @@ TEST_F(EndOfGame, OverlongNumbersAreClampedToTheirFields)
         EXPECT_EQ(playerDeals(line), c.storedDeals) << c.deals;
         EXPECT_EQ(playerScore(line), c.storedScore) << c.score;
     }
+}
+
+TEST_F(EndOfGame, ARenamedPlayerKeepsHisRecord)
+{
+    endLocalGame(game(6, 0, 4, 40), "10:00", "10.12.2026", true);
+    const ClubPlayer before = ClubPlayer::fromLine(1, club().line(1));
+    EXPECT_EQ(before.shownName(), "Anna");
+    EXPECT_EQ(before.password, "abc  ");
+    ASSERT_EQ(renameClubPlayer(clubPath(), 1, "Berta", "xyz"), 1);
+    const ClubPlayer after = ClubPlayer::fromLine(1, club().line(1));
+    EXPECT_EQ(after.name, QByteArray("Berta").leftJustified(20));
+    EXPECT_EQ(after.password, "xyz  ");
+    EXPECT_EQ(after.deals, before.deals);
+    EXPECT_EQ(after.score, before.score);
+    EXPECT_DOUBLE_EQ(after.rating, before.rating);
+    EXPECT_EQ(renameClubPlayer(clubPath(), 6, "Carl", ""), 6) << "not in the club: nothing to do";
+    QFile::remove(clubPath());
+    EXPECT_EQ(renameClubPlayer(clubPath(), 1, "Dora", ""), std::nullopt);
 }
 
 TEST_F(EndOfGame, LeavingEarlyRemovesTheLine)

@@ -15,7 +15,7 @@ namespace {
 
 class TableViewTest : public ::testing::Test {
 protected:
-    TableViewTest() : engine(nullptr, Rng(2024)), view(engine, settings)
+    TableViewTest() : session(Rng(2024)), engine(session.engine()), view(session, settings)
     {
         settings.flightSpeed = 5;
         view.flyer().setSleeper([](int) {});
@@ -45,7 +45,8 @@ protected:
     }
 
     Settings settings;
-    GameEngine engine;
+    GameSession session;
+    GameEngine& engine;
     TableView view;
 };
 

@@ -10,6 +10,7 @@
 
 #include "core/card.h"
 #include "core/game_engine.h"
+#include "core/seat_plan.h"
 
 namespace olk::sim {
 
@@ -342,6 +343,7 @@ int run(const Options& options, std::ostream& out, std::ostream& err)
 
     std::int64_t moves = 0;
     std::int64_t knocks = 0;
+    const SeatPlan plan = SeatPlan::allComputer();
     const auto started = std::chrono::steady_clock::now();
     for (std::int64_t deal = 0; deal < options.deals; ++deal) {
         if (!decks.empty()) {
@@ -357,7 +359,8 @@ int run(const Options& options, std::ostream& out, std::ostream& err)
             transcript->deal(st);
         }
         engine.beginPlay(false);
-        while (const auto played = engine.playComputerAction(false)) {
+        // The game's own turn driver, with the computer at every seat.
+        while (const auto played = driveTurn(engine, plan)) {
             if (transcript) {
                 transcript->move(*played);
             }

@@ -1,0 +1,109 @@
+#include "session/game_session.h"
+
+namespace olk {
+
+GameSession::GameSession(Rng rng, QObject* parent)
+    : QObject(parent), m_engine(nullptr, rng), m_plan(SeatPlan::forGame(GameMode::Local))
+{
+    m_engine.setTurnDriver(this);
+    m_timer1.setInterval(kTickInPlay);
+    connect(&m_timer1, &QTimer::timeout, this, &GameSession::onTick);
+}
+
+GameSession::~GameSession()
+{
+    m_engine.setTurnDriver(nullptr);
+}
+
+void GameSession::startLocalGame(const Profile& profile)
+{
+    m_timer1.stop();
+    m_engine.setup().mode = GameMode::Local;
+    m_plan = SeatPlan::forGame(GameMode::Local);
+    m_engine.setProfile(profile);
+    m_engine.startDeal(false);
+}
+
+bool GameSession::localTake(int source)
+{
+    const TableState& st = m_engine.state();
+    if (st.playPhase != 2 || !canTake(st, kLocalSeat, source)) {
+        return false;
+    }
+    return m_engine.takeCard(kLocalSeat, source, m_plan.announces[kLocalSeat]);
+}
+
+bool GameSession::localDiscard(int cell)
+{
+    const TableState& st = m_engine.state();
+    if (st.playPhase != 2 || !canDiscard(st, kLocalSeat, cell)) {
+        return false;
+    }
+    return m_engine.discardCard(kLocalSeat, cell, m_plan.announces[kLocalSeat]);
+}
+
+void GameSession::pressFirstButton()
+{
+    const TableState& st = m_engine.state();
+    const bool announce = m_plan.announces[kLocalSeat];
+    if (st.playPhase == 1) {
+        m_engine.beginPlay(announce);
+        return;
+    }
+    if (st.turnState == kLocalSeat) {
+        m_engine.knock(kLocalSeat, announce);
+    }
+    const ActionButtons& buttons = m_engine.buttons();
+    if (m_engine.state().turnState == turn::kDealOver && buttons.caption == FirstButton::NextGame &&
+        buttons.firstEnabled) {
+        m_timer1.stop();
+        m_engine.startDeal(true);
+    }
+}
+
+void GameSession::pressExit()
+{
+    if (m_engine.state().matchOver) {
+        m_timer1.stop();
+        emit gameFinished();
+    }
+}
+
+void GameSession::leave()
+{
+    m_timer1.stop();
+    emit gameAbandoned();
+}
+
+bool GameSession::receiveMove(const Move& move)
+{
+    return applyRemoteMove(m_engine, m_plan, move);
+}
+
+void GameSession::onTick()
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || m_engine.setup().mode == GameMode::Tournament) {
+        return;
+    }
+    if (m_engine.setup().mode == GameMode::Local && m_hold && m_hold()) {
+        return;
+    }
+    if (driveTurn(m_engine, m_plan)) {
+        emit computerMoved();
+    }
+}
+
+void GameSession::stopTurnDriver()
+{
+    m_timer1.setInterval(kTickInPlay);
+    m_timer1.stop();
+}
+
+void GameSession::startTurnDriver()
+{
+    m_timer1.setInterval(kTickInPlay);
+    m_timer1.start();
+}
+
+}  // namespace olk

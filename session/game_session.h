@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "core/game_engine.h"
+#include "core/seat_plan.h"
+
+namespace olk {
+
+// One game as this machine plays it, outside any widget: the rules engine,
+// who plays each seat (the seat plan), the turn driver Timer1 that lets the
+// computer seats act, the inbox of moves from other participants, the local
+// player's input, and the end of a game or leaving it early.
+//
+// The table widget shows the engine's state (it is the engine's
+// TableObserver) and passes the local player's clicks here; a network or
+// relay link is the engine's ParticipantLink and hands received moves to
+// receiveMove(). The session is the engine's TurnDriver.
+class GameSession : public QObject, public TurnDriver {
+    Q_OBJECT
+
+public:
+    // Timer1's period during a deal: one computer action a tick.
+    static constexpr int kTickInPlay = 1000;
+
+    explicit GameSession(Rng rng = Rng::fromClock(), QObject* parent = nullptr);
+    ~GameSession() override;
+
+    GameEngine& engine() { return m_engine; }
+    const GameEngine& engine() const { return m_engine; }
+    const SeatPlan& plan() const { return m_plan; }
+    QTimer& timer1() { return m_timer1; }
+
+    void setView(TableObserver* view) { m_engine.setObserver(view); }
+    void setLink(ParticipantLink* link) { m_engine.setLink(link); }
+
+    // In a local game the computer waits while this says so (a question or
+    // window standing over the table). Networked play keeps its timing.
+    void setHold(std::function<bool()> hold) { m_hold = std::move(hold); }
+
+    // A local game for the player of `profile`, dealt and waiting for "To
+    // Begin".
+    void startLocalGame(const Profile& profile);
+
+    // The local player, at seat 4. Each returns false, and nothing changes,
+    // when the move is not one he may make now.
+    bool localTake(int source);
+    bool localDiscard(int cell);
+    // The first action button: "To Begin", "Knock!" or "Next game".
+    void pressFirstButton();
+    // The second action button, "Exit to menu": ends the game once it may.
+    void pressExit();
+    // The game is left before its end (the table's menu, confirmed).
+    void leave();
+
+    // A move from another participant (see applyRemoteMove). False when it
+    // was refused: illegal, out of turn, or for a seat played here.
+    bool receiveMove(const Move& move);
+
+    // One tick of Timer1.
+    void onTick();
+
+    // TurnDriver
+    void stopTurnDriver() override;
+    void startTurnDriver() override;
+
+signals:
+    // "Exit to menu" after a finished game.
+    void gameFinished();
+    // The game was left before its end.
+    void gameAbandoned();
+    // A computer seat made an action (the view redraws the turn arrow).
+    void computerMoved();
+
+private:
+    GameEngine m_engine;
+    SeatPlan m_plan;
+    QTimer m_timer1;
+    std::function<bool()> m_hold;
+};
+
+}  // namespace olk
