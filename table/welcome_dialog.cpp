@@ -1,8 +1,16 @@
 #include "table/welcome_dialog.h"
 
+#include <algorithm>
+
+#include <QGroupBox>
+#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkInterface>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 
 #include "core/cp1251.h"
 #include "extras/cards_button.h"
@@ -65,8 +73,43 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
     return check;
 }
 
+bool isServerAddress(const QString& address)
+{
+    if (address.count(QLatin1Char('.')) != 3 || address.endsWith(QLatin1Char('.'))) {
+        return false;
+    }
+    const QStringList parts = address.split(QLatin1Char('.'));
+    return std::all_of(parts.begin(), parts.end(),
+                       [](const QString& part) { return part.size() >= 1 && part.size() <= 3; });
+}
+
+QString checkNetworkChoice(const NetworkChoice& choice)
+{
+    if (choice.role != 1 && !isServerAddress(choice.address)) {
+        return text(Text::IncorrectIpAddress);
+    }
+    if (choice.port.isEmpty()) {
+        return text(Text::IncorrectPort);
+    }
+    return {};
+}
+
+QStringList WelcomeDialog::ownAddresses()
+{
+    QStringList boxes;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback() &&
+            boxes.size() < 4) {
+            boxes.append(address.toString());
+        }
+    }
+    boxes.append(QString());  // the public address: asked of the online service
+    boxes.append(QStringLiteral("127.0.0.1"));
+    return boxes;
+}
+
 WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedLine,
-                             const QString& defaultName, QWidget* parent)
+                             const QString& defaultName, QWidget* parent, bool network)
     : QDialog(parent),
       m_storedLine(storedLine),
       m_name(new QLineEdit(this)),
@@ -82,16 +125,36 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
     const QFontMetrics labelMetrics(labelFont);
 
     // A fixed window, 295 high: three captioned fields, the buttons at 240
-    // and the error line at 270; as wide as its longest text needs.
+    // and the error line at 270; as wide as its longest text needs. A network
+    // game's window is 455 high, with the network controls under the fields,
+    // the machine's addresses in a column of their own, the buttons at 420
+    // and the error line beside them.
+    m_network = network;
+    m_serverAddress = settings.serverAddress;
+    m_serverPort = settings.serverPort;
     constexpr int kMargin = 18;
-    constexpr int kHeight = 295;
+    const int kHeight = network ? 455 : 295;
     int textWidth = 300;
     for (Text message : {Text::EnterYourName, Text::EnterYourPassword, Text::AndOnceAgainForCheck,
                          Text::IncorrectName, Text::NameLetters, Text::NameKeptAs,
                          Text::PasswordsDoNotCoincide, Text::IncorrectPassword}) {
         textWidth = std::max(textWidth, labelMetrics.horizontalAdvance(text(message)) + 8);
     }
-    const int width = textWidth + 2 * kMargin;
+    int rightWidth = 0;
+    if (network) {
+        // The address and the port share a row under their captions.
+        const int portWidth =
+            std::max(110, labelMetrics.horizontalAdvance(text(Text::EnterPortOfServer)) + 8);
+        textWidth =
+            std::max(textWidth, labelMetrics.horizontalAdvance(text(Text::EnterIpOfServer)) + 8 +
+                                    12 + portWidth);
+        for (Text message :
+             {Text::ToReceiveIpAddresses, Text::ServerCreateTheGame, Text::ClientEntersToGame}) {
+            rightWidth = std::max(rightWidth, labelMetrics.horizontalAdvance(text(message)) + 40);
+        }
+        rightWidth = std::max(rightWidth, 200);
+    }
+    const int width = textWidth + 2 * kMargin + (network ? rightWidth + kMargin : 0);
     const int fieldHeight = std::max(28, QFontMetrics(editFont).height() + 8);
     const int captionHeight = labelMetrics.height() + 2;
 
@@ -107,7 +170,7 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
         captions[row]->setBuddy(edits[row]);
         edits[row]->setFont(editFont);
         edits[row]->setGeometry(kMargin, top + captionHeight + 2, textWidth, fieldHeight);
-        edits[row]->setMaxLength(row == 0 ? 20 : 5);
+        edits[row]->setMaxLength(row == 0 ? (network ? 4 : 20) : 5);
         if (row > 0) {
             edits[row]->setEchoMode(QLineEdit::Password);
             edits[row]->setStyleSheet(QStringLiteral("lineedit-password-character: 35;"));
@@ -116,8 +179,11 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
 
     m_error->setFont(labelFont);
     m_error->setAlignment(Qt::AlignCenter);
-    m_error->setGeometry(kMargin, 270, textWidth, kHeight - 270);
+    m_error->setGeometry(kMargin, network ? 435 : 270, textWidth, network ? 20 : kHeight - 270);
     m_error->hide();
+    if (network) {
+        buildNetworkControls(settings, kMargin, textWidth, rightWidth);
+    }
 
     auto* cancel = new TevCardsButton(text(Text::Cancel), this);
     int buttonWidth = 110;
@@ -127,9 +193,12 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
         buttonWidth = std::max(buttonWidth, labelMetrics.horizontalAdvance(button->text()) + 30);
     }
     const int gap = 16;
-    const int buttonsLeft = (width - 2 * buttonWidth - gap) / 2;
-    m_ok->setGeometry(buttonsLeft, 240, buttonWidth, 28);
-    cancel->setGeometry(buttonsLeft + buttonWidth + gap, 240, buttonWidth, 28);
+    // Centred, or in a network game at the right, clear of the error line.
+    const int buttonsLeft =
+        network ? width - kMargin - 2 * buttonWidth - gap : (width - 2 * buttonWidth - gap) / 2;
+    const int buttonsTop = network ? 420 : 240;
+    m_ok->setGeometry(buttonsLeft, buttonsTop, buttonWidth, 28);
+    cancel->setGeometry(buttonsLeft + buttonWidth + gap, buttonsTop, buttonWidth, 28);
     m_ok->setDefault(true);
     setFixedSize(width, kHeight);
     setTabOrder(m_name, m_password);
@@ -154,7 +223,8 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
         m_password->setFocus();
     } else {
         const QString name = defaultName.trimmed();
-        m_name->setText(name.isEmpty() || name.size() > 20 ? QStringLiteral("Mr.X") : name);
+        const int longest = network ? 4 : 20;
+        m_name->setText(name.isEmpty() || name.size() > longest ? QStringLiteral("Mr.X") : name);
         m_name->selectAll();
         m_name->setFocus();
     }
@@ -182,7 +252,161 @@ void WelcomeDialog::accept()
         return;
     }
     m_player = check.player;
+    if (m_network) {
+        const NetworkChoice choice = networkChoice();
+        const QString error = checkNetworkChoice(choice);
+        if (!error.isEmpty()) {
+            m_error->setStyleSheet(QStringLiteral("color: #c00000;"));
+            m_error->setText(error);
+            m_error->show();
+            (choice.role != 1 && !isServerAddress(choice.address) ? m_address : m_port)->setFocus();
+            return;
+        }
+        if (choice.role != 1) {
+            m_serverAddress = choice.address;
+        }
+        m_serverPort = choice.port;
+        if (m_starter && !m_starter(choice)) {
+            return;
+        }
+    }
     QDialog::accept();
+}
+
+NetworkChoice WelcomeDialog::networkChoice() const
+{
+    NetworkChoice choice;
+    if (m_network) {
+        choice.role = m_client->isChecked() ? 2 : 1;
+        choice.address = m_address->text();
+        choice.port = m_port->text();
+    }
+    return choice;
+}
+
+void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int textWidth,
+                                         int rightWidth)
+{
+    const QFont labelFont = familyFont(settings, FontFamily::Decor, 15);
+    const QFont editFont = familyFont(settings, FontFamily::Conew, 16);
+    const int captionHeight = QFontMetrics(labelFont).height() + 2;
+    const int fieldHeight = std::max(28, QFontMetrics(editFont).height() + 8);
+
+    // The role: host the game, or join one.
+    auto* roles = new QGroupBox(text(Text::ServerClient), this);
+    roles->setFont(labelFont);
+    roles->setGeometry(left, 232, textWidth, 2 * captionHeight + 34);
+    m_server = new QRadioButton(text(Text::ServerCreateTheGame), roles);
+    m_client = new QRadioButton(text(Text::ClientEntersToGame), roles);
+    m_server->setGeometry(10, captionHeight + 4, textWidth - 20, captionHeight);
+    m_client->setGeometry(10, 2 * captionHeight + 8, textWidth - 20, captionHeight);
+    m_server->setChecked(true);
+    connect(m_server, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            chooseRole(1);
+        }
+    });
+    connect(m_client, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            chooseRole(2);
+        }
+    });
+
+    // The host's address, its port and the number of deals (four, always).
+    const int rowTop = roles->geometry().bottom() + 8;
+    const int portWidth =
+        std::max(110, QFontMetrics(labelFont).horizontalAdvance(text(Text::EnterPortOfServer)) + 8);
+    const int addressWidth = textWidth - portWidth - 12;
+    auto* addressCaption = new QLabel(text(Text::EnterIpOfServer), this);
+    addressCaption->setFont(labelFont);
+    addressCaption->setGeometry(left, rowTop, addressWidth, captionHeight);
+    m_address = new QLineEdit(this);
+    m_address->setFont(editFont);
+    m_address->setMaxLength(20);
+    m_address->setGeometry(left, rowTop + captionHeight + 2, addressWidth, fieldHeight);
+    addressCaption->setBuddy(m_address);
+    auto* portCaption = new QLabel(text(Text::EnterPortOfServer), this);
+    portCaption->setFont(labelFont);
+    portCaption->setGeometry(left + addressWidth + 12, rowTop, portWidth, captionHeight);
+    m_port = new QLineEdit(m_serverPort, this);
+    m_port->setFont(editFont);
+    m_port->setMaxLength(5);
+    m_port->setGeometry(left + addressWidth + 12, rowTop + captionHeight + 2, portWidth,
+                        fieldHeight);
+    portCaption->setBuddy(m_port);
+
+    const int gamesTop = rowTop + captionHeight + fieldHeight + 10;
+    auto* gamesCaption = new QLabel(text(Text::NumberGames), this);
+    gamesCaption->setFont(labelFont);
+    const int gamesWidth = QFontMetrics(labelFont).horizontalAdvance(gamesCaption->text()) + 8;
+    gamesCaption->setGeometry(left, gamesTop + 4, gamesWidth, captionHeight);
+    auto* games = new QSpinBox(this);
+    games->setRange(1, 30);
+    games->setValue(4);
+    games->setEnabled(false);
+    games->setGeometry(left + gamesWidth + 6, gamesTop, 64, fieldHeight);
+
+    // Typing rules: anything but digits and dots in the address, or but
+    // digits in the port, brings back the last good value.
+    connect(m_address, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        m_error->hide();
+        static const QRegularExpression kAddressChars(QStringLiteral("^[0-9.]*$"));
+        if (!kAddressChars.match(typed).hasMatch()) {
+            m_address->setText(m_serverAddress);
+        }
+        if (m_client->isChecked() && !m_address->text().isEmpty()) {
+            m_serverAddress = m_address->text();
+        }
+    });
+    connect(m_port, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        m_error->hide();
+        static const QRegularExpression kPortChars(QStringLiteral("^[0-9]*$"));
+        if (!kPortChars.match(typed).hasMatch()) {
+            m_port->setText(m_serverPort);
+        }
+        m_serverPort = m_port->text();
+    });
+    connect(m_address, &QLineEdit::returnPressed, this, &WelcomeDialog::accept);
+    connect(m_port, &QLineEdit::returnPressed, this, &WelcomeDialog::accept);
+
+    // The machine's own addresses, to tell the players who join.
+    const int right = left + textWidth + left;
+    m_addressesButton = new TevCardsButton(text(Text::ToReceiveIpAddresses), this);
+    m_addressesButton->setFont(familyFont(settings, FontFamily::Decor, 13));
+    m_addressesButton->setGeometry(right, 12 + captionHeight + 2, rightWidth, 28);
+    m_addressesButton->setAutoDefault(false);
+    connect(m_addressesButton, &QPushButton::clicked, this, &WelcomeDialog::showOwnAddresses);
+    for (int box = 0; box < 6; ++box) {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(true);
+        edit->setFont(editFont);
+        edit->setGeometry(right, 60 + captionHeight + box * (fieldHeight + 6), rightWidth,
+                          fieldHeight);
+        edit->hide();
+        m_addressBoxes.append(edit);
+    }
+    chooseRole(1);
+}
+
+void WelcomeDialog::chooseRole(int role)
+{
+    const bool client = role != 1;
+    m_address->setEnabled(client);
+    m_address->setText(client ? m_serverAddress : QString());
+    m_error->hide();
+}
+
+void WelcomeDialog::showOwnAddresses()
+{
+    const QStringList addresses = ownAddresses();
+    for (int box = 0; box < m_addressBoxes.size(); ++box) {
+        QLineEdit* edit = m_addressBoxes[box];
+        edit->setText(box < addresses.size() ? addresses[box] : QString());
+        edit->setToolTip(box < addresses.size() && addresses[box] == QStringLiteral("127.0.0.1")
+                             ? text(Text::LoopbackHint)
+                             : QString());
+        edit->setVisible(box < addresses.size());
+    }
 }
 
 }  // namespace olk

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include "extras/cards_button.h"
 
@@ -179,26 +180,110 @@ TEST(Welcome, FitsItsTextsInEveryLanguage)
     Settings settings;
     for (int language = 0; language < 10; ++language) {
         setLanguage(language);
-        for (const QByteArray& line : {QByteArray(), makePlayerLine("Anna", 1, 1, 1, "a")}) {
-            WelcomeDialog dialog(settings, line, {});
-            SCOPED_TRACE(testing::Message() << "language " << language);
-            EXPECT_EQ(dialog.height(), 295);
-            EXPECT_EQ(dialog.okButton()->y(), 240);
-            EXPECT_EQ(dialog.errorLine()->y(), 270);
-            for (QLabel* label : dialog.findChildren<QLabel*>()) {
-                const QString longest =
-                    label == dialog.errorLine() ? text(Text::NameLetters) : label->text();
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(longest), label->width())
-                    << longest.toStdString();
-                EXPECT_LE(label->geometry().right(), dialog.width());
-                if (label->buddy() == dialog.nameEdit()) {
-                    EXPECT_EQ(label->isEnabled(), line.isEmpty());
+        for (const bool network : {false, true}) {
+            for (const QByteArray& line : {QByteArray(), makePlayerLine("Anna", 1, 1, 1, "a")}) {
+                WelcomeDialog dialog(settings, line, {}, nullptr, network);
+                SCOPED_TRACE(testing::Message()
+                             << "language " << language << " network " << network);
+                EXPECT_EQ(dialog.height(), network ? 455 : 295);
+                EXPECT_EQ(dialog.okButton()->y(), network ? 420 : 240);
+                EXPECT_EQ(dialog.errorLine()->y(), network ? 435 : 270);
+                for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+                    EXPECT_LE(radio->fontMetrics().horizontalAdvance(radio->text()) + 24,
+                              radio->width())
+                        << radio->text().toStdString();
                 }
+                for (QLabel* label : dialog.findChildren<QLabel*>()) {
+                    const QString longest =
+                        label == dialog.errorLine() ? text(Text::NameLetters) : label->text();
+                    EXPECT_LE(label->fontMetrics().horizontalAdvance(longest), label->width())
+                        << longest.toStdString();
+                    EXPECT_LE(label->geometry().right(), dialog.width());
+                    if (label->buddy() == dialog.nameEdit()) {
+                        EXPECT_EQ(label->isEnabled(), line.isEmpty());
+                    }
+                }
+                EXPECT_EQ(dialog.nameEdit()->isEnabled(), line.isEmpty());
             }
-            EXPECT_EQ(dialog.nameEdit()->isEnabled(), line.isEmpty());
         }
     }
     setLanguage(English);
+}
+
+TEST(Welcome, ServerAddresses)
+{
+    for (const char* good : {"192.168.1.10", "1.2.3.4", "127.0.0.1"}) {
+        EXPECT_TRUE(isServerAddress(good)) << good;
+    }
+    for (const char* bad :
+         {"192.168.1.", "192.168..10", "1921.168.1.10", "192.168.1", "", "...", "1.2.3.4.5"}) {
+        EXPECT_FALSE(isServerAddress(bad)) << bad;
+    }
+    EXPECT_EQ(checkNetworkChoice({2, "192.168.1", "25666"}),
+              QStringLiteral("Incorrect IP-address!"));
+    EXPECT_EQ(checkNetworkChoice({1, "", ""}), QStringLiteral("Incorrect Port!"));
+    EXPECT_EQ(checkNetworkChoice({1, "", "25666"}), QString()) << "the host needs no address";
+}
+
+// The network layout: 455 high, a name of four characters, the role, the
+// host's address and port with their typing rules, and a game that starts
+// only when the waiting window says so.
+TEST(Welcome, NetworkLayoutAndItsChecks)
+{
+    setLanguage(English);
+    Settings settings;
+    settings.serverAddress = QStringLiteral("10.0.0.7");
+    WelcomeDialog dialog(settings, {}, QStringLiteral("Alexander"), nullptr, true);
+    EXPECT_EQ(dialog.height(), 455);
+    EXPECT_EQ(dialog.okButton()->y(), 420);
+    EXPECT_EQ(dialog.errorLine()->y(), 435);
+    EXPECT_EQ(dialog.nameEdit()->text(), QStringLiteral("Mr.X")) << "longer than four";
+    EXPECT_EQ(dialog.nameEdit()->maxLength(), 4);
+    EXPECT_FALSE(dialog.addressEdit()->isEnabled()) << "the host needs no address";
+    EXPECT_EQ(dialog.portEdit()->text(), QStringLiteral("25666"));
+
+    dialog.clientButton()->setChecked(true);
+    EXPECT_TRUE(dialog.addressEdit()->isEnabled());
+    EXPECT_EQ(dialog.addressEdit()->text(), QStringLiteral("10.0.0.7"));
+    dialog.addressEdit()->clear();
+    QTest::keyClicks(dialog.addressEdit(), "192.168.1");
+    QTest::keyClicks(dialog.addressEdit(), "x");
+    EXPECT_EQ(dialog.addressEdit()->text(), QStringLiteral("192.168.1")) << "letters are undone";
+    QTest::keyClicks(dialog.portEdit(), "a");
+    EXPECT_EQ(dialog.portEdit()->text(), QStringLiteral("25666"));
+
+    std::vector<NetworkChoice> started;
+    bool answer = false;
+    dialog.setNetworkStarter([&](const NetworkChoice& choice) {
+        started.push_back(choice);
+        return answer;
+    });
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.errorLine()->text(), QStringLiteral("Incorrect IP-address!"));
+    EXPECT_TRUE(started.empty());
+    QTest::keyClicks(dialog.addressEdit(), ".10");
+    dialog.portEdit()->clear();
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.errorLine()->text(), QStringLiteral("Incorrect Port!"));
+    QTest::keyClicks(dialog.portEdit(), "4000");
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].role, 2);
+    EXPECT_EQ(started[0].address, QStringLiteral("192.168.1.10"));
+    EXPECT_EQ(started[0].port, QStringLiteral("4000"));
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << "the waiting window said no";
+    answer = true;
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.serverAddress(), QStringLiteral("192.168.1.10"));
+    EXPECT_EQ(dialog.serverPort(), QStringLiteral("4000"));
+
+    QTest::mouseClick(dialog.addressesButton(), Qt::LeftButton);
+    const QStringList own = WelcomeDialog::ownAddresses();
+    ASSERT_LE(own.size(), 6);
+    EXPECT_EQ(own.back(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(dialog.addressBoxes()[own.size() - 1]->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_FALSE(dialog.addressBoxes()[own.size() - 1]->toolTip().isEmpty());
 }
 
 TEST(Welcome, TheDialogShowsItsErrorsAndAccepts)
