@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "core/seats.h"
 #include "extras/attention_box.h"
 #include "extras/draw_stretched.h"
 #include "session/game_session.h"
@@ -77,7 +79,9 @@ TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
       m_engine(session.engine()),
       m_settings(settings),
       m_button7(new TevCardsButton(this)),
-      m_button8(new TevCardsButton(this))
+      m_button8(new TevCardsButton(this)),
+      m_chatInput(new QLineEdit(this)),
+      m_chatSend(new QPushButton(this))
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -111,6 +115,13 @@ TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
         button->setColorMouse(QColor(255, 225, 74));
         button->setGrayDis(true);
     }
+    m_chatInput->setMaxLength(15);
+    m_chatInput->hide();
+    m_chatSend->hide();
+    m_chatSend->setText(QStringLiteral("\u27A4"));
+    m_chatSend->installEventFilter(this);
+    connect(m_chatInput, &QLineEdit::returnPressed, this, &TableView::sendChat);
+    connect(m_chatSend, &QPushButton::clicked, this, &TableView::sendChat);
     connect(m_button7, &QPushButton::clicked, &m_session, &GameSession::pressFirstButton);
     connect(m_button8, &QPushButton::clicked, &m_session, &GameSession::pressExit);
     retranslate();
@@ -141,6 +152,9 @@ void TableView::applyWindowSize()
     }
     m_button7->setGeometry(m_geometry.button7);
     m_button8->setGeometry(m_geometry.button8);
+    m_chatInput->setGeometry(m_geometry.chatInput);
+    m_chatInput->setFont(familyFont(m_settings, FontFamily::Serif, m_geometry.scale.size(14)));
+    m_chatSend->setGeometry(m_geometry.chatSend);
     redrawAll();
 }
 
@@ -169,6 +183,7 @@ void TableView::redrawAll()
         showDeckAndPile();
         showDealCounter();
     }
+    drawChat();
     update();
 }
 
@@ -247,6 +262,11 @@ void TableView::drawCard(QPainter& painter, int x, int y, CardCode code, bool fa
 void TableView::prepareTableForDeal()
 {
     m_geometry = layoutTable(m_settings.windowSize, size(), false);
+    if (m_engine.setup().mode == GameMode::Local) {
+        m_chatShown = false;
+        m_chatInput->hide();
+        m_chatSend->hide();
+    }
     for (int seat = 1; seat <= kSeats; ++seat) {
         m_plateShown[seat] = false;
         refill(m_geometry.plates[seat]);
@@ -254,6 +274,122 @@ void TableView::prepareTableForDeal()
     }
     m_button7->show();
     m_button8->show();
+}
+
+void TableView::showChatLine()
+{
+    // The lines of a match start afresh with its first deal.
+    if (m_engine.state().gameDeals <= 1 && !m_engine.state().redeal) {
+        m_chatLines.clear();
+        m_chatRoles.clear();
+    }
+    m_chatShown = true;
+    m_chatInput->show();
+    m_chatSend->show();
+    setChatEnabled(!m_engine.setup().awaitingFirstDeal);
+    drawChat();
+}
+
+void TableView::showAwaitingServer()
+{
+    // Over the plate of the seat where the host sits in this view.
+    const int hostSeat = seatOfRole(m_engine.setup().ownRole, 1);
+    const QRect r = m_geometry.plates[hostSeat];
+    refill(r);
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = familyFont(m_settings, FontFamily::Serif, m_geometry.scale.size(16));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(255, 230, 120));
+    p.drawText(r, Qt::AlignCenter, text(Text::ExpectationOfServer));
+    p.end();
+    present(r);
+}
+
+void TableView::setChatEnabled(bool enabled)
+{
+    m_chatInput->setEnabled(enabled);
+    m_chatSend->setEnabled(enabled);
+}
+
+void TableView::addChatLine(int role, const QString& line)
+{
+    // Four lines: a new one takes the first free place, or all move up.
+    if (m_chatLines.size() >= 4) {
+        m_chatLines.removeFirst();
+        m_chatRoles.removeFirst();
+    }
+    m_chatLines.append(line);
+    m_chatRoles.append(role);
+    drawChat();
+}
+
+QString shortenedChatLine(const QString& line, const QFontMetrics& metrics, int width)
+{
+    QString shown = line;
+    int removed = 0;
+    while (metrics.horizontalAdvance(shown) > width && removed < 12 && !shown.isEmpty()) {
+        shown.chop(1);
+        ++removed;
+    }
+    return removed > 0 ? shown + QStringLiteral("...") : shown;
+}
+
+void TableView::drawChat()
+{
+    if (!m_chatShown || m_frame.isNull()) {
+        return;
+    }
+    const QRect r = m_geometry.memo;
+    const TableScale& s = m_geometry.scale;
+    refill(r);
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.drawImage(
+        r, builtInPicture(s.s == 1.0 ? QStringLiteral("RamkaERSm") : QStringLiteral("RamkaERBg")));
+    p.setFont(familyFont(m_settings, FontFamily::Serif, s.size(14)));
+    static const QColor kRoleColours[5] = {Qt::black, QColor(128, 0, 0), QColor(0, 0, 128),
+                                           QColor(0, 128, 0), QColor(128, 128, 0)};
+    const QFontMetrics metrics(p.font());
+    for (int slot = 0; slot < m_chatLines.size(); ++slot) {
+        const int role = m_chatRoles[slot];
+        p.setPen(kRoleColours[role >= 1 && role <= 4 ? role : 0]);
+        p.drawText(
+            QPoint(r.left() + s.size(20), r.top() + s.size(14 * slot + 3) + metrics.ascent()),
+            shortenedChatLine(m_chatLines[slot], metrics, s.size(85)));
+    }
+    p.end();
+    present(r);
+}
+
+void TableView::sendChat()
+{
+    const QString line = m_chatInput->text();
+    if (line.isEmpty() || !m_chatInput->isEnabled()) {
+        return;
+    }
+    m_chatInput->clear();
+    emit chatTyped(line);
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Digits typed while the send button has the focus: "71849" turns the
+    // other hands face up, or down again.
+    if (watched == m_chatSend) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            m_typedOnSend.clear();
+        } else if (event->type() == QEvent::KeyPress) {
+            m_typedOnSend += static_cast<QKeyEvent*>(event)->text();
+            if (m_typedOnSend.endsWith(QStringLiteral("71849"))) {
+                m_typedOnSend.clear();
+                m_engine.setShowAllHands(!m_engine.showAllHands());
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TableView::chooseBack()

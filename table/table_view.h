@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -24,6 +26,10 @@ struct PlateLabel {
     QFont font;
     QString text;
 };
+// A chat line as the panel shows it: its last characters taken off, at
+// most twelve, until it fits `width`, and then "..." after it.
+QString shortenedChatLine(const QString& line, const QFontMetrics& metrics, int width);
+
 PlateLabel fitPlateText(const QString& text, int width,
                         const std::function<QFont(int size)>& fontAt);
 
@@ -74,6 +80,16 @@ public:
     // One tick of Timer1.
     void onTick() { m_session.onTick(); }
 
+    // The chat panel of networked games: four lines, each in its writer's
+    // colour; the input line and its send button under it.
+    void addChatLine(int role, const QString& line);
+    const QStringList& chatLines() const { return m_chatLines; }
+    QLineEdit* chatInput() const { return m_chatInput; }
+    QPushButton* chatSend() const { return m_chatSend; }
+    // The input waits, disabled, while a joined player awaits his first deal
+    // and after every disconnect.
+    void setChatEnabled(bool enabled);
+
     // The deal panel's hint, "Game: 12 / 40", and the lines of its "Current
     // game" balloon; the balloon shows while the pointer is over the panel.
     QString dealNumberHint() const;
@@ -85,6 +101,8 @@ signals:
     void changeNameRequested();
     // A right click on a card the player may see asks for its spoken name.
     void cardSpoken(CardCode code);
+    // A chat line typed and sent (Enter or the send button), not empty.
+    void chatTyped(const QString& line);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -100,6 +118,8 @@ protected:
 private:
     // TableObserver
     void prepareTableForDeal() override;
+    void showChatLine() override;
+    void showAwaitingServer() override;
     void chooseBack() override;
     void setDealNumberHint(int dealNumber, int cycle) override;
     void showHand(int seat, bool faceUp) override;
@@ -119,6 +139,9 @@ private:
     QPoint flightPoint(const FlightEnd& end, int pileOrDeckCount) const;
     void retranslate();
     void updateBalloon(QPoint pos);
+    void drawChat();
+    void sendChat();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void askToLeave();
     void showSpeedDialog();
 
@@ -141,6 +164,12 @@ private:
     int m_dealCycle = kCycleDeals;
     bool m_hands[5] = {};  // face up per seat
     QLabel* m_balloon;
+    QLineEdit* m_chatInput;
+    QPushButton* m_chatSend;
+    QStringList m_chatLines;
+    QList<int> m_chatRoles;
+    bool m_chatShown = false;
+    QString m_typedOnSend;  // digits typed while the send button has the focus
     QTimer m_balloonTimer;
     bool m_overDealPanel = false;
 };

@@ -13,6 +13,7 @@
 #include "settings/language.h"
 #include "settings/word_tables.h"
 #include "table/speed_dialog.h"
+#include "table/waiting_window.h"
 #include "table/welcome_dialog.h"
 
 namespace olk {
@@ -332,6 +333,41 @@ TEST(SpeedDialog, ClickOnTheTrackJumpsToThatLevel)
     }
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace olk
+
+namespace olk {
+namespace {
+
+TEST(WaitingWindow, HostAndJoiningPlayer)
+{
+    setLanguage(English);
+    Settings settings;
+    WaitingWindow host(settings, true);
+    EXPECT_EQ(host.windowTitle(), QStringLiteral("Please, wait..."));
+    EXPECT_EQ(host.statusLine()->text(),
+              QStringLiteral("Expectation of connection of other players..."));
+    EXPECT_FALSE(host.okButton()->isEnabled());
+    EXPECT_TRUE(host.cancelButton()->isEnabled());
+    host.playerJoined(2);
+    EXPECT_FALSE(host.joinLines()[0]->isHidden());
+    EXPECT_FALSE(host.joinLines()[1]->isHidden());
+    EXPECT_TRUE(host.joinLines()[2]->isHidden());
+    EXPECT_TRUE(host.okButton()->isEnabled());
+    EXPECT_FALSE(host.cancelButton()->isEnabled()) << "once somebody joined, only start";
+
+    WaitingWindow joining(settings, false);
+    EXPECT_EQ(joining.statusLine()->text(), QStringLiteral("Expectation of game..."));
+    joining.setNoGamesFound(true);
+    joining.tick();
+    EXPECT_EQ(joining.statusLine()->text(), QStringLiteral("There are no accessible games"));
+    bool cancelled = false;
+    QObject::connect(&joining, &WaitingWindow::cancelled, [&cancelled] { cancelled = true; });
+    QTest::mouseClick(joining.cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(joining.result(), QDialog::Rejected);
 }
 
 }  // namespace

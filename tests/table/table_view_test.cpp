@@ -269,3 +269,57 @@ TEST(Hints, ComeAfterAQuarterSecondInRed)
 
 }  // namespace
 }  // namespace olk
+
+namespace olk {
+namespace {
+
+TEST_F(TableViewTest, ChatPanelLinesInputAndTheRevealCode)
+{
+    engine.setup().mode = GameMode::NetworkHost;
+    view.show();
+    engine.startDeal(false);
+    EXPECT_TRUE(view.chatInput()->isVisible());
+    for (int i = 1; i <= 5; ++i) {
+        view.addChatLine(i % 4 + 1, QStringLiteral("line %1").arg(i));
+    }
+    EXPECT_EQ(view.chatLines(), (QStringList{"line 2", "line 3", "line 4", "line 5"}));
+
+    QSignalSpy typed(&view, &TableView::chatTyped);
+    QTest::keyClicks(view.chatInput(), "hello world, how are you");
+    EXPECT_EQ(view.chatInput()->text(), QStringLiteral("hello world, ho")) << "15 characters";
+    QTest::keyClick(view.chatInput(), Qt::Key_Return);
+    ASSERT_EQ(typed.size(), 1);
+    EXPECT_EQ(typed[0][0].toString(), QStringLiteral("hello world, ho"));
+    EXPECT_TRUE(view.chatInput()->text().isEmpty());
+    QTest::keyClick(view.chatInput(), Qt::Key_Return);
+    EXPECT_EQ(typed.size(), 1) << "nothing to send";
+
+    view.chatSend()->setFocus();
+    EXPECT_FALSE(engine.showAllHands());
+    QTest::keyClicks(view.chatSend(), "71849");
+    EXPECT_TRUE(engine.showAllHands());
+    QTest::keyClicks(view.chatSend(), "71849");
+    EXPECT_FALSE(engine.showAllHands());
+
+    view.setChatEnabled(false);
+    QTest::keyClicks(view.chatInput(), "x");
+    QTest::mouseClick(view.chatSend(), Qt::LeftButton);
+    EXPECT_EQ(typed.size(), 1);
+}
+
+TEST(ChatLines, ALongLineLosesAtMostTwelveCharacters)
+{
+    QFont font;
+    font.setPixelSize(14);
+    const QFontMetrics metrics(font);
+    const int width = 85;
+    EXPECT_EQ(shortenedChatLine("Hi", metrics, width), QStringLiteral("Hi"));
+    const QString fifteen = QStringLiteral("WWWWWWWWWWWWWWW");
+    const QString shown = shortenedChatLine(fifteen, metrics, width);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("...")));
+    EXPECT_GE(shown.size(), 3 + 3) << "at most twelve taken off";
+    EXPECT_LE(metrics.horizontalAdvance(shown.chopped(3)), width);
+}
+
+}  // namespace
+}  // namespace olk
