@@ -73,6 +73,16 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         showMenu();
     });
     connect(m_table, &TableView::changeNameRequested, this, &MainWindow::changeName);
+    connect(m_table, &TableView::chatTyped, this, [this](const QString& line) {
+        const QByteArray bytes =
+            QByteArray::fromStdString(cp1251::fromUtf8Lossy(line.toStdString()));
+        if (m_host) {
+            m_host->sendChat(bytes);
+        } else if (m_join) {
+            m_join->sendChat(bytes);
+        }
+        m_table->addChatLine(ownRole(), line);
+    });
     connect(m_menu, &MainMenu::playerChosen, this, &MainWindow::choosePlayer);
     connect(m_menu, &MainMenu::newPlayer, this, [this] { choosePlayer(6); });
     connect(m_menu, &MainMenu::topTen, this, [this] {
@@ -150,8 +160,17 @@ void MainWindow::choosePlayer(int slot)
     const QByteArray line = slot >= 1 && slot <= 5 && load.status == ClubStatus::Ok
                                 ? load.file.line(slot)
                                 : QByteArray();
-    WelcomeDialog dialog(m_settings, line, m_settings.playerName, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    const bool network = m_settings.networkMode;
+    WelcomeDialog dialog(m_settings, line, m_settings.playerName, this, network);
+    if (network) {
+        dialog.setNetworkStarter([this, &dialog](const NetworkChoice& choice) {
+            return startNetwork(choice, dialog.player(), &dialog);
+        });
+    }
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_settings.serverAddress = dialog.serverAddress();
+    m_settings.serverPort = dialog.serverPort();
+    if (!accepted) {
         return;
     }
     m_settings.playerName = dialog.typedName();
@@ -162,7 +181,95 @@ void MainWindow::choosePlayer(int slot)
 
 QString MainWindow::clubPath() const
 {
-    return QDir(m_folder).filePath(QStringLiteral("Olk.clb"));
+    // "Multiplayer" keeps its own club of network players.
+    return QDir(m_folder).filePath(m_settings.networkMode ? QStringLiteral("Olk.net")
+                                                          : QStringLiteral("Olk.clb"));
+}
+
+Profile MainWindow::profileOf(const ClubPlayer& player) const
+{
+    return {player.shownName(), player.deals, player.score, player.rating};
+}
+
+int MainWindow::ownRole() const
+{
+    return m_join ? m_join->role() : 1;
+}
+
+bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& player,
+                              QWidget* dialog)
+{
+    closeNetwork();
+    const quint16 port = static_cast<quint16>(choice.port.toUInt());
+    WaitingWindow waiting(m_settings, choice.role == 1, dialog);
+    m_waiting = &waiting;
+    if (choice.role == 1) {
+        m_host = std::make_unique<net::HostLink>(m_session);
+        m_host->setHostName(player.name);
+        if (port == 0 || !m_host->listen(port)) {
+            m_host.reset();
+            showAttention(dialog, text(Text::CantOpenPort));
+            return false;
+        }
+        connect(m_host.get(), &net::HostLink::playerJoined, &waiting,
+                [&waiting](int joined, const QByteArray&) { waiting.playerJoined(joined); });
+        connect(m_host.get(), &net::HostLink::peerLost, this, &MainWindow::networkLost);
+        connect(m_host.get(), &net::HostLink::chatReceived, this,
+                [this](int role, const QByteArray& line) {
+                    m_table->addChatLine(
+                        role, QString::fromStdString(cp1251::toUtf8(line.toStdString())));
+                });
+    } else {
+        m_join = std::make_unique<net::JoinLink>(m_session);
+        // A joining player is told there is no game unless the host takes
+        // him in within the first second.
+        waiting.setNoGamesFound(true);
+        connect(m_join.get(), &net::JoinLink::accepted, &waiting, &QDialog::accept);
+        connect(m_join.get(), &net::JoinLink::matchAborted, this, &MainWindow::networkLost);
+        connect(m_join.get(), &net::JoinLink::namesChanged, m_table, &TableView::redrawAll);
+        connect(m_join.get(), &net::JoinLink::chatReceived, this,
+                [this](int role, const QByteArray& line) {
+                    m_table->addChatLine(
+                        role, QString::fromStdString(cp1251::toUtf8(line.toStdString())));
+                });
+        m_session.engine().setup().flyingCards = m_settings.flyingCards;
+        m_join->connectToHost(choice.address, port, player.name, profileOf(player));
+    }
+    const bool started = waiting.exec() == QDialog::Accepted;
+    if (!started) {
+        closeNetwork();
+    }
+    return started;
+}
+
+void MainWindow::networkLost()
+{
+    if (m_waiting) {
+        m_waiting->reject();
+    }
+    const bool onTable = m_table->isVisible();
+    closeNetwork();
+    if (onTable) {
+        QString message = text(Text::OneOfPlayer) + QLatin1Char(' ') +
+                          text(Text::HasInterruptedGame) + QLatin1Char('\n') +
+                          text(Text::PressOkForExit);
+        QMessageBox::critical(this, text(Text::WindowTitle), message);
+        showMenu();
+    }
+}
+
+void MainWindow::closeNetwork()
+{
+    // The links go later: this may run inside one of their own signals.
+    if (m_host) {
+        m_host->close();
+        m_host.release()->deleteLater();
+    }
+    if (m_join) {
+        m_join->close();
+        m_join.release()->deleteLater();
+    }
+    m_table->setChatEnabled(false);
 }
 
 void MainWindow::changeName()
@@ -200,8 +307,14 @@ void MainWindow::startGame()
     m_animation.stop();
     showOnly(m_table);
     m_table->applyWindowSize();
-    m_table->startLocalGame(
-        {m_player.shownName(), m_player.deals, m_player.score, m_player.rating});
+    m_engine.setup().rules = {m_settings.threeOfAKind30, m_settings.punishKnocker};
+    m_engine.setup().flyingCards = m_settings.flyingCards;
+    if (m_host) {
+        m_host->startMatch(profileOf(m_player));
+    } else if (!m_join) {
+        m_table->startLocalGame(profileOf(m_player));
+    }
+    // A joined player's table is laid already: it waits for the host's deal.
 }
 
 void MainWindow::finishGame()
@@ -210,6 +323,20 @@ void MainWindow::finishGame()
     LocalGame game;
     game.programFolder = m_folder;
     game.player = m_player;
+    if (isNetworkGame()) {
+        // The history names everybody at the table: seats 4, 3, 2, 1.
+        game.network = true;
+        game.clubFileName = QStringLiteral("Olk.net");
+        QByteArray players;
+        for (int seat = 4; seat >= 1; --seat) {
+            players += QByteArray::fromStdString(cp1251::fromUtf8Lossy(st.players[seat].name));
+            if (seat > 1) {
+                players += '/';
+            }
+        }
+        game.historyPlayers = players;
+        closeNetwork();
+    }
     game.dealNumber = st.dealNumber;
     game.totalScore = st.totalScore;
     game.result = st.gameScore;
@@ -233,6 +360,7 @@ void MainWindow::finishGame()
 
 void MainWindow::abandonGame()
 {
+    closeNetwork();
     if (!m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {
         showAttention(this, text(Text::ErrorOfDiskWriting));
     }
@@ -305,6 +433,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     m_table->driver().stop();
+    closeNetwork();
     if (!saveSettings(m_folder, settingsToSave(), m_settingsAsRead)) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
     }

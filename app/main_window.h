@@ -5,12 +5,17 @@
 #include <QWidget>
 
 #include "core/game_engine.h"
+#include "net/direct_link.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
 #include "table/main_menu.h"
 #include "table/table_view.h"
+#include "table/waiting_window.h"
+#include "table/welcome_dialog.h"
 
+#include <QPointer>
 #include <QTimer>
+#include <memory>
 
 namespace olk {
 
@@ -52,6 +57,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Network play: opens the connection for the choice made in "Welcome!"
+    // and keeps the waiting window up; true when the match may start.
+    bool startNetwork(const NetworkChoice& choice, const ClubPlayer& player, QWidget* dialog);
+    void networkLost();
+    void closeNetwork();
+    bool isNetworkGame() const { return m_host != nullptr || m_join != nullptr; }
+    int ownRole() const;
+    Profile profileOf(const ClubPlayer& player) const;
+
     void finishGame();
     void abandonGame();
     void choosePlayer(int slot);
@@ -72,6 +86,9 @@ private:
     StartupPicture* m_startup;
     QTimer m_animation;   // 20 ms: the start-up picture's colours
     ClubPlayer m_player;  // the player at the table, as the game started
+    std::unique_ptr<net::HostLink> m_host;
+    std::unique_ptr<net::JoinLink> m_join;
+    QPointer<WaitingWindow> m_waiting;
 };
 
 // Checks "Olk.clb", then "Olk.net", in `folder` at start. A missing or

@@ -24,6 +24,52 @@ void GameSession::startLocalGame(const Profile& profile)
     m_engine.startDeal(false);
 }
 
+void GameSession::startNetworkGame(GameMode mode, int ownRole, int joinedPlayers,
+                                   const Profile& profile)
+{
+    m_timer1.stop();
+    GameSetup& setup = m_engine.setup();
+    setup.mode = mode;
+    setup.ownRole = ownRole;
+    setup.awaitingFirstDeal = mode == GameMode::NetworkJoined;
+    m_plan = SeatPlan::forGame(mode, joinedPlayers);
+    m_engine.setProfile(profile);
+    m_engine.startDeal(false);
+}
+
+void GameSession::setJoinedPlayers(int joinedPlayers)
+{
+    m_plan = SeatPlan::forGame(m_engine.setup().mode, joinedPlayers);
+}
+
+void GameSession::setSeatName(int seat, const std::string& name)
+{
+    if (seat >= 1 && seat <= kSeats) {
+        m_engine.editState().players[seat].name = name;
+    }
+}
+
+bool GameSession::receiveDeal(const DeckCells& deck, const RuleOptions& rules)
+{
+    GameSetup& setup = m_engine.setup();
+    const TableState& st = m_engine.state();
+    const bool waiting =
+        setup.awaitingFirstDeal || (st.turnState == turn::kDealOver && !st.matchOver);
+    if (setup.mode != GameMode::NetworkJoined || !st.gameActive || !waiting ||
+        !m_engine.receiveDeck(deck)) {
+        return false;
+    }
+    if (setup.awaitingFirstDeal) {
+        // The first deal was counted when the table was laid.
+        m_engine.editState().redeal = true;
+        setup.awaitingFirstDeal = false;
+    }
+    setup.rules = rules;
+    m_timer1.stop();
+    m_engine.startDeal(true);
+    return true;
+}
+
 bool GameSession::localTake(int source)
 {
     const TableState& st = m_engine.state();

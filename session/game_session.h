@@ -44,6 +44,20 @@ public:
     // Begin".
     void startLocalGame(const Profile& profile);
 
+    // A network game on the direct connection: the host (role 1, with
+    // `joinedPlayers` joined so far) deals at once; a joined player (role
+    // 2..4) shows the table and waits for the host's first deal. The seats'
+    // names are set before.
+    void startNetworkGame(GameMode mode, int ownRole, int joinedPlayers, const Profile& profile);
+    // The host: how many players have joined (who plays seats 1 and 3).
+    void setJoinedPlayers(int joinedPlayers);
+    // The name shown for a seat (the local seat's comes from the profile).
+    void setSeatName(int seat, const std::string& name);
+    // A joined player: the host's deal. Taken only while this machine waits
+    // for a deal (the first one, or after a deal has ended, before the
+    // match is over); false, and nothing changes, otherwise.
+    bool receiveDeal(const DeckCells& deck, const RuleOptions& rules);
+
     // The local player, at seat 4. Each returns false, and nothing changes,
     // when the move is not one he may make now.
     bool localTake(int source);

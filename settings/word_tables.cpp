@@ -845,6 +845,9 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "This is how the club writes it. Ok?", "NameKeptAs"),
     //: start-up picture, small line at the bottom: how to go on to the main menu
     QT_TRANSLATE_NOOP3("Olk", "Click or press any key", "ClickOrPressAnyKey"),
+    //: attention box when hosting a network game: the chosen port could not be opened for
+    //: listening (another program uses it, or it is not allowed)
+    QT_TRANSLATE_NOOP3("Olk", "The port cannot be opened: it may be in use.", "CantOpenPort"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -339,6 +339,7 @@ enum class Text : int {
     NameLetters,
     NameKeptAs,
     ClickOrPressAnyKey,
+    CantOpenPort,
     Count
 };
 

@@ -182,6 +182,10 @@ void TableView::redrawAll()
         showTurnArrow(m_arrowSeat);
         showDeckAndPile();
         showDealCounter();
+        if (m_engine.setup().mode == GameMode::NetworkJoined &&
+            m_engine.setup().awaitingFirstDeal) {
+            showAwaitingServer();
+        }
     }
     drawChat();
     update();

@@ -1977,5 +1977,11 @@
         <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
         <translation>Haga clic o pulse cualquier tecla</translation>
     </message>
+    <message>
+        <source>The port cannot be opened: it may be in use.</source>
+        <comment>CantOpenPort</comment>
+        <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
+        <translation>No se puede abrir el puerto: puede que esté en uso.</translation>
+    </message>
 </context>
 </TS>

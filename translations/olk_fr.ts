@@ -1969,13 +1969,19 @@
         <source>This is how the club writes it. Ok?</source>
         <comment>NameKeptAs</comment>
         <extracomment>&quot;Welcome!&quot; dialog, line under the fields (one line, keep it short): accented letters of the typed name were replaced by plain ones (José -&gt; Jose); the field now shows the name as it will be kept, and &quot;Ok&quot; accepts it</extracomment>
-        <translation>Voici comment le club l'écrit. Ok ?</translation>
+        <translation>Voici comment le club l&apos;écrit. Ok ?</translation>
     </message>
     <message>
         <source>Click or press any key</source>
         <comment>ClickOrPressAnyKey</comment>
         <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
         <translation>Cliquez ou appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>The port cannot be opened: it may be in use.</source>
+        <comment>CantOpenPort</comment>
+        <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
+        <translation>Impossible d'ouvrir le port : il est peut-être déjà utilisé.</translation>
     </message>
 </context>
 </TS>

@@ -1977,5 +1977,11 @@
         <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
         <translation>クリックするか、いずれかのキーを押してください</translation>
     </message>
+    <message>
+        <source>The port cannot be opened: it may be in use.</source>
+        <comment>CantOpenPort</comment>
+        <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
+        <translation>ポートを開けません。使用中の可能性があります。</translation>
+    </message>
 </context>
 </TS>

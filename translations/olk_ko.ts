@@ -1977,5 +1977,11 @@
         <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
         <translation>클릭하거나 아무 키나 누르세요</translation>
     </message>
+    <message>
+        <source>The port cannot be opened: it may be in use.</source>
+        <comment>CantOpenPort</comment>
+        <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
+        <translation>포트를 열 수 없습니다. 사용 중일 수 있습니다.</translation>
+    </message>
 </context>
 </TS>

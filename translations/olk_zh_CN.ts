@@ -1977,5 +1977,11 @@
         <extracomment>start-up picture, small line at the bottom: how to go on to the main menu</extracomment>
         <translation>单击或按任意键继续</translation>
     </message>
+    <message>
+        <source>The port cannot be opened: it may be in use.</source>
+        <comment>CantOpenPort</comment>
+        <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
+        <translation>无法打开端口：它可能正被占用。</translation>
+    </message>
 </context>
 </TS>
