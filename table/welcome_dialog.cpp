@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHostAddress>
 #include <QLabel>
@@ -11,12 +15,14 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QUrl>
 
 #include "core/cp1251.h"
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "records/club_name.h"
 #include "settings/fonts.h"
+#include "settings/language.h"
 #include "settings/word_tables.h"
 
 namespace olk {
@@ -385,7 +391,26 @@ void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int
         edit->hide();
         m_addressBoxes.append(edit);
     }
+    // "?": how to let a router pass the port to this machine.
+    m_help = new TevCardsButton(QStringLiteral("?"), this);
+    m_help->setFont(labelFont);
+    m_help->setAutoDefault(false);
+    m_help->setGeometry(right + rightWidth - 40, m_addressBoxes.back()->geometry().bottom() + 14,
+                        40, 28);
+    connect(m_help, &QPushButton::clicked, this, [] {
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(routerHelpPath(QCoreApplication::applicationDirPath())));
+    });
     chooseRole(1);
+}
+
+QString WelcomeDialog::routerHelpPath(const QString& programFolder)
+{
+    const QDir help(QDir(programFolder).filePath(QStringLiteral("help")));
+    const QString own =
+        help.filePath(QStringLiteral("router.%1.html")
+                          .arg(QLatin1String(languageInfo(currentLanguage()).locale)));
+    return QFileInfo::exists(own) ? own : help.filePath(QStringLiteral("router.en.html"));
 }
 
 void WelcomeDialog::chooseRole(int role)

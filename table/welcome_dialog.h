@@ -90,6 +90,13 @@ public:
     QPushButton* addressesButton() const { return m_addressesButton; }
     const QList<QLineEdit*>& addressBoxes() const { return m_addressBoxes; }
 
+    QPushButton* helpButton() const { return m_help; }
+
+    // The program's page on letting a router pass the game's port to the
+    // host, in the language in use (English where there is none), in the
+    // "help" folder beside the program.
+    static QString routerHelpPath(const QString& programFolder);
+
     // The machine's own addresses for the six boxes: the local IPv4
     // addresses (at most four, so the next two always fit), an empty box for
     // the public address, and the loopback address.
@@ -117,6 +124,7 @@ private:
     QLineEdit* m_address = nullptr;
     QLineEdit* m_port = nullptr;
     QPushButton* m_addressesButton = nullptr;
+    QPushButton* m_help = nullptr;
     QList<QLineEdit*> m_addressBoxes;
     std::function<bool(const NetworkChoice&)> m_starter;
 };

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "records/end_of_game.h"
+#include "settings/language.h"
 #include "settings/word_tables.h"
 #include "table/welcome_dialog.h"
 
@@ -272,6 +273,23 @@ TEST(Flow, ASmallScreenDoesNotOverwriteTheChosenSize)
     window.applyWindowSize();
     EXPECT_NE(settings.windowSize, 5) << "the offscreen screen is small";
     EXPECT_EQ(window.settingsToSave().windowSize, 5);
+}
+
+// "?" of a network game's Welcome dialog opens the router help page, which
+// the program carries in every language.
+TEST(Flow, TheRouterHelpComesInEveryLanguage)
+{
+    for (int language = 0; language < kLanguageCount; ++language) {
+        setLanguage(language);
+        const QString path = WelcomeDialog::routerHelpPath(OLK_PROGRAM_DIR);
+        EXPECT_TRUE(path.endsWith(
+            QStringLiteral("router.%1.html").arg(QLatin1String(languageInfo(language).locale))))
+            << path.toStdString();
+        QFile page(path);
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_TRUE(page.readAll().contains("25666"));
+    }
+    setLanguage(English);
 }
 
 TEST(Flow, AMissingOrDamagedClubFileStopsTheStart)
