@@ -65,6 +65,8 @@ void HostLink::onNewConnection()
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         auto peer = std::make_unique<Peer>();
         peer->socket = socket;
+        // Moves are a few dozen bytes each: send them at once.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         peer->receiver.setJoinPhaseOpen(true);
         Peer* raw = peer.get();
         connect(socket, &QTcpSocket::readyRead, this, [this, raw] { onReadable(raw); });
@@ -253,8 +255,10 @@ void HostLink::close()
 JoinLink::JoinLink(GameSession& session, QObject* parent) : QObject(parent), m_session(session)
 {
     m_session.setLink(this);
-    connect(&m_socket, &QTcpSocket::connected, this,
-            [this] { m_socket.write(buildJoinRequest(m_name)); });
+    connect(&m_socket, &QTcpSocket::connected, this, [this] {
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_socket.write(buildJoinRequest(m_name));
+    });
     connect(&m_socket, &QTcpSocket::readyRead, this, &JoinLink::onReadable);
     connect(&m_socket, &QTcpSocket::disconnected, this, &JoinLink::onDisconnected);
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
