@@ -9,11 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "core/seats.h"
+#include "net/direct_link.h"
 #include "records/end_of_game.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
@@ -290,6 +293,60 @@ TEST(Flow, TheRouterHelpComesInEveryLanguage)
         EXPECT_TRUE(page.readAll().contains("25666"));
     }
     setLanguage(English);
+}
+
+// The game joining a host through its dialogs: "Welcome!" in its network
+// layout, the waiting window closed by the host's acceptance, the table
+// waiting for the first deal, the deal, a chat line, and the host's leaving.
+TEST_F(FlowGame, JoiningAHostThroughTheDialogs)
+{
+    settings.networkMode = true;
+    MainWindow& window = open();
+    window.show();
+    window.showMenu();
+    GameSession hostSession(Rng(4));
+    net::HostLink host(hostSession);
+    host.setHostName("Hugo");
+    ASSERT_TRUE(host.listen(0, QHostAddress::LocalHost));
+
+    QTimer::singleShot(0, [&host] {
+        auto* dialog = qobject_cast<WelcomeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->nameEdit()->setText("Bob");
+        dialog->clientButton()->setChecked(true);
+        dialog->addressEdit()->setText("127.0.0.1");
+        dialog->portEdit()->setText(QString::number(host.port()));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+    QTest::mouseClick(window.findChild<MainMenu*>()->newPlayerButton(), Qt::LeftButton);
+    TableView& table = window.table();
+    ASSERT_TRUE(table.isVisible());
+    const GameEngine& engine = window.engine();
+    EXPECT_EQ(engine.setup().mode, GameMode::NetworkJoined);
+    EXPECT_TRUE(engine.setup().awaitingFirstDeal);
+    EXPECT_FALSE(table.chatInput()->isEnabled()) << "no chat before the first deal";
+    EXPECT_EQ(host.joinedPlayers(), 1);
+
+    host.startMatch({"Hugo", 0, 0, 0});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.setup().awaitingFirstDeal; }, 3000));
+    EXPECT_EQ(engine.state().players[4].cardCount, 3);
+    EXPECT_EQ(engine.state().players[seatOfRole(2, 1)].name, "Hugo");
+    EXPECT_TRUE(table.chatInput()->isEnabled());
+    host.sendChat("hi Bob");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table.chatLines().size() == 1; }, 3000));
+    EXPECT_EQ(table.chatLines()[0], QStringLiteral("hi Bob"));
+
+    // The host goes: the player is told, and the menu comes back.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    closer.start(20);
+    host.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.findChild<MainMenu*>()->isVisible(); }, 3000));
+    EXPECT_FALSE(engine.state().gameActive);
 }
 
 TEST(Flow, AMissingOrDamagedClubFileStopsTheStart)
