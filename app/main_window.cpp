@@ -245,7 +245,7 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
 void MainWindow::networkLost()
 {
     if (m_waiting) {
-        m_waiting->reject();
+        m_waiting->done(QDialog::Rejected);
     }
     const bool onTable = m_table->isVisible();
     closeNetwork();

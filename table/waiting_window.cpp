@@ -51,10 +51,7 @@ WaitingWindow::WaitingWindow(const Settings& settings, bool host, QWidget* paren
     m_ok->setEnabled(false);
     m_cancel->setEnabled(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, [this] {
-        emit cancelled();
-        reject();
-    });
+    connect(m_cancel, &QPushButton::clicked, this, &WaitingWindow::reject);
     setMinimumWidth(std::max(
         380, QFontMetrics(font).horizontalAdvance(text(Text::ExpectationOfConnection)) + 60));
     setMinimumHeight(260);
@@ -76,7 +73,20 @@ void WaitingWindow::playerJoined(int joined)
         m_joins[i]->setVisible(i < joined);
     }
     m_ok->setEnabled(true);
+    m_ok->setDefault(true);
+    m_ok->setFocus();
     m_cancel->setEnabled(false);
+}
+
+void WaitingWindow::reject()
+{
+    // Escape and the window's close button are "Cancel", and go only while
+    // it may be pressed: once a player joined, the host can only start.
+    if (!m_cancel->isEnabled()) {
+        return;
+    }
+    emit cancelled();
+    QDialog::reject();
 }
 
 void WaitingWindow::tick()

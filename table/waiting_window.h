@@ -38,6 +38,8 @@ public:
     // One tick of the window's one-second timer.
     void tick();
 
+    void reject() override;
+
 signals:
     void cancelled();
 

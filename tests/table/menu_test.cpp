@@ -357,6 +357,11 @@ TEST(WaitingWindow, HostAndJoiningPlayer)
     EXPECT_TRUE(host.joinLines()[2]->isHidden());
     EXPECT_TRUE(host.okButton()->isEnabled());
     EXPECT_FALSE(host.cancelButton()->isEnabled()) << "once somebody joined, only start";
+    host.show();
+    QTest::keyClick(&host, Qt::Key_Escape);
+    EXPECT_TRUE(host.isVisible()) << "nor does Escape give up";
+    QTest::keyClick(&host, Qt::Key_Return);
+    EXPECT_EQ(host.result(), QDialog::Accepted) << "Enter starts the match";
 
     WaitingWindow joining(settings, false);
     EXPECT_EQ(joining.statusLine()->text(), QStringLiteral("Expectation of game..."));
