@@ -62,6 +62,7 @@ public:
     // each may be null (nothing is shown, sent or timed).
     void setObserver(TableObserver* observer);
     void setLink(ParticipantLink* link);
+    ParticipantLink* link() const { return m_link == &m_silentLink ? nullptr : m_link; }
     void setTurnDriver(TurnDriver* driver);
     GameSetup& setup() { return m_setup; }
     const GameSetup& setup() const { return m_setup; }

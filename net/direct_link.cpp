@@ -33,7 +33,10 @@ HostLink::HostLink(GameSession& session, QObject* parent) : QObject(parent), m_s
 
 HostLink::~HostLink()
 {
-    m_session.setLink(nullptr);
+    // A link may go after the next one took its place.
+    if (m_session.engine().link() == this) {
+        m_session.setLink(nullptr);
+    }
     close();
 }
 
@@ -285,7 +288,9 @@ void JoinLink::reportNoGame()
 
 JoinLink::~JoinLink()
 {
-    m_session.setLink(nullptr);
+    if (m_session.engine().link() == this) {
+        m_session.setLink(nullptr);
+    }
     m_socket.disconnect(this);
     m_socket.abort();
 }

@@ -216,6 +216,17 @@ TEST_F(Match, AMoveOutOfTurnEndsTheMatch)
         << "the others hear \"abort\"";
 }
 
+// A link that goes after the next one took its place leaves the session
+// with the new one.
+TEST_F(Match, ALinkGoingLateLeavesTheNewOneInPlace)
+{
+    GameSession session(Rng(1));
+    auto old = std::make_unique<JoinLink>(session);
+    JoinLink fresh(session);
+    old.reset();
+    EXPECT_EQ(session.engine().link(), &fresh);
+}
+
 TEST_F(Match, AFourthJoinIsTurnedAway)
 {
     join("Anna");
