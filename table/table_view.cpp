@@ -349,10 +349,7 @@ void TableView::drawChat()
     const TableScale& s = m_geometry.scale;
     refill(r);
     QPainter p(&m_frame);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.drawImage(
-        r, builtInPicture(s.s == 1.0 ? QStringLiteral("RamkaERSm") : QStringLiteral("RamkaERBg")));
+    drawPanelFrame(p, r, QStringLiteral("RamkaER"));
     p.setFont(familyFont(m_settings, FontFamily::Serif, s.size(14)));
     static const QColor kRoleColours[5] = {Qt::black, QColor(128, 0, 0), QColor(0, 0, 128),
                                            QColor(0, 128, 0), QColor(128, 128, 0)};
@@ -522,6 +519,16 @@ void TableView::showTurnArrow(int turnState)
     }
 }
 
+void TableView::drawPanelFrame(QPainter& p, const QRect& r, const QString& frame) const
+{
+    // "...Sm" drawn as it is on the small table, "...Bg" stretched on the
+    // larger ones.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.drawImage(r, builtInPicture(frame + (m_geometry.scale.s == 1.0 ? QStringLiteral("Sm")
+                                                                     : QStringLiteral("Bg"))));
+}
+
 void TableView::showDealCounter()
 {
     const QRect r = m_geometry.kon;
@@ -529,10 +536,7 @@ void TableView::showDealCounter()
     refill(r);
     const TableState& st = m_engine.state();
     QPainter p(&m_frame);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.drawImage(
-        r, builtInPicture(s.s == 1.0 ? QStringLiteral("RamkaBBSm") : QStringLiteral("RamkaBBBg")));
+    drawPanelFrame(p, r, QStringLiteral("RamkaBB"));
     p.setFont(familyFont(m_settings, FontFamily::Decor, s.size(26)));
     p.setPen(QColor(0, 0, 190));
     const int line = QFontMetrics(p.font()).height();

@@ -140,6 +140,7 @@ private:
     void retranslate();
     void updateBalloon(QPoint pos);
     void drawChat();
+    void drawPanelFrame(QPainter& p, const QRect& r, const QString& frame) const;
     void sendChat();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void askToLeave();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/card.h"
+#include "tests/net/net_fixture.h"
 
 namespace olk::net {
 namespace {
@@ -17,19 +18,8 @@ namespace {
 #define ON "\xC8"      // И
 #define OFF "\xCB"     // Л
 
-QByteArray fill(int n)
-{
-    return QByteArray(n, '#');
-}
-
-DeckCells numberedDeck()
-{
-    DeckCells deck;
-    for (int n = 1; n <= kDeckCards; ++n) {
-        deck[n] = cardFromNumber(n);
-    }
-    return deck;
-}
+using test::fill;
+using test::numberedDeck;
 
 // The eight of hearts and the ace of spades first, then the rest in order.
 DeckCells eightAndAceFirst()

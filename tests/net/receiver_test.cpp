@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/card.h"
+#include "tests/net/net_fixture.h"
 
 namespace olk::net {
 namespace {
@@ -19,19 +20,8 @@ const QByteArray kDiscard7h = "hputskucha7\xF7######## ######### #####2";
 const QByteArray kKnock = "hmakeknock########## ######### #####4";
 const QByteArray kBadSender = "hmakeknock########## ######### #####9";
 
-QByteArray fill(int n)
-{
-    return QByteArray(n, '#');
-}
-
-DeckCells numberedDeck()
-{
-    DeckCells deck;
-    for (int n = 1; n <= kDeckCards; ++n) {
-        deck[n] = cardFromNumber(n);
-    }
-    return deck;
-}
+using test::fill;
+using test::numberedDeck;
 
 const Deal kDeal{numberedDeck(), RuleOptions{true, true}};
 const QByteArray kDealBytes = buildDeal(kDeal.deck, kDeal.rules);
