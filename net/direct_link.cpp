@@ -42,8 +42,13 @@ HostLink::~HostLink()
 
 bool HostLink::listen(quint16 port, const QHostAddress& address)
 {
+    close();
+    m_peers.clear();
     m_lost = false;
     m_matchStarted = false;
+    for (int role = 1; role <= kSeats; ++role) {
+        m_names[role] = QByteArray(kComputerName);
+    }
     return m_server.listen(address, port);
 }
 
@@ -51,7 +56,7 @@ int HostLink::joinedPlayers() const
 {
     int joined = 0;
     for (const auto& peer : m_peers) {
-        joined += peer->role != 0 ? 1 : 0;
+        joined += peer->role != 0 && peer->socket != nullptr ? 1 : 0;
     }
     return joined;
 }
@@ -200,12 +205,13 @@ void HostLink::sendToJoined(const QByteArray& message, int exceptRole)
 void HostLink::onDisconnected(Peer* peer)
 {
     const bool joined = peer->role != 0;
+    const bool several = joinedPlayers() > 1;
     if (peer->socket != nullptr) {
         peer->socket->deleteLater();
         peer->socket = nullptr;
     }
     if (joined && !m_lost && (!m_matchStarted || stillPlaying(m_session.engine()))) {
-        lose();
+        lose(several);
     }
 }
 
@@ -217,20 +223,22 @@ void HostLink::drop(Peer* peer)
     // abort() does not emit disconnected() for a socket that is still
     // connecting, so the loss is told here.
     const bool joined = peer->role != 0;
+    const bool several = joinedPlayers() > 1;
     QTcpSocket* socket = peer->socket;
     peer->socket = nullptr;
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
     if (joined && !m_lost && (!m_matchStarted || stillPlaying(m_session.engine()))) {
-        lose();
+        lose(several);
     }
 }
 
-void HostLink::lose()
+void HostLink::lose(bool severalJoined)
 {
+    // With one player joined there is nobody left to tell.
     m_lost = true;
-    if (joinedPlayers() > 1) {
+    if (severalJoined) {
         sendToJoined(buildAbort());
     }
     emit peerLost();
@@ -239,17 +247,19 @@ void HostLink::lose()
 void HostLink::close()
 {
     m_server.close();
+    // The peers' records stay until the next listen: close() may be called
+    // from a handler that is still reading one of them.
     for (const auto& peer : m_peers) {
         if (peer->socket != nullptr) {
             QTcpSocket* socket = peer->socket;
             peer->socket = nullptr;
+            peer->role = 0;
             socket->disconnect(this);
             socket->flush();
             socket->disconnectFromHost();
             socket->deleteLater();
         }
     }
-    m_peers.clear();
     m_matchStarted = false;
 }
 

@@ -38,6 +38,7 @@ public:
     // The host's own name (Windows-1251; its first 4 characters go out).
     void setHostName(const QByteArray& cp1251Name) { m_hostName = wireName(cp1251Name); }
 
+    // The players who joined and are still connected.
     int joinedPlayers() const;
     // Names by role, as the name blocks send them.
     NameBlock names() const;
@@ -75,7 +76,7 @@ private:
     void acceptJoin(Peer* peer, const JoinRequest& request);
     void sendToJoined(const QByteArray& message, int exceptRole = 0);
     void drop(Peer* peer);
-    void lose();
+    void lose(bool severalJoined);
     void applyNames();
 
     GameSession& m_session;

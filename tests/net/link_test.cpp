@@ -216,6 +216,25 @@ TEST_F(Match, AMoveOutOfTurnEndsTheMatch)
         << "the others hear \"abort\"";
 }
 
+// The window closes the link as soon as it hears of a loss, while the link is
+// still reading the message that caused it.
+TEST_F(Match, ClosingTheLinkFromItsOwnLossIsSafe)
+{
+    QObject::connect(&hostLink, &HostLink::peerLost, [this] { hostLink.close(); });
+    QTcpSocket rogue;
+    rogue.connectToHost("127.0.0.1", hostLink.port());
+    ASSERT_TRUE(rogue.waitForConnected(2000));
+    rogue.write(buildJoinRequest("Evil"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostLink.joinedPlayers() == 1; }, 2000));
+    hostLink.startMatch({"Host", 0, 0, 0});
+    // A begin from a joined player, and more behind it in the same read.
+    rogue.write(buildMove({MoveKind::Begin, 0, kEmptyCard}, 2) +
+                buildMove({MoveKind::Knock, 0, kEmptyCard}, 2) + buildChat(2, "x"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hostLost; }, 2000));
+    EXPECT_EQ(hostLink.joinedPlayers(), 0);
+    EXPECT_TRUE(hostLink.listen(0, QHostAddress::LocalHost)) << "and it can host again";
+}
+
 // A link that goes after the next one took its place leaves the session
 // with the new one.
 TEST_F(Match, ALinkGoingLateLeavesTheNewOneInPlace)

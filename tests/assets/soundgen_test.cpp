@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assets/soundgen/wav_file.h"
+
+void initOlkSounds()
+{
+    Q_INIT_RESOURCE(olk_sounds);
+}
+
+namespace olk::soundgen {
+namespace {
+
+// ---- Reading WAV files back ------------------------------------------------
+
+struct WavContents {
+    int format = 0;
+    int channels = 0;
+    int sampleRate = 0;
+    int byteRate = 0;
+    int blockAlign = 0;
+    int bitsPerSample = 0;
+    std::vector<std::int16_t> samples;
+};
+
+std::uint32_t le(const QByteArray& bytes, int at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    }
+    return value;
+}
+
+// Accepts exactly the canonical 44-byte header followed by the data chunk,
+// with both size fields matching the file.
+std::optional<WavContents> parseWav(const QByteArray& bytes)
+{
+    if (bytes.size() < 44 || bytes.mid(0, 4) != "RIFF" || bytes.mid(8, 4) != "WAVE" ||
+        bytes.mid(12, 4) != "fmt " || le(bytes, 16, 4) != 16 || bytes.mid(36, 4) != "data") {
+        return std::nullopt;
+    }
+    const std::uint32_t dataSize = le(bytes, 40, 4);
+    if (le(bytes, 4, 4) != static_cast<std::uint32_t>(bytes.size() - 8) ||
+        dataSize != static_cast<std::uint32_t>(bytes.size() - 44) || dataSize % 2 != 0) {
+        return std::nullopt;
+    }
+    WavContents wav;
+    wav.format = static_cast<int>(le(bytes, 20, 2));
+    wav.channels = static_cast<int>(le(bytes, 22, 2));
+    wav.sampleRate = static_cast<int>(le(bytes, 24, 4));
+    wav.byteRate = static_cast<int>(le(bytes, 28, 4));
+    wav.blockAlign = static_cast<int>(le(bytes, 32, 2));
+    wav.bitsPerSample = static_cast<int>(le(bytes, 34, 2));
+    for (int at = 44; at < bytes.size(); at += 2) {
+        wav.samples.push_back(static_cast<std::int16_t>(le(bytes, at, 2)));
+    }
+    return wav;
+}
+
+QByteArray toBytes(const std::vector<std::uint8_t>& data)
+{
+    return QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
+}
+
+double dbfs(double amplitude)
+{
+    return 20.0 * std::log10(std::max(amplitude, 1e-9) / 32768.0);
+}
+
+double peakDbfs(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to)
+{
+    int peak = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
+    }
+    return dbfs(peak);
+}
+
+// The RMS level of the loudest stretch of `window` samples.
+double loudestWindowDbfs(const std::vector<std::int16_t>& samples, std::size_t window)
+{
+    double best = 0.0;
+    double sum = 0.0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        sum += static_cast<double>(samples[i]) * samples[i];
+        if (i >= window) {
+            sum -= static_cast<double>(samples[i - window]) * samples[i - window];
+        }
+        best = std::max(best, sum);
+    }
+    return dbfs(std::sqrt(std::max(best, 0.0) / static_cast<double>(window)));
+}
+
+// ---- The WAV writer ---------------------------------------------------------
+
+TEST(WavFile, WritesTheCanonicalHeaderAndLittleEndianSamples)
+{
+    const std::vector<std::uint8_t> expected = {
+        'R', 'I', 'F', 'F', 44, 0, 0, 0,             // 36 + 8 data bytes
+        'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',      //
+        16, 0, 0, 0, 1, 0, 1, 0,                     // PCM, one channel
+        0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0,          // 8000 Hz, 16000 bytes/s
+        2, 0, 16, 0, 'd', 'a', 't', 'a',             // 2 bytes a frame, 16 bits
+        8, 0, 0, 0,                                  //
+        0x00, 0x00, 0xFF, 0x7F, 0x01, 0x80, 0x00, 0x40};
+    EXPECT_EQ(encodeWav({0.0, 1.0, -1.0, 0.5}, 8000), expected);
+}
+
+TEST(WavFile, RoundsAndClipsSamplesToSixteenBits)
+{
+    struct Case {
+        double value;
+        std::int16_t stored;
+    };
+    const Case cases[] = {
+        {0.0, 0},          {1.0, 32767},      {-1.0, -32767},     {0.5, 16384},
+        {-0.5, -16384},    {1.5, 32767},      {-1.5, -32768},     {1e-5, 0},
+        {1.0 / 32767.0, 1}, {-1.0 / 32767.0, -1}, {NAN, 0},
+    };
+    for (const Case& c : cases) {
+        const auto wav = parseWav(toBytes(encodeWav({c.value})));
+        ASSERT_TRUE(wav.has_value());
+        ASSERT_EQ(wav->samples.size(), 1u);
+        EXPECT_EQ(wav->samples[0], c.stored) << "value " << c.value;
+    }
+}
+
+// ---- The compiled effects ---------------------------------------------------
+
+struct Expected {
+    const char* name;
+    int minMs;
+    int maxMs;
+};
+
+// What the game plays, and how long each may last. "WHodsDo" and "WPlMore"
+// hold up play until they end; the clock ticks repeat every second.
+const Expected kEffects[] = {
+    {"WTasoKo", 150, 450},  {"WHodsDo", 80, 200},   {"WPlMore", 200, 600},
+    {"WKoGutX", 300, 800},  {"WKoGood", 400, 1000}, {"WKoBadX", 250, 700},
+    {"WKoBads", 300, 1000}, {"WFiBest", 600, 1250}, {"WFiGood", 400, 1250},
+    {"WFiBads", 500, 1250}, {"WOpenFo", 80, 400},   {"WToMenK", 80, 600},
+    {"WWrongs", 120, 500},  {"STimerA", 20, 120},   {"STimerB", 20, 250},
+};
+
+constexpr double kTargetPeakDbfs = -3.0;
+
+QByteArray resource(const char* name)
+{
+    initOlkSounds();
+    QFile file(QStringLiteral(":/sounds/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+class SoundEffect : public testing::TestWithParam<Expected> {};
+
+TEST_P(SoundEffect, IsAShortCleanMonoWavAtTheCommonLevel)
+{
+    const Expected& effect = GetParam();
+    const auto wav = parseWav(resource(effect.name));
+    ASSERT_TRUE(wav.has_value()) << effect.name << " is missing or not a WAV file";
+    EXPECT_EQ(wav->format, 1);
+    EXPECT_EQ(wav->channels, 1);
+    EXPECT_EQ(wav->sampleRate, 44100);
+    EXPECT_EQ(wav->bitsPerSample, 16);
+    EXPECT_EQ(wav->blockAlign, 2);
+    EXPECT_EQ(wav->byteRate, 88200);
+
+    const std::vector<std::int16_t>& s = wav->samples;
+    const double ms = 1000.0 * static_cast<double>(s.size()) / 44100.0;
+    EXPECT_GE(ms, effect.minMs);
+    EXPECT_LE(ms, effect.maxMs);
+    ASSERT_GT(s.size(), 4 * 88u);
+
+    EXPECT_NEAR(peakDbfs(s, 0, s.size()), kTargetPeakDbfs, 0.5);
+
+    // No click at either end: the first and last 2 ms stay near silence.
+    const std::size_t edge = 88;
+    EXPECT_LT(peakDbfs(s, 0, edge), -40.0) << "start";
+    EXPECT_LT(peakDbfs(s, s.size() - edge, s.size()), -40.0) << "end";
+    EXPECT_EQ(s.front(), 0);
+    EXPECT_EQ(s.back(), 0);
+
+    // Sound, not a lone spike: its loudest 10 ms carry real energy.
+    EXPECT_GT(loudestWindowDbfs(s, 441), -20.0);
+
+    // Centred on zero: an offset would thump when the sound starts and stops.
+    double sum = 0.0;
+    for (std::int16_t x : s) {
+        sum += x;
+    }
+    EXPECT_LT(std::abs(sum / static_cast<double>(s.size())), 0.002 * 32768.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, SoundEffect, testing::ValuesIn(kEffects),
+                         [](const testing::TestParamInfo<Expected>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(SoundResources, HoldExactlyTheEffectsTheGamePlays)
+{
+    initOlkSounds();
+    QStringList expected;
+    for (const Expected& effect : kEffects) {
+        expected << QString::fromLatin1(effect.name);
+    }
+    QStringList stored = QDir(QStringLiteral(":/sounds")).entryList(QDir::Files);
+    expected.sort();
+    stored.sort();
+    EXPECT_EQ(stored, expected);
+}
+
+// ---- The generator program --------------------------------------------------
+
+bool runGenerator(const QString& folder)
+{
+    const std::string command =
+        std::string("'") + OLK_SOUNDGEN_PROGRAM + "' '" + folder.toStdString() + "'";
+    return std::system(command.c_str()) == 0;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(SoundGenerator, WritesTheSameFilesOnEveryRunAsTheBuildCompiled)
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    ASSERT_TRUE(runGenerator(first.path()));
+    ASSERT_TRUE(runGenerator(second.path()));
+
+    const QStringList written = QDir(first.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(written, QDir(second.path()).entryList(QDir::Files, QDir::Name));
+    EXPECT_EQ(written.size(), static_cast<qsizetype>(std::size(kEffects)) + 1);
+    for (const QString& file : written) {
+        EXPECT_EQ(fileBytes(first.filePath(file)), fileBytes(second.filePath(file)))
+            << file.toStdString();
+    }
+
+    const QByteArray qrc = fileBytes(first.filePath(QStringLiteral("sounds.qrc")));
+    EXPECT_TRUE(qrc.contains("<qresource prefix=\"/sounds\">"));
+    for (const Expected& effect : kEffects) {
+        const QByteArray name(effect.name);
+        EXPECT_TRUE(qrc.contains("<file alias=\"" + name + "\">" + name + ".wav</file>"))
+            << effect.name;
+        const QByteArray bytes = fileBytes(first.filePath(QString::fromLatin1(name + ".wav")));
+        EXPECT_FALSE(bytes.isEmpty()) << effect.name;
+        EXPECT_EQ(bytes, resource(effect.name)) << effect.name;
+    }
+}
+
+}  // namespace
+}  // namespace olk::soundgen
