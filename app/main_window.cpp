@@ -53,6 +53,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
       m_folder(std::move(folder)),
       m_clubWritesBlocked(false),
       m_windowSizeChoice(m_settings.windowSize),
+      m_sound(m_settings.soundOn),
       m_engine(m_session.engine()),
       m_table(new TableView(m_session, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
@@ -63,6 +64,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
     setAutoFillBackground(true);
+    m_table->setSoundPlayer(&m_sound);
     connect(&m_session, &GameSession::gameFinished, this, &MainWindow::finishGame);
     connect(&m_session, &GameSession::gameAbandoned, this, &MainWindow::abandonGame);
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
@@ -212,13 +214,12 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
             return false;
         }
         connect(m_host.get(), &net::HostLink::playerJoined, &waiting,
-                [&waiting](int joined, const QByteArray&) { waiting.playerJoined(joined); });
-        connect(m_host.get(), &net::HostLink::peerLost, this, &MainWindow::networkLost);
-        connect(m_host.get(), &net::HostLink::chatReceived, this,
-                [this](int role, const QByteArray& line) {
-                    m_table->addChatLine(
-                        role, QString::fromStdString(cp1251::toUtf8(line.toStdString())));
+                [this, &waiting](int joined, const QByteArray&) {
+                    play("WToMenK");
+                    waiting.playerJoined(joined);
                 });
+        connect(m_host.get(), &net::HostLink::peerLost, this, &MainWindow::networkLost);
+        connect(m_host.get(), &net::HostLink::chatReceived, this, &MainWindow::showChat);
     } else {
         m_join = std::make_unique<net::JoinLink>(m_session);
         // A joining player is told there is no game unless the host takes
@@ -227,11 +228,7 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
         connect(m_join.get(), &net::JoinLink::accepted, &waiting, &QDialog::accept);
         connect(m_join.get(), &net::JoinLink::matchAborted, this, &MainWindow::networkLost);
         connect(m_join.get(), &net::JoinLink::namesChanged, m_table, &TableView::redrawAll);
-        connect(m_join.get(), &net::JoinLink::chatReceived, this,
-                [this](int role, const QByteArray& line) {
-                    m_table->addChatLine(
-                        role, QString::fromStdString(cp1251::toUtf8(line.toStdString())));
-                });
+        connect(m_join.get(), &net::JoinLink::chatReceived, this, &MainWindow::showChat);
         m_session.engine().setup().flyingCards = m_settings.flyingCards;
         m_join->connectToHost(choice.address, port, player.name, profileOf(player));
     }
@@ -242,12 +239,19 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
     return started;
 }
 
+void MainWindow::showChat(int role, const QByteArray& line)
+{
+    play("WToMenK");
+    m_table->addChatLine(role, QString::fromStdString(cp1251::toUtf8(line.toStdString())));
+}
+
 void MainWindow::networkLost()
 {
     if (m_waiting) {
         m_waiting->done(QDialog::Rejected);
     }
     const bool onTable = m_table->isVisible();
+    play("WWrongs");
     closeNetwork();
     if (onTable) {
         QString message = text(Text::OneOfPlayer) + QLatin1Char(' ') +
@@ -352,7 +356,11 @@ void MainWindow::finishGame()
     if (!outcome.clubWritten) {
         showAttention(this, text(Text::ErrorOfDiskWriting));
     }
+    if (outcome.sound != nullptr) {
+        play(outcome.sound);
+    }
     if (outcome.cycleCompleted) {
+        play(endOfCycleSound(outcome.topTenPlace));
         showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, false});
     }
     showMenu();
@@ -426,6 +434,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     const bool gameOnTable = m_table->isVisible() && m_engine.state().gameActive;
     if (gameOnTable) {
+        play("WOpenFo");
         if (!askYesNo(this,
                       text(Text::LeaveGame) + QLatin1Char(' ') + text(Text::AllDataWillBeLost))) {
             event->ignore();

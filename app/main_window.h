@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/game_engine.h"
+#include "extras/sound_player.h"
 #include "net/direct_link.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
@@ -61,6 +62,8 @@ private:
     // and keeps the waiting window up; true when the match may start.
     bool startNetwork(const NetworkChoice& choice, const ClubPlayer& player, QWidget* dialog);
     void networkLost();
+    void showChat(int role, const QByteArray& line);
+    void play(const char* effect) { m_sound.playEffect(QString::fromLatin1(effect), false); }
     void closeNetwork();
     bool isNetworkGame() const { return m_host != nullptr || m_join != nullptr; }
     int ownRole() const;
@@ -79,6 +82,7 @@ private:
     bool m_clubWritesBlocked;
     int m_windowSizeChoice;  // the saved window size; a smaller one may be in use
     QList<QByteArray> m_settingsAsRead;
+    SoundPlayer m_sound;
     GameSession m_session;
     GameEngine& m_engine;
     TableView* m_table;

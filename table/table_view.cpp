@@ -643,6 +643,14 @@ void TableView::flyCard(const olk::CardFlight& flight)
                  [this](const QRect& dirty) { present(dirty); });
 }
 
+void TableView::playSound(std::string_view name, bool wait)
+{
+    if (m_sound != nullptr) {
+        m_sound->playEffect(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                            wait);
+    }
+}
+
 void TableView::pause(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
@@ -880,6 +888,7 @@ void TableView::askToLeave()
     if (!m_engine.state().gameActive) {
         return;
     }
+    playSound("WOpenFo", false);
     if (askYesNo(this,
                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
         m_session.leave();

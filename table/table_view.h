@@ -12,6 +12,7 @@
 #include "core/game_engine.h"
 #include "extras/card_pictures.h"
 #include "extras/cards_button.h"
+#include "extras/sound_player.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
 #include "table/card_flight.h"
@@ -80,6 +81,9 @@ public:
     // One tick of Timer1.
     void onTick() { m_session.onTick(); }
 
+    // Where the table's sounds go; none: silent.
+    void setSoundPlayer(SoundPlayer* player) { m_sound = player; }
+
     // The chat panel of networked games: four lines, each in its writer's
     // colour; the input line and its send button under it.
     void addChatLine(int role, const QString& line);
@@ -130,6 +134,7 @@ private:
     void showDealCounter() override;
     void setActionButtons(const ActionButtons& buttons) override;
     void flyCard(const CardFlight& flight) override;
+    void playSound(std::string_view name, bool wait) override;
     void pause(int milliseconds) override;
 
     void refill(const QRect& rect);
@@ -164,6 +169,7 @@ private:
     int m_dealNumberHint = 0;
     int m_dealCycle = kCycleDeals;
     bool m_hands[5] = {};  // face up per seat
+    SoundPlayer* m_sound = nullptr;
     QLabel* m_balloon;
     QLineEdit* m_chatInput;
     QPushButton* m_chatSend;

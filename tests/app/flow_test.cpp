@@ -82,7 +82,7 @@ void chooseFromTableMenu(TableView& table, Text item)
 }
 
 // A club folder with the two default club files and a window on it; cards
-// do not fly, so games go fast.
+// do not fly and sounds are off, so games go fast.
 class FlowGame : public ::testing::Test {
 protected:
     MainWindow& open()
@@ -90,6 +90,7 @@ protected:
         EXPECT_TRUE(writeClubFile(folder.filePath("Olk.clb"), defaultClubFile()));
         EXPECT_TRUE(writeClubFile(folder.filePath("Olk.net"), defaultClubFile()));
         settings.flyingCards = false;
+        settings.soundOn = false;  // a waited sound would only slow the game down
         m_window = std::make_unique<MainWindow>(settings, folder.path());
         return *m_window;
     }

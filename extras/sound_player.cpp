@@ -1,0 +1,102 @@
+#include "extras/sound_player.h"
+
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QtEndian>
+
+// The effects live in the olk_sounds resources, which a static library must
+// register itself.
+static void registerSoundResources()
+{
+    Q_INIT_RESOURCE(olk_sounds);
+}
+
+namespace olk {
+
+// The effects' players, made and used in the sound thread only.
+class EffectVoices : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+public slots:
+    void play(const QString& name)
+    {
+        QSoundEffect*& effect = m_effects[name];
+        if (effect == nullptr) {
+            effect = new QSoundEffect(this);
+            effect->setSource(QUrl(QStringLiteral("qrc:/sounds/") + name));
+        }
+        // An effect still loading plays as soon as it is loaded.
+        effect->play();
+    }
+
+private:
+    QHash<QString, QSoundEffect*> m_effects;
+};
+
+SoundPlayer::SoundPlayer(const bool& soundOn) : m_soundOn(soundOn)
+{
+    registerSoundResources();
+    m_thread.setObjectName(QStringLiteral("sound"));
+    m_voices = new EffectVoices;
+    m_voices->moveToThread(&m_thread);
+    QObject::connect(&m_thread, &QThread::finished, m_voices, &QObject::deleteLater);
+    m_thread.start();
+}
+
+SoundPlayer::~SoundPlayer()
+{
+    m_thread.quit();
+    m_thread.wait();
+}
+
+int SoundPlayer::lengthMs(const QString& name)
+{
+    registerSoundResources();
+    // The RIFF header of a PCM WAV: the byte rate at 28, the data chunk's
+    // size after "data".
+    static QHash<QString, int> lengths;
+    const auto known = lengths.constFind(name);
+    if (known != lengths.constEnd()) {
+        return *known;
+    }
+    int ms = 0;
+    QFile file(QStringLiteral(":/sounds/") + name);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray data = file.readAll();
+        const qsizetype chunk = data.indexOf("data", 12);
+        if (data.size() >= 44 && data.startsWith("RIFF") && chunk >= 0 &&
+            chunk + 8 <= data.size()) {
+            const quint32 byteRate = qFromLittleEndian<quint32>(data.constData() + 28);
+            const quint32 bytes = qFromLittleEndian<quint32>(data.constData() + chunk + 4);
+            if (byteRate > 0) {
+                ms = static_cast<int>(static_cast<quint64>(bytes) * 1000 / byteRate);
+            }
+        }
+    }
+    lengths.insert(name, ms);
+    return ms;
+}
+
+void SoundPlayer::playEffect(const QString& name, bool wait)
+{
+    if (!m_soundOn) {
+        return;
+    }
+    const int ms = lengthMs(name);
+    if (ms == 0) {
+        return;
+    }
+    QMetaObject::invokeMethod(m_voices, "play", Qt::QueuedConnection, Q_ARG(QString, name));
+    if (wait) {
+        // The sound thread plays it; this one waits exactly as long.
+        QThread::msleep(static_cast<unsigned long>(ms));
+    }
+}
+
+}  // namespace olk
+
+#include "sound_player.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QThread>
+
+namespace olk {
+
+class EffectVoices;
+
+// Plays the program's sound effects, the pictures' counterpart for the ear
+// (":/sounds/<name>", made at build time). Each effect is decoded once, the
+// first time, and kept; playing happens in a thread of its own, so the game
+// can wait for a sound without running anything else meanwhile (a move's
+// effects stay in sequence).
+class SoundPlayer {
+public:
+    // `soundOn` is read at every play: the setting may change at any time.
+    explicit SoundPlayer(const bool& soundOn);
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Plays effect `name` when sound is on. With `wait`, returns once it has
+    // played: after its length, whatever the audio device does, so that a
+    // machine without sound never hangs.
+    void playEffect(const QString& name, bool wait);
+
+    // An effect's length in milliseconds, from its data; 0 for a name that is
+    // not an effect.
+    static int lengthMs(const QString& name);
+
+private:
+    const bool& m_soundOn;
+    QThread m_thread;
+    EffectVoices* m_voices = nullptr;  // lives in m_thread
+};
+
+}  // namespace olk
