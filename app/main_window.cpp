@@ -88,6 +88,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::playerChosen, this, &MainWindow::choosePlayer);
     connect(m_menu, &MainMenu::newPlayer, this, [this] { choosePlayer(6); });
     connect(m_menu, &MainMenu::topTen, this, [this] {
+        play("WOpenFo");
         const ClubFile club = readClubFile(clubPath()).file;
         QList<QByteArray> lines;
         for (int n = 6; n <= 15; ++n) {
@@ -95,8 +96,10 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         }
         showTopTen(this, m_settings, lines, false);
     });
-    connect(m_menu, &MainMenu::history, this,
-            [this] { showHistory(this, m_settings, m_folder, QStringLiteral("Olk.clb")); });
+    connect(m_menu, &MainMenu::history, this, [this] {
+        play("WOpenFo");
+        showHistory(this, m_settings, m_folder, QStringLiteral("Olk.clb"));
+    });
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
@@ -158,6 +161,7 @@ void MainWindow::showMenu()
 
 void MainWindow::choosePlayer(int slot)
 {
+    play("WOpenFo");
     const ClubLoad load = readClubFile(clubPath());
     const QByteArray line = slot >= 1 && slot <= 5 && load.status == ClubStatus::Ok
                                 ? load.file.line(slot)

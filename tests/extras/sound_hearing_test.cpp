@@ -1,0 +1,75 @@
+#include "extras/sound_player.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtEndian>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+namespace olk {
+namespace {
+
+// The loudest sample of a 16-bit WAV recording, 0..1.
+double peakOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray data = file.readAll();
+    const qsizetype start = data.indexOf("data");
+    double peak = 0;
+    for (qsizetype i = start + 8; start >= 0 && i + 1 < data.size(); i += 2) {
+        const auto sample = qFromLittleEndian<qint16>(data.constData() + i);
+        peak = std::max(peak, std::abs(sample) / 32768.0);
+    }
+    return peak;
+}
+
+// What the sound server's null sink hears while `play` runs, as the loudest
+// sample; nothing when no server runs here (the test command starts one).
+std::optional<double> hear(const std::function<void()>& play)
+{
+    if (QStandardPaths::findExecutable("parec").isEmpty() ||
+        QProcess::execute("pactl", {"info"}) != 0) {
+        return std::nullopt;
+    }
+    QTemporaryDir dir;
+    const QString recording = dir.filePath("heard.wav");
+    QProcess parec;
+    parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--file-format=wav", recording});
+    if (!parec.waitForStarted(3000)) {
+        return std::nullopt;
+    }
+    QThread::msleep(300);
+    play();
+    QThread::msleep(600);
+    parec.terminate();
+    parec.waitForFinished(3000);
+    return peakOf(recording);
+}
+
+// Played effects reach the sound device; with sound off nothing does.
+TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
+{
+    bool soundOn = true;
+    SoundPlayer player(soundOn);
+    const auto heard = hear([&] { player.playEffect(QStringLiteral("WTasoKo"), true); });
+    if (!heard) {
+        GTEST_SKIP() << "no sound server here";
+    }
+    EXPECT_GT(*heard, 0.2) << "the deal is heard";
+    soundOn = false;
+    const auto silent = hear([&] { player.playEffect(QStringLiteral("WFiBest"), true); });
+    ASSERT_TRUE(silent);
+    EXPECT_LT(*silent, 0.01) << "sound off";
+}
+
+}  // namespace
+}  // namespace olk
