@@ -1,5 +1,6 @@
 #include "extras/sound_player.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
@@ -22,18 +23,32 @@ public:
     using QObject::QObject;
 
 public slots:
+    // Decodes every effect ahead, so that the first play is as quick as the
+    // others.
+    void load(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            effectFor(name);
+        }
+    }
+
     void play(const QString& name)
+    {
+        // An effect still loading plays as soon as it is loaded.
+        effectFor(name)->play();
+    }
+
+private:
+    QSoundEffect* effectFor(const QString& name)
     {
         QSoundEffect*& effect = m_effects[name];
         if (effect == nullptr) {
             effect = new QSoundEffect(this);
             effect->setSource(QUrl(QStringLiteral("qrc:/sounds/") + name));
         }
-        // An effect still loading plays as soon as it is loaded.
-        effect->play();
+        return effect;
     }
 
-private:
     QHash<QString, QSoundEffect*> m_effects;
 };
 
@@ -45,6 +60,8 @@ SoundPlayer::SoundPlayer(const bool& soundOn) : m_soundOn(soundOn)
     m_voices->moveToThread(&m_thread);
     QObject::connect(&m_thread, &QThread::finished, m_voices, &QObject::deleteLater);
     m_thread.start();
+    const QStringList names = QDir(QStringLiteral(":/sounds")).entryList(QDir::Files);
+    QMetaObject::invokeMethod(m_voices, "load", Qt::QueuedConnection, Q_ARG(QStringList, names));
 }
 
 SoundPlayer::~SoundPlayer()

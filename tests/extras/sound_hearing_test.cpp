@@ -47,9 +47,10 @@ std::optional<double> hear(const std::function<void()>& play)
     if (!parec.waitForStarted(3000)) {
         return std::nullopt;
     }
-    QThread::msleep(300);
+    QThread::msleep(500);
     play();
-    QThread::msleep(600);
+    // The recorder lags behind the device a little; a loaded machine more.
+    QThread::msleep(1500);
     parec.terminate();
     parec.waitForFinished(3000);
     return peakOf(recording);
@@ -60,9 +61,15 @@ TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
 {
     bool soundOn = true;
     SoundPlayer player(soundOn);
-    const auto heard = hear([&] { player.playEffect(QStringLiteral("WTasoKo"), true); });
+    QThread::msleep(500);  // the effects are decoded meanwhile
+    auto heard = hear([&] { player.playEffect(QStringLiteral("WTasoKo"), true); });
     if (!heard) {
         GTEST_SKIP() << "no sound server here";
+    }
+    if (*heard <= 0.2) {
+        // A machine busy with other tests may start the device late: once more.
+        heard = hear([&] { player.playEffect(QStringLiteral("WTasoKo"), true); });
+        ASSERT_TRUE(heard);
     }
     EXPECT_GT(*heard, 0.2) << "the deal is heard";
     soundOn = false;
