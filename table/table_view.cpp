@@ -872,6 +872,7 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     if (m_engine.state().gameActive) {
         menu.addAction(text(Text::GeneralScore), this, [this] {
+            playSound("WOpenFo", false);
             showCount(this, m_settings, m_engine.state(), m_engine.profile());
         });
     }
@@ -897,6 +898,7 @@ void TableView::askToLeave()
 
 void TableView::showSpeedDialog()
 {
+    playSound("WOpenFo", false);
     SpeedDialog dialog(m_settings, this);
     dialog.exec();
 }
