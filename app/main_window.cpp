@@ -12,6 +12,7 @@
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "records/end_of_game.h"
+#include "settings/language.h"
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
@@ -65,6 +66,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     setPalette(silver);
     setAutoFillBackground(true);
     m_table->setSoundPlayer(&m_sound);
+    // A right-clicked card says its name, in the language in use.
+    connect(m_table, &TableView::cardSpoken, this,
+            [this](CardCode card) { m_sound.speakCard(voiceName(card), m_folder); });
     connect(&m_session, &GameSession::gameFinished, this, &MainWindow::finishGame);
     connect(&m_session, &GameSession::gameAbandoned, this, &MainWindow::abandonGame);
     connect(m_startup, &StartupPicture::dismissed, this, [this] {

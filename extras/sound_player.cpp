@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QResource>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
@@ -36,6 +38,17 @@ public slots:
     {
         // An effect still loading plays as soon as it is loaded.
         effectFor(name)->play();
+    }
+
+    // A resource outside the effects (":/voice/..."), kept like them.
+    void playResource(const QString& path)
+    {
+        QSoundEffect*& voice = m_effects[path];
+        if (voice == nullptr) {
+            voice = new QSoundEffect(this);
+            voice->setSource(QUrl(QStringLiteral("qrc") + path));
+        }
+        voice->play();
     }
 
 private:
@@ -96,6 +109,29 @@ int SoundPlayer::lengthMs(const QString& name)
     }
     lengths.insert(name, ms);
     return ms;
+}
+
+bool SoundPlayer::speakCard(const QString& voiceName, const QString& programFolder)
+{
+    if (m_voiceLibrary.isEmpty()) {
+        const QDir folder(programFolder);
+        for (const QString& path : {folder.filePath(QStringLiteral("TevCVoice3.dll")),
+                                    folder.filePath(QStringLiteral("../TevCVoice3.dll"))}) {
+            // A file that is not a resource library is refused here.
+            if (QFileInfo(path).isFile() &&
+                QResource::registerResource(path, QStringLiteral("/voice"))) {
+                m_voiceLibrary = path;
+                break;
+            }
+        }
+    }
+    const QString resource = QStringLiteral(":/voice/") + voiceName;
+    if (m_voiceLibrary.isEmpty() || voiceName.isEmpty() || !QFileInfo::exists(resource)) {
+        return false;
+    }
+    QMetaObject::invokeMethod(m_voices, "playResource", Qt::QueuedConnection,
+                              Q_ARG(QString, resource));
+    return true;
 }
 
 void SoundPlayer::playEffect(const QString& name, bool wait)

@@ -30,10 +30,17 @@ public:
     // not an effect.
     static int lengthMs(const QString& name);
 
+    // Speaks a card's name (`voiceName`, "Pi04VoiceJap") from the voice
+    // library "TevCVoice3.dll", looked for in `programFolder` and then in
+    // the folder above it; whatever the sound setting says. False, and
+    // silence, when there is no library or no such name.
+    bool speakCard(const QString& voiceName, const QString& programFolder);
+
 private:
     const bool& m_soundOn;
     QThread m_thread;
     EffectVoices* m_voices = nullptr;  // lives in m_thread
+    QString m_voiceLibrary;            // registered under ":/voice"
 };
 
 }  // namespace olk

@@ -56,7 +56,8 @@ std::optional<double> hear(const std::function<void()>& play)
     return peakOf(recording);
 }
 
-// Played effects reach the sound device; with sound off nothing does.
+// Played effects reach the sound device; with sound off nothing does, but a
+// card's spoken name still does.
 TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
 {
     bool soundOn = true;
@@ -76,6 +77,14 @@ TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
     const auto silent = hear([&] { player.playEffect(QStringLiteral("WFiBest"), true); });
     ASSERT_TRUE(silent);
     EXPECT_LT(*silent, 0.01) << "sound off";
+    // A right-clicked card still speaks with sound off.
+    const auto spoken = hear([&] {
+        EXPECT_TRUE(
+            player.speakCard(QStringLiteral("Pi04VoiceEng"), QStringLiteral(OLK_PROGRAM_DIR)));
+        QThread::msleep(1500);
+    });
+    ASSERT_TRUE(spoken);
+    EXPECT_GT(*spoken, 0.1) << "the card's name is heard";
 }
 
 }  // namespace
