@@ -34,8 +34,8 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-// Decodes one UTF-8 sequence at text[pos]; advances pos. Empty on a malformed
-// or overlong sequence, a surrogate, or a truncated tail.
+}  // namespace
+
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -73,8 +73,6 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos)
     pos += static_cast<std::size_t>(length);
     return c;
 }
-
-}  // namespace
 
 char32_t toUnicode(unsigned char byte)
 {

@@ -24,6 +24,11 @@ std::optional<std::string> fromUtf8(std::string_view utf8);
 // the line.
 std::string fromUtf8Lossy(std::string_view utf8);
 
+// Decodes the UTF-8 sequence at text[pos] and advances pos past it. Empty,
+// with pos unchanged, on a malformed or overlong sequence, a surrogate or a
+// truncated tail.
+std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos);
+
 // One character each way; 0 when there is no mapping.
 char32_t toUnicode(unsigned char byte);
 std::optional<unsigned char> fromUnicode(char32_t codePoint);

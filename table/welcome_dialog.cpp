@@ -21,20 +21,12 @@
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "records/club_name.h"
+#include "records/fixed_text.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
 
 namespace olk {
-
-namespace {
-
-QByteArray padded(const QByteArray& text, int width)
-{
-    return text.left(width) + QByteArray(std::max<qsizetype>(0, width - text.size()), ' ');
-}
-
-}  // namespace
 
 WelcomeCheck checkWelcome(const QString& name, const QString& password, const QString& again,
                           const QByteArray& storedLine)
@@ -73,9 +65,9 @@ WelcomeCheck checkWelcome(const QString& name, const QString& password, const QS
         }
         check.player = ClubPlayer::fromLine(6, storedLine);
     } else {
-        check.player.name = padded(clubKept.bytes, 20);
+        check.player.name = leftAligned(clubKept.bytes, 20);
     }
-    check.player.password = padded(*passwordBytes, 5);
+    check.player.password = leftAligned(*passwordBytes, 5);
     return check;
 }
 

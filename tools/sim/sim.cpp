@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/card.h"
+#include "core/cp1251.h"
 #include "core/game_engine.h"
 #include "core/seat_plan.h"
 
@@ -43,42 +44,6 @@ std::optional<bool> parseSwitch(const std::string& text)
     return std::nullopt;
 }
 
-// Length of the UTF-8 sequence at the start of `text`, or 0 when it does not
-// start with a well-formed one.
-std::size_t utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 // A piece of a decks file fit to quote in a message: at most `maxChars`
 // characters of it, "..." when there is more, and control characters, quotes,
 // backslashes and bytes that are not UTF-8 escaped ("\x01").
@@ -94,23 +59,19 @@ std::string excerpt(std::string_view text, std::size_t maxChars = 20)
     std::size_t chars = 0;
     std::size_t pos = 0;
     while (pos < text.size() && chars < maxChars) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        const std::size_t length = utf8SequenceLength(text.substr(pos));
-        if (length == 0 || lead < 0x20 || lead == 0x7F) {
-            escapeByte(lead);
-            pos += length == 0 ? 1 : length;
-        } else if (lead == 0xC2 && static_cast<unsigned char>(text[pos + 1]) < 0xA0) {
-            // U+0080..U+009F, the C1 controls
-            escapeByte(lead);
-            escapeByte(static_cast<unsigned char>(text[pos + 1]));
-            pos += 2;
-        } else if (lead == '"' || lead == '\\') {
+        const std::size_t start = pos;
+        const auto c = cp1251::decodeUtf8(text, pos);
+        if (!c || *c < 0x20 || (*c >= 0x7F && *c <= 0x9F)) {
+            // Not UTF-8, or a control character (C0, DEL or C1): its bytes.
+            pos = c ? pos : start + 1;
+            for (std::size_t i = start; i < pos; ++i) {
+                escapeByte(static_cast<unsigned char>(text[i]));
+            }
+        } else if (*c == '"' || *c == '\\') {
             out += '\\';
-            out += static_cast<char>(lead);
-            ++pos;
+            out += static_cast<char>(*c);
         } else {
-            out.append(text.substr(pos, length));
-            pos += length;
+            out.append(text.substr(start, pos - start));
         }
         ++chars;
     }
