@@ -117,8 +117,10 @@ void HostLink::handle(Peer* peer, const Message& message)
         return;  // a connection that has not joined has no say
     }
     if (const auto* chat = std::get_if<ChatLine>(&message)) {
-        sendToJoined(buildChat(peer->role, chat->text), peer->role);
-        emit chatReceived(peer->role, chat->text);
+        // Under the role of its connection, and no longer than a line may be.
+        const QByteArray line = chat->text.left(kChatLineLength);
+        sendToJoined(buildChat(peer->role, line), peer->role);
+        emit chatReceived(peer->role, line);
         return;
     }
     if (const auto* moved = std::get_if<MoveMessage>(&message)) {
@@ -364,7 +366,7 @@ void JoinLink::handle(const Message& message)
         return;
     }
     if (const auto* chat = std::get_if<ChatLine>(&message)) {
-        emit chatReceived(chat->role, chat->text);
+        emit chatReceived(chat->role, chat->text.left(kChatLineLength));
         return;
     }
     if (const auto* deal = std::get_if<Deal>(&message)) {

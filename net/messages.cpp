@@ -114,6 +114,18 @@ std::optional<DeckCells> parseDeck(QByteArrayView message)
 
 // ------------------------------------------------------------------- names
 
+QByteArray printable(QByteArrayView peerText)
+{
+    QByteArray text = peerText.toByteArray();
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || byte == 0x98) {
+            c = '?';
+        }
+    }
+    return text;
+}
+
 QByteArray wireName(QByteArrayView cp1251Name)
 {
     QByteArray name =
@@ -144,7 +156,7 @@ std::optional<NameBlock> parseNameBlock(QByteArrayView block)
     }
     NameBlock names;
     for (int role = 1; role <= kSeats; ++role) {
-        names[role] = block.sliced((role - 1) * kWireNameLength, kWireNameLength).toByteArray();
+        names[role] = printable(block.sliced((role - 1) * kWireNameLength, kWireNameLength));
     }
     return names;
 }
@@ -237,7 +249,7 @@ std::optional<JoinRequest> parseJoinRequest(QByteArrayView message)
     if (message.size() != kJoinRequestLength || !message.startsWith(kJoinKey)) {
         return std::nullopt;
     }
-    return JoinRequest{message.sliced(kJoinKey.size()).toByteArray()};
+    return JoinRequest{printable(message.sliced(kJoinKey.size()))};
 }
 
 std::optional<JoinAccepted> parseJoinAccepted(QByteArrayView message)
@@ -336,7 +348,7 @@ std::optional<ChatLine> parseChat(QByteArrayView message)
     if (role == 0) {
         return std::nullopt;
     }
-    return ChatLine{role, message.sliced(2).toByteArray()};
+    return ChatLine{role, printable(message.sliced(2))};
 }
 
 // ---------------------------------------------------------------- relay out
@@ -422,7 +434,7 @@ std::optional<Message> parseRelayFrame(QByteArrayView frame)
         if (text.isEmpty() || lastDigit == 0) {
             return std::nullopt;
         }
-        return ChatLine{lastDigit, text.toByteArray()};
+        return ChatLine{lastDigit, printable(text)};
     }
     case 'h':
         if (const auto move = parseMoveText(frame)) {

@@ -232,6 +232,14 @@ using Message = std::variant<JoinRequest, JoinAccepted, NamesUpdated, Deal, Move
 
 // ------------------------------------------------------------------- names
 
+// A conforming player's chat line is at most this long.
+inline constexpr int kChatLineLength = 15;
+
+// Text from a peer as the program may show and keep it: control characters
+// and the code page's one undefined byte (0x98) become "?". The parsers give
+// names and chat lines this way.
+QByteArray printable(QByteArrayView peerText);
+
 // Any Windows-1251 name as it goes on the wire: its first 4 characters,
 // blank-padded when it is shorter ("Alexander" -> "Alex", "Bo" -> "Bo  ").
 QByteArray wireName(QByteArrayView cp1251Name);

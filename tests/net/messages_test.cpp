@@ -342,3 +342,26 @@ TEST(NetMessages, RelayFrames)
 
 }  // namespace
 }  // namespace olk::net
+
+namespace olk::net {
+namespace {
+
+// What a peer sends is shown and kept printable: control bytes and 0x98 in
+// names and chat lines become "?".
+TEST(PeerText, NamesAndChatLinesArePrintable)
+{
+    const auto join = parseJoinRequest(QByteArray("tev8425connect1") + "A\nB\x98");
+    ASSERT_TRUE(join);
+    EXPECT_EQ(join->name, "A?B?");
+    const auto chat = parseChat(QByteArray("s2hi\x1B[2J\r"));
+    ASSERT_TRUE(chat);
+    EXPECT_EQ(chat->text, "hi?[2J?");
+    const auto names = parseNameBlock(QByteArray("Ann\x07" "Bob PC  " "\x00\x01" "ok", 16));
+    ASSERT_TRUE(names);
+    EXPECT_EQ((*names)[1], "Ann?");
+    EXPECT_EQ((*names)[4], "??ok");
+    EXPECT_EQ(printable("\xC8\xE2\xE0\xED"), "\xC8\xE2\xE0\xED") << "Cyrillic stays";
+}
+
+}  // namespace
+}  // namespace olk::net
