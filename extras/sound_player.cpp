@@ -10,9 +10,15 @@
 
 // The effects live in the olk_sounds resources, which a static library must
 // register itself.
-static void registerSoundResources()
+static void initSoundResources()
 {
     Q_INIT_RESOURCE(olk_sounds);
+}
+
+static void registerSoundResources()
+{
+    static const bool registered = (initSoundResources(), true);
+    Q_UNUSED(registered);
 }
 
 namespace olk {
