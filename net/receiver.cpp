@@ -238,7 +238,7 @@ MessageReceiver::Step MessageReceiver::chatStep(QByteArrayView front, qsizetype 
     if (end == from) {
         return Step::drop(from);  // an empty line; nobody sends one
     }
-    return Step{end, ChatLine{role, front.sliced(from, end - from).toByteArray(), continues}};
+    return Step{end, ChatLine{role, printable(front.sliced(from, end - from)), continues}};
 }
 
 qsizetype MessageReceiver::chatEnd(QByteArrayView front, qsizetype from) const

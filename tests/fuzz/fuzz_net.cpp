@@ -47,10 +47,13 @@ void checkParsers(QByteArrayView bytes)
         require(net::parseDeal(net::buildDeal(deal->deck, deal->rules)) == deal);
     }
     if (const auto chat = net::parseChat(bytes)) {
-        require(net::buildChat(chat->role, chat->text) == bytes);
+        // The line comes out printable, and only that is changed.
+        require(net::buildChat(chat->role, chat->text) ==
+                bytes.first(2).toByteArray() + net::printable(bytes.sliced(2)));
     }
     if (const auto join = net::parseJoinRequest(bytes)) {
-        require(net::buildJoinRequest(join->name) == bytes);
+        require(net::buildJoinRequest(join->name) ==
+                bytes.first(15).toByteArray() + net::printable(bytes.sliced(15)));
     }
     if (const auto accepted = net::parseJoinAccepted(bytes)) {
         require(net::parseJoinAccepted(net::buildJoinAccepted(accepted->role, accepted->names)) ==
@@ -58,10 +61,10 @@ void checkParsers(QByteArrayView bytes)
     }
     if (const auto updated = net::parseNamesUpdated(bytes)) {
         require(net::buildNamesUpdated(updated->newRole, updated->names).sliced(9) ==
-                bytes.sliced(9));
+                net::printable(bytes.sliced(9)));
     }
     if (const auto names = net::parseNameBlock(bytes)) {
-        require(net::nameBlock(*names) == bytes);
+        require(net::nameBlock(*names) == net::printable(bytes));
     }
     net::parseMoveText(bytes);
     net::parseRelayFrame(bytes);

@@ -1,4 +1,5 @@
 #include "net/messages.h"
+#include "net/receiver.h"
 
 #include <gtest/gtest.h>
 
@@ -356,11 +357,21 @@ TEST(PeerText, NamesAndChatLinesArePrintable)
     const auto chat = parseChat(QByteArray("s2hi\x1B[2J\r"));
     ASSERT_TRUE(chat);
     EXPECT_EQ(chat->text, "hi?[2J?");
-    const auto names = parseNameBlock(QByteArray("Ann\x07" "Bob PC  " "\x00\x01" "ok", 16));
+    const auto names =
+        parseNameBlock(QByteArray("Ann\x07"
+                                  "Bob PC  "
+                                  "\x00\x01"
+                                  "ok",
+                                  16));
     ASSERT_TRUE(names);
     EXPECT_EQ((*names)[1], "Ann?");
     EXPECT_EQ((*names)[4], "??ok");
     EXPECT_EQ(printable("\xC8\xE2\xE0\xED"), "\xC8\xE2\xE0\xED") << "Cyrillic stays";
+    // Also a chat line the receiver cuts out of a stream.
+    MessageReceiver receiver(MessageReceiver::Side::Joined);
+    const auto fed = receiver.feed("s3a\x01");
+    ASSERT_EQ(fed.messages.size(), 1u);
+    EXPECT_EQ(std::get<ChatLine>(fed.messages[0]).text, "a?");
 }
 
 }  // namespace
