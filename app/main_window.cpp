@@ -137,6 +137,13 @@ void MainWindow::showOnly(QWidget* screen)
     screen->setGeometry(rect());
     // The keyboard follows the screen: a hidden one must not keep it.
     screen->setFocus();
+    followMusic();
+}
+
+void MainWindow::followMusic()
+{
+    // Before the window first shows, its screens are not "visible" yet.
+    m_melody.music(m_settings.musicOn && (!m_startup->isHidden() || !m_menu->isHidden()));
 }
 
 void MainWindow::showStartup()
@@ -450,6 +457,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     m_table->driver().stop();
+    m_melody.music(false);
     closeNetwork();
     if (!saveSettings(m_folder, settingsToSave(), m_settingsAsRead)) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));

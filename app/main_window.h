@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/game_engine.h"
+#include "extras/melody_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
 #include "session/game_session.h"
@@ -43,6 +44,11 @@ public:
     void showMenu();
 
     TableView& table() { return *m_table; }
+    const MelodyPlayer& melody() const { return m_melody; }
+    // The melody plays while the start-up picture or the menu shows and the
+    // music is on; a game on the table stops it. Called whenever either
+    // changes.
+    void followMusic();
     // The settings as they are written: the player's own window size, not
     // the smaller one a small screen made this run use.
     Settings settingsToSave() const;
@@ -83,6 +89,7 @@ private:
     int m_windowSizeChoice;  // the saved window size; a smaller one may be in use
     QList<QByteArray> m_settingsAsRead;
     SoundPlayer m_sound;
+    MelodyPlayer m_melody;
     GameSession m_session;
     GameEngine& m_engine;
     TableView* m_table;

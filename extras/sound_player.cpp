@@ -15,13 +15,13 @@ static void initSoundResources()
     Q_INIT_RESOURCE(olk_sounds);
 }
 
-static void registerSoundResources()
+namespace olk {
+
+void registerSoundResources()
 {
     static const bool registered = (initSoundResources(), true);
     Q_UNUSED(registered);
 }
-
-namespace olk {
 
 // The effects' players, made and used in the sound thread only.
 class EffectVoices : public QObject {

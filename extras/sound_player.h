@@ -8,6 +8,10 @@ namespace olk {
 
 class EffectVoices;
 
+// Makes the effects (":/sounds/...") and the melody (":/music/MidiSong")
+// readable; once is enough, more calls do nothing.
+void registerSoundResources();
+
 // Plays the program's sound effects, the pictures' counterpart for the ear
 // (":/sounds/<name>", made at build time). Each effect is decoded once, the
 // first time, and kept; playing happens in a thread of its own, so the game

@@ -4,7 +4,8 @@
 //
 // Writes every effect as "<name>.wav" (16-bit PCM, mono, 44100 Hz) into the
 // output folder together with "sounds.qrc", which the build compiles into the
-// program's resources as ":/sounds/<name>". Nothing is recorded: every sound
+// program's resources as ":/sounds/<name>", and the melody "MidiSong.mid",
+// which becomes ":/music/MidiSong". Nothing is recorded: every sound
 // is computed here, noise included (from fixed seeds), so two runs write the
 // same bytes.
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "assets/soundgen/effects.h"
+#include "assets/soundgen/melody.h"
 #include "assets/soundgen/wav_file.h"
 
 namespace {
@@ -58,6 +60,13 @@ int main(int argc, char** argv)
         }
         qrc += "    <file alias=\"" + name + "\">" + name + ".wav</file>\n";
     }
+    const std::vector<std::uint8_t> song = olk::soundgen::composeMidiSong();
+    if (!writeFile(folder / "MidiSong.mid", reinterpret_cast<const char*>(song.data()),
+                   song.size())) {
+        return 1;
+    }
+    qrc += "</qresource>\n<qresource prefix=\"/music\">\n";
+    qrc += "    <file alias=\"MidiSong\">MidiSong.mid</file>\n";
     qrc += "</qresource>\n</RCC>\n";
     // The list goes last: the build takes a complete list as the sign that
     // every file it names is written.

@@ -135,14 +135,17 @@ TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
     window.show();
     auto* startup = window.findChild<StartupPicture*>();
     ASSERT_NE(startup, nullptr);
+    EXPECT_TRUE(window.melody().isOn()) << "the melody greets the player";
     QTest::mouseClick(startup, Qt::LeftButton);
     auto* menu = window.findChild<MainMenu*>();
     ASSERT_TRUE(menu->isVisible());
+    EXPECT_TRUE(window.melody().isOn());
 
     answerWelcome(QStringLiteral("Zoe"));
     QTest::mouseClick(menu->newPlayerButton(), Qt::LeftButton);
     TableView& table = window.table();
     ASSERT_TRUE(table.isVisible());
+    EXPECT_FALSE(window.melody().isOn()) << "the game stops it";
     const GameEngine& engine = window.engine();
     for (int deal = 1; deal <= 4; ++deal) {
         playDeal(table, engine);
@@ -153,6 +156,10 @@ TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
     const int score = engine.state().totalScore;
     QTest::mouseClick(table.button8(), Qt::LeftButton);  // "Exit to menu"
     EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(window.melody().isOn()) << "back in the menu, it plays again";
+    settings.musicOn = false;
+    window.followMusic();
+    EXPECT_FALSE(window.melody().isOn()) << "music off";
 
     const ClubFile club = readClubFile(folder.filePath("Olk.clb")).file;
     ASSERT_TRUE(club.isValid());

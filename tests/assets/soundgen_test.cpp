@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/soundgen/melody.h"
 #include "assets/soundgen/wav_file.h"
 
 void initOlkSounds()
@@ -241,6 +242,147 @@ TEST(SoundResources, HoldExactlyTheEffectsTheGamePlays)
     EXPECT_EQ(stored, expected);
 }
 
+// ---- The melody -------------------------------------------------------------
+
+struct MidiNote {
+    int start;
+    int end;
+    int channel;
+    int key;
+};
+
+struct MidiSong {
+    int format = -1;
+    int division = 0;
+    std::vector<int> trackEnds;       // the tick of each track's end
+    std::vector<MidiNote> notes;      // every note, paired on and off
+    int stuckNotes = 0;               // notes still sounding at a track's end
+    int microsPerBeat = 0;
+    std::vector<int> channels;        // of every channel message
+};
+
+// Reads a Standard MIDI File as far as the song uses it: an unknown or
+// truncated event makes the whole result empty.
+std::optional<MidiSong> readMidi(const QByteArray& data)
+{
+    auto byte = [&](qsizetype at) { return static_cast<int>(static_cast<std::uint8_t>(data[at])); };
+    auto big = [&](qsizetype at, int count) {
+        int value = 0;
+        for (int i = 0; i < count; ++i) {
+            value = value << 8 | byte(at + i);
+        }
+        return value;
+    };
+    if (data.size() < 14 || !data.startsWith("MThd") || big(4, 4) != 6) {
+        return std::nullopt;
+    }
+    MidiSong song;
+    song.format = big(8, 2);
+    song.division = big(12, 2);
+    const int tracks = big(10, 2);
+    qsizetype at = 14;
+    for (int track = 0; track < tracks; ++track) {
+        if (at + 8 > data.size() || data.mid(at, 4) != "MTrk") {
+            return std::nullopt;
+        }
+        const qsizetype end = at + 8 + big(at + 4, 4);
+        if (end > data.size()) {
+            return std::nullopt;
+        }
+        at += 8;
+        int tick = 0;
+        std::vector<std::optional<int>> sounding(16 * 128);
+        bool ended = false;
+        while (at < end && !ended) {
+            int delta = 0;
+            do {
+                delta = delta << 7 | (byte(at) & 0x7F);
+            } while ((byte(at++) & 0x80) != 0 && at < end);
+            tick += delta;
+            const int status = byte(at++);
+            if (status == 0xFF) {
+                const int type = byte(at);
+                const int length = byte(at + 1);
+                if (type == 0x2F) {
+                    ended = true;
+                    song.trackEnds.push_back(tick);
+                } else if (type == 0x51) {
+                    song.microsPerBeat = big(at + 2, 3);
+                }
+                at += 2 + length;
+                continue;
+            }
+            const int kind = status & 0xF0;
+            const int channel = status & 0x0F;
+            song.channels.push_back(channel);
+            if (kind == 0xC0) {
+                at += 1;
+            } else if (kind == 0x90 || kind == 0x80) {
+                const int key = byte(at);
+                std::optional<int>& on = sounding[static_cast<std::size_t>(channel * 128 + key)];
+                if (kind == 0x90 && byte(at + 1) > 0) {
+                    if (!on) {
+                        on = tick;
+                    }
+                } else if (on) {
+                    song.notes.push_back({*on, tick, channel, key});
+                    on.reset();
+                }
+                at += 2;
+            } else if (kind == 0xB0) {
+                at += 2;
+            } else {
+                return std::nullopt;
+            }
+        }
+        if (!ended || at != end) {
+            return std::nullopt;
+        }
+        song.stuckNotes += static_cast<int>(
+            std::count_if(sounding.begin(), sounding.end(), [](const auto& on) { return on.has_value(); }));
+    }
+    return song;
+}
+
+// The menu's melody: a well-formed song of whole bars, every note ended
+// within it (a note left on would hang over the loop), on melodic channels.
+TEST(MidiSong, IsAWellFormedSongOfWholeBarsThatLoopsCleanly)
+{
+    initOlkSounds();
+    QFile file(QStringLiteral(":/music/MidiSong"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const std::vector<std::uint8_t> composed = composeMidiSong();
+    EXPECT_EQ(bytes, QByteArray(reinterpret_cast<const char*>(composed.data()),
+                                static_cast<qsizetype>(composed.size())))
+        << "the resource is the composer's song";
+
+    const std::optional<MidiSong> song = readMidi(bytes);
+    ASSERT_TRUE(song);
+    EXPECT_EQ(song->format, 1);
+    EXPECT_EQ(song->division, kMelodyTicksPerBeat);
+    EXPECT_EQ(song->microsPerBeat, 60'000'000 / kMelodyBeatsPerMinute);
+    const int length = kMelodyBars * 4 * kMelodyTicksPerBeat;
+    ASSERT_EQ(song->trackEnds.size(), 5U);
+    for (int end : song->trackEnds) {
+        EXPECT_EQ(end, length);
+    }
+    EXPECT_EQ(song->stuckNotes, 0);
+    EXPECT_GT(song->notes.size(), 300U);
+    for (const MidiNote& note : song->notes) {
+        EXPECT_LT(note.start, note.end);
+        EXPECT_LE(note.end, length);
+        EXPECT_GE(note.key, 28);  // nothing below the bass's low E
+        EXPECT_LE(note.key, 96);
+    }
+    const double seconds = kMelodyBars * 4 * 60.0 / kMelodyBeatsPerMinute;
+    EXPECT_GT(seconds, 45);
+    EXPECT_LT(seconds, 120);
+    EXPECT_TRUE(std::none_of(song->channels.begin(), song->channels.end(),
+                             [](int channel) { return channel == 9; }))
+        << "no percussion channel";
+}
+
 // ---- The generator program --------------------------------------------------
 
 bool runGenerator(const QString& folder)
@@ -266,7 +408,7 @@ TEST(SoundGenerator, WritesTheSameFilesOnEveryRunAsTheBuildCompiled)
 
     const QStringList written = QDir(first.path()).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(written, QDir(second.path()).entryList(QDir::Files, QDir::Name));
-    EXPECT_EQ(written.size(), static_cast<qsizetype>(std::size(kEffects)) + 1);
+    EXPECT_EQ(written.size(), static_cast<qsizetype>(std::size(kEffects)) + 2);
     for (const QString& file : written) {
         EXPECT_EQ(fileBytes(first.filePath(file)), fileBytes(second.filePath(file)))
             << file.toStdString();

@@ -1,5 +1,7 @@
 #include "extras/sound_player.h"
 
+#include "extras/melody_player.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -85,6 +87,35 @@ TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
     });
     ASSERT_TRUE(spoken);
     EXPECT_GT(*spoken, 0.1) << "the card's name is heard";
+}
+
+// The melody reaches the device while it is on, and stops with its switch.
+TEST(SoundHearing, TheMelodyPlaysUntilItIsStopped)
+{
+    if (MelodyPlayer::soundFont().isEmpty()) {
+        GTEST_SKIP() << "no General MIDI sound font here";
+    }
+    MelodyPlayer melody;
+    auto heard = hear([&] {
+        melody.music(true);
+        QThread::msleep(2500);  // the sound font is read and the device opened first
+    });
+    if (!heard) {
+        GTEST_SKIP() << "no sound server here";
+    }
+    EXPECT_GT(*heard, 0.05) << "the melody is heard";
+    melody.music(false);
+    QThread::msleep(500);  // the last notes fade out
+    const auto stopped = hear([] {});
+    ASSERT_TRUE(stopped);
+    EXPECT_LT(*stopped, 0.01) << "the melody stopped";
+    // Started again, it plays again.
+    const auto again = hear([&] {
+        melody.music(true);
+        QThread::msleep(1500);
+    });
+    ASSERT_TRUE(again);
+    EXPECT_GT(*again, 0.05);
 }
 
 }  // namespace
