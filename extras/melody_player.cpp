@@ -130,9 +130,9 @@ class MelodyVoice : public QObject {
 public:
     MelodyVoice()
     {
-        m_closeDevice.setSingleShot(true);
-        m_closeDevice.setInterval(kCloseDeviceMs);
-        connect(&m_closeDevice, &QTimer::timeout, this, &MelodyVoice::closeDevice);
+        m_closeDevice->setSingleShot(true);
+        m_closeDevice->setInterval(kCloseDeviceMs);
+        connect(m_closeDevice, &QTimer::timeout, this, &MelodyVoice::closeDevice);
     }
 
     ~MelodyVoice() override
@@ -144,7 +144,7 @@ public:
 public slots:
     void start()
     {
-        m_closeDevice.stop();
+        m_closeDevice->stop();
         if (m_player != nullptr) {
             return;
         }
@@ -165,7 +165,7 @@ public slots:
         }
         stopPlayer();
         fluid_synth_all_notes_off(m_synthesiser->synth(), -1);
-        m_closeDevice.start();
+        m_closeDevice->start();
     }
 
 private:
@@ -210,7 +210,7 @@ private:
     std::unique_ptr<Synthesiser> m_synthesiser;
     fluid_audio_driver_t* m_device = nullptr;
     fluid_player_t* m_player = nullptr;
-    QTimer m_closeDevice;
+    QTimer* m_closeDevice = new QTimer(this);  // a child: it moves with the voice
 };
 
 MelodyPlayer::MelodyPlayer()

@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAudioSink>
+#include <QMediaDevices>
 #include <QResource>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QTimer>
 #include <QtEndian>
+
+#include <algorithm>
+#include <memory>
 
 // The effects live in the olk_sounds resources, which a static library must
 // register itself.
@@ -23,64 +27,257 @@ void registerSoundResources()
     Q_UNUSED(registered);
 }
 
-// The effects' players, made and used in the sound thread only.
-class EffectVoices : public QObject {
+namespace {
+
+std::uint16_t u16(const char* at)
+{
+    return qFromLittleEndian<quint16>(at);
+}
+
+std::uint32_t u32(const char* at)
+{
+    return qFromLittleEndian<quint32>(at);
+}
+
+// Longer sounds than this are not the game's: a damaged length field must
+// not fill the memory.
+constexpr qsizetype kLongestSound = 30 * kMixRate;
+
+// 20 ms of sound in the device's buffer: short enough to be heard at once,
+// long enough not to run dry on a busy machine.
+constexpr qsizetype kDeviceBufferBytes = kMixRate * 2 * 20 / 1000;
+
+// After this much silence the stream to the device is closed, and opened
+// again by the next sound.
+constexpr qint64 kIdleBytes = qint64{kMixRate} * 2 * 10;
+
+}  // namespace
+
+std::optional<std::vector<std::int16_t>> decodeWav(const QByteArray& data)
+{
+    if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE") {
+        return std::nullopt;
+    }
+    int format = 0;
+    int channels = 0;
+    std::uint32_t rate = 0;
+    int bits = 0;
+    bool haveFormat = false;
+    const char* pcm = nullptr;
+    qsizetype pcmBytes = 0;
+    qsizetype at = 12;
+    while (at + 8 <= data.size()) {
+        const QByteArrayView id(data.constData() + at, 4);
+        const qsizetype size = u32(data.constData() + at + 4);
+        at += 8;
+        const qsizetype left = data.size() - at;
+        if (id == "fmt ") {
+            if (size < 16 || size > left) {
+                return std::nullopt;
+            }
+            const char* fmt = data.constData() + at;
+            format = u16(fmt);
+            channels = u16(fmt + 2);
+            rate = u32(fmt + 4);
+            bits = u16(fmt + 14);
+            haveFormat = true;
+        } else if (id == "data") {
+            // A writer that streamed may leave the size too large: take what
+            // is there.
+            pcm = data.constData() + at;
+            pcmBytes = std::min(size, left);
+            break;
+        }
+        at += size + (size & 1);
+    }
+    if (!haveFormat || pcm == nullptr || format != 1 || bits != 16 || channels < 1 ||
+        channels > 2 || rate < 8000 || rate > 192000) {
+        return std::nullopt;
+    }
+    const qsizetype frames = pcmBytes / (2 * channels);
+    std::vector<std::int16_t> mono(static_cast<std::size_t>(frames));
+    for (qsizetype i = 0; i < frames; ++i) {
+        int sum = 0;
+        for (int c = 0; c < channels; ++c) {
+            sum += static_cast<std::int16_t>(u16(pcm + 2 * (i * channels + c)));
+        }
+        mono[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(sum / channels);
+    }
+    if (rate == kMixRate) {
+        if (frames > kLongestSound) {
+            return std::nullopt;
+        }
+        return mono;
+    }
+    // Linear interpolation is plenty for speech and effects.
+    const qsizetype outFrames = static_cast<qsizetype>(
+        static_cast<std::int64_t>(frames) * kMixRate / static_cast<std::int64_t>(rate));
+    if (outFrames > kLongestSound) {
+        return std::nullopt;
+    }
+    std::vector<std::int16_t> out(static_cast<std::size_t>(outFrames));
+    const double step = static_cast<double>(rate) / kMixRate;
+    for (qsizetype i = 0; i < outFrames; ++i) {
+        const double position = static_cast<double>(i) * step;
+        const auto index = static_cast<std::size_t>(position);
+        const double fraction = position - static_cast<double>(index);
+        const double a = mono[index];
+        const double b = index + 1 < mono.size() ? mono[index + 1] : a;
+        out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(a + (b - a) * fraction);
+    }
+    return out;
+}
+
+// Everything that sounds, summed into the one stream the device plays: made
+// and used in the sound thread only. A short timer keeps the device's small
+// buffer full; between sounds it gets silence, and after a while of that the
+// stream is closed until the next sound.
+class SoundMixer : public QObject {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    SoundMixer()
+    {
+        m_feed->setTimerType(Qt::PreciseTimer);
+        m_feed->setInterval(kFeedMs);
+        connect(m_feed, &QTimer::timeout, this, &SoundMixer::feed);
+    }
 
 public slots:
     // Decodes every effect ahead, so that the first play is as quick as the
-    // others.
-    void load(const QStringList& names)
+    // others; opens the device for the same reason.
+    void load(const QStringList& paths)
     {
-        for (const QString& name : names) {
-            effectFor(name);
+        for (const QString& path : paths) {
+            sound(path);
         }
+        openDevice();
     }
 
-    void play(const QString& name)
+    // Plays a resource (":/sounds/...", ":/voice/..."), mixed with whatever
+    // plays already.
+    void play(const QString& path)
     {
-        // An effect still loading plays as soon as it is loaded.
-        effectFor(name)->play();
-    }
-
-    // A resource outside the effects (":/voice/..."), kept like them.
-    void playResource(const QString& path)
-    {
-        QSoundEffect*& voice = m_effects[path];
-        if (voice == nullptr) {
-            voice = new QSoundEffect(this);
-            voice->setSource(QUrl(QStringLiteral("qrc") + path));
+        if (std::shared_ptr<const std::vector<std::int16_t>> samples = sound(path)) {
+            m_voices.push_back({std::move(samples), 0});
+            m_silentBytes = 0;
+            openDevice();
+            feed();  // at once, not at the next tick
         }
-        voice->play();
     }
 
 private:
-    QSoundEffect* effectFor(const QString& name)
+    static constexpr int kFeedMs = 5;
+
+    struct Voice {
+        std::shared_ptr<const std::vector<std::int16_t>> samples;
+        std::size_t at;
+    };
+
+    void feed()
     {
-        QSoundEffect*& effect = m_effects[name];
-        if (effect == nullptr) {
-            effect = new QSoundEffect(this);
-            effect->setSource(QUrl(QStringLiteral("qrc:/sounds/") + name));
+        if (m_output == nullptr || m_device == nullptr) {
+            return;
         }
-        return effect;
+        const qsizetype frames = m_device->bytesFree() / 2;
+        if (frames <= 0) {
+            return;
+        }
+        m_sum.assign(static_cast<std::size_t>(frames), 0);
+        for (Voice& voice : m_voices) {
+            const std::vector<std::int16_t>& samples = *voice.samples;
+            const std::size_t count =
+                std::min(static_cast<std::size_t>(frames), samples.size() - voice.at);
+            for (std::size_t i = 0; i < count; ++i) {
+                m_sum[i] += samples[voice.at + i];
+            }
+            voice.at += count;
+        }
+        std::erase_if(m_voices, [](const Voice& v) { return v.at >= v.samples->size(); });
+        m_bytes.resize(frames * 2);
+        for (qsizetype i = 0; i < frames; ++i) {
+            const int sample = std::clamp(m_sum[static_cast<std::size_t>(i)], -32768, 32767);
+            qToLittleEndian<qint16>(static_cast<qint16>(sample), m_bytes.data() + 2 * i);
+        }
+        m_output->write(m_bytes);
+        if (m_voices.empty()) {
+            m_silentBytes += frames * 2;
+            if (m_silentBytes >= kIdleBytes) {
+                closeDevice();
+            }
+        }
     }
 
-    QHash<QString, QSoundEffect*> m_effects;
+    std::shared_ptr<const std::vector<std::int16_t>> sound(const QString& path)
+    {
+        auto known = m_sounds.find(path);
+        if (known == m_sounds.end()) {
+            QFile file(path);
+            std::optional<std::vector<std::int16_t>> samples;
+            if (file.open(QIODevice::ReadOnly)) {
+                samples = decodeWav(file.readAll());
+            }
+            known = m_sounds.insert(
+                path, samples && !samples->empty()
+                          ? std::make_shared<const std::vector<std::int16_t>>(std::move(*samples))
+                          : nullptr);
+        }
+        return known.value();
+    }
+
+    void openDevice()
+    {
+        if (m_output != nullptr && m_device->state() != QAudio::StoppedState) {
+            return;
+        }
+        if (m_device == nullptr) {
+            QAudioFormat format;
+            format.setSampleRate(kMixRate);
+            format.setChannelCount(1);
+            format.setSampleFormat(QAudioFormat::Int16);
+            m_device = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+            m_device->setBufferSize(kDeviceBufferBytes);
+        }
+        m_silentBytes = 0;
+        // Without a device this fails quietly, and the next sound tries again.
+        m_output = m_device->start();
+        if (m_output != nullptr && m_device->state() != QAudio::StoppedState) {
+            m_feed->start();
+        } else {
+            m_output = nullptr;
+        }
+    }
+
+    void closeDevice()
+    {
+        m_feed->stop();
+        m_device->stop();
+        m_output = nullptr;
+    }
+
+    QHash<QString, std::shared_ptr<const std::vector<std::int16_t>>> m_sounds;
+    std::vector<Voice> m_voices;
+    std::vector<int> m_sum;
+    QByteArray m_bytes;
+    qint64 m_silentBytes = 0;
+    QAudioSink* m_device = nullptr;
+    QIODevice* m_output = nullptr;  // the device's, while it is open
+    QTimer* m_feed = new QTimer(this);
 };
 
 SoundPlayer::SoundPlayer(const bool& soundOn) : m_soundOn(soundOn)
 {
     registerSoundResources();
     m_thread.setObjectName(QStringLiteral("sound"));
-    m_voices = new EffectVoices;
-    m_voices->moveToThread(&m_thread);
-    QObject::connect(&m_thread, &QThread::finished, m_voices, &QObject::deleteLater);
+    m_mixer = new SoundMixer;
+    m_mixer->moveToThread(&m_thread);
+    QObject::connect(&m_thread, &QThread::finished, m_mixer, &QObject::deleteLater);
     m_thread.start();
-    const QStringList names = QDir(QStringLiteral(":/sounds")).entryList(QDir::Files);
-    QMetaObject::invokeMethod(m_voices, "load", Qt::QueuedConnection, Q_ARG(QStringList, names));
+    QStringList paths;
+    for (const QString& name : QDir(QStringLiteral(":/sounds")).entryList(QDir::Files)) {
+        paths << QStringLiteral(":/sounds/") + name;
+    }
+    QMetaObject::invokeMethod(m_mixer, "load", Qt::QueuedConnection, Q_ARG(QStringList, paths));
 }
 
 SoundPlayer::~SoundPlayer()
@@ -92,8 +289,7 @@ SoundPlayer::~SoundPlayer()
 int SoundPlayer::lengthMs(const QString& name)
 {
     registerSoundResources();
-    // The RIFF header of a PCM WAV: the byte rate at 28, the data chunk's
-    // size after "data".
+    // Asked on the user-interface thread only.
     static QHash<QString, int> lengths;
     const auto known = lengths.constFind(name);
     if (known != lengths.constEnd()) {
@@ -102,15 +298,8 @@ int SoundPlayer::lengthMs(const QString& name)
     int ms = 0;
     QFile file(QStringLiteral(":/sounds/") + name);
     if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray data = file.readAll();
-        const qsizetype chunk = data.indexOf("data", 12);
-        if (data.size() >= 44 && data.startsWith("RIFF") && chunk >= 0 &&
-            chunk + 8 <= data.size()) {
-            const quint32 byteRate = qFromLittleEndian<quint32>(data.constData() + 28);
-            const quint32 bytes = qFromLittleEndian<quint32>(data.constData() + chunk + 4);
-            if (byteRate > 0) {
-                ms = static_cast<int>(static_cast<quint64>(bytes) * 1000 / byteRate);
-            }
+        if (const auto samples = decodeWav(file.readAll())) {
+            ms = static_cast<int>(static_cast<qint64>(samples->size()) * 1000 / kMixRate);
         }
     }
     lengths.insert(name, ms);
@@ -135,8 +324,7 @@ bool SoundPlayer::speakCard(const QString& voiceName, const QString& programFold
     if (m_voiceLibrary.isEmpty() || voiceName.isEmpty() || !QFileInfo::exists(resource)) {
         return false;
     }
-    QMetaObject::invokeMethod(m_voices, "playResource", Qt::QueuedConnection,
-                              Q_ARG(QString, resource));
+    QMetaObject::invokeMethod(m_mixer, "play", Qt::QueuedConnection, Q_ARG(QString, resource));
     return true;
 }
 
@@ -149,7 +337,8 @@ void SoundPlayer::playEffect(const QString& name, bool wait)
     if (ms == 0) {
         return;
     }
-    QMetaObject::invokeMethod(m_voices, "play", Qt::QueuedConnection, Q_ARG(QString, name));
+    QMetaObject::invokeMethod(m_mixer, "play", Qt::QueuedConnection,
+                              Q_ARG(QString, QStringLiteral(":/sounds/") + name));
     if (wait) {
         // The sound thread plays it; this one waits exactly as long.
         QThread::msleep(static_cast<unsigned long>(ms));

@@ -1,22 +1,36 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QThread>
 
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 namespace olk {
 
-class EffectVoices;
+class SoundMixer;
 
 // Makes the effects (":/sounds/...") and the melody (":/music/MidiSong")
 // readable; once is enough, more calls do nothing.
 void registerSoundResources();
 
+// The rate every sound is mixed and played at.
+inline constexpr int kMixRate = 44100;
+
+// The samples of a 16-bit PCM WAV file as mono at kMixRate (channels
+// averaged, other rates resampled); nothing for anything else or for a
+// damaged file. Files from outside (the voice library) pass through here.
+std::optional<std::vector<std::int16_t>> decodeWav(const QByteArray& data);
+
 // Plays the program's sound effects, the pictures' counterpart for the ear
-// (":/sounds/<name>", made at build time). Each effect is decoded once, the
-// first time, and kept; playing happens in a thread of its own, so the game
-// can wait for a sound without running anything else meanwhile (a move's
-// effects stay in sequence).
+// (":/sounds/<name>", made at build time), and the spoken card names. Every
+// sound is decoded once and kept; a mixer in a thread of its own sums what
+// plays into one stream to the sound device, so sounds overlap freely, start
+// at once and the game can wait for one without running anything else
+// meanwhile (a move's effects stay in sequence).
 class SoundPlayer {
 public:
     // `soundOn` is read at every play: the setting may change at any time.
@@ -43,8 +57,8 @@ public:
 private:
     const bool& m_soundOn;
     QThread m_thread;
-    EffectVoices* m_voices = nullptr;  // lives in m_thread
-    QString m_voiceLibrary;            // registered under ":/voice"
+    SoundMixer* m_mixer = nullptr;  // lives in m_thread
+    QString m_voiceLibrary;         // registered under ":/voice"
 };
 
 }  // namespace olk

@@ -17,26 +17,47 @@
 namespace olk {
 namespace {
 
-// The loudest sample of a 16-bit WAV recording, 0..1.
-double peakOf(const QString& path)
+// The samples of a 16-bit WAV recording, 0..1 by size; the channels are
+// taken one after the other.
+std::vector<double> levelsOf(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
+        return {};
     }
     const QByteArray data = file.readAll();
     const qsizetype start = data.indexOf("data");
-    double peak = 0;
+    std::vector<double> levels;
     for (qsizetype i = start + 8; start >= 0 && i + 1 < data.size(); i += 2) {
-        const auto sample = qFromLittleEndian<qint16>(data.constData() + i);
-        peak = std::max(peak, std::abs(sample) / 32768.0);
+        levels.push_back(std::abs(qFromLittleEndian<qint16>(data.constData() + i)) / 32768.0);
     }
-    return peak;
+    return levels;
 }
 
-// What the sound server's null sink hears while `play` runs, as the loudest
-// sample; nothing when no server runs here (the test command starts one).
-std::optional<double> hear(const std::function<void()>& play)
+// How many times a sound begins in a recording: loud after a tenth of a
+// second of silence (the recorder's 44.1 kHz stereo).
+int onsetsIn(const std::vector<double>& levels)
+{
+    int onsets = 0;
+    std::size_t quiet = 0;
+    bool afterSilence = false;  // through a sound's soft start
+    for (double level : levels) {
+        if (level < 0.02) {
+            afterSilence = afterSilence || ++quiet >= 8820;
+        } else {
+            quiet = 0;
+            if (afterSilence && level > 0.2) {
+                ++onsets;
+                afterSilence = false;
+            }
+        }
+    }
+    return onsets;
+}
+
+// What the sound server's null sink hears while `play` runs; nothing when no
+// server runs here (the test command starts one).
+std::optional<std::vector<double>> record(const std::function<void()>& play)
 {
     if (QStandardPaths::findExecutable("parec").isEmpty() ||
         QProcess::execute("pactl", {"info"}) != 0) {
@@ -55,7 +76,17 @@ std::optional<double> hear(const std::function<void()>& play)
     QThread::msleep(1500);
     parec.terminate();
     parec.waitForFinished(3000);
-    return peakOf(recording);
+    return levelsOf(recording);
+}
+
+// The same, as the loudest sample.
+std::optional<double> hear(const std::function<void()>& play)
+{
+    const auto levels = record(play);
+    if (!levels) {
+        return std::nullopt;
+    }
+    return levels->empty() ? 0 : *std::max_element(levels->begin(), levels->end());
 }
 
 // Played effects reach the sound device; with sound off nothing does, but a
@@ -87,6 +118,28 @@ TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
     });
     ASSERT_TRUE(spoken);
     EXPECT_GT(*spoken, 0.1) << "the card's name is heard";
+}
+
+// A move's card slides again and again: the same effect is heard every time
+// it is played, also while another sound still rings.
+TEST(SoundHearing, AnEffectIsHeardEveryTimeItPlays)
+{
+    bool soundOn = true;
+    SoundPlayer player(soundOn);
+    QThread::msleep(500);
+    const auto levels = record([&] {
+        for (int i = 0; i < 6; ++i) {
+            player.playEffect(QStringLiteral("WHodsDo"), true);
+            QThread::msleep(300);
+        }
+        player.playEffect(QStringLiteral("WFiBest"), false);
+        QThread::msleep(400);
+        player.playEffect(QStringLiteral("WHodsDo"), true);
+    });
+    if (!levels) {
+        GTEST_SKIP() << "no sound server here";
+    }
+    EXPECT_GE(onsetsIn(*levels), 7) << "six slides and the fanfare, each from silence";
 }
 
 // The melody reaches the device while it is on, and stops with its switch.
