@@ -71,6 +71,13 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             [this](CardCode card) { m_sound.speakCard(voiceName(card), m_folder); });
     connect(&m_session, &GameSession::gameFinished, this, &MainWindow::finishGame);
     connect(&m_session, &GameSession::gameAbandoned, this, &MainWindow::abandonGame);
+    // The sounds get ready, and the melody begins, once the first picture is
+    // on the screen: nothing of theirs delays it.
+    connect(m_startup, &StartupPicture::firstShown, this, [this] {
+        m_firstShown = true;
+        m_sound.prepare();
+        followMusic();
+    });
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
         if (!m_startup->isVisible()) {
             return;
@@ -142,8 +149,8 @@ void MainWindow::showOnly(QWidget* screen)
 
 void MainWindow::followMusic()
 {
-    // Before the window first shows, its screens are not "visible" yet.
-    m_melody.music(m_settings.musicOn && (!m_startup->isHidden() || !m_menu->isHidden()));
+    m_melody.music(m_firstShown && m_settings.musicOn &&
+                   (m_startup->isVisible() || m_menu->isVisible()));
 }
 
 void MainWindow::showStartup()

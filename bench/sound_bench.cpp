@@ -164,6 +164,7 @@ int main(int argc, char** argv)
     QThread::msleep(2000);  // the recorder settles
     bool soundOn = true;
     olk::SoundPlayer sound(soundOn);
+    sound.prepare();
     QThread::msleep(1000);  // the effects are decoded and the device opened meanwhile
 
     const char* effect = "WHodsDo";

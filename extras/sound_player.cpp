@@ -47,9 +47,6 @@ constexpr qsizetype kLongestSound = 30 * kMixRate;
 // long enough not to run dry on a busy machine.
 constexpr qsizetype kDeviceBufferBytes = kMixRate * 2 * 20 / 1000;
 
-// After this much silence the stream to the device is closed, and opened
-// again by the next sound.
-constexpr qint64 kIdleBytes = qint64{kMixRate} * 2 * 10;
 
 }  // namespace
 
@@ -130,8 +127,9 @@ std::optional<std::vector<std::int16_t>> decodeWav(const QByteArray& data)
 
 // Everything that sounds, summed into the one stream the device plays: made
 // and used in the sound thread only. A short timer keeps the device's small
-// buffer full; between sounds it gets silence, and after a while of that the
-// stream is closed until the next sound.
+// buffer full, with silence between sounds. The stream stays open once it is:
+// a new stream to the sound server takes about a second to be heard, which
+// would delay or lose the sound that opened it.
 class SoundMixer : public QObject {
     Q_OBJECT
 
@@ -145,13 +143,15 @@ public:
 
 public slots:
     // Decodes every effect ahead, so that the first play is as quick as the
-    // others; opens the device for the same reason.
-    void load(const QStringList& paths)
+    // others; with `soundOn`, opens the device for the same reason.
+    void load(const QStringList& paths, bool soundOn)
     {
         for (const QString& path : paths) {
             sound(path);
         }
-        openDevice();
+        if (soundOn) {
+            openDevice();
+        }
     }
 
     // Plays a resource (":/sounds/...", ":/voice/..."), mixed with whatever
@@ -160,7 +160,6 @@ public slots:
     {
         if (std::shared_ptr<const std::vector<std::int16_t>> samples = sound(path)) {
             m_voices.push_back({std::move(samples), 0});
-            m_silentBytes = 0;
             openDevice();
             feed();  // at once, not at the next tick
         }
@@ -200,12 +199,6 @@ private:
             qToLittleEndian<qint16>(static_cast<qint16>(sample), m_bytes.data() + 2 * i);
         }
         m_output->write(m_bytes);
-        if (m_voices.empty()) {
-            m_silentBytes += frames * 2;
-            if (m_silentBytes >= kIdleBytes) {
-                closeDevice();
-            }
-        }
     }
 
     std::shared_ptr<const std::vector<std::int16_t>> sound(const QString& path)
@@ -238,7 +231,6 @@ private:
             m_device = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
             m_device->setBufferSize(kDeviceBufferBytes);
         }
-        m_silentBytes = 0;
         // Without a device this fails quietly, and the next sound tries again.
         m_output = m_device->start();
         if (m_output != nullptr && m_device->state() != QAudio::StoppedState) {
@@ -248,18 +240,10 @@ private:
         }
     }
 
-    void closeDevice()
-    {
-        m_feed->stop();
-        m_device->stop();
-        m_output = nullptr;
-    }
-
     QHash<QString, std::shared_ptr<const std::vector<std::int16_t>>> m_sounds;
     std::vector<Voice> m_voices;
     std::vector<int> m_sum;
     QByteArray m_bytes;
-    qint64 m_silentBytes = 0;
     QAudioSink* m_device = nullptr;
     QIODevice* m_output = nullptr;  // the device's, while it is open
     QTimer* m_feed = new QTimer(this);
@@ -273,11 +257,16 @@ SoundPlayer::SoundPlayer(const bool& soundOn) : m_soundOn(soundOn)
     m_mixer->moveToThread(&m_thread);
     QObject::connect(&m_thread, &QThread::finished, m_mixer, &QObject::deleteLater);
     m_thread.start();
+}
+
+void SoundPlayer::prepare()
+{
     QStringList paths;
     for (const QString& name : QDir(QStringLiteral(":/sounds")).entryList(QDir::Files)) {
         paths << QStringLiteral(":/sounds/") + name;
     }
-    QMetaObject::invokeMethod(m_mixer, "load", Qt::QueuedConnection, Q_ARG(QStringList, paths));
+    QMetaObject::invokeMethod(m_mixer, "load", Qt::QueuedConnection, Q_ARG(QStringList, paths),
+                              Q_ARG(bool, m_soundOn));
 }
 
 SoundPlayer::~SoundPlayer()

@@ -39,6 +39,12 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
+    // Decodes every effect ahead and, with sound on, opens the device, so
+    // that the first sound plays as quickly as the others. In the sound
+    // thread; the game asks for it once its window is on the screen.
+    // Without it each sound is made ready when it first plays.
+    void prepare();
+
     // Plays effect `name` when sound is on. With `wait`, returns once it has
     // played: after its length, whatever the audio device does, so that a
     // machine without sound never hangs.

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 #include "core/rounding.h"
 #include "extras/card_pictures.h"
@@ -333,6 +334,11 @@ void StartupPicture::tick()
 
 void StartupPicture::paintEvent(QPaintEvent*)
 {
+    if (!m_painted) {
+        m_painted = true;
+        // After this paint has reached the screen.
+        QTimer::singleShot(0, this, &StartupPicture::firstShown);
+    }
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

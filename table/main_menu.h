@@ -101,6 +101,8 @@ public:
 
 signals:
     void dismissed();
+    // Once, after the picture's first frame is on the screen.
+    void firstShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -114,6 +116,7 @@ private:
     QImage m_titlePicture;
     bool m_pressed = false;
     int m_ticks = 0;
+    bool m_painted = false;
     int m_shift = 0;
 };
 

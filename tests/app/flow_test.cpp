@@ -135,7 +135,8 @@ TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
     window.show();
     auto* startup = window.findChild<StartupPicture*>();
     ASSERT_NE(startup, nullptr);
-    EXPECT_TRUE(window.melody().isOn()) << "the melody greets the player";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.melody().isOn(); }, 3000))
+        << "the melody greets the player once the picture is on the screen";
     QTest::mouseClick(startup, Qt::LeftButton);
     auto* menu = window.findChild<MainMenu*>();
     ASSERT_TRUE(menu->isVisible());

@@ -70,7 +70,7 @@ std::optional<std::vector<double>> record(const std::function<void()>& play)
     if (!parec.waitForStarted(3000)) {
         return std::nullopt;
     }
-    QThread::msleep(500);
+    QThread::msleep(1200);  // the recorder's own stream starts to deliver
     play();
     // The recorder lags behind the device a little; a loaded machine more.
     QThread::msleep(1500);
@@ -95,6 +95,7 @@ TEST(SoundHearing, EffectsAreHeardAndSoundOffIsSilent)
 {
     bool soundOn = true;
     SoundPlayer player(soundOn);
+    player.prepare();
     QThread::msleep(500);  // the effects are decoded meanwhile
     auto heard = hear([&] { player.playEffect(QStringLiteral("WTasoKo"), true); });
     if (!heard) {
@@ -126,7 +127,10 @@ TEST(SoundHearing, AnEffectIsHeardEveryTimeItPlays)
 {
     bool soundOn = true;
     SoundPlayer player(soundOn);
-    QThread::msleep(500);
+    player.prepare();
+    // A new stream to the server takes about a second to be heard; the game
+    // opens its stream when its window first shows, long before a sound.
+    QThread::msleep(2500);
     const auto levels = record([&] {
         for (int i = 0; i < 6; ++i) {
             player.playEffect(QStringLiteral("WHodsDo"), true);
