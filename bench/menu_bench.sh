@@ -33,7 +33,7 @@ run() {
     local pid=$!
     local waited=0
     until xdotool search --onlyvisible --name '^Olk$' >/dev/null 2>&1; do
-        sleep 0.002
+        sleep 0.005
         waited=$((waited + 1))
         if [ "$waited" -gt 5000 ]; then
             echo "the game window did not appear" >&2

@@ -65,6 +65,8 @@ public:
         fluid_settings_setint(m_settings, "synth.reverb.active", 1);
         fluid_settings_setint(m_settings, "synth.polyphony", 64);
         fluid_settings_setint(m_settings, "synth.cpu-cores", 1);
+        // Only the samples of the instruments the song uses are read.
+        fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
         fluid_settings_setstr(m_settings, "player.timing-source", "sample");
         // A background tune needs no low latency: large periods, few wake-ups.
         fluid_settings_setint(m_settings, "audio.period-size", 2048);

@@ -126,8 +126,9 @@ std::optional<std::vector<std::int16_t>> decodeWav(const QByteArray& data)
 }
 
 // Everything that sounds, summed into the one stream the device plays: made
-// and used in the sound thread only. A short timer keeps the device's small
-// buffer full, with silence between sounds. The stream stays open once it is:
+// and used in the sound thread only. While anything sounds, a short timer
+// keeps the device's small buffer full; between sounds the stream runs dry
+// and waits for the next one, at no cost. The stream stays open once it is:
 // a new stream to the sound server takes about a second to be heard, which
 // would delay or lose the sound that opened it.
 class SoundMixer : public QObject {
@@ -161,6 +162,9 @@ public slots:
         if (std::shared_ptr<const std::vector<std::int16_t>> samples = sound(path)) {
             m_voices.push_back({std::move(samples), 0});
             openDevice();
+            if (m_output != nullptr && !m_feed->isActive()) {
+                m_feed->start();
+            }
             feed();  // at once, not at the next tick
         }
     }
@@ -199,6 +203,11 @@ private:
             qToLittleEndian<qint16>(static_cast<qint16>(sample), m_bytes.data() + 2 * i);
         }
         m_output->write(m_bytes);
+        if (m_voices.empty()) {
+            // Nothing more to say: the device plays out what it has and then
+            // waits, costing nothing, until the next sound wakes the feed.
+            m_feed->stop();
+        }
     }
 
     std::shared_ptr<const std::vector<std::int16_t>> sound(const QString& path)
@@ -233,9 +242,7 @@ private:
         }
         // Without a device this fails quietly, and the next sound tries again.
         m_output = m_device->start();
-        if (m_output != nullptr && m_device->state() != QAudio::StoppedState) {
-            m_feed->start();
-        } else {
+        if (m_output == nullptr || m_device->state() == QAudio::StoppedState) {
             m_output = nullptr;
         }
     }
