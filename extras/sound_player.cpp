@@ -1,11 +1,12 @@
 #include "extras/sound_player.h"
 
+#include "records/resource_library.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QAudioSink>
 #include <QMediaDevices>
-#include <QResource>
 #include <QTimer>
 #include <QtEndian>
 
@@ -155,22 +156,36 @@ public slots:
         }
     }
 
-    // Plays a resource (":/sounds/...", ":/voice/..."), mixed with whatever
-    // plays already.
+    // Plays an effect (":/sounds/..."), mixed with whatever plays already.
     void play(const QString& path)
     {
         if (std::shared_ptr<const std::vector<std::int16_t>> samples = sound(path)) {
-            m_voices.push_back({std::move(samples), 0});
-            openDevice();
-            if (m_output != nullptr && !m_feed->isActive()) {
-                m_feed->start();
-            }
-            feed();  // at once, not at the next tick
+            start(std::move(samples));
+        }
+    }
+
+    // Plays a sound from outside (a spoken card name), mixed like an effect;
+    // nothing when it is not a sound this player reads.
+    void playClip(const QByteArray& wav)
+    {
+        if (std::optional<std::vector<std::int16_t>> samples = decodeWav(wav);
+            samples && !samples->empty()) {
+            start(std::make_shared<const std::vector<std::int16_t>>(std::move(*samples)));
         }
     }
 
 private:
     static constexpr int kFeedMs = 5;
+
+    void start(std::shared_ptr<const std::vector<std::int16_t>> samples)
+    {
+        m_voices.push_back({std::move(samples), 0});
+        openDevice();
+        if (m_output != nullptr && !m_feed->isActive()) {
+            m_feed->start();
+        }
+        feed();  // at once, not at the next tick
+    }
 
     struct Voice {
         std::shared_ptr<const std::vector<std::int16_t>> samples;
@@ -304,23 +319,18 @@ int SoundPlayer::lengthMs(const QString& name)
 
 bool SoundPlayer::speakCard(const QString& voiceName, const QString& programFolder)
 {
-    if (m_voiceLibrary.isEmpty()) {
-        const QDir folder(programFolder);
-        for (const QString& path : {folder.filePath(QStringLiteral("TevCVoice3.dll")),
-                                    folder.filePath(QStringLiteral("../TevCVoice3.dll"))}) {
-            // A file that is not a resource library is refused here.
-            if (QFileInfo(path).isFile() &&
-                QResource::registerResource(path, QStringLiteral("/voice"))) {
-                m_voiceLibrary = path;
-                break;
-            }
-        }
-    }
-    const QString resource = QStringLiteral(":/voice/") + voiceName;
-    if (m_voiceLibrary.isEmpty() || voiceName.isEmpty() || !QFileInfo::exists(resource)) {
+    // Looked for anew at every call: a library downloaded meanwhile speaks
+    // at once, and none is held open.
+    const std::optional<ResourceLibrary> library =
+        ResourceLibrary::find(QStringLiteral("TevCVoice3.dll"), programFolder);
+    if (!library || voiceName.isEmpty() || library->kind(voiceName) != ResourceKind::Wave) {
         return false;
     }
-    QMetaObject::invokeMethod(m_mixer, "play", Qt::QueuedConnection, Q_ARG(QString, resource));
+    const std::optional<QByteArray> clip = library->bytes(voiceName);
+    if (!clip) {
+        return false;
+    }
+    QMetaObject::invokeMethod(m_mixer, "playClip", Qt::QueuedConnection, Q_ARG(QByteArray, *clip));
     return true;
 }
 

@@ -56,15 +56,15 @@ public:
 
     // Speaks a card's name (`voiceName`, "Pi04VoiceJap") from the voice
     // library "TevCVoice3.dll", looked for in `programFolder` and then in
-    // the folder above it; whatever the sound setting says. False, and
-    // silence, when there is no library or no such name.
+    // the folder above it (a resource library, records/resource_library.h);
+    // whatever the sound setting says. False, and silence, when there is no
+    // library or no such name.
     bool speakCard(const QString& voiceName, const QString& programFolder);
 
 private:
     const bool& m_soundOn;
     QThread m_thread;
     SoundMixer* m_mixer = nullptr;  // lives in m_thread
-    QString m_voiceLibrary;         // registered under ":/voice"
 };
 
 }  // namespace olk

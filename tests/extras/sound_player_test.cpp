@@ -1,5 +1,7 @@
 #include "extras/sound_player.h"
 
+#include "records/resource_library.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -140,27 +142,33 @@ TEST(VoiceLibrary, HoldsEveryCardInEveryLanguage)
     ASSERT_TRUE(player.speakCard(QStringLiteral("Pi04VoiceJap"), QStringLiteral(OLK_PROGRAM_DIR)))
         << "spoken whatever the sound setting";
     EXPECT_FALSE(player.speakCard(QStringLiteral("Pi01VoiceJap"), QStringLiteral(OLK_PROGRAM_DIR)));
-    const QStringList names = QDir(QStringLiteral(":/voice")).entryList(QDir::Files);
-    EXPECT_EQ(names.size(), 520);
+    const std::optional<ResourceLibrary> library =
+        ResourceLibrary::open(QStringLiteral(OLK_PROGRAM_DIR "/TevCVoice3.dll"));
+    ASSERT_TRUE(library);
+    EXPECT_EQ(library->names().size(), 520);
+    const char* suits[] = {"Ch", "Bu", "Kr", "Pi"};
+    const char* ranks[] = {"02", "03", "04", "05", "06", "07", "08", "09", "10", "2J", "3Q", "4K", "5A"};
     for (const char* suffix :
          {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"}) {
+        for (const char* suit : suits) {
+            for (const char* rank : ranks) {
+                const QString name = QString::fromLatin1(suit) + rank + "Voice" + suffix;
+                EXPECT_EQ(library->kind(name), ResourceKind::Wave) << name.toStdString();
+            }
+        }
+        // A few of each language, listened to: real speech of a sensible length.
         for (const char* card : {"Ch02", "Bu2J", "Kr3Q", "Pi5A"}) {
             const QString name = QString::fromLatin1(card) + "Voice" + suffix;
-            QFile clip(QStringLiteral(":/voice/") + name);
-            ASSERT_TRUE(clip.open(QIODevice::ReadOnly)) << name.toStdString();
-            const QByteArray wav = clip.readAll();
-            ASSERT_GT(wav.size(), 44);
-            const quint32 byteRate = qFromLittleEndian<quint32>(wav.constData() + 28);
-            const qsizetype data = wav.indexOf("data");
-            ASSERT_GT(byteRate, 0u);
-            ASSERT_GE(data, 0);
-            const double seconds = (wav.size() - data - 8) / static_cast<double>(byteRate);
+            const std::optional<QByteArray> bytes = library->bytes(name);
+            ASSERT_TRUE(bytes) << name.toStdString();
+            const auto samples = decodeWav(*bytes);
+            ASSERT_TRUE(samples) << name.toStdString();
+            const double seconds = static_cast<double>(samples->size()) / kMixRate;
             EXPECT_GT(seconds, 0.3) << name.toStdString();
             EXPECT_LT(seconds, 2.0) << name.toStdString();
             int loudest = 0;
-            for (qsizetype i = data + 8; i + 1 < wav.size(); i += 2) {
-                loudest = std::max(loudest,
-                                   std::abs(int(qFromLittleEndian<qint16>(wav.constData() + i))));
+            for (std::int16_t sample : *samples) {
+                loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
             }
             EXPECT_GT(loudest, 3000) << name.toStdString() << " is not silent";
         }
