@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPainter>
 
+#include "extras/card_looks.h"
 #include "extras/draw_stretched.h"
 
 void initOlkArt()
@@ -44,20 +45,102 @@ QString faceName(CardCode card)
 
 void CardPictures::load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize)
 {
+    load(CardSources{}, 0, 0, drawingClass, cardWidth, cardHeight, cornerSize);
+}
+
+CardSources findCardSources(Settings& settings, DrawingClass drawingClass,
+                            const QString& programFolder)
+{
+    CardSources sources;
+    auto open = [&](const QString& file) {
+        std::optional<ResourceLibrary> library = ResourceLibrary::find(file, programFolder);
+        if (!library && !sources.missingLibraries.contains(file)) {
+            sources.missingLibraries.append(file);
+        }
+        return library;
+    };
+    const CardSetInfo& set = cardSetInfo(settings.cardSet);
+    if (set.library != 0) {
+        sources.faces = open(cardLibraryFile(set.library));
+        if (!sources.faces) {
+            settings.cardSet = 0;
+        }
+    }
+    if (settings.cardSet < 0 || settings.cardSet >= kCardSets) {
+        settings.cardSet = 0;
+    }
+    if (settings.deckIndex < 0 || settings.deckIndex >= kDecks) {
+        settings.deckIndex = 0;
+    }
+    const bool narrow = cardSetInfo(settings.cardSet).narrow;
+    const bool builtInBacks =
+        settings.deckIndex == 0 && (drawingClass == DrawingClass::Small || !narrow);
+    if (!builtInBacks) {
+        const QString file = cardLibraryFile('B');
+        sources.backs = set.library == 'B' && sources.faces ? sources.faces : open(file);
+        if (!sources.backs) {
+            settings.deckIndex = 0;
+            // Deck 0's backs for a narrow set outside the small class are in
+            // that library too: without them the set cannot be drawn either.
+            if (narrow && drawingClass != DrawingClass::Small) {
+                settings.cardSet = 0;
+                sources.faces.reset();
+            }
+        }
+    }
+    return sources;
+}
+
+void CardPictures::load(const CardSources& sources, int cardSet, int deckIndex,
+                        DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize)
+{
     m_class = drawingClass;
     const QString suffix = drawingClass == DrawingClass::Small ? QString() : QStringLiteral("B");
+    const bool narrow = sources.faces && cardSetInfo(cardSet).narrow;
     auto prepare = [&](const QImage& picture) {
         return drawingClass == DrawingClass::Scaled
                    ? stretchedCard(picture, cardWidth, cardHeight, cornerSize)
                    : picture;
     };
+    // A library picture: decoded, and held at 69 x 94 in the small class.
+    auto fromLibrary = [&](const std::optional<ResourceLibrary>& library, const QString& name,
+                           bool face) -> QImage {
+        if (!library) {
+            return {};
+        }
+        const std::optional<QByteArray> bytes = library->bytes(name);
+        QImage picture;
+        if (!bytes || !picture.loadFromData(*bytes, "PNG")) {
+            return {};
+        }
+        if (face) {
+            restoreLibraryFace(picture, drawingClass, narrow);
+        }
+        if (drawingClass == DrawingClass::Small && picture.size() != QSize(69, 94)) {
+            picture = picture.scaled(69, 94, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        return picture;
+    };
     for (int n = 1; n <= 52; ++n) {
-        m_faces[static_cast<std::size_t>(n)] =
-            prepare(builtInPicture(faceName(cardFromNumber(n).code) + suffix));
+        const CardCode card = cardFromNumber(n).code;
+        QImage picture = fromLibrary(sources.faces, libraryFaceName(card, cardSet, drawingClass), true);
+        if (picture.isNull()) {
+            picture = builtInPicture(faceName(card) + suffix);
+        }
+        m_faces[static_cast<std::size_t>(n)] = prepare(picture);
     }
-    for (int b = 1; b <= 7; ++b) {
-        m_backs[static_cast<std::size_t>(b)] = prepare(
-            builtInPicture(QStringLiteral("Ob") + QString::fromLatin1(kBackParts[b]) + suffix));
+    const int backs = sources.backs ? deckInfo(deckIndex).backs : 7;
+    for (int b = 1; b <= 10; ++b) {
+        QImage picture;
+        if (b <= backs) {
+            picture = fromLibrary(sources.backs, backName(b, deckIndex, drawingClass, narrow), false);
+            if (picture.isNull()) {
+                picture = builtInPicture(QStringLiteral("Ob") +
+                                         QString::fromLatin1(kBackParts[std::min(b, 7)]) + suffix);
+            }
+            picture = prepare(picture);
+        }
+        m_backs[static_cast<std::size_t>(b)] = picture;
     }
 }
 
@@ -80,7 +163,9 @@ const QImage& CardPictures::face(CardCode card) const
 
 const QImage& CardPictures::back(int backNumber) const
 {
-    return m_backs[static_cast<std::size_t>(backNumber >= 1 && backNumber <= 7 ? backNumber : 1)];
+    const bool known = backNumber >= 1 && backNumber <= 10 &&
+                       !m_backs[static_cast<std::size_t>(backNumber)].isNull();
+    return m_backs[static_cast<std::size_t>(known ? backNumber : 1)];
 }
 
 int chooseBack(bool alwaysOne, int dayOfWeek)

@@ -6,6 +6,11 @@
 #include <array>
 
 #include "core/card.h"
+#include "records/resource_library.h"
+#include "settings/settings.h"
+
+#include <QStringList>
+#include <optional>
 
 namespace olk {
 
@@ -20,19 +25,47 @@ enum class DrawingClass { Small, Scaled, Large };
 //
 // The built-in card set "Classical-1", deck 0 and the background "Felt" in
 // "Green" come with the program (drawn by olk-artgen).
+// The libraries the chosen card set and deck are drawn from, opened for one
+// loading pass (beside the program, then in the folder above), and the
+// choices that had to fall back because a library was missing.
+struct CardSources {
+    std::optional<ResourceLibrary> faces;  // none: the built-in faces
+    std::optional<ResourceLibrary> backs;  // none: the built-in backs
+    // Each library that could not be found, once, for the message
+    // "Can`t find the file" + " " + name.
+    QStringList missingLibraries;
+};
+
+// Finds the libraries of `settings.cardSet` and `settings.deckIndex` for the
+// drawing class. A missing face library sets the card set to "Classical-1";
+// a missing "TevCards06B.dll" sets the deck to "Classical-1", and the card
+// set as well when it is a narrow one outside the small class (deck 0's
+// narrow backs are in that library too). The fallen-back choices stay in the
+// settings.
+CardSources findCardSources(Settings& settings, DrawingClass drawingClass,
+                            const QString& programFolder);
+
 class CardPictures {
 public:
     CardPictures();
 
-    // Loads the faces and backs for the window's drawing class and card size.
+    // Loads the built-in faces and backs for the window's drawing class and
+    // card size.
     void load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize);
+
+    // Loads the faces of `cardSet` and the backs of `deckIndex` from
+    // `sources` (built-in where it has no library), for the drawing class and
+    // card size. A picture a library lacks or cannot decode is replaced by
+    // the built-in one.
+    void load(const CardSources& sources, int cardSet, int deckIndex, DrawingClass drawingClass,
+              int cardWidth, int cardHeight, int cornerSize);
 
     // Builds the background for a window of `windowSize` with this client area.
     void loadBackground(int windowSize, QSize client);
 
     // The face of a real card, null for anything else.
     const QImage& face(CardCode card) const;
-    // Back 1..7 of the deck; another number gives back 1.
+    // Back 1..10 of the deck; a number it does not have gives back 1.
     const QImage& back(int backNumber) const;
     const QImage& background() const { return m_background; }
     DrawingClass drawingClass() const { return m_class; }
@@ -40,7 +73,7 @@ public:
 private:
     DrawingClass m_class = DrawingClass::Small;
     std::array<QImage, 53> m_faces;  // by deck number 1..52
-    std::array<QImage, 8> m_backs;   // 1..7
+    std::array<QImage, 11> m_backs;  // 1..10
     QImage m_background;
     QImage m_none;
 };

@@ -1,5 +1,11 @@
 #include "table/table_view.h"
 
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+#include "extras/attention_box.h"
+#include "extras/card_looks.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
@@ -135,9 +141,20 @@ TableView::~TableView()
 
 void TableView::applyWindowSize()
 {
+    // The chosen card set and deck, from their libraries; what cannot be
+    // found falls back to the program's own pictures, with a word for each
+    // library missing.
     m_geometry = layoutTable(m_settings.windowSize, size(), false);
+    const CardSources sources =
+        findCardSources(m_settings, m_geometry.drawingClass, m_programFolder);
+    m_narrowCards = cardSetInfo(m_settings.cardSet).narrow;
+    m_geometry = layoutTable(m_settings.windowSize, size(), m_narrowCards);
     const int corner = m_geometry.scale.size(8);
-    m_pictures.load(m_geometry.drawingClass, m_geometry.cardWidth, m_geometry.cardHeight, corner);
+    m_pictures.load(sources, m_settings.cardSet, m_settings.deckIndex, m_geometry.drawingClass,
+                    m_geometry.cardWidth, m_geometry.cardHeight, corner);
+    for (const QString& library : sources.missingLibraries) {
+        showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
+    }
     m_pictures.loadBackground(m_settings.windowSize, size());
     m_frame = QImage(size(), QImage::Format_RGB32);
     m_frame.fill(windowColour(m_settings.background, m_settings.backgroundColour));
@@ -265,7 +282,7 @@ void TableView::drawCard(QPainter& painter, int x, int y, CardCode code, bool fa
 
 void TableView::prepareTableForDeal()
 {
-    m_geometry = layoutTable(m_settings.windowSize, size(), false);
+    m_geometry = layoutTable(m_settings.windowSize, size(), m_narrowCards);
     if (m_engine.setup().mode == GameMode::Local) {
         m_chatShown = false;
         m_chatInput->hide();
@@ -395,7 +412,10 @@ bool TableView::eventFilter(QObject* watched, QEvent* event)
 
 void TableView::chooseBack()
 {
-    m_backNumber = olk::chooseBack(m_settings.deckAlwaysOne, QDate::currentDate().dayOfWeek());
+    // Decks of ten backs draw one at random, from a generator seeded afresh.
+    m_backNumber = olk::chooseBack(m_settings.deckAlwaysOne, QDate::currentDate().dayOfWeek(),
+                                   m_settings.deckIndex,
+                                   static_cast<int>(QRandomGenerator::securelySeeded().bounded(1, 11)));
 }
 
 void TableView::setDealNumberHint(int dealNumber, int cycle)

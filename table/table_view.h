@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +85,8 @@ public:
 
     // Where the table's sounds go; none: silent.
     void setSoundPlayer(SoundPlayer* player) { m_sound = player; }
+    // The program's folder, where the picture libraries lie (or above it).
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     // The chat panel of networked games: four lines, each in its writer's
     // colour; the input line and its send button under it.
@@ -154,6 +158,9 @@ private:
     GameSession& m_session;
     GameEngine& m_engine;
     Settings& m_settings;
+    // Where the picture libraries are looked for (and in the folder above).
+    QString m_programFolder = QCoreApplication::applicationDirPath();
+    bool m_narrowCards = false;  // the card set in use is a narrow one
     CardPictures m_pictures;
     TableGeometry m_geometry;
     QImage m_frame;
