@@ -67,6 +67,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     setAutoFillBackground(true);
     m_table->setSoundPlayer(&m_sound);
     m_table->setProgramFolder(m_folder);
+    m_menu->setProgramFolder(m_folder);
     // A right-clicked card says its name, in the language in use.
     connect(m_table, &TableView::cardSpoken, this,
             [this](CardCode card) { m_sound.speakCard(voiceName(card), m_folder); });

@@ -155,6 +155,64 @@ void CardPictures::loadBackground(int windowSize, QSize client)
     m_background = m_background.convertToFormat(QImage::Format_RGB32);
 }
 
+QStringList CardPictures::loadBackground(Settings& settings, bool purple, QSize client,
+                                         const QString& programFolder)
+{
+    QStringList missing;
+    // A JPEG picture of a library, or null.
+    auto picture = [&](const QString& file, const QString& name) -> QImage {
+        const std::optional<ResourceLibrary> library = ResourceLibrary::find(file, programFolder);
+        if (!library) {
+            missing.append(file);
+            return {};
+        }
+        QImage image;
+        const std::optional<QByteArray> bytes = library->bytes(name);
+        if (!bytes || !image.loadFromData(*bytes, "JPEG")) {
+            return {};
+        }
+        return image;
+    };
+    auto stretched = [&](const QImage& image) {
+        return image.scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    if (purple) {
+        const QImage lilac = picture(QStringLiteral("TevCGraph1.dll"), QStringLiteral("BGLilu"));
+        if (!lilac.isNull()) {
+            m_background = stretched(lilac);
+            return missing;
+        }
+        settings.auxDesignPurple = false;
+        settings.menuDesign = 0;
+        settings.tableDesign = 0;
+    }
+    if (settings.background < 0 || settings.background > kBackgrounds ||
+        settings.backgroundColour < 0 || settings.backgroundColour >= kBackgroundColours) {
+        settings.background = 2;
+        settings.backgroundColour = 0;
+    }
+    if (settings.background == 0) {
+        m_background = QImage();
+        return missing;
+    }
+    if (settings.background != 2 || settings.backgroundColour != 0) {
+        const QImage chosen = picture(
+            QStringLiteral("TevBackG03.dll"),
+            backgroundName(settings.background, settings.backgroundColour, settings.windowSize));
+        if (!chosen.isNull()) {
+            m_background = settings.windowSize == 1 ? chosen.convertToFormat(QImage::Format_RGB32)
+                                                    : stretched(chosen);
+            return missing;
+        }
+        // A library without the picture is as good as none.
+        settings.background = 2;
+        settings.backgroundColour = 0;
+    }
+    loadBackground(settings.windowSize, client);
+    return missing;
+}
+
 const QImage& CardPictures::face(CardCode card) const
 {
     const int n = numberOfCard(card);

@@ -60,8 +60,19 @@ public:
     void load(const CardSources& sources, int cardSet, int deckIndex, DrawingClass drawingClass,
               int cardWidth, int cardHeight, int cornerSize);
 
-    // Builds the background for a window of `windowSize` with this client area.
+    // Builds the background for a window of `windowSize` with this client
+    // area: the built-in "Felt" in "Green".
     void loadBackground(int windowSize, QSize client);
+
+    // Builds the background the settings choose for this client area: with
+    // `purple`, the purple design's "BGLilu" from "TevCGraph1.dll"; else
+    // `background` in `backgroundColour` from "TevBackG03.dll" ("Felt" in
+    // "Green" is the program's own; background 0 is none, a null picture).
+    // A missing library falls back as the rules say (the purple designs to
+    // the customizable ones, the background to "Felt" in "Green"), changing
+    // the settings; its file is named in the result, once.
+    QStringList loadBackground(Settings& settings, bool purple, QSize client,
+                               const QString& programFolder);
 
     // The face of a real card, null for anything else.
     const QImage& face(CardCode card) const;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include "core/rounding.h"
+#include "extras/attention_box.h"
 #include "extras/card_pictures.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
@@ -162,7 +164,10 @@ void MainMenu::layoutMenu()
     m_scale = scaleFor(m_settings.windowSize, size());
     const TableScale& k = m_scale;
     CardPictures pictures;
-    pictures.loadBackground(m_settings.windowSize, size());
+    for (const QString& library :
+         pictures.loadBackground(m_settings, m_settings.menuDesign == 1, size(), m_programFolder)) {
+        showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
+    }
     m_background = QImage(size(), QImage::Format_RGB32);
     m_background.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {

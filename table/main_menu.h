@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QWidget>
@@ -36,6 +37,9 @@ public:
     // Lays the menu out for the window size and reads the club list again.
     void refresh(const ClubFile& club);
 
+    // The program's folder, where the picture libraries lie (or above it).
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
     // One tick of the 20 ms timer: the lamps blink, the pictures move.
     void tick();
     int animationFrame() const { return m_frame; }
@@ -62,6 +66,8 @@ private:
     void loadPictures();
 
     Settings& m_settings;
+    // Where the picture libraries are looked for (and in the folder above).
+    QString m_programFolder = QCoreApplication::applicationDirPath();
     ClubFile m_club;
     TableScale m_scale;
     QImage m_background;

@@ -155,7 +155,13 @@ void TableView::applyWindowSize()
     for (const QString& library : sources.missingLibraries) {
         showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
     }
-    m_pictures.loadBackground(m_settings.windowSize, size());
+    const QStringList missingBackground = m_pictures.loadBackground(
+        m_settings, m_settings.tableDesign == 1, size(), m_programFolder);
+    for (const QString& library : missingBackground) {
+        if (!sources.missingLibraries.contains(library)) {
+            showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
+        }
+    }
     m_frame = QImage(size(), QImage::Format_RGB32);
     m_frame.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {

@@ -193,5 +193,58 @@ TEST_F(CardLibraries, PicturesComeFromTheLibrariesAndGapsFromTheProgram)
     EXPECT_EQ(settings.cardSet, 0);
 }
 
+// Backgrounds: from "TevBackG03.dll", stretched to the window but at "Small
+// window"; without it "Felt" in "Green"; the purple design's picture from
+// "TevCGraph1.dll", and without it the purple designs are given up.
+TEST_F(CardLibraries, BackgroundsAndTheirFallBacks)
+{
+    const QSize client(1520, 1000);
+    CardPictures pictures;
+    Settings settings;
+    settings.windowSize = 5;
+    settings.background = 1;
+    settings.backgroundColour = 6;
+    settings.auxDesignPurple = true;
+    settings.menuDesign = 1;
+    settings.tableDesign = 1;
+    EXPECT_EQ(pictures.loadBackground(settings, true, client, program()),
+              (QStringList{"TevCGraph1.dll", "TevBackG03.dll"}));
+    EXPECT_FALSE(settings.auxDesignPurple);
+    EXPECT_EQ(settings.menuDesign, 0);
+    EXPECT_EQ(settings.tableDesign, 0);
+    EXPECT_EQ(settings.background, 2);
+    EXPECT_EQ(settings.backgroundColour, 0);
+    EXPECT_EQ(pictures.background().size(), client) << "Felt in Green";
+
+    settings.background = 0;
+    EXPECT_TRUE(pictures.loadBackground(settings, false, client, program()).isEmpty());
+    EXPECT_TRUE(pictures.background().isNull()) << "no picture";
+
+    QImage sun(760, 500, QImage::Format_RGB32);
+    sun.fill(qRgb(250, 200, 0));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    sun.save(&buffer, "JPEG");
+    QFile file(root.filePath(QStringLiteral("TevBackG03.dll")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(packResourceLibrary({{"Fon01Fi", ResourceKind::Jpeg, jpeg},
+                                    {"Fon01FiB", ResourceKind::Jpeg, jpeg}})
+                   .value());
+    file.close();
+    settings.background = 1;
+    settings.backgroundColour = 6;
+    EXPECT_TRUE(pictures.loadBackground(settings, false, client, program()).isEmpty());
+    EXPECT_EQ(pictures.background().size(), client);
+    EXPECT_LT(qAbs(qRed(pictures.background().pixel(700, 500)) - 250), 6);
+    settings.windowSize = 1;
+    pictures.loadBackground(settings, false, QSize(760, 500), program());
+    EXPECT_EQ(pictures.background().size(), QSize(760, 500));
+    settings.backgroundColour = 5;  // not in this library
+    pictures.loadBackground(settings, false, QSize(760, 500), program());
+    EXPECT_EQ(settings.background, 2);
+    EXPECT_EQ(settings.backgroundColour, 0);
+}
+
 }  // namespace
 }  // namespace olk
