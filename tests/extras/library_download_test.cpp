@@ -1,0 +1,116 @@
+#include "extras/library_download.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include "records/resource_library.h"
+
+namespace olk {
+namespace {
+
+// A little HTTP server on loopback that answers each file its own way.
+class FileServer : public QObject {
+public:
+    FileServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    m_request += socket->readAll();
+                    if (m_request.contains("\r\n\r\n")) {
+                        answer(socket, m_request.split(' ').value(1));
+                        m_request.clear();
+                    }
+                });
+            }
+        });
+    }
+
+    QUrl url() const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()));
+    }
+
+    static QByteArray library()
+    {
+        return packResourceLibrary({{"Ch02Med", ResourceKind::Png, QByteArray(5000, 'p')}}).value();
+    }
+
+private:
+    void answer(QTcpSocket* socket, const QByteArray& path)
+    {
+        const QByteArray good = library();
+        auto send = [socket](const QByteArray& status, const QByteArray& body, qint64 length) {
+            socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " +
+                          QByteArray::number(length) + "\r\nConnection: close\r\n\r\n" + body);
+            socket->flush();
+            socket->disconnectFromHost();
+        };
+        if (path.endsWith("/downloads/progr/cards/TevCards06A.dll")) {
+            send("200 OK", good, good.size());
+        } else if (path.endsWith("/TevCards06B.dll")) {
+            send("200 OK", good.left(good.size() / 2), good.size());  // breaks off
+        } else if (path.endsWith("/TevCards06C.dll")) {
+            const QByteArray page = "<html>not a library</html>";
+            send("200 OK", page, page.size());
+        } else if (path.endsWith("/TevRadio.rad")) {
+            send("200 OK", "Radio one|http://127.0.0.1/one\r\n", 32);
+        } else {
+            send("404 Not Found", "missing", 7);
+        }
+    }
+
+    QTcpServer m_server;
+    QByteArray m_request;
+};
+
+// Downloads land in the folder above the program's, only whole and valid;
+// whatever goes wrong leaves nothing behind, not even a temporary file.
+TEST(LibraryDownload, OnlyWholeValidFilesArrive)
+{
+    FileServer server;
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    EXPECT_EQ(LibraryDownload::addressOf(QUrl("http://example.org/base/"), "TevCards06A.dll"),
+              QUrl("http://example.org/base/downloads/progr/cards/TevCards06A.dll"));
+
+    const struct {
+        const char* file;
+        bool arrives;
+    } cases[] = {
+        {"TevCards06A.dll", true},
+        {"TevCards06B.dll", false},  // the server breaks off mid-file
+        {"TevCards06C.dll", false},  // an error page, not a library
+        {"TevBackG03.dll", false},   // not on the server
+        {"TevRadio.rad", true},
+    };
+    LibraryDownload download;
+    QSignalSpy finished(&download, &LibraryDownload::finished);
+    for (const auto& c : cases) {
+        const QString file = QString::fromLatin1(c.file);
+        EXPECT_FALSE(LibraryDownload::isPresent(file, program)) << c.file;
+        ASSERT_TRUE(download.start(server.url(), file, program)) << c.file;
+        EXPECT_FALSE(download.start(server.url(), file, program)) << "one at a time";
+        ASSERT_TRUE(finished.wait(10000)) << c.file;
+        EXPECT_EQ(finished.takeFirst().at(0).toBool(), c.arrives) << c.file;
+        EXPECT_EQ(LibraryDownload::isPresent(file, program), c.arrives) << c.file;
+        EXPECT_EQ(QFile::exists(root.filePath(file)), c.arrives) << "in the folder above";
+    }
+    EXPECT_EQ(ResourceLibrary::find("TevCards06A.dll", program)->bytes("Ch02Med")->size(), 5000);
+    const QStringList left = QDir(root.path()).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"TevCards06A.dll", "TevRadio.rad"})) << "no temporary files";
+
+    EXPECT_FALSE(download.start(server.url(), "../escape.dll", program));
+    EXPECT_FALSE(download.start(server.url(), "", program));
+}
+
+}  // namespace
+}  // namespace olk
