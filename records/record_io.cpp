@@ -74,11 +74,16 @@ int removeSaveLeftovers(const QString& folder)
             }
         }
     };
+    // Downloads of the optional files go to the folder above, through a
+    // temporary file of the same kind of name.
+    static const QRegularExpression kDownload(
+        QStringLiteral("^Tev[A-Za-z0-9]+\\.(dll|rad)\\.[A-Za-z0-9]{6}$"));
     const QDir dir(folder);
     sweep(dir, kOwn);
     if (dir.exists(QStringLiteral("History"))) {
         sweep(QDir(dir.filePath(QStringLiteral("History"))), kHistory);
     }
+    sweep(QDir(dir.absoluteFilePath(QStringLiteral(".."))), kDownload);
     return removed;
 }
 

@@ -34,7 +34,8 @@ bool writeOwnFile(const QString& path, const QByteArray& content);
 
 // A program killed in the middle of a save can leave its temporary file
 // ("Olk.clb.a1B2c3") beside the real one. Removes such leftovers of the
-// settings file, the two club files and the history files of `folder`.
+// settings file, the two club files and the history files of `folder`, and
+// of the downloads into the folder above ("TevCards06A.dll.Xy12ab").
 // Returns how many were removed.
 int removeSaveLeftovers(const QString& folder);
 

@@ -199,5 +199,27 @@ TEST(RecordIo, LeftoversOfAnInterruptedSaveAreRemoved)
     }
 }
 
+// A download cut short leaves its temporary file in the folder above the
+// program's; only those are swept there.
+TEST(RecordIo, LeftoversOfAnInterruptedDownloadAreRemoved)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkdir("program"));
+    const QStringList leftovers = {"TevCards06A.dll.Ab12Cd", "TevRadio.rad.zzzzzz"};
+    const QStringList kept = {"TevCards06A.dll", "Other.dll.Ab12Cd", "TevCards06A.dll.Ab12"};
+    for (const QString& name : leftovers + kept) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(removeSaveLeftovers(dir.filePath("program")), leftovers.size());
+    for (const QString& name : leftovers) {
+        EXPECT_FALSE(dir.exists(name)) << name.toStdString();
+    }
+    for (const QString& name : kept) {
+        EXPECT_TRUE(dir.exists(name)) << name.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace olk
