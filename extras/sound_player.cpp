@@ -179,9 +179,12 @@ private:
 
     void start(std::shared_ptr<const std::vector<std::int16_t>> samples)
     {
-        m_voices.push_back({std::move(samples), 0});
         openDevice();
-        if (m_output != nullptr && !m_feed->isActive()) {
+        if (m_output == nullptr) {
+            return;  // no device: the sound is lost, not kept for later
+        }
+        m_voices.push_back({std::move(samples), 0});
+        if (!m_feed->isActive()) {
             m_feed->start();
         }
         feed();  // at once, not at the next tick
