@@ -73,12 +73,15 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             [this](CardCode card) { m_sound.speakCard(voiceName(card), m_folder); });
     connect(&m_session, &GameSession::gameFinished, this, &MainWindow::finishGame);
     connect(&m_session, &GameSession::gameAbandoned, this, &MainWindow::abandonGame);
-    // The sounds get ready, and the melody begins, once the first picture is
-    // on the screen: nothing of theirs delays it.
+    // The sounds get ready, and the melody begins, a moment after the first
+    // picture is on the screen: their threads' start-up work (the sound font,
+    // the sound server) never competes with the picture's.
     connect(m_startup, &StartupPicture::firstShown, this, [this] {
-        m_firstShown = true;
-        m_sound.prepare();
-        followMusic();
+        QTimer::singleShot(kSoundStartDelayMs, this, [this] {
+            m_firstShown = true;
+            m_sound.prepare();
+            followMusic();
+        });
     });
     connect(m_startup, &StartupPicture::dismissed, this, [this] {
         if (!m_startup->isVisible()) {

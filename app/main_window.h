@@ -90,6 +90,7 @@ private:
     QList<QByteArray> m_settingsAsRead;
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
+    static constexpr int kSoundStartDelayMs = 300;
     bool m_firstShown = false;  // the start-up picture has been on the screen
     GameSession m_session;
     GameEngine& m_engine;
