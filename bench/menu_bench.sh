@@ -34,6 +34,10 @@ run() {
     local waited=0
     until xdotool search --onlyvisible --name '^Olk$' >/dev/null 2>&1; do
         sleep 0.005
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "the game ended before its window appeared" >&2
+            exit 1
+        fi
         waited=$((waited + 1))
         if [ "$waited" -gt 5000 ]; then
             echo "the game window did not appear" >&2
