@@ -78,7 +78,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     // the sound server) never competes with the picture's.
     connect(m_startup, &StartupPicture::firstShown, this, [this] {
         QTimer::singleShot(kSoundStartDelayMs, this, [this] {
-            m_firstShown = true;
+            m_soundStarted = true;
             m_sound.prepare();
             followMusic();
         });
@@ -154,7 +154,7 @@ void MainWindow::showOnly(QWidget* screen)
 
 void MainWindow::followMusic()
 {
-    m_melody.music(m_firstShown && m_settings.musicOn &&
+    m_melody.music(m_soundStarted && m_settings.musicOn &&
                    (m_startup->isVisible() || m_menu->isVisible()));
 }
 

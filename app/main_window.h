@@ -91,7 +91,7 @@ private:
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
     static constexpr int kSoundStartDelayMs = 300;
-    bool m_firstShown = false;  // the start-up picture has been on the screen
+    bool m_soundStarted = false;  // a moment after the start-up picture first showed
     GameSession m_session;
     GameEngine& m_engine;
     TableView* m_table;

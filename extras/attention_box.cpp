@@ -74,4 +74,11 @@ void showAttention(QWidget* parent, const QString& line1, const QString& line2, 
     box.exec();
 }
 
+void showMissingFiles(QWidget* parent, const QStringList& fileNames)
+{
+    for (const QString& file : fileNames) {
+        showAttention(parent, text(Text::CantFindTheFile) + QLatin1Char(' ') + file);
+    }
+}
+
 }  // namespace olk

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -25,5 +26,9 @@ bool askYesNo(QWidget* parent, const QString& question);
 
 void showAttention(QWidget* parent, const QString& line1, const QString& line2 = {},
                    const QString& link = {});
+
+// The attention box for each optional file (a picture library) that could
+// not be found: "Can`t find the file" + " " + its name.
+void showMissingFiles(QWidget* parent, const QStringList& fileNames);
 
 }  // namespace olk

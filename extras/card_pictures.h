@@ -19,12 +19,6 @@ namespace olk {
 // 146 x 198 pictures as they are.
 enum class DrawingClass { Small, Scaled, Large };
 
-// The pictures the table draws cards and the background with, held ready at
-// the size the current window needs: faces and backs already resampled for
-// the scaled class, as stored for the small and large ones.
-//
-// The built-in card set "Classical-1", deck 0 and the background "Felt" in
-// "Green" come with the program (drawn by olk-artgen).
 // The libraries the chosen card set and deck are drawn from, opened for one
 // loading pass (beside the program, then in the folder above), and the
 // choices that had to fall back because a library was missing.
@@ -45,6 +39,12 @@ struct CardSources {
 CardSources findCardSources(Settings& settings, DrawingClass drawingClass,
                             const QString& programFolder);
 
+// The pictures the table draws cards and the background with, held ready at
+// the size the current window needs: faces and backs already resampled for
+// the scaled class, as stored for the small and large ones.
+//
+// The built-in card set "Classical-1", deck 0 and the background "Felt" in
+// "Green" come with the program (drawn by olk-artgen).
 class CardPictures {
 public:
     CardPictures();

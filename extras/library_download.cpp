@@ -6,6 +6,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "records/resource_library.h"
@@ -36,9 +37,9 @@ QUrl LibraryDownload::addressOf(const QUrl& server, const QString& fileName)
 
 bool LibraryDownload::isPresent(const QString& fileName, const QString& programFolder)
 {
-    const QDir folder(programFolder);
-    return QFileInfo(folder.filePath(fileName)).isFile() ||
-           QFileInfo(folder.filePath(QStringLiteral("../") + fileName)).isFile();
+    const QStringList paths = ResourceLibrary::searchPaths(fileName, programFolder);
+    return std::any_of(paths.begin(), paths.end(),
+                       [](const QString& path) { return QFileInfo(path).isFile(); });
 }
 
 bool LibraryDownload::start(const QUrl& server, const QString& fileName,
@@ -70,13 +71,12 @@ void LibraryDownload::receive()
     if (m_reply == nullptr || m_file == nullptr) {
         return;
     }
+    // Anything but the file itself (an error page) is neither kept nor read
+    // on: the download ends here.
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status != 200) {
-        return;  // an error page is never kept; finish() reports it
-    }
-    const QByteArray bytes = m_reply->readAll();
+    const QByteArray bytes = status == 200 ? m_reply->readAll() : QByteArray();
     m_received += bytes.size();
-    if (m_received > kMaxBytes || m_file->write(bytes) != bytes.size()) {
+    if (status != 200 || m_received > kMaxBytes || m_file->write(bytes) != bytes.size()) {
         m_reply->disconnect(this);
         m_reply->abort();
         m_reply->deleteLater();

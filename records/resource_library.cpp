@@ -51,12 +51,16 @@ void appendLittleEndian(QByteArray& out, std::uint32_t value, int bytes)
 
 }  // namespace
 
+QStringList ResourceLibrary::searchPaths(const QString& fileName, const QString& programFolder)
+{
+    const QDir folder(programFolder);
+    return {folder.filePath(fileName), folder.filePath(QStringLiteral("../") + fileName)};
+}
+
 std::optional<ResourceLibrary> ResourceLibrary::find(const QString& fileName,
                                                      const QString& programFolder)
 {
-    const QDir folder(programFolder);
-    for (const QString& path :
-         {folder.filePath(fileName), folder.filePath(QStringLiteral("../") + fileName)}) {
+    for (const QString& path : searchPaths(fileName, programFolder)) {
         if (std::optional<ResourceLibrary> library = open(path)) {
             return library;
         }

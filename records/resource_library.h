@@ -54,8 +54,13 @@ public:
     static constexpr int kMaxNameLength = 64;
     static constexpr std::uint32_t kMaxEntrySize = 64 * 1024 * 1024;
 
-    // The library `fileName` in `programFolder`, else in the folder above it;
-    // nothing when neither holds a valid library of that name.
+    // Where the program's optional files (libraries, the radio list) are
+    // looked for, in order: its own folder, then the one above it, where
+    // downloads are stored.
+    static QStringList searchPaths(const QString& fileName, const QString& programFolder);
+
+    // The library `fileName` at the first of its search paths that holds a
+    // valid one; nothing when none does.
     static std::optional<ResourceLibrary> find(const QString& fileName,
                                                const QString& programFolder);
 

@@ -164,10 +164,8 @@ void MainMenu::layoutMenu()
     m_scale = scaleFor(m_settings.windowSize, size());
     const TableScale& k = m_scale;
     CardPictures pictures;
-    for (const QString& library :
-         pictures.loadBackground(m_settings, m_settings.menuDesign == 1, size(), m_programFolder)) {
-        showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
-    }
+    showMissingFiles(this, pictures.loadBackground(m_settings, m_settings.menuDesign == 1, size(),
+                                                   m_programFolder));
     m_background = QImage(size(), QImage::Format_RGB32);
     m_background.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {

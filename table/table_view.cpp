@@ -152,16 +152,9 @@ void TableView::applyWindowSize()
     const int corner = m_geometry.scale.size(8);
     m_pictures.load(sources, m_settings.cardSet, m_settings.deckIndex, m_geometry.drawingClass,
                     m_geometry.cardWidth, m_geometry.cardHeight, corner);
-    for (const QString& library : sources.missingLibraries) {
-        showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
-    }
-    const QStringList missingBackground = m_pictures.loadBackground(
-        m_settings, m_settings.tableDesign == 1, size(), m_programFolder);
-    for (const QString& library : missingBackground) {
-        if (!sources.missingLibraries.contains(library)) {
-            showAttention(this, text(Text::CantFindTheFile) + QLatin1Char(' ') + library);
-        }
-    }
+    showMissingFiles(this, sources.missingLibraries);
+    showMissingFiles(this, m_pictures.loadBackground(m_settings, m_settings.tableDesign == 1,
+                                                     size(), m_programFolder));
     m_frame = QImage(size(), QImage::Format_RGB32);
     m_frame.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {
