@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QFile>
 #include <QThread>
-#include <QtEndian>
 
 #include <algorithm>
 #include <chrono>
@@ -129,17 +128,14 @@ private:
 double leadInMs(const char* effect)
 {
     QFile file(QStringLiteral(":/sounds/") + QString::fromLatin1(effect));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto samples = file.open(QIODevice::ReadOnly) ? olk::decodeWav(file.readAll())
+                                                        : std::nullopt;
+    if (!samples) {
         return 0;
     }
-    const QByteArray data = file.readAll();
-    const qsizetype start = data.indexOf("data") + 8;
-    for (qsizetype i = start; i + 1 < data.size(); i += 2) {
-        if (std::abs(qFromLittleEndian<qint16>(data.constData() + i)) > kLoud) {
-            return (i - start) / 2 * 1000.0 / kRate;
-        }
-    }
-    return 0;
+    const auto onset = std::find_if(samples->begin(), samples->end(),
+                                    [](std::int16_t s) { return std::abs(s) > kLoud; });
+    return static_cast<double>(onset - samples->begin()) * 1000.0 / olk::kMixRate;
 }
 
 double median(std::vector<double> values)
