@@ -108,6 +108,19 @@ const DeckInfo& deckInfo(int deckIndex)
     return kDeckTable[static_cast<std::size_t>(deckIndex >= 0 && deckIndex < kDecks ? deckIndex : 0)];
 }
 
+QString faceName(CardCode card)
+{
+    return QString::fromStdString(cardResourceName(card));
+}
+
+int chooseBack(bool alwaysOne, int dayOfWeek)
+{
+    if (alwaysOne || dayOfWeek < 1 || dayOfWeek > 7) {
+        return 7;
+    }
+    return dayOfWeek;
+}
+
 QString libraryFaceName(CardCode card, int cardSet, DrawingClass drawingClass)
 {
     const CardSetInfo& set = cardSetInfo(cardSet);

@@ -10,9 +10,13 @@
 #include <QString>
 
 #include "core/card.h"
-#include "extras/card_pictures.h"
 
 namespace olk {
+
+// How cards are drawn at the current window size: the small 69 x 94 pictures
+// inside a 1-pixel outline, pictures resampled to the card size, or the large
+// 146 x 198 pictures as they are.
+enum class DrawingClass { Small, Scaled, Large };
 
 inline constexpr int kCardSets = 48;
 inline constexpr int kDecks = 13;
@@ -39,6 +43,13 @@ struct DeckInfo {
     int backs;
 };
 const DeckInfo& deckInfo(int deckIndex);
+
+// The resource name of a face: suit part + rank part ("Ch02", "Pi5A").
+QString faceName(CardCode card);
+
+// The back every face-down card shows in this deal: today's weekday (Monday
+// 1 .. Sunday 7) when decks change by the day, 7 for "Always one".
+int chooseBack(bool alwaysOne, int dayOfWeek);
 
 // A library face: suit prefix + rank part + the set's code for that rank +
 // "B" outside the small class ("Ch02Mod", "Pi4KCorB").

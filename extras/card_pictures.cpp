@@ -38,11 +38,6 @@ QImage builtInPicture(const QString& name)
     return picture;
 }
 
-QString faceName(CardCode card)
-{
-    return QString::fromStdString(cardResourceName(card));
-}
-
 void CardPictures::load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize)
 {
     load(CardSources{}, 0, 0, drawingClass, cardWidth, cardHeight, cornerSize);
@@ -224,14 +219,6 @@ const QImage& CardPictures::back(int backNumber) const
     const bool known = backNumber >= 1 && backNumber <= 10 &&
                        !m_backs[static_cast<std::size_t>(backNumber)].isNull();
     return m_backs[static_cast<std::size_t>(known ? backNumber : 1)];
-}
-
-int chooseBack(bool alwaysOne, int dayOfWeek)
-{
-    if (alwaysOne || dayOfWeek < 1 || dayOfWeek > 7) {
-        return 7;
-    }
-    return dayOfWeek;
 }
 
 QColor windowColour(int background, int backgroundColour)

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/card.h"
+#include "extras/card_looks.h"
 #include "records/resource_library.h"
 #include "settings/settings.h"
 
@@ -13,11 +14,6 @@
 #include <optional>
 
 namespace olk {
-
-// How cards are drawn at the current window size: the small 69 x 94 pictures
-// inside a 1-pixel outline, pictures resampled to the card size, or the large
-// 146 x 198 pictures as they are.
-enum class DrawingClass { Small, Scaled, Large };
 
 // The libraries the chosen card set and deck are drawn from, opened for one
 // loading pass (beside the program, then in the folder above), and the
@@ -91,13 +87,6 @@ private:
 
 // A built-in picture by name (":/art/<name>"); null when there is none.
 QImage builtInPicture(const QString& name);
-
-// The resource name of a face: suit part + rank part ("Ch02", "Pi5A").
-QString faceName(CardCode card);
-
-// The back every face-down card shows in this deal: today's weekday (Monday
-// 1 .. Sunday 7) when decks change by the day, 7 for "Always one".
-int chooseBack(bool alwaysOne, int dayOfWeek);
 
 // The main window's own colour for a background colour 0..6; green without a
 // background picture.
