@@ -50,9 +50,12 @@
 #include <functional>
 #include <vector>
 
+#include "assets/artkit/artkit.h"
 #include "extras/button_shading.h"
 
 namespace {
+
+using namespace olk::art;
 
 QDir g_out;
 QStringList g_files;
@@ -66,21 +69,6 @@ bool save(const QImage& image, const QString& name, const char* format = "PNG")
     }
     g_files << file;
     return true;
-}
-
-QImage canvas(int w, int h, Qt::GlobalColor fill = Qt::transparent)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(fill);
-    return image;
-}
-
-// A rounded card outline of the given size, as the shape of a card.
-QPainterPath cardShape(QRectF r, double radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
 }
 
 // ---------------------------------------------------------------- faces
@@ -622,39 +610,6 @@ bool makeRecords()
 
 // ---------------------------------------------------------------- menu
 
-// Lettering: a golden gradient with a dark outline and a soft shadow.
-QImage renderLettering(int w, int h, const QString& text, double heightShare, const QColor& top,
-                       const QColor& bottom)
-{
-    constexpr int kOversample = 2;
-    QImage big = canvas(w * kOversample, h * kOversample);
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setBold(true);
-    font.setItalic(true);
-    font.setPixelSize(static_cast<int>(h * kOversample * heightShare));
-    QFontMetricsF metrics(font);
-    while (metrics.horizontalAdvance(text) > w * kOversample * 0.94 && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 2);
-        metrics = QFontMetricsF(font);
-    }
-    QPainterPath path;
-    const double x = (w * kOversample - metrics.horizontalAdvance(text)) / 2;
-    const double y = (h * kOversample + metrics.ascent() - metrics.descent()) / 2;
-    path.addText(x, y, font, text);
-    p.fillPath(path.translated(3, 4), QColor(0, 0, 0, 110));
-    QLinearGradient fill(0, y - metrics.ascent(), 0, y);
-    fill.setColorAt(0.0, top);
-    fill.setColorAt(1.0, bottom);
-    p.setPen(
-        QPen(QColor(60, 30, 0), kOversample * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.end();
-    return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 // The title picture: four cards fanned out, the best hand of the game. The
 // menu shows it 300 x 90 in the small window and up to full screen size in
 // the largest ones, so it is stored kTitleScale times larger and shrunk to
@@ -772,23 +727,6 @@ QImage renderLamp(const QColor& colour)
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.drawRect(QRectF(6, 21, 8, 7));
     return image;
-}
-
-// An animation as a strip of frames side by side.
-QImage renderStrip(int frames, const std::function<void(QPainter&, double phase)>& frame)
-{
-    QImage strip = canvas(160 * frames, 200);
-    QPainter p(&strip);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < frames; ++i) {
-        p.save();
-        p.translate(160 * i, 0);
-        p.setClipRect(0, 0, 160, 200);
-        frame(p, static_cast<double>(i) / frames);
-        p.restore();
-    }
-    return strip;
 }
 
 bool makeMenuAnimations(QSvgRenderer& svg)
