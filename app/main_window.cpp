@@ -11,6 +11,9 @@
 
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
+#include "extras/library_download.h"
+#include "options/option_rules.h"
+#include "table/speed_dialog.h"
 #include "records/end_of_game.h"
 #include "settings/language.h"
 #include "settings/settings_file.h"
@@ -116,6 +119,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         play("WOpenFo");
         showHistory(this, m_settings, m_folder, QStringLiteral("Olk.clb"));
     });
+    connect(m_menu, &MainMenu::options, this, &MainWindow::openOptions);
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
@@ -400,6 +404,107 @@ void MainWindow::abandonGame()
         showAttention(this, text(Text::ErrorOfDiskWriting));
     }
     showMenu();
+}
+
+void MainWindow::openOptions()
+{
+    play("WOpenFo");
+    OptionsEnvironment environment;
+    environment.programFolder = m_folder;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        environment.screen = screen->size();
+    }
+    environment.downloadServer = downloadServer(m_settings);
+    environment.play = [this](const char* effect) { play(effect); };
+    environment.chooseSpeed = [](QWidget* parent, Settings& settings) {
+        SpeedDialog speed(settings, parent);
+        speed.exec();
+    };
+    Settings shown = m_settings;
+    shown.windowSize = m_windowSizeChoice;
+    OptionsDialog dialog(shown, std::move(environment), this);
+    m_options = &dialog;
+    connect(&dialog, &OptionsDialog::edited, this, &MainWindow::applyOptions);
+    dialog.exec();
+    m_options = nullptr;
+}
+
+bool MainWindow::graphicsLibraryPresent() const
+{
+    return LibraryDownload::isPresent(graphicsLibraryFile(), m_folder);
+}
+
+void MainWindow::applyWindowColour()
+{
+    QPalette own = palette();
+    QColor colour = windowColour(m_settings.background, m_settings.backgroundColour);
+    if (m_settings.menuDesign == 1) {
+        colour = QColor(120, 0, 200);
+    }
+    own.setColor(QPalette::Window, colour);
+    setPalette(own);
+}
+
+void MainWindow::applyOptions(const Settings& next)
+{
+    const Settings before = m_settings;
+    m_settings = next;
+    QStringList missing;
+    if (dropPurpleWithoutLibrary(m_settings, graphicsLibraryPresent())) {
+        missing.append(graphicsLibraryFile());
+    }
+    if (m_settings.language != before.language) {
+        setLanguage(m_settings.language);
+    }
+    const bool sizeChanged = next.windowSize != m_windowSizeChoice;
+    m_windowSizeChoice = next.windowSize;
+    if (sizeChanged) {
+        if (before.windowSize == 2 && next.windowSize != 2) {
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+        }
+        applyWindowSize();
+        if (m_settings.windowSize != 2) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                move(screen->availableGeometry().center() - rect().center());
+            }
+        }
+    }
+    if (m_settings.musicOn != before.musicOn) {
+        followMusic();
+    }
+    const bool looksChanged = sizeChanged || m_settings.cardSet != before.cardSet ||
+                              m_settings.deckIndex != before.deckIndex;
+    if (looksChanged) {
+        // The table loads the set and the deck for the window; what cannot
+        // be found falls back, with its message.
+        m_table->setGeometry(rect());
+        m_table->applyWindowSize();
+    }
+    if (m_settings.newButtons != before.newButtons) {
+        for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
+            button->setNata(m_settings.newButtons);
+        }
+    }
+    const bool menuChanged =
+        sizeChanged || m_settings.networkMode != before.networkMode ||
+        m_settings.background != before.background ||
+        m_settings.backgroundColour != before.backgroundColour ||
+        m_settings.menuDesign != before.menuDesign || m_settings.fontDecor != before.fontDecor ||
+        m_settings.fontFixed != before.fontFixed || m_settings.scaleDecor != before.scaleDecor ||
+        m_settings.scaleFixed != before.scaleFixed;
+    if (menuChanged && m_menu->isVisible()) {
+        m_menu->refresh(readClubFile(clubPath()).file);
+    }
+    if (m_settings.gifAnimation != before.gifAnimation) {
+        m_menu->restartAnimations();
+    }
+    applyWindowColour();
+    showMissingFiles(m_options ? static_cast<QWidget*>(m_options) : this, missing);
+    if (m_options && !(m_settings == next)) {
+        Settings shown = m_settings;
+        shown.windowSize = m_windowSizeChoice;
+        m_options->showSettings(shown);
+    }
 }
 
 Settings MainWindow::settingsToSave() const

@@ -8,6 +8,7 @@
 #include "extras/melody_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
+#include "options/options_dialog.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
 #include "table/main_menu.h"
@@ -44,6 +45,17 @@ public:
     void showMenu();
 
     TableView& table() { return *m_table; }
+    MainMenu& menu() { return *m_menu; }
+
+    // "Options": the options dialog over the menu, every change applied at
+    // once.
+    void openOptions();
+    // Applies the settings the options dialog edited: whatever differs from
+    // the settings in use takes effect now. A choice that cannot be had
+    // (a missing library) falls back, and the settings in use say so.
+    void applyOptions(const Settings& next);
+    // The options dialog while it is open.
+    OptionsDialog* optionsDialog() const { return m_options; }
     const MelodyPlayer& melody() const { return m_melody; }
     // The melody plays while the start-up picture or the menu shows and the
     // music is on; a game on the table stops it. Called whenever either
@@ -81,6 +93,8 @@ private:
     void changeName();
     void startGame();
     void showOnly(QWidget* screen);
+    void applyWindowColour();
+    bool graphicsLibraryPresent() const;
     QString clubPath() const;
 
     Settings& m_settings;
@@ -102,6 +116,7 @@ private:
     std::unique_ptr<net::HostLink> m_host;
     std::unique_ptr<net::JoinLink> m_join;
     QPointer<WaitingWindow> m_waiting;
+    QPointer<OptionsDialog> m_options;
 };
 
 // Checks "Olk.clb", then "Olk.net", in `folder` at start. A missing or

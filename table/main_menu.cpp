@@ -106,6 +106,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_topTen(new TevCardsButton(this)),
       m_history(new TevCardsButton(this)),
       m_mode(new TevCardsButton(this)),
+      m_options(new TevCardsButton(this)),
       m_exit(new TevCardsButton(this))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -133,7 +134,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
          {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setFontColour(QColor(255, 225, 74));
     }
-    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit, m_rows[1],
+    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit, m_rows[1],
                                    m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setLightFont(true);
         button->setColorMouse(QColor(255, 255, 128));
@@ -142,6 +143,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     connect(m_newPlayer, &QPushButton::clicked, this, &MainMenu::newPlayer);
     connect(m_topTen, &QPushButton::clicked, this, &MainMenu::topTen);
     connect(m_history, &QPushButton::clicked, this, &MainMenu::history);
+    connect(m_options, &QPushButton::clicked, this, &MainMenu::options);
     connect(m_exit, &QPushButton::clicked, this, &MainMenu::exitRequested);
     connect(m_mode, &QPushButton::clicked, this, [this] {
         m_settings.clubListMode = m_settings.clubListMode == 2 ? 1 : 2;
@@ -185,6 +187,7 @@ void MainMenu::layoutMenu()
     const int sideWidth = roundToPixel(100 * k.sx);
     m_topTen->setGeometry(roundToPixel(40 * k.sx), roundToPixel(225 * k.sy), sideWidth, h);
     m_history->setGeometry(roundToPixel(40 * k.sx), roundToPixel(255 * k.sy), sideWidth, h);
+    m_options->setGeometry(roundToPixel(620 * k.sx), roundToPixel(225 * k.sy), sideWidth, h);
     m_mode->setGeometry(roundToPixel(620 * k.sx), roundToPixel(255 * k.sy), sideWidth, h);
     m_exit->setGeometry(roundToPixel(330 * k.sx), roundToPixel(465 * k.sy), sideWidth, h);
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
@@ -225,7 +228,7 @@ void MainMenu::layoutMenu()
         m_rows[row]->setFont(fixed);
     }
     const QFont decor = familyFont(m_settings, FontFamily::Decor, k.size(16));
-    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_exit}) {
+    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit}) {
         button->setFont(decor);
     }
 }
@@ -251,6 +254,13 @@ void MainMenu::tick()
     }
 }
 
+void MainMenu::restartAnimations()
+{
+    m_frame = 0;
+    update(m_animations[0]);
+    update(m_animations[1]);
+}
+
 void MainMenu::retranslate()
 {
     m_header->setText(text(TextGroup::ClubHeader, m_settings.clubListMode == 2 ? 2 : 1));
@@ -263,6 +273,7 @@ void MainMenu::retranslate()
     m_topTen->setText(text(Text::TopTen));
     m_history->setText(text(Text::History));
     m_mode->setText(text(Text::Mode));
+    m_options->setText(text(Text::Options));
     m_exit->setText(text(Text::Exit));
     loadPictures();
     update();

@@ -26,8 +26,8 @@ QRgb captionColour(QRgb pixel, int colour);
 QImage recolouredCaption(const QImage& picture, int colour);
 
 // The main menu: the caption, title and subtitle pictures, the club's five
-// players, and the buttons "New Player", "Top Ten", "History", "Mode" and
-// "Exit", all placed by the window size like the table.
+// players, and the buttons "New Player", "Top Ten", "History", "Mode",
+// "Options" and "Exit", all placed by the window size like the table.
 class MainMenu : public QWidget {
     Q_OBJECT
 
@@ -43,16 +43,21 @@ public:
     // One tick of the 20 ms timer: the lamps blink, the pictures move.
     void tick();
     int animationFrame() const { return m_frame; }
+    // The two animated pictures start again from their first frame (or stand
+    // on it, with animations off).
+    void restartAnimations();
 
     TevCardsButton* row(int k) const { return m_rows[k]; }
     TevCardsButton* newPlayerButton() const { return m_newPlayer; }
     TevCardsButton* modeButton() const { return m_mode; }
+    TevCardsButton* optionsButton() const { return m_options; }
 
 signals:
     void playerChosen(int slot);  // 1..5
     void newPlayer();
     void topTen();
     void history();
+    void options();
     void exitRequested();
 
 protected:
@@ -90,6 +95,7 @@ private:
     TevCardsButton* m_topTen;
     TevCardsButton* m_history;
     TevCardsButton* m_mode;
+    TevCardsButton* m_options;
     TevCardsButton* m_exit;
 };
 

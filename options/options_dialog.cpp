@@ -1,0 +1,415 @@
+#include "options/options_dialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QUrl>
+
+#include "extras/card_pictures.h"
+#include "options/option_rules.h"
+#include "options/options_tabs.h"
+#include "records/resource_library.h"
+#include "settings/fonts.h"
+#include "settings/language.h"
+#include "settings/word_tables.h"
+
+namespace olk {
+namespace {
+
+constexpr int kClientWidth = 500;
+constexpr int kPagesLeft = 10;
+constexpr int kPagesWidth = 360;
+constexpr int kRightLeft = 390;
+constexpr int kRightWidth = 100;
+constexpr int kTabRowHeight = 24;
+constexpr int kTabsPerRow = 5;
+const QColor kGrey(212, 208, 200);
+
+// Pictures of the purple design, from the graphics library; null without it.
+QImage graphicsPicture(const QString& programFolder, const QString& name)
+{
+    std::optional<ResourceLibrary> library =
+        ResourceLibrary::find(graphicsLibraryFile(), programFolder);
+    if (!library) {
+        return {};
+    }
+    return QImage::fromData(library->bytes(name).value_or(QByteArray()));
+}
+
+}  // namespace
+
+DownloadButton::DownloadButton(QString file, QWidget* parent)
+    : TevCardsButton(parent), m_file(std::move(file))
+{
+    setText(m_file);
+    setColorSB(ColorSB::DBlue);
+    setGrayDis(true);
+}
+
+int OptionsDialog::clientHeight(const Settings& settings)
+{
+    if (settings.auxDesignPurple) {
+        return 400;
+    }
+    switch (settings.auxDesignGrey) {
+    case 1:
+        return 360;
+    case 3:
+        return 410;
+    default:
+        return 375;
+    }
+}
+
+OptionsDialog::OptionsDialog(const Settings& settings, OptionsEnvironment environment,
+                             QWidget* parent)
+    : QDialog(parent),
+      m_edit(settings),
+      m_environment(std::move(environment)),
+      m_pages(new QStackedWidget(this)),
+      m_language(new QComboBox(this)),
+      m_flag(new QLabel(this)),
+      m_progress(new QProgressBar(this)),
+      m_ok(new TevCardsButton(this))
+{
+    setModal(true);
+    m_loading = true;
+    m_tabs = {new GeneralTab(*this), new CardsTab(*this),      new DecksTab(*this),
+              new GameTab(*this),    new FontsTab(*this),      new BackgroundTab(*this),
+              new SaveGamesTab(*this), new DllTab(*this),      new DesignTab(*this)};
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        m_pages->addWidget(m_tabs[i]);
+        auto* selector = new TevCardsButton(this);
+        selector->setCheckable(true);
+        selector->setAutoExclusive(true);
+        selector->setColorSB(ColorSB::DNavy);
+        selector->setFocusPolicy(Qt::TabFocus);
+        connect(selector, &QPushButton::clicked, this, [this, i] { showTab(i); });
+        m_tabButtons.append(selector);
+    }
+    for (int i = 0; i < kLanguageCount; ++i) {
+        m_language->addItem(QString::fromUtf8(languageInfo(i).name));
+    }
+    connect(m_language, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_loading && index >= 0) {
+            m_edit.language = index;
+            commit();
+        }
+    });
+    m_flag->setAlignment(Qt::AlignCenter);
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+    m_ok->setColorSB(ColorSB::DRed);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&m_download, &LibraryDownload::progress, this, [this](qint64 received, qint64 total) {
+        m_progress->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0) {
+            m_progress->setValue(static_cast<int>(received * 1000 / total));
+        }
+    });
+    connect(&m_download, &LibraryDownload::finished, this, &OptionsDialog::downloadFinished);
+    m_iconTimer.setInterval(60);
+    connect(&m_iconTimer, &QTimer::timeout, this, [this] {
+        m_iconFrame = (m_iconFrame + 1) % 10;
+        update(35, 22, 48, 48);
+    });
+    m_loading = false;
+    showSettings(m_edit);
+    showTab(0);
+    m_ok->setFocus();
+}
+
+OptionsDialog::~OptionsDialog()
+{
+    if (m_download.isRunning()) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+int OptionsDialog::tabCount() const
+{
+    return static_cast<int>(m_tabs.size());
+}
+
+OptionsTab* OptionsDialog::tab(int index) const
+{
+    return m_tabs.value(index);
+}
+
+void OptionsDialog::showTab(int index)
+{
+    if (index < 0 || index >= m_tabs.size()) {
+        return;
+    }
+    m_pages->setCurrentIndex(index);
+    m_tabButtons[index]->setChecked(true);
+    for (int i = 0; i < m_tabButtons.size(); ++i) {
+        m_tabButtons[i]->setColorSB(i == index ? ColorSB::DRed : ColorSB::DNavy);
+    }
+}
+
+void OptionsDialog::commit()
+{
+    if (m_loading) {
+        return;
+    }
+    emit edited(m_edit);
+}
+
+void OptionsDialog::showSettings(const Settings& settings)
+{
+    const bool designChanged = m_edit.auxDesignPurple != settings.auxDesignPurple ||
+                               m_edit.auxDesignGrey != settings.auxDesignGrey ||
+                               m_edit.newButtons != settings.newButtons || m_headerHeight == 0;
+    const bool languageChanged = m_edit.language != settings.language;
+    m_loading = true;
+    m_edit = settings;
+    m_language->setCurrentIndex(settings.language);
+    for (OptionsTab* each : m_tabs) {
+        each->load(settings);
+    }
+    m_loading = false;
+    if (designChanged) {
+        applyDesign();
+    }
+    if (languageChanged || designChanged) {
+        retranslate();
+    }
+    refreshDownloads();
+}
+
+DownloadButton* OptionsDialog::addDownloadButton(int fileIndex, QWidget* parent)
+{
+    auto* button = new DownloadButton(downloadFile(fileIndex), parent);
+    connect(button, &QPushButton::clicked, this, [this, button] { startDownload(button); });
+    m_downloadButtons.append(button);
+    return button;
+}
+
+void OptionsDialog::refreshDownloads()
+{
+    for (DownloadButton* button : m_downloadButtons) {
+        const bool present =
+            LibraryDownload::isPresent(button->file(), m_environment.programFolder);
+        button->setEnabled(!present && !m_download.isRunning());
+        button->setKLightSB(present ? 50 : 0);
+        button->setToolTip(text(Text::Download) + QLatin1Char(' ') + button->file());
+        button->setNata(m_edit.newButtons);
+    }
+}
+
+void OptionsDialog::startDownload(DownloadButton* button)
+{
+    const QUrl server(m_environment.downloadServer);
+    if (m_environment.downloadServer.isEmpty() ||
+        !m_download.start(server, button->file(), m_environment.programFolder)) {
+        if (!m_download.isRunning() && m_environment.play) {
+            m_environment.play("WWrongs");
+        }
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_progress->setRange(0, 0);
+    m_progress->show();
+    refreshDownloads();
+}
+
+void OptionsDialog::downloadFinished(bool ok)
+{
+    QApplication::restoreOverrideCursor();
+    m_progress->hide();
+    if (m_environment.play) {
+        m_environment.play(ok ? "WToMenK" : "WWrongs");
+    }
+    refreshDownloads();
+    // The design tab's salute checks depend on the graphics library.
+    for (OptionsTab* each : m_tabs) {
+        each->load(m_edit);
+    }
+}
+
+void OptionsDialog::applyDesign()
+{
+    const bool purple = m_edit.auxDesignPurple;
+    m_formPicture = {};
+    m_iconStrip = {};
+    m_ribbon = {};
+    m_headerPicture = {};
+    if (purple) {
+        m_formPicture = graphicsPicture(m_environment.programFolder, QStringLiteral("GFormOpt"));
+        m_iconStrip = graphicsPicture(m_environment.programFolder, QStringLiteral("GIcon48Opt"));
+        m_headerHeight = 60;
+    } else if (m_edit.auxDesignGrey == 1) {
+        m_headerHeight = 48;
+    } else if (m_edit.auxDesignGrey == 3) {
+        m_headerHeight = 90;
+        m_ribbon = builtInPicture(QStringLiteral("GLenta280x090"));
+    } else {
+        m_headerHeight = 64;
+    }
+    const int height = clientHeight(m_edit);
+    setFixedSize(kClientWidth, height);
+    const int tabsTop = m_headerHeight + 6;
+    for (int i = 0; i < m_tabButtons.size(); ++i) {
+        const int row = i / kTabsPerRow;
+        const int column = i % kTabsPerRow;
+        const int width = (kClientWidth - 2 * kPagesLeft) / kTabsPerRow;
+        m_tabButtons[i]->setGeometry(kPagesLeft + column * width,
+                                     tabsTop + row * (kTabRowHeight + 2), width - 2,
+                                     kTabRowHeight);
+    }
+    const int pagesTop = tabsTop + 2 * (kTabRowHeight + 2) + 2;
+    m_pages->setGeometry(kPagesLeft, pagesTop, kPagesWidth, height - pagesTop - 10);
+    m_language->setGeometry(kRightLeft, pagesTop, kRightWidth, 24);
+    m_flag->setGeometry(kRightLeft, pagesTop + 30, kRightWidth, 68);
+    m_ok->setGeometry(kRightLeft, height - 45, 90, 30);
+    m_progress->setGeometry(kRightLeft, height - 70, kRightWidth, 14);
+
+    QPalette look = QApplication::palette();
+    if (purple) {
+        // Light text on the dark purple form; the cards look for buttons.
+        look.setColor(QPalette::Window, QColor(16, 0, 24));
+        look.setColor(QPalette::WindowText, QColor(240, 226, 255));
+        look.setColor(QPalette::Base, QColor(30, 8, 44));
+        look.setColor(QPalette::AlternateBase, QColor(44, 14, 62));
+        look.setColor(QPalette::Text, QColor(250, 244, 255));
+        look.setColor(QPalette::Button, QColor(60, 20, 84));
+        look.setColor(QPalette::ButtonText, QColor(250, 244, 255));
+        look.setColor(QPalette::Highlight, QColor(170, 40, 200));
+        look.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 110, 150));
+        look.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 110, 150));
+        m_iconTimer.start();
+    } else {
+        look.setColor(QPalette::Window, kGrey);
+        m_iconTimer.stop();
+    }
+    setPalette(look);
+    setAutoFillBackground(false);
+    for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
+        button->setNata(m_edit.newButtons);
+        if (purple && !qobject_cast<DownloadButton*>(button)) {
+            button->setColorSB(ColorSB::DCards);
+        }
+    }
+    if (!purple) {
+        m_ok->setColorSB(ColorSB::DRed);
+        showTab(m_pages->currentIndex());
+    }
+    update();
+}
+
+void OptionsDialog::retranslate()
+{
+    setWindowTitle(text(Text::Options));
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        m_tabs[i]->retranslate();
+        m_tabButtons[i]->setText(m_tabs[i]->title());
+    }
+    const QFont buttonFont = familyFont(m_edit, FontFamily::Decor, 13);
+    for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
+        button->setFont(buttonFont);
+    }
+    m_ok->setText(text(Text::Ok));
+    const QImage flag = builtInPicture(QString::fromLatin1(languageInfo(m_edit.language).flag));
+    m_flag->setPixmap(QPixmap::fromImage(flag));
+    if (m_edit.auxDesignGrey == 3 && !m_edit.auxDesignPurple) {
+        m_headerPicture = builtInPicture(pictureName(QStringLiteral("GFormOpt")));
+    } else {
+        m_headerPicture = builtInPicture(pictureName(QStringLiteral("Options")));
+    }
+    refreshDownloads();
+    update();
+}
+
+void OptionsDialog::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int w = width();
+    if (m_edit.auxDesignPurple) {
+        p.fillRect(rect(), Qt::black);
+        if (!m_formPicture.isNull()) {
+            p.drawImage(rect(), m_formPicture);
+        }
+        if (!m_headerPicture.isNull()) {
+            p.drawImage(QRect(5, 5, 490, 48), m_headerPicture);
+        }
+        if (!m_iconStrip.isNull()) {
+            p.drawImage(QPoint(35, 22), m_iconStrip, QRect(48 * m_iconFrame, 0, 48, 48));
+        }
+        p.fillRect(5, 55, 490, 6, QColor(200, 0, 0));
+        return;
+    }
+    p.fillRect(rect(), kGrey);
+    switch (m_edit.auxDesignGrey) {
+    case 1:
+        // Concise: the lettering alone on a darker band.
+        p.fillRect(0, 0, w, m_headerHeight, QColor(120, 124, 132));
+        if (!m_headerPicture.isNull()) {
+            p.drawImage(QRect(5, 0, 490, 48), m_headerPicture);
+        }
+        break;
+    case 3: {
+        // Red ribbons: the ribbon on the left, the header picture beside it.
+        QLinearGradient band(0, 0, 0, m_headerHeight);
+        band.setColorAt(0, QColor(236, 234, 228));
+        band.setColorAt(1, QColor(190, 186, 178));
+        p.fillRect(0, 0, w, m_headerHeight, band);
+        if (!m_ribbon.isNull()) {
+            p.drawImage(QPoint(0, 0), m_ribbon);
+        }
+        if (!m_headerPicture.isNull()) {
+            p.drawImage(QPoint(w - 5 - m_headerPicture.width(), 0), m_headerPicture);
+        }
+        break;
+    }
+    default: {
+        // Aristocratic: the caption plate with the title in capitals.
+        p.fillRect(0, 0, w, m_headerHeight, QColor(150, 146, 138));
+        const QImage plate = builtInPicture(QStringLiteral("GCap300"));
+        const QRect place((w - 300) / 2, (m_headerHeight - 56) / 2, 300, 56);
+        if (!plate.isNull()) {
+            p.drawImage(place, plate);
+        }
+        QFont serif = familyFont(m_edit, FontFamily::Serif, 40);
+        serif.setBold(true);
+        const QString title = text(Text::Options).toUpper();
+        QFontMetrics metrics(serif);
+        while (metrics.horizontalAdvance(title) > place.width() - 24 && serif.pixelSize() > 12) {
+            serif.setPixelSize(serif.pixelSize() - 2);
+            metrics = QFontMetrics(serif);
+        }
+        p.setFont(serif);
+        p.setPen(QColor(255, 255, 0));
+        p.drawText(place, Qt::AlignCenter, title);
+        break;
+    }
+    }
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(0, m_headerHeight, w, m_headerHeight);
+}
+
+void OptionsDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the dialog like "Ok": every change is already made.
+    if (event->key() == Qt::Key_Escape) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace olk
