@@ -12,6 +12,7 @@
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
+#include "extras/salute.h"
 #include "options/option_rules.h"
 #include "table/speed_dialog.h"
 #include "records/end_of_game.h"
@@ -409,6 +410,9 @@ void MainWindow::abandonGame()
 void MainWindow::openOptions()
 {
     play("WOpenFo");
+    if (m_settings.saluteButtons) {
+        playSalute(m_folder);
+    }
     OptionsEnvironment environment;
     environment.programFolder = m_folder;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

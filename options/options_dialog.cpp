@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "extras/card_pictures.h"
+#include "extras/salute.h"
 #include "options/option_rules.h"
 #include "options/options_tabs.h"
 #include "records/resource_library.h"
@@ -77,6 +78,9 @@ OptionsDialog::OptionsDialog(const Settings& settings, OptionsEnvironment enviro
       m_ok(new TevCardsButton(this))
 {
     setModal(true);
+    // A fixed dialog: a title and a close button, nothing to resize.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     m_loading = true;
     m_tabs = {new GeneralTab(*this), new CardsTab(*this),      new DecksTab(*this),
               new GameTab(*this),    new FontsTab(*this),      new BackgroundTab(*this),
@@ -105,7 +109,12 @@ OptionsDialog::OptionsDialog(const Settings& settings, OptionsEnvironment enviro
     m_progress->hide();
     m_ok->setColorSB(ColorSB::DRed);
     m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (m_edit.saluteButtons) {
+            playSalute(m_environment.programFolder);
+        }
+        accept();
+    });
     connect(&m_download, &LibraryDownload::progress, this, [this](qint64 received, qint64 total) {
         m_progress->setRange(0, total > 0 ? 1000 : 0);
         if (total > 0) {
@@ -163,10 +172,14 @@ void OptionsDialog::commit()
 
 void OptionsDialog::showSettings(const Settings& settings)
 {
-    const bool designChanged = m_edit.auxDesignPurple != settings.auxDesignPurple ||
-                               m_edit.auxDesignGrey != settings.auxDesignGrey ||
-                               m_edit.newButtons != settings.newButtons || m_headerHeight == 0;
-    const bool languageChanged = m_edit.language != settings.language;
+    // The tabs change the edited copy before it comes back here: compare
+    // with what the dialog shows.
+    const int design = settings.auxDesignPurple ? 0 : settings.auxDesignGrey;
+    const bool designChanged = design != m_designShown || settings.newButtons != m_nataShown;
+    const bool languageChanged = settings.language != m_languageShown;
+    m_designShown = design;
+    m_nataShown = settings.newButtons;
+    m_languageShown = settings.language;
     m_loading = true;
     m_edit = settings;
     m_language->setCurrentIndex(settings.language);

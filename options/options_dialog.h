@@ -113,6 +113,9 @@ private:
     LibraryDownload m_download;
     // The design's pictures.
     int m_headerHeight = 0;
+    int m_designShown = -1;  // 0 purple, else the grey design
+    bool m_nataShown = false;
+    int m_languageShown = -1;
     QImage m_formPicture;   // purple: the whole background
     QImage m_iconStrip;     // purple: ten 48 x 48 frames
     QImage m_ribbon;        // red ribbons

@@ -5,6 +5,7 @@
 
 #include "extras/attention_box.h"
 #include "extras/card_looks.h"
+#include "extras/salute.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -752,14 +753,18 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
             emit cardSpoken(st.pileTop().code);
         } else if (playing && st.turnState == kLocalSeat) {
             if (const int source = takeSourceAt(pos); source != 0) {
-                m_session.localTake(source);
+                if (m_session.localTake(source) && m_settings.saluteCards) {
+                    playSalute(m_programFolder);
+                }
             }
         }
     } else if (const int cell = localCellAt(pos); cell != 0) {
         if (right) {
             emit cardSpoken(st.players[kLocalSeat].cells[cell].code);
         } else if (playing && st.turnState == kLocalSeat + turn::kDiscardOffset) {
-            m_session.localDiscard(cell);
+            if (m_session.localDiscard(cell) && m_settings.saluteCards) {
+                playSalute(m_programFolder);
+            }
         }
     } else if (right && st.turnState == turn::kDealOver) {
         // Once a deal is over the other hands lie open and can be named too.

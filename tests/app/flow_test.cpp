@@ -21,6 +21,10 @@
 #include "settings/language.h"
 #include "settings/word_tables.h"
 #include "table/welcome_dialog.h"
+#include "extras/attention_box.h"
+
+#include <QLabel>
+#include <functional>
 
 namespace olk {
 namespace {
@@ -285,6 +289,66 @@ TEST(Flow, ASmallScreenDoesNotOverwriteTheChosenSize)
     window.applyWindowSize();
     EXPECT_NE(settings.windowSize, 5) << "the offscreen screen is small";
     EXPECT_EQ(window.settingsToSave().windowSize, 5);
+}
+
+// Runs `action`, closing every attention box that comes up meanwhile; their
+// lines, in order.
+QStringList closingAttentions(const std::function<void()>& action)
+{
+    QStringList lines;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&lines] {
+        if (auto* box = qobject_cast<AttentionBox*>(QApplication::activeModalWidget())) {
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (!label->text().isEmpty()) {
+                    lines.append(label->text());
+                }
+            }
+            box->accept();
+        }
+    });
+    watch.start();
+    action();
+    return lines;
+}
+
+TEST_F(FlowGame, OptionsTakeEffectAtOnceAndFallBackWithAWord)
+{
+    MainWindow& window = open();
+    window.showMenu();
+    // Opened from the menu, closed by Escape.
+    typeIntoNextModal(&window, Qt::Key_Escape);
+    QTest::mouseClick(window.menu().optionsButton(), Qt::LeftButton);
+    EXPECT_EQ(window.optionsDialog(), nullptr);
+    QTest::qWait(50);  // the key's release
+
+    Settings next = settings;
+    next.cardSet = 38;  // "Maya", from a library the folder does not have
+    QStringList said = closingAttentions([&] { window.applyOptions(next); });
+    EXPECT_EQ(said, QStringList{text(Text::CantFindTheFile) + " TevCards06B.dll"});
+    EXPECT_EQ(settings.cardSet, 0);
+
+    next = settings;
+    next.menuDesign = 1;
+    next.auxDesignGrey = 3;
+    said = closingAttentions([&] { window.applyOptions(next); });
+    EXPECT_EQ(said, QStringList{text(Text::CantFindTheFile) + " TevCGraph1.dll"});
+    EXPECT_EQ(settings.menuDesign, 0);
+    EXPECT_EQ(settings.auxDesignGrey, 2);
+
+    next = settings;
+    next.background = 0;
+    next.newButtons = true;
+    next.language = Language::Russian;
+    said = closingAttentions([&] { window.applyOptions(next); });
+    EXPECT_TRUE(said.isEmpty());
+    QCoreApplication::processEvents();  // the language change reaches every window
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_TRUE(window.menu().optionsButton()->nata());
+    EXPECT_EQ(window.menu().optionsButton()->text(), text(Text::Options));
+    EXPECT_EQ(text(Text::Options), QString::fromUtf8("Настройки"));
+    setLanguage(Language::English);
 }
 
 // "?" of a network game's Welcome dialog opens the router help page, which
