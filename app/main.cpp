@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "extras/hint_style.h"
+#include "extras/own_cursors.h"
 #include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     const olk::SettingsRead read = olk::loadStartupSettings(folder);
     olk::Settings settings = read.settings;
     olk::setLanguage(settings.language);
+    olk::useOwnCursors(settings.ownCursor);
 
     olk::MainWindow window(settings, folder);
     window.setSettingsAsRead(read.lines);

@@ -12,6 +12,7 @@
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
+#include "extras/own_cursors.h"
 #include "extras/salute.h"
 #include "options/option_rules.h"
 #include "table/speed_dialog.h"
@@ -483,6 +484,9 @@ void MainWindow::applyOptions(const Settings& next)
         // be found falls back, with its message.
         m_table->setGeometry(rect());
         m_table->applyWindowSize();
+    }
+    if (m_settings.ownCursor != before.ownCursor) {
+        useOwnCursors(m_settings.ownCursor);
     }
     if (m_settings.newButtons != before.newButtons) {
         for (TevCardsButton* button : findChildren<TevCardsButton*>()) {

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "extras/card_pictures.h"
+#include "extras/own_cursors.h"
 #include "extras/salute.h"
 #include "options/option_rules.h"
 #include "options/options_tabs.h"
@@ -226,7 +227,7 @@ void OptionsDialog::startDownload(DownloadButton* button)
         }
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(waitCursor());
     m_progress->setRange(0, 0);
     m_progress->show();
     refreshDownloads();

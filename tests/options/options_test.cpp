@@ -6,12 +6,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "extras/own_cursors.h"
 #include "options/option_rules.h"
 #include "options/options_tabs.h"
 #include "records/resource_library.h"
@@ -261,6 +264,30 @@ TEST_F(Dialog, ADownloadWithoutAServerFailsAtOnce)
     buttons.front()->click();
     EXPECT_EQ(played, QStringList{"WWrongs"});
     EXPECT_FALSE(dialog->downloading());
+}
+
+TEST(OwnCursors, WidgetsGetTheOwnCursorAndGiveItBack)
+{
+    QWidget window;
+    QLineEdit* edit = new QLineEdit(&window);
+    QPushButton* button = new QPushButton(&window);
+    button->setCursor(Qt::PointingHandCursor);
+    window.show();
+    useOwnCursors(true);
+    EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(edit->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+    // A widget made later, and a cursor set later, follow the choice.
+    QPushButton later(&window);
+    later.setCursor(Qt::PointingHandCursor);
+    EXPECT_EQ(later.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(waitCursor().shape(), Qt::BitmapCursor);
+    useOwnCursors(false);
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(edit->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(later.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_NE(window.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(waitCursor().shape(), Qt::WaitCursor);
 }
 
 }  // namespace
