@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QSize>
 #include <QString>
+#include <QList>
 #include <functional>
 
 namespace olk::art {
@@ -29,5 +30,34 @@ QImage renderLettering(int w, int h, const QString& text, double heightShare, co
 // `frame` paints one frame (clipped to it) for its phase 0 <= phase < 1.
 QImage renderStrip(int frames, const std::function<void(QPainter&, double phase)>& frame,
                    QSize frameSize = QSize(160, 200));
+
+// The picture on an opaque white ground. The table draws the corners of the
+// small cards as part of its 1-pixel outline: white there leaves no hole.
+QImage onWhite(const QImage& picture);
+
+// ---- card backs
+
+// Paints a back's pattern over its whole panel; `unit` is a 24th of the
+// card's width, so a pattern looks the same at every size.
+using Pattern = std::function<void(QPainter&, const QRectF& panel, double unit)>;
+
+struct BackDesign {
+    const char* part;  // "01Mo" ...
+    QColor ink;        // the main colour, also the panel's rim
+    QColor light;      // the pattern's second colour
+    Pattern pattern;
+};
+
+// Pattern pieces: a lattice of crossed lines over `a`, and a ringed
+// four-petalled medallion in the panel's centre.
+void diamondLattice(QPainter& p, const QRectF& r, double u, const QColor& a, const QColor& b);
+void medallion(QPainter& p, const QRectF& r, double u, const QColor& ring, const QColor& fill);
+
+// The seven backs of the built-in deck, one a weekday ("01Mo" .. "07Su").
+QList<BackDesign> backDesigns();
+
+// A back of w x h: a white rounded card, the design's panel inside a narrow
+// white margin with a soft sheen and a rim; `outline` draws the card's edge.
+QImage renderBack(const BackDesign& design, int w, int h, bool outline);
 
 }  // namespace olk::art
