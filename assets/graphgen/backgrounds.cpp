@@ -60,7 +60,7 @@ Palette backgroundPalette(int colour)
         return Palette(QColor(66, 28, 6), QColor(146, 70, 20), QColor(214, 146, 76),
                        QColor(236, 206, 140));
     case 3:  // yellow
-        return Palette(QColor(60, 50, 8), QColor(136, 114, 28), QColor(206, 186, 104),
+        return Palette(QColor(70, 52, 8), QColor(156, 124, 30), QColor(222, 192, 100),
                        QColor(240, 226, 170));
     case 4:  // light blue
         return Palette(QColor(4, 48, 54), QColor(18, 110, 116), QColor(104, 182, 180), gold);
@@ -226,7 +226,7 @@ void paintSun(Surface& s, const Palette& pal)
         const double thin = smoothstep(0.55, 0.95, std::cos(48 * a + kPi));
         const double fade = smoothstep(0.02, 0.3, r) * (1 - 0.45 * r);
         const double t = 0.5 + 0.17 * std::exp(-r * r * 7) - 0.24 * r * r +
-                         fade * (0.075 * (wide - 0.5) + 0.03 * thin) +
+                         fade * (0.062 * (wide - 0.5) + 0.025 * thin) +
                          0.03 * (fractalNoise(x / (120 * s.k), y / (120 * s.k), 2, s.seed) - 0.5) +
                          0.012 * s.grain(x, y);
         return pal.shade(t, 0.05 * fade * wide * (1 - r));
@@ -306,33 +306,32 @@ void rosette(QPainter& p, QPointF c, double r, const QColor& petal, const QColor
 // A stepped lozenge, the shape of the carpet's medallion.
 QPainterPath steppedLozenge(QPointF c, double rx, double ry, int steps)
 {
-    QPainterPath path;
     const double sx = rx / steps;
     const double sy = ry / steps;
-    path.moveTo(c.x(), c.y() - ry);
-    for (int i = 0; i < steps; ++i) {  // top to right
-        path.lineTo(c.x() + sx * (i + 1) - sx * 0.5, c.y() - ry + sy * i);
-        path.lineTo(c.x() + sx * (i + 1) - sx * 0.5, c.y() - ry + sy * (i + 1));
-        path.lineTo(c.x() + sx * (i + 1), c.y() - ry + sy * (i + 1));
+    // The quarter from the top to the right point, in steps; the others
+    // are its mirror images, walked round in order.
+    std::vector<QPointF> quarter{QPointF(c.x(), c.y() - ry)};
+    for (int i = 0; i < steps; ++i) {
+        quarter.emplace_back(c.x() + sx * (i + 1), c.y() - ry + sy * i);
+        quarter.emplace_back(c.x() + sx * (i + 1), c.y() - ry + sy * (i + 1));
     }
-    // Mirror the quarter into a whole lozenge.
-    QPainterPath result;
-    QPolygonF quarter = path.toFillPolygon();
-    QPolygonF whole;
+    QPolygonF outline;
     for (const QPointF& pt : quarter) {
-        whole << pt;
+        outline << pt;
     }
-    for (auto it = quarter.rbegin(); it != quarter.rend(); ++it) {
-        whole << QPointF(it->x(), 2 * c.y() - it->y());
+    for (auto it = quarter.rbegin() + 1; it != quarter.rend(); ++it) {
+        outline << QPointF(it->x(), 2 * c.y() - it->y());
     }
-    QPolygonF left;
-    for (auto it = whole.rbegin(); it != whole.rend(); ++it) {
-        left << QPointF(2 * c.x() - it->x(), it->y());
+    for (auto it = quarter.begin() + 1; it != quarter.end(); ++it) {
+        outline << QPointF(2 * c.x() - it->x(), 2 * c.y() - it->y());
     }
-    whole << left;
-    result.addPolygon(whole);
-    result.closeSubpath();
-    return result.simplified();
+    for (auto it = quarter.rbegin() + 1; it != quarter.rend() - 1; ++it) {
+        outline << QPointF(2 * c.x() - it->x(), it->y());
+    }
+    QPainterPath path;
+    path.addPolygon(outline);
+    path.closeSubpath();
+    return path;
 }
 
 // 05: an oriental carpet: border bands, a field with a lattice and a
@@ -375,6 +374,7 @@ void paintCarpet(Surface& s, const Palette& pal)
         const QPainterPath shape = steppedLozenge(corner, field.width() * 0.2, field.height() * 0.3, 6);
         p.fillPath(shape, pal.colour(0.36));
         p.setPen(QPen(soft(accent, 90), 1.6 * k));
+        p.setBrush(pal.colour(0.46));
         p.drawPath(steppedLozenge(corner, field.width() * 0.17, field.height() * 0.25, 6));
         p.setPen(Qt::NoPen);
     }
@@ -669,13 +669,17 @@ QImage renderVelvet(int w, int h)
     const double k = s.k;
     const QImage tile = damaskTile(static_cast<int>(170 * k), static_cast<int>(226 * k));
     s.each([&](int x, int y) {
-        // Crushed velvet: the pile catches the light in irregular patches.
-        const double pile = fractalNoise(x / (160 * k), y / (110 * k), 4, s.seed);
-        const double crush = std::pow(smoothstep(0.3, 0.8, pile), 1.6);
+        // Crushed velvet: the pile, pressed in long creases running
+        // mostly one way, catches the light along their ridges.
+        const double wx = x + 90 * k * (fractalNoise(x / (400 * k), y / (400 * k), 2, s.seed + 1) - 0.5);
+        const double wy = y + 90 * k * (fractalNoise(x / (400 * k), y / (400 * k), 2, s.seed + 2) - 0.5);
+        const double crease = fractalNoise((wx + wy * 0.5) / (230 * k), (wy - wx * 0.3) / (85 * k), 2, s.seed);
+        const double ridge = std::pow(1 - std::abs(2 * crease - 1), 2.5);
+        const double light = fractalNoise(x / (420 * k), y / (420 * k), 2, s.seed + 3);
         const double m = damaskAt(tile, x, y);
-        const double t = 0.38 + 0.26 * crush - 0.22 * s.vignette(x, y) + 0.035 * m +
-                         0.008 * s.grain(x, y);
-        return pal.shade(t, 0.05 * m + 0.04 * crush * crush);
+        const double t = 0.33 + 0.16 * light + 0.17 * ridge - 0.22 * s.vignette(x, y) + 0.03 * m +
+                         0.01 * s.grain(x, y);
+        return pal.shade(t, 0.05 * m + 0.05 * ridge * ridge);
     });
     return s.image;
 }

@@ -230,8 +230,8 @@ QImage renderRibbon()
     p.scale(kOversample, kOversample);
     const double band = 32;
     // The band's middle line: a gentle S from lower left to upper right.
-    const QPointF start(40, 64);
-    const QPointF end(240, 26);
+    const QPointF start(48, 57);
+    const QPointF end(232, 33);
     auto along = [&](double t) {
         const QPointF straight = start + (end - start) * t;
         return straight + QPointF(0, 6 * std::sin(2 * kPi * t));
@@ -246,7 +246,7 @@ QImage renderRibbon()
         const double t = left ? 0.0 : 1.0;
         const QPointF at = along(t);
         const QPointF n = normal(t) * (band / 2);
-        const QPointF out = left ? QPointF(-30, 12) : QPointF(30, -12);
+        const QPointF out = left ? QPointF(-32, 8) : QPointF(32, -8);
         QPainterPath tail;
         tail.moveTo(at - n - out * 0.2);
         tail.lineTo(at - n + out);
@@ -260,12 +260,12 @@ QImage renderRibbon()
         shade.setColorAt(1, QColor(90, 4, 10));
         p.setPen(QPen(QColor(70, 0, 6), 0.8));
         p.setBrush(shade);
-        p.drawPath(tail.translated(0, left ? 6 : -6));
+        p.drawPath(tail.translated(0, left ? 5 : -5));
         // The fold where the tail turns under the band.
         QPainterPath fold;
         fold.moveTo(at - n);
-        fold.lineTo(at - n + QPointF(0, left ? 6 : -6));
-        fold.lineTo(at + n + QPointF(0, left ? 6 : -6));
+        fold.lineTo(at - n + QPointF(0, left ? 5 : -5));
+        fold.lineTo(at + n + QPointF(0, left ? 5 : -5));
         fold.lineTo(at + n);
         fold.closeSubpath();
         p.setBrush(QColor(80, 2, 8));
