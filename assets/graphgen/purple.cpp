@@ -634,7 +634,7 @@ QImage renderCrystal()
         for (int k = 0; k < 4; ++k) {
             const double a = 2 * kPi * (phase + k / 4.0);
             places[static_cast<std::size_t>(k)] = {std::sin(a),
-                                                   centre + QPointF(62 * std::cos(a), 20 * std::sin(a) + 6),
+                                                   centre + QPointF(62 * std::cos(a), 16 * std::sin(a) - 2),
                                                    k};
         }
         std::sort(places.begin(), places.end(),
