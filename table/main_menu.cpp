@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "core/rounding.h"
 #include "extras/attention_box.h"
 #include "extras/card_pictures.h"
+#include "records/resource_library.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
@@ -126,14 +128,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
             }
         });
     }
-    // The customizable design: navy rows and "New Player" with yellow
-    // captions, red side and exit buttons with white ones; yellow under the
-    // mouse.
-    m_newPlayer->setColorSB(ColorSB::DNavy);
-    for (TevCardsButton* button :
-         {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
-        button->setFontColour(QColor(255, 225, 74));
-    }
+    // Captions turn yellow under the mouse in either design.
     for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit, m_rows[1],
                                    m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setLightFont(true);
@@ -210,13 +205,12 @@ void MainMenu::layoutMenu()
         QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
     m_animations[1] = QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(592 * k.sx),
                             animationTop, 160, 200);
-    if (m_strips[0].isNull()) {
-        m_strips[0] = builtInPicture(QStringLiteral("GifMenu1"));
-        m_strips[1] = builtInPicture(QStringLiteral("GifMenu2"));
+    if (m_lamps[0].isNull()) {
         for (int i = 0; i < 6; ++i) {
             m_lamps[i] = builtInPicture(QStringLiteral("Lamp%1").arg(i + 1));
         }
     }
+    applyDesign();
 
     for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
         button->setNata(m_settings.newButtons);
@@ -230,6 +224,39 @@ void MainMenu::layoutMenu()
     const QFont decor = familyFont(m_settings, FontFamily::Decor, k.size(16));
     for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit}) {
         button->setFont(decor);
+    }
+}
+
+void MainMenu::applyDesign()
+{
+    const bool purple = m_settings.menuDesign == 1;
+    m_strips[0] = {};
+    m_strips[1] = {};
+    if (purple) {
+        // Today's and tomorrow's of the seven purple animations, Monday "GifA".
+        if (std::optional<ResourceLibrary> library =
+                ResourceLibrary::find(QStringLiteral("TevCGraph1.dll"), m_programFolder)) {
+            const int today = QDate::currentDate().dayOfWeek() - 1;
+            for (int side = 0; side < 2; ++side) {
+                const QString name = QStringLiteral("Gif") + QChar(u'A' + (today + side) % 7);
+                m_strips[side] = QImage::fromData(library->bytes(name).value_or(QByteArray()));
+            }
+        }
+    }
+    if (m_strips[0].isNull() || m_strips[1].isNull()) {
+        m_strips[0] = builtInPicture(QStringLiteral("GifMenu1"));
+        m_strips[1] = builtInPicture(QStringLiteral("GifMenu2"));
+    }
+    // Customizable: navy rows and "New Player" with yellow captions, red side
+    // and exit buttons with white ones. Purple: every button in the cards
+    // look, with light captions.
+    for (TevCardsButton* button : {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4],
+                                   m_rows[5]}) {
+        button->setColorSB(purple ? ColorSB::DCards : ColorSB::DNavy);
+        button->setFontColour(purple ? QColor(255, 240, 255) : QColor(255, 225, 74));
+    }
+    for (TevCardsButton* button : {m_topTen, m_history, m_mode, m_options, m_exit}) {
+        button->setColorSB(purple ? ColorSB::DCards : ColorSB::DRed);
     }
 }
 

@@ -69,6 +69,7 @@ private:
     void retranslate();
     void layoutMenu();
     void loadPictures();
+    void applyDesign();
 
     Settings& m_settings;
     // Where the picture libraries are looked for (and in the folder above).

@@ -167,6 +167,10 @@ void TableView::applyWindowSize()
         button->setNata(m_settings.newButtons);
         button->setFont(buttonFont);
     }
+    // The purple table shows its buttons in the cards look.
+    const bool purple = m_settings.tableDesign == 1;
+    m_button7->setColorSB(purple ? ColorSB::DCards : ColorSB::DNavy);
+    m_button8->setColorSB(purple ? ColorSB::DCards : ColorSB::DRed);
     m_button7->setGeometry(m_geometry.button7);
     m_button8->setGeometry(m_geometry.button8);
     m_chatInput->setGeometry(m_geometry.chatInput);
