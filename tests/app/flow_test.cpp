@@ -349,6 +349,16 @@ TEST_F(FlowGame, OptionsTakeEffectAtOnceAndFallBackWithAWord)
     EXPECT_EQ(window.menu().optionsButton()->text(), text(Text::Options));
     EXPECT_EQ(text(Text::Options), QString::fromUtf8("Настройки"));
     setLanguage(Language::English);
+
+    // The window follows its size at once, and the saved choice with it.
+    next = settings;
+    next.windowSize = 2;
+    window.applyOptions(next);
+    EXPECT_EQ(window.size(), QGuiApplication::primaryScreen()->geometry().size());
+    EXPECT_EQ(window.settingsToSave().windowSize, 2);
+    next.windowSize = 1;
+    window.applyOptions(next);
+    EXPECT_EQ(window.size(), QSize(760, 500));
 }
 
 // "?" of a network game's Welcome dialog opens the router help page, which
