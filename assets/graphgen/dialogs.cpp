@@ -40,26 +40,26 @@ struct Language {
 };
 
 // Options, Speed, Passport, End of game, History, My account, Our games,
-// Support us.
+// Support us. A '|' marks where a long word may be hyphenated in a header.
 const std::array<Language, 8> kLanguages = {{
     {"Eng",
      {"Options", "Speed", "Passport", "End of game", "History", "My account", "Our games",
       "Support us"}},
     {"Rus",
-     {"Настройки", "Скорость", "Паспорт", "Конец игры", "История", "Мой счёт", "Наши игры",
-      "Поддержите нас"}},
+     {"Нас|тройки", "Скорость", "Паспорт", "Конец игры", "История", "Мой счёт", "Наши игры",
+      "Под|дер|жите нас"}},
     {"Deu",
-     {"Einstellungen", "Geschwindigkeit", "Spielerpass", "Spielende", "Verlauf", "Mein Konto",
-      "Unsere Spiele", "Unterstützen Sie uns"}},
+     {"Einstel|lungen", "Geschwin|digkeit", "Spieler|pass", "Spielende", "Verlauf", "Mein Konto",
+      "Unsere Spiele", "Unter|stützen Sie uns"}},
     {"Fra",
-     {"Options", "Vitesse", "Passeport", "Fin de partie", "Historique", "Mon compte", "Nos jeux",
+     {"Options", "Vitesse", "Passeport", "Fin de partie", "Histo|rique", "Mon compte", "Nos jeux",
       "Soutenez-nous"}},
     {"Spa",
      {"Opciones", "Velocidad", "Pasaporte", "Fin de la partida", "Historial", "Mi cuenta",
       "Nuestros juegos", "Apóyanos"}},
     {"Chi", {"设置", "速度", "护照", "游戏结束", "历史记录", "我的账户", "我们的游戏", "支持我们"}},
     {"Ita",
-     {"Opzioni", "Velocità", "Passaporto", "Fine partita", "Cronologia", "Il mio account",
+     {"Opzioni", "Velocità", "Passa|porto", "Fine partita", "Crono|logia", "Il mio account",
       "I nostri giochi", "Sostienici"}},
     {"Cze",
      {"Nastavení", "Rychlost", "Pas", "Konec hry", "Historie", "Můj účet", "Naše hry",
@@ -102,20 +102,42 @@ QImage renderLetteringBlock(int w, int h, const QString& text)
     // hyphen) nearest the middle; each in the face's normal and narrow cut.
     // The largest wins; the normal cut unless the narrow one is clearly
     // larger.
-    std::vector<QStringList> layouts{{text}};
-    qsizetype split = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool breaks = text[i] == QLatin1Char(' ') ||
-                            (text[i] == QLatin1Char('-') && i + 1 < text.size());
-        if (breaks && (split < 0 || std::abs(i - text.size() / 2) < std::abs(split - text.size() / 2))) {
-            split = i;
+    const QString whole = QString(text).remove(QLatin1Char('|'));
+    // Where a line may end: at a space (dropped), after a hyphen, or at a
+    // '|' (shown as a hyphen).
+    std::vector<qsizetype> breaks;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const QChar c = text[i];
+        if (i > 0 && (c == QLatin1Char(' ') || c == QLatin1Char('|') || c == QLatin1Char('-'))) {
+            breaks.push_back(i);
         }
     }
-    if (split > 0) {
-        const bool hyphen = text[split] == QLatin1Char('-');
-        layouts.push_back({text.left(hyphen ? split + 1 : split), text.mid(split + 1)});
+    auto piece = [&](qsizetype from, qsizetype to) {  // the line from `from` up to break `to`
+        QString line = text.mid(from, to - from);
+        if (to < text.size() && text[to] != QLatin1Char(' ')) {
+            line += QLatin1Char('-');
+        }
+        return line.remove(QLatin1Char('|'));
+    };
+    auto layoutAt = [&](std::vector<qsizetype> at) {
+        QStringList result;
+        qsizetype from = 0;
+        for (const qsizetype to : at) {
+            result << piece(from, to);
+            from = to + 1;
+        }
+        result << piece(from, text.size());
+        return result;
+    };
+    // Every layout of one, two or three lines.
+    std::vector<QStringList> layouts{{whole}};
+    for (std::size_t i = 0; i < breaks.size(); ++i) {
+        layouts.push_back(layoutAt({breaks[i]}));
+        for (std::size_t j = i + 1; j < breaks.size(); ++j) {
+            layouts.push_back(layoutAt({breaks[i], breaks[j]}));
+        }
     }
-    QStringList lines{text};
+    QStringList lines{whole};
     int size = 0;
     QFont::Stretch stretch = QFont::Unstretched;
     for (const QFont::Stretch cut : {QFont::Unstretched, QFont::Condensed}) {
@@ -123,8 +145,9 @@ QImage renderLetteringBlock(int w, int h, const QString& text)
         for (const QStringList& layout : layouts) {
             const int pixels = largest(layout);
             const int needed = cut == QFont::Unstretched ? size + 1 : size * 11 / 10 + 1;
-            // Two lines only when clearly larger than one.
-            if (pixels >= needed + (layout.size() > 1 && size > 0 ? 4 : 0)) {
+            // More lines only when clearly larger.
+            const int extra = size > 0 ? 4 * std::max<int>(0, layout.size() - lines.size()) : 0;
+            if (pixels >= needed + extra) {
                 lines = layout;
                 size = pixels;
                 stretch = cut;
@@ -555,7 +578,8 @@ bool makeDialogs(Output& out)
         const QString suffix = QString::fromLatin1(language.suffix);
         for (std::size_t i = 0; ok && i < kDialogs.size(); ++i) {
             const QString text = QString::fromUtf8(language.texts[i]);
-            ok = out.save(art::renderLettering(490, 48, text, 0.72, kLetterTop, kLetterBottom),
+            const QString oneLine = QString(text).remove(QLatin1Char('|'));
+            ok = out.save(art::renderLettering(490, 48, oneLine, 0.72, kLetterTop, kLetterBottom),
                           QString::fromLatin1(kDialogs[i].title) + suffix) &&
                  out.save(renderHeader(kEmblems[i], text),
                           QString::fromLatin1(kDialogs[i].header) + suffix);
