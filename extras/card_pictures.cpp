@@ -6,9 +6,11 @@
 #include "extras/card_looks.h"
 #include "extras/draw_stretched.h"
 
+// The built-in pictures: the table's and the menu's, and the dialogs'.
 void initOlkArt()
 {
     Q_INIT_RESOURCE(olk_art);
+    Q_INIT_RESOURCE(olk_dialog_art);
 }
 
 namespace olk {
@@ -26,6 +28,11 @@ CardPictures::CardPictures()
 
 QImage builtInPicture(const QString& name)
 {
+    static const bool registered = [] {
+        initOlkArt();
+        return true;
+    }();
+    (void)registered;
     // Decoded once; the pictures are shared, not copied, between the places
     // that draw them.
     static QHash<QString, QImage> cache;

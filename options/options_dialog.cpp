@@ -169,6 +169,10 @@ void OptionsDialog::commit()
         return;
     }
     emit edited(m_edit);
+    // The owner may have handed back a fallen-back choice meanwhile; either
+    // way the dialog now shows what is chosen (its design, the states that
+    // depend on other controls).
+    showSettings(Settings(m_edit));
 }
 
 void OptionsDialog::showSettings(const Settings& settings)

@@ -88,8 +88,8 @@ TEST(OptionRules, DownloadServerIsTheServiceWithoutItsPath)
     EXPECT_EQ(downloadServer(s), QString());
 }
 
-// The dialog with an owner that takes every change as it comes, as the main
-// window does when nothing has to fall back.
+// The dialog with an owner that takes every change as it comes and hands
+// nothing back, as the main window does when nothing has to fall back.
 class Dialog : public ::testing::Test {
 protected:
     OptionsDialog& open(QSize screen = {1920, 1080})
@@ -103,7 +103,6 @@ protected:
         QObject::connect(dialog.get(), &OptionsDialog::edited, [this](const Settings& s) {
             ++edits;
             settings = s;
-            dialog->showSettings(s);
         });
         return *dialog;
     }
