@@ -378,7 +378,7 @@ Pattern chess(int day, Colours c)
         const QRectF b = piece.boundingRect();
         piece.translate(m - b.center());
         p.fillPath(piece.translated(u * 0.2, u * 0.3), QColor(0, 0, 0, 70));
-        p.fillPath(piece, c.ground.darker(day == 6 ? 100 : 170));
+        p.fillPath(piece, day == 6 ? QColor(30, 22, 15) : c.ground.darker(170));
     };
 }
 

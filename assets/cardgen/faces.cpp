@@ -31,7 +31,7 @@ using art::cardShape;
 //    2  Modern (A)                   Oxygen           as drawn
 //    3  Ancient Egypt (A)            Ancient Egyptians as drawn
 //    4  Baronesse (A)                Oxygen White     lilac paper, gilded band
-//    5  Celtic (A)                   Nicu Ornamental  green paper, courts in new colours, interlaced cords
+//    5  Celtic (A)                   Nicu Ornamental  green paper, interlaced cords
 //    6  Corona (A)                   Oxygen           golden courts, gilded band on courts and ace
 //    7  Crown (A)                    Oxygen           purple courts, royal purple band
 //    8  English Pattern (A)          Standard         ivory, serif indices, navy double line
@@ -51,7 +51,7 @@ using art::cardShape;
 //   22  Rhine Style (A)              Nicu White       cream, wine band
 //   23  Medieval-2 (A)               Nicu Ornamental  stone paper, courts in new colours, green double line
 //   24  Doods (A)                    Penguins         orange band
-//   25  Playboy (A)                  Nicu White       club green band, gentle sepia courts and ace
+//   25  Playboy (A)                  Nicu White       club green band, sepia courts and ace, warm paper
 //   26  Epic (A)                     Ancient Egyptians bronze courts, warm paper, dark bronze band
 //   27  USSR (A)                     Oxygen White     red band with a gold line
 //   28  Plastic (A, narrow)          Tigullio         cool paper, gloss
@@ -84,99 +84,99 @@ using X = Index;
 using S = Finish;
 
 const std::array<SetStyle, 47> kStyles{{
-    {1, D::NicuOrnamental, QColor(246, 230, 196), 0, 0, 0.7, 0, I::AsDrawn, F::Double,
+    {1, D::NicuOrnamental, QColor(246, 230, 196), 0, 0.7, 0, I::AsDrawn, F::Double,
      QColor(125, 28, 22), kNone, kNone, X::AsDrawn, S::Matt},
-    {2, D::Oxygen, kWhite, 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
+    {2, D::Oxygen, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {3, D::Egyptians, kWhite, 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
+    {3, D::Egyptians, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {4, D::OxygenWhite, QColor(246, 238, 250), 0, 0, 0, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
+    {4, D::OxygenWhite, QColor(246, 238, 250), 0, 0, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
      X::AsDrawn, S::Matt},
-    {5, D::NicuOrnamental, QColor(238, 246, 234), 0, 140, 0, 0, I::AsDrawn, F::Knot, QColor(18, 70, 40),
+    {5, D::NicuOrnamental, QColor(238, 246, 234), 0, 0, 0, I::AsDrawn, F::Knot, QColor(18, 70, 40),
      QColor(170, 220, 150), kNone, X::AsDrawn, S::Matt},
-    {6, D::Oxygen, QColor(255, 248, 225), 0, 40, 0, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
+    {6, D::Oxygen, QColor(255, 248, 225), 40, 0, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
      X::AsDrawn, S::Matt},
-    {7, D::Oxygen, kWhite, 0, 270, 0, 0, I::AsDrawn, F::Line, QColor(82, 28, 120),
+    {7, D::Oxygen, kWhite, 270, 0, 0, I::AsDrawn, F::Line, QColor(82, 28, 120),
      QColor(235, 200, 90), kNone, X::AsDrawn, S::Matt},
-    {8, D::Standard, QColor(252, 245, 226), 0, 0, 0, 0, I::AsDrawn, F::Double, QColor(28, 42, 100),
+    {8, D::Standard, QColor(252, 245, 226), 0, 0, 0, I::AsDrawn, F::Double, QColor(28, 42, 100),
      kNone, kNone, X::Serif, S::Matt},
-    {9, D::JollyRoyal, kWhite, 0, 0, 0, 0, I::FourColour, F::Tricolour, QColor(25, 25, 25),
+    {9, D::JollyRoyal, kWhite, 0, 0, 0, I::FourColour, F::Tricolour, QColor(25, 25, 25),
      QColor(200, 20, 30), QColor(240, 195, 30), X::AsDrawn, S::Matt},
-    {10, D::Oxygen, QColor(242, 228, 198), 0, 0, 1.0, 0, I::AsDrawn, F::Double,
+    {10, D::Oxygen, QColor(242, 228, 198), 0, 1.0, 0, I::AsDrawn, F::Double,
      QColor(100, 62, 30), kNone, kNone, X::AsDrawn, S::Matt},
-    {11, D::Standard, QColor(246, 232, 206), 0, 170, 0, 0, I::AsDrawn, F::Beads,
+    {11, D::Standard, QColor(246, 232, 206), 170, 0, 0, I::AsDrawn, F::Beads,
      QColor(165, 78, 40), QColor(60, 190, 185), QColor(250, 240, 220), X::AsDrawn, S::Matt},
-    {12, D::NicuWhite, QColor(255, 232, 236), 0, 0, 0, 0, I::AsDrawn, F::Leaves,
+    {12, D::NicuWhite, QColor(255, 232, 236), 0, 0, 0, I::AsDrawn, F::Leaves,
      QColor(40, 90, 50), QColor(140, 200, 110), QColor(235, 110, 150), X::AsDrawn, S::Matt},
-    {13, D::Oxygen, kWhite, 0, 130, 0, 0, I::AsDrawn, F::Leaves, QColor(0, 135, 90),
+    {13, D::Oxygen, kWhite, 130, 0, 0, I::AsDrawn, F::Leaves, QColor(0, 135, 90),
      QColor(250, 205, 20), QColor(230, 40, 40), X::AsDrawn, S::Matt},
-    {14, D::JollyRoyal, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Line, QColor(25, 50, 140),
+    {14, D::JollyRoyal, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(25, 50, 140),
      QColor(235, 205, 110), kNone, X::AsDrawn, S::Matt},
-    {15, D::OxygenWhite, QColor(246, 236, 214), 0, 0, 0, 0.85, I::AsDrawn, F::Double, QColor(90, 55, 25),
+    {15, D::OxygenWhite, QColor(246, 236, 214), 0, 0, 0.85, I::AsDrawn, F::Double, QColor(90, 55, 25),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {16, D::OxygenWhite, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 75, 50),
+    {16, D::OxygenWhite, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 75, 50),
      QColor(220, 190, 100), kNone, X::AsDrawn, S::Matt},
-    {17, D::Standard, QColor(250, 242, 224), 0, 250, 0, 0, I::AsDrawn, F::Line,
+    {17, D::Standard, QColor(250, 242, 224), 250, 0, 0, I::AsDrawn, F::Line,
      QColor(110, 20, 42), QColor(240, 210, 140), kNone, X::AsDrawn, S::Matt},
-    {18, D::Standard, kWhite, 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::Large,
+    {18, D::Standard, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::Large,
      S::Matt},
-    {19, D::OxygenAir, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Double, QColor(105, 108, 120), kNone,
+    {19, D::OxygenAir, kWhite, 0, 0, 0, I::AsDrawn, F::Double, QColor(105, 108, 120), kNone,
      kNone, X::AsDrawn, S::Matt},
-    {20, D::OxygenAir, QColor(255, 238, 242), 0, 310, 0, 0, I::AsDrawn, F::Beads,
+    {20, D::OxygenAir, QColor(255, 238, 242), 310, 0, 0, I::AsDrawn, F::Beads,
      QColor(180, 20, 50), QColor(255, 190, 205), QColor(255, 255, 255), X::AsDrawn, S::Matt},
-    {21, D::OxygenAir, QColor(246, 250, 255), 0, 0, 0, 0, I::AsDrawn, F::Seasons, kNone, kNone,
+    {21, D::OxygenAir, QColor(246, 250, 255), 0, 0, 0, I::AsDrawn, F::Seasons, kNone, kNone,
      kNone, X::AsDrawn, S::Matt},
-    {22, D::NicuWhite, QColor(252, 248, 232), 0, 0, 0, 0, I::AsDrawn, F::Line,
+    {22, D::NicuWhite, QColor(252, 248, 232), 0, 0, 0, I::AsDrawn, F::Line,
      QColor(105, 18, 48), QColor(150, 185, 80), kNone, X::AsDrawn, S::Matt},
-    {23, D::NicuOrnamental, QColor(234, 232, 224), 0, 200, 0, 0, I::AsDrawn, F::Double,
+    {23, D::NicuOrnamental, QColor(234, 232, 224), 200, 0, 0, I::AsDrawn, F::Double,
      QColor(30, 80, 45), kNone, kNone, X::AsDrawn, S::Matt},
-    {24, D::Penguins, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Line, QColor(240, 125, 20),
+    {24, D::Penguins, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(240, 125, 20),
      QColor(255, 225, 90), kNone, X::AsDrawn, S::Matt},
-    {25, D::NicuWhite, QColor(246, 238, 218), 0, 0, 0.35, 0, I::AsDrawn, F::Line,
+    {25, D::NicuWhite, QColor(240, 228, 200), 0, 0.8, 0, I::AsDrawn, F::Line,
      QColor(12, 62, 42), QColor(215, 180, 95), kNone, X::AsDrawn, S::Matt},
-    {26, D::Egyptians, QColor(236, 228, 214), 0, 0, 1.0, 0, I::AsDrawn, F::Line,
+    {26, D::Egyptians, QColor(236, 228, 214), 0, 1.0, 0, I::AsDrawn, F::Line,
      QColor(70, 45, 20), QColor(225, 185, 80), kNone, X::AsDrawn, S::Matt},
-    {27, D::OxygenWhite, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Line, QColor(175, 18, 22),
+    {27, D::OxygenWhite, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(175, 18, 22),
      QColor(245, 200, 60), kNone, X::AsDrawn, S::Matt},
-    {28, D::Tigullio, QColor(236, 243, 252), 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
+    {28, D::Tigullio, QColor(236, 243, 252), 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
      X::AsDrawn, S::Gloss},
-    {29, D::XskatGerman, kWhite, 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
+    {29, D::XskatGerman, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {30, D::XskatFrench, kWhite, 0, 0, 0, 0, I::Tournament, F::Double, QColor(20, 110, 50),
+    {30, D::XskatFrench, kWhite, 0, 0, 0, I::Tournament, F::Double, QColor(20, 110, 50),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {31, D::XskatFrench, kWhite, 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
+    {31, D::XskatFrench, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {32, D::Dondorf, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Lacquer, kNone, kNone, kNone, X::AsDrawn,
+    {32, D::Dondorf, kWhite, 0, 0, 0, I::AsDrawn, F::Lacquer, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {33, D::Paris, QColor(236, 242, 255), 0, 0, 0, 0, I::AsDrawn, F::Double, QColor(55, 85, 165),
+    {33, D::Paris, QColor(236, 242, 255), 0, 0, 0, I::AsDrawn, F::Double, QColor(55, 85, 165),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {34, D::Dondorf, QColor(252, 246, 230), 0, 0, 0.6, 0, I::AsDrawn, F::Gilded, kNone, kNone,
+    {34, D::Dondorf, QColor(252, 246, 230), 0, 0.6, 0, I::AsDrawn, F::Gilded, kNone, kNone,
      kNone, X::AsDrawn, S::Matt},
-    {35, D::Paris, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 105, 55),
+    {35, D::Paris, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 105, 55),
      QColor(200, 235, 200), kNone, X::Large, S::Matt},
-    {36, D::Tigullio, QColor(252, 236, 242), 0, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
+    {36, D::Tigullio, QColor(252, 236, 242), 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
      X::AsDrawn, S::Satin},
-    {37, D::Dondorf, QColor(250, 245, 234), 0, 0, 0, 0, I::AsDrawn, F::Folk, QColor(180, 25, 30),
+    {37, D::Dondorf, QColor(250, 245, 234), 0, 0, 0, I::AsDrawn, F::Folk, QColor(180, 25, 30),
      QColor(255, 245, 230), QColor(30, 30, 30), X::AsDrawn, S::Matt},
-    {38, D::Egyptians, QColor(228, 224, 206), 0, 110, 0, 0, I::AsDrawn, F::Beads,
+    {38, D::Egyptians, QColor(228, 224, 206), 110, 0, 0, I::AsDrawn, F::Beads,
      QColor(70, 85, 75), QColor(60, 170, 120), QColor(215, 180, 90), X::AsDrawn, S::Matt},
-    {39, D::Paris, QColor(234, 214, 168), 0, 0, 0, 0, I::AsDrawn, F::Weave, QColor(150, 108, 58),
+    {39, D::Paris, QColor(234, 214, 168), 0, 0, 0, I::AsDrawn, F::Weave, QColor(150, 108, 58),
      QColor(222, 196, 140), kNone, X::AsDrawn, S::Matt},
-    {40, D::Paris, kWhite, 0, 0, 0, 0, I::AsDrawn, F::Tricolour, QColor(0, 50, 150),
+    {40, D::Paris, kWhite, 0, 0, 0, I::AsDrawn, F::Tricolour, QColor(0, 50, 150),
      QColor(255, 255, 255), QColor(215, 25, 40), X::AsDrawn, S::Matt},
-    {41, D::Tigullio, QColor(252, 246, 234), 0, 0, 0, 0, I::Latin, F::Pinta, QColor(190, 25, 30), kNone, kNone,
+    {41, D::Tigullio, QColor(252, 246, 234), 0, 0, 0, I::Latin, F::Pinta, QColor(190, 25, 30), kNone, kNone,
      X::AsDrawn, S::Matt},
-    {42, D::Dondorf, QColor(252, 246, 228), 0, 0, 0, 0, I::Latin, F::Pinta, QColor(30, 70, 160),
+    {42, D::Dondorf, QColor(252, 246, 228), 0, 0, 0, I::Latin, F::Pinta, QColor(30, 70, 160),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {43, D::Paris, kWhite, 0, 0, 0, 0, I::Latin, F::Pinta, QColor(25, 115, 50), kNone, kNone,
+    {43, D::Paris, kWhite, 0, 0, 0, I::Latin, F::Pinta, QColor(25, 115, 50), kNone, kNone,
      X::Serif, S::Matt},
-    {44, D::XskatFrench, QColor(250, 240, 222), 0, 0, 0, 0, I::Latin, F::Pinta,
+    {44, D::XskatFrench, QColor(250, 240, 222), 0, 0, 0, I::Latin, F::Pinta,
      QColor(120, 70, 30), kNone, kNone, X::AsDrawn, S::Matt},
-    {45, D::JollyRoyal, QColor(255, 238, 200), 0, 30, 0, 0, I::AsDrawn, F::Line,
+    {45, D::JollyRoyal, QColor(255, 238, 200), 30, 0, 0, I::AsDrawn, F::Line,
      QColor(185, 18, 22), QColor(250, 205, 70), kNone, X::AsDrawn, S::Matt},
-    {46, D::Tigullio, kWhite, 0, 0, 0, 0, I::Latin, F::Tricolour, QColor(0, 140, 70),
+    {46, D::Tigullio, kWhite, 0, 0, 0, I::Latin, F::Tricolour, QColor(0, 140, 70),
      QColor(255, 255, 255), QColor(205, 30, 45), X::AsDrawn, S::Matt},
-    {47, D::XskatGerman, QColor(238, 246, 226), 0, 0, 0, 0, I::AsDrawn, F::Double,
+    {47, D::XskatGerman, QColor(238, 246, 226), 0, 0, 0, I::AsDrawn, F::Double,
      QColor(170, 30, 35), kNone, kNone, X::AsDrawn, S::Matt},
 }};
 
@@ -251,10 +251,19 @@ bool isSuitRed(QRgb c)
     return h >= 0 && (h <= 14 || h >= 346) && hsv.hsvSaturationF() > 0.55 && hsv.valueF() > 0.45;
 }
 
+// Reds, browns and skin: a court keeps them when its clothes change colour.
+bool isWarm(QRgb c)
+{
+    const QColor hsv = QColor::fromRgb(c).toHsv();
+    const int h = hsv.hsvHue();
+    return h >= 0 && (h <= 40 || h >= 340) && hsv.hsvSaturationF() > 0.12;
+}
+
+// Turns the hue of coloured pixels; greys and pale paper stay.
 QRgb turnHue(QRgb c, int degrees)
 {
     QColor hsv = QColor::fromRgb(c).toHsv();
-    if (hsv.hsvHue() < 0 || hsv.hsvSaturation() < 8) {
+    if (hsv.hsvHue() < 0 || hsv.hsvSaturation() < 60) {
         return c;
     }
     hsv.setHsv((hsv.hsvHue() + degrees) % 360, hsv.hsvSaturation(), hsv.value(), qAlpha(c));
@@ -330,14 +339,10 @@ void recolour(QImage& layer, const SetStyle& style, CardCode card)
             }
             // The corner indices of a court: recoloured like a pip card's.
             const bool corner = (x < w * 0.24 && y < h * 0.3) || (x > w * 0.76 && y > h * 0.7);
-            const bool keep = keepRed && (sepiaAmount > 0 || courtHue != 0) && isSuitRed(c);
-            if (style.cardHue != 0) {
-                c = turnHue(c, style.cardHue);
-            }
-            if (sepiaAmount > 0 && !keep) {
+            if (sepiaAmount > 0 && !(keepRed && isSuitRed(c))) {
                 c = sepia(c, sepiaAmount);
             }
-            if (courtHue != 0 && !keep && !corner) {
+            if (courtHue != 0 && !(keepRed && (corner || isWarm(c)))) {
                 c = turnHue(c, courtHue);
             }
             if (ink && (!court || corner)) {

@@ -78,7 +78,6 @@ struct SetStyle {
     int cardSet;
     Deck deck;
     QColor paper;       // multiplied into the face; white leaves it as drawn
-    int cardHue;        // degrees every colour of every card turns
     int courtHue;       // degrees the courts' colours turn, the suits' red kept
     double courtSepia;  // 0..1: how far the courts go to brown, the suits' red kept
     double cardSepia;   // 0..1: the same for every card
