@@ -158,8 +158,11 @@ void OptionsDialog::showTab(int index)
     }
     m_pages->setCurrentIndex(index);
     m_tabButtons[index]->setChecked(true);
+    // The page shown has a red selector; the others navy, or purple in the
+    // cards look.
+    const ColorSB others = m_edit.auxDesignPurple ? ColorSB::DCards : ColorSB::DNavy;
     for (int i = 0; i < m_tabButtons.size(); ++i) {
-        m_tabButtons[i]->setColorSB(i == index ? ColorSB::DRed : ColorSB::DNavy);
+        m_tabButtons[i]->setColorSB(i == index ? ColorSB::DRed : others);
     }
 }
 
@@ -316,8 +319,8 @@ void OptionsDialog::applyDesign()
     }
     if (!purple) {
         m_ok->setColorSB(ColorSB::DRed);
-        showTab(m_pages->currentIndex());
     }
+    showTab(m_pages->currentIndex());
     update();
 }
 

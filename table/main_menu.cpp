@@ -113,9 +113,6 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_header->setStyleSheet(
-        QStringLiteral("QLabel { color: white; background: #0a1040; border: 1px solid #0a1040; "
-                       "padding-left: 6px; }"));
     for (int k = 1; k <= 5; ++k) {
         m_rows[k] = new TevCardsButton(this);
         m_rows[k]->setColorSB(ColorSB::DNavy);
@@ -258,6 +255,10 @@ void MainMenu::applyDesign()
     for (TevCardsButton* button : {m_topTen, m_history, m_mode, m_options, m_exit}) {
         button->setColorSB(purple ? ColorSB::DCards : ColorSB::DRed);
     }
+    m_header->setStyleSheet(purple ? QStringLiteral("QLabel { color: white; background: #2a0640; "
+                                                    "border: 1px solid #c080ff; padding-left: 6px; }")
+                                   : QStringLiteral("QLabel { color: white; background: #0a1040; "
+                                                    "border: 1px solid #0a1040; padding-left: 6px; }"));
 }
 
 void MainMenu::tick()
