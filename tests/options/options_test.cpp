@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include "options/options_tabs.h"
 #include "records/resource_library.h"
 #include "settings/address_cipher.h"
+#include "tests/extras/file_server.h"
 
 namespace olk {
 namespace {
@@ -254,6 +256,43 @@ TEST_F(Dialog, EscapeClosesLikeOk)
     dialog->show();
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(Dialog, DownloadsArriveWholeOrNotAtAll)
+{
+    FileServer server;
+    OptionsEnvironment environment;
+    environment.programFolder = folder.path() + "/program";
+    QDir().mkpath(environment.programFolder);
+    environment.screen = {1920, 1080};
+    environment.downloadServer = server.url().toString();
+    environment.play = [this](const char* effect) { played.append(effect); };
+    dialog = std::make_unique<OptionsDialog>(settings, std::move(environment));
+    auto button = [this](const QString& file) {
+        for (DownloadButton* each : dialog->findChildren<DownloadButton*>()) {
+            if (each->file() == file && each->parent() == dialog->tab(7)) {
+                return each;
+            }
+        }
+        return static_cast<DownloadButton*>(nullptr);
+    };
+    auto download = [&](const QString& file) {
+        button(file)->click();
+        EXPECT_TRUE(dialog->downloading());
+        EXPECT_FALSE(button(file)->isEnabled()) << "one download at a time";
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->downloading(), 10000);
+    };
+    download("TevCards06A.dll");
+    EXPECT_EQ(played, QStringList{"WToMenK"});
+    EXPECT_TRUE(QFile::exists(folder.filePath("TevCards06A.dll")));
+    EXPECT_FALSE(button("TevCards06A.dll")->isEnabled());
+    EXPECT_TRUE(button("TevCards06B.dll")->isEnabled());
+
+    download("TevCards06B.dll");  // the server breaks off halfway
+    EXPECT_EQ(played, (QStringList{"WToMenK", "WWrongs"}));
+    EXPECT_FALSE(QFile::exists(folder.filePath("TevCards06B.dll")));
+    EXPECT_TRUE(button("TevCards06B.dll")->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Dialog, ADownloadWithoutAServerFailsAtOnce)
