@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageWriter>
@@ -219,6 +220,13 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    for (int deck = 0; deck <= static_cast<int>(Deck::XskatGerman); ++deck) {
+        const QString file = QDir(args[2]).filePath(deckFile(static_cast<Deck>(deck)));
+        if (!QFileInfo(file).isReadable()) {
+            std::fprintf(stderr, "olk-cardgen: cannot read the card deck %s\n", qPrintable(file));
+            return 1;
+        }
+    }
     int failures = 0;
     {
         Renderers renderers(args[2]);
@@ -230,14 +238,17 @@ int main(int argc, char** argv)
             const QString path =
                 out.filePath(QString(QLatin1Char(picture.library)) + QLatin1Char('/') + picture.name + ".png");
             if (image.isNull() || !writePng(image, path)) {
-                const QMutexLocker lock(&report);
-                std::fprintf(stderr, "olk-cardgen: cannot make %s (is the card deck folder %s "
-                                     "complete?)\n",
-                             qPrintable(picture.name), qPrintable(args[2]));
-                ++failed;
+                // The first few are named; the rest are only counted.
+                if (failed++ < 5) {
+                    const QMutexLocker lock(&report);
+                    std::fprintf(stderr, "olk-cardgen: cannot make %s\n", qPrintable(picture.name));
+                }
             }
         });
         failures = failed;
+        if (failures > 0) {
+            std::fprintf(stderr, "olk-cardgen: %d pictures could not be made\n", failures);
+        }
         if (failures == 0 && !writeLists(out, pictures)) {
             std::fprintf(stderr, "olk-cardgen: cannot write the picture lists\n");
             return 1;
