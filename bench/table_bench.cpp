@@ -114,6 +114,29 @@ void BM_SwitchCardSetLargeWindow(benchmark::State& state)
 }
 BENCHMARK(BM_SwitchCardSetLargeWindow)->Unit(benchmark::kMillisecond);
 
+// The same with the libraries the build makes, for a set of each: the faces
+// of "Modern" (A), "Maya" (B, narrow) and "Chinese" (C).
+void BM_SwitchCardSetLargeWindowBuiltLibraries(benchmark::State& state)
+{
+    const QString program = QStringLiteral(OLK_LIBRARY_DIR "/program");
+    CardPictures pictures;
+    const int sets[] = {2, 38, 45};
+    int next = 0;
+    for (auto _ : state) {
+        Settings settings;
+        settings.cardSet = sets[next++ % 3];
+        const CardSources sources = findCardSources(settings, DrawingClass::Large, program);
+        if (!sources.faces || !sources.backs) {
+            state.SkipWithError("the built libraries were not found: build olk_card_libraries");
+            break;
+        }
+        const bool narrow = cardSetInfo(settings.cardSet).narrow;
+        pictures.load(sources, settings.cardSet, settings.deckIndex, DrawingClass::Large,
+                      narrow ? 126 : 146, 198, 16);
+    }
+}
+BENCHMARK(BM_SwitchCardSetLargeWindowBuiltLibraries)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace olk
 
