@@ -478,7 +478,7 @@ Pattern knightly(int day, Colours c)
             p.rotate(angle);
             p.setPen(QPen(QColor(40, 40, 45), u * 0.12));
             p.setBrush(steel);
-            p.drawPath(sword(length, u * 0.9));
+            p.drawPath(sword(length, u * 1.3));
             p.restore();
         }
         const double sw = r.width() * 0.44;
@@ -908,17 +908,21 @@ QList<MotifDesign> flowers()
     }));
     list.append(d(QColor(235, 245, 225), QColor(200, 220, 180), [green](QPainter& p) {  // bluebells
         QPainterPath stem;
-        stem.moveTo(0, 1.0);
-        stem.cubicTo(0, -0.2, 0.2, -0.7, 0.6, -0.6);
+        stem.moveTo(-0.3, 1.0);
+        stem.cubicTo(-0.3, -0.6, 0.3, -0.85, 0.8, -0.35);
         stroke(p, stem, green, 0.05);
-        fill(p, leaf(QPointF(0, 0.9), QPointF(-0.5, 0.1), 0.12), green);
-        for (int k = 1; k <= 5; ++k) {
-            const QPointF at = stem.pointAtPercent(0.45 + k * 0.1);
+        fill(p, leaf(QPointF(-0.3, 0.9), QPointF(-0.7, 0.1), 0.12), green);
+        fill(p, leaf(QPointF(-0.28, 0.9), QPointF(0.1, 0.2), 0.1), green);
+        // Bells hanging from the arch on short stalks.
+        for (int k = 0; k < 5; ++k) {
+            const QPointF at = stem.pointAtPercent(0.52 + k * 0.11);
+            const QPointF top = at + QPointF(0.02, 0.1);
+            stroke(p, poly({at, top}), green, 0.025);
             QPainterPath bell;
-            bell.moveTo(at.x() - 0.03, at.y());
-            bell.cubicTo(at.x() - 0.16, at.y() + 0.05, at.x() - 0.14, at.y() + 0.2, at.x() - 0.2, at.y() + 0.28);
-            bell.lineTo(at.x() + 0.2, at.y() + 0.28);
-            bell.cubicTo(at.x() + 0.14, at.y() + 0.2, at.x() + 0.16, at.y() + 0.05, at.x() + 0.03, at.y());
+            bell.moveTo(top.x() - 0.03, top.y());
+            bell.cubicTo(top.x() - 0.12, top.y() + 0.03, top.x() - 0.1, top.y() + 0.15, top.x() - 0.15, top.y() + 0.22);
+            bell.lineTo(top.x() + 0.15, top.y() + 0.22);
+            bell.cubicTo(top.x() + 0.1, top.y() + 0.15, top.x() + 0.12, top.y() + 0.03, top.x() + 0.03, top.y());
             fill(p, bell, QColor(80, 90, 200));
         }
     }));
