@@ -94,6 +94,10 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         }
         applyWindowSize();
         showMenu();
+        // The chosen card set and deck are looked for now: a missing library
+        // is named, and its choice falls back, before the first game.
+        m_table->setGeometry(rect());
+        m_table->applyWindowSize();
     });
     connect(m_table, &TableView::changeNameRequested, this, &MainWindow::changeName);
     connect(m_table, &TableView::chatTyped, this, [this](const QString& line) {
