@@ -29,7 +29,7 @@ peak() {
         for file in "${libraries[@]}"; do cp $build/libraries/$file "$root"; done
     fi
     # English, no sound, no flights, "Large window"; card set 38 ("Maya").
-    { printf '\r\n%s\r\n\r\n%s\r\n' "001010145" "38"; for _ in $(seq 30); do printf '\r\n'; done; } \
+    { printf '\r\n%s\r\n\r\n%s\r\n' "001010145" "38"; for _ in $(seq 31); do printf '\r\n'; done; } \
         >"$root/program/Olk.ini"
     /usr/bin/time -f '%M' -o "$root/rss" "$root/program/olk" >/dev/null 2>&1 &
     local window=""
