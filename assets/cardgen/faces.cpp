@@ -71,7 +71,7 @@ using art::cardShape;
 //   42  Spanish 2 (C, narrow)        Dondorf          Latin suit colours, blue pinta, cream
 //   43  Spanish 3 (C, narrow)        Paris            Latin suit colours, green pinta, serif indices
 //   44  Spanish 4 (C, narrow)        XSkat French     Latin suit colours, brown pinta, warm paper
-//   45  Chinese (C)                  Jolly Royal      red band with gold, golden paper, warm courts
+//   45  Chinese (C)                  Jolly Royal      gold lattice on a red band, golden paper, warm courts
 //   46  Italian (C, narrow)          Tigullio         Latin suit colours, green-white-red stripes
 //   47  Czech (C, narrow)            XSkat German     pale green paper, red double line
 const QColor kWhite(255, 255, 255);
@@ -172,7 +172,7 @@ const std::array<SetStyle, 47> kStyles{{
      X::Serif, S::Matt},
     {44, D::XskatFrench, QColor(250, 240, 222), 0, 0, 0, I::Latin, F::Pinta,
      QColor(120, 70, 30), kNone, kNone, X::AsDrawn, S::Matt},
-    {45, D::JollyRoyal, QColor(255, 238, 200), 30, 0, 0, I::AsDrawn, F::Line,
+    {45, D::JollyRoyal, QColor(255, 238, 200), 30, 0, 0, I::AsDrawn, F::Fret,
      QColor(185, 18, 22), QColor(250, 205, 70), kNone, X::AsDrawn, S::Matt},
     {46, D::Tigullio, kWhite, 0, 0, 0, I::Latin, F::Tricolour, QColor(0, 140, 70),
      QColor(255, 255, 255), QColor(205, 30, 45), X::AsDrawn, S::Matt},
@@ -312,12 +312,13 @@ QRgb recolourBlack(QRgb c, const QColor& ink)
     const double darkness = 1.0 - (qRed(c) + qGreen(c) + qBlue(c)) / (3.0 * 255.0);
     // Light greys (a card's shading) stay as they are; ink and its edges
     // take the colour.
-    const double weight = std::clamp((darkness - 0.15) / 0.35, 0.0, 1.0);
+    const double weight = std::clamp((darkness - 0.3) / 0.3, 0.0, 1.0);
     const QRgb inked = mix(qRgba(255, 255, 255, qAlpha(c)), ink, darkness, qAlpha(c));
     return mix(c, QColor::fromRgb(inked), weight, qAlpha(c));
 }
 
-void recolour(QImage& layer, const SetStyle& style, CardCode card)
+// `face` is where the deck's face lies in the layer.
+void recolour(QImage& layer, const SetStyle& style, CardCode card, const QRectF& face)
 {
     const bool court = isCourt(card);
     const int suit = suitIndex(card.suit);
@@ -328,6 +329,34 @@ void recolour(QImage& layer, const SetStyle& style, CardCode card)
     // Oxygen's courts are red or black cards: there the whole court turns,
     // as the suit's red is the card itself.
     const bool keepRed = style.deck != Deck::Oxygen;
+    // The corner index of a court, recoloured like a pip card's: the top
+    // left of the face and the same turned at the bottom right, as far as
+    // the deck's index reaches before its picture begins.
+    QSizeF index(0.2, 0.25);
+    switch (style.deck) {
+    case Deck::JollyRoyal:
+        index = QSizeF(0.2, 0.37);  // the suit well below the rank
+        break;
+    case Deck::Dondorf:
+    case Deck::Paris:
+        index = QSizeF(0.15, 0.25);
+        break;
+    case Deck::Tigullio:
+        index = QSizeF(0.13, 0.25);
+        break;
+    case Deck::XskatFrench:
+        index = QSizeF(0.115, 0.22);
+        break;
+    default:
+        break;
+    }
+    // The face's own outline along its edge keeps its colour.
+    const QRectF topLeft(face.left() + face.width() * 0.035, face.top() + face.height() * 0.02,
+                         face.width() * (index.width() - 0.035),
+                         face.height() * (index.height() - 0.02));
+    const QRectF bottomRight(face.right() - (topLeft.right() - face.left()),
+                             face.bottom() - (topLeft.bottom() - face.top()), topLeft.width(),
+                             topLeft.height());
     const int w = layer.width();
     const int h = layer.height();
     for (int y = 0; y < h; ++y) {
@@ -337,8 +366,8 @@ void recolour(QImage& layer, const SetStyle& style, CardCode card)
             if (qAlpha(c) == 0) {
                 continue;
             }
-            // The corner indices of a court: recoloured like a pip card's.
-            const bool corner = (x < w * 0.24 && y < h * 0.3) || (x > w * 0.76 && y > h * 0.7);
+            const QPointF at(x + 0.5, y + 0.5);
+            const bool corner = topLeft.contains(at) || bottomRight.contains(at);
             if (sepiaAmount > 0 && !(keepRed && isSuitRed(c))) {
                 c = sepia(c, sepiaAmount);
             }
@@ -600,6 +629,19 @@ void drawFrame(QPainter& p, const SetStyle& style, int suit, const QPainterPath&
         p.drawRoundedRect(line, radius * 0.6, radius * 0.6);
         break;
     }
+    case Frame::Fret: {
+        p.fillPath(bandPath, style.ink);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(style.light, std::max(0.5, band * 0.1), Qt::SolidLine, Qt::SquareCap,
+                      Qt::MiterJoin));
+        alongSides(middle, band * 0.95, [&](QPointF at, double) {
+            const double outerSide = band * 0.62;
+            const double innerSide = band * 0.26;
+            p.drawRect(QRectF(at.x() - outerSide / 2, at.y() - outerSide / 2, outerSide, outerSide));
+            p.drawRect(QRectF(at.x() - innerSide / 2, at.y() - innerSide / 2, innerSide, innerSide));
+        });
+        break;
+    }
     case Frame::None:
         break;
     }
@@ -744,6 +786,7 @@ QImage renderLibraryFace(QSvgRenderer& svg, const SetStyle& style, CardCode card
     // The deck's face, with its own proportions, centred in the frame.
     const QString element = elementOf(card);
     QImage layer = canvas(w, h);
+    QRectF target;
     {
         const QRectF bounds = svg.boundsOnElement(element);
         if (bounds.isEmpty()) {
@@ -751,16 +794,16 @@ QImage renderLibraryFace(QSvgRenderer& svg, const SetStyle& style, CardCode card
         }
         const double scale = std::min(inner.width() / bounds.width(), inner.height() / bounds.height());
         const QSizeF size(bounds.width() * scale, bounds.height() * scale);
+        target = QRectF(inner.center().x() - size.width() / 2, inner.center().y() - size.height() / 2,
+                        size.width(), size.height());
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.setClipPath(innerShape);
-        svg.render(&p, element,
-                   QRectF(inner.center().x() - size.width() / 2,
-                          inner.center().y() - size.height() / 2, size.width(), size.height()));
+        svg.render(&p, element, target);
     }
     layer = layer.convertToFormat(QImage::Format_ARGB32);
-    recolour(layer, style, card);
+    recolour(layer, style, card, target);
 
     QImage face = canvas(w, h);
     QPainter p(&face);

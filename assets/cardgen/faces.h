@@ -60,6 +60,7 @@ enum class Frame {
     Pinta,      // the Spanish frame line of `ink`, broken once for coins,
                 // twice for cups, three times for swords, four for clubs
     Seasons,    // a line band in the colour of the suit's season
+    Fret,       // a Chinese lattice of `light` squares on `ink`
 };
 
 enum class Index {
