@@ -45,7 +45,7 @@ using art::cardShape;
 //   16  Big Ben (A)                  Oxygen White     racing green band
 //   17  Four Reigns (A)              Standard         courts in new colours, burgundy band
 //   18  Large Print London (A)       Standard         big indices
-//   19  Classical-2 (A)              Oxygen Air       silver double line
+//   19  Classical-2 (A)              Oxygen Air       ivory, black band with a gold line
 //   20  Hearts (A)                   Oxygen Air       pink courts, beaded red band
 //   21  Seasons (A)                  Oxygen Air       band in the colour of each suit's season
 //   22  Rhine Style (A)              Nicu White       cream, wine band
@@ -120,8 +120,8 @@ const std::array<SetStyle, 47> kStyles{{
      QColor(110, 20, 42), QColor(240, 210, 140), kNone, X::AsDrawn, S::Matt},
     {18, D::Standard, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::Large,
      S::Matt},
-    {19, D::OxygenAir, kWhite, 0, 0, 0, I::AsDrawn, F::Double, QColor(105, 108, 120), kNone,
-     kNone, X::AsDrawn, S::Matt},
+    {19, D::OxygenAir, QColor(250, 246, 234), 0, 0, 0, I::AsDrawn, F::Line, QColor(28, 28, 30),
+     QColor(215, 180, 90), kNone, X::AsDrawn, S::Matt},
     {20, D::OxygenAir, QColor(255, 238, 242), 310, 0, 0, I::AsDrawn, F::Beads,
      QColor(180, 20, 50), QColor(255, 190, 205), QColor(255, 255, 255), X::AsDrawn, S::Matt},
     {21, D::OxygenAir, QColor(246, 250, 255), 0, 0, 0, I::AsDrawn, F::Seasons, kNone, kNone,
