@@ -152,7 +152,8 @@ bool makeBacks()
 {
     for (const BackDesign& design : backDesigns()) {
         const QString name = QStringLiteral("Ob") + QString::fromLatin1(design.part);
-        if (!save(onWhite(renderBack(design, 69, 94, false)), name) || !save(renderBack(design, 146, 198, true), name + "B")) {
+        if (!save(onWhite(renderBack(design, 69, 94, false)), name) ||
+            !save(renderBack(design, 146, 198, true), name + "B")) {
             return false;
         }
     }

@@ -255,5 +255,4 @@ QImage renderBack(const BackDesign& design, int w, int h, bool outline)
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-
 }  // namespace olk::art

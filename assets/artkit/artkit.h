@@ -5,11 +5,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSize>
 #include <QString>
-#include <QList>
 #include <functional>
 
 namespace olk::art {

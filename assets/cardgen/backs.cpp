@@ -59,8 +59,8 @@ QPainterPath star(QPointF centre, double outer, double inner, int points, double
 QPainterPath leaf(QPointF base, QPointF tip, double width)
 {
     const QPointF along = tip - base;
-    const QPointF across = QPointF(-along.y(), along.x()) *
-                           (width / std::max(1e-9, std::hypot(along.x(), along.y())));
+    const QPointF across =
+        QPointF(-along.y(), along.x()) * (width / std::max(1e-9, std::hypot(along.x(), along.y())));
     QPainterPath path;
     path.moveTo(base);
     path.quadTo(base + along * 0.5 + across, tip);
@@ -142,8 +142,8 @@ Pattern heraldry(int day, Colours c)
             break;
         case 3:  // quarterly
             part.addRect(QRectF(box.left(), box.top(), box.width() / 2, box.height() * 0.45));
-            part.addRect(QRectF(m.x(), box.top() + box.height() * 0.45, box.width() / 2,
-                                box.height()));
+            part.addRect(
+                QRectF(m.x(), box.top() + box.height() * 0.45, box.width() / 2, box.height()));
             break;
         case 4:  // a chevron
             part.moveTo(box.left(), box.bottom() - box.height() * 0.1);
@@ -155,15 +155,19 @@ Pattern heraldry(int day, Colours c)
             part.closeSubpath();
             break;
         case 5:  // a saltire
-            part.addPolygon(QPolygonF({box.topLeft(), box.topLeft() + QPointF(box.width() * 0.2, 0),
-                                       box.bottomRight(), box.bottomRight() - QPointF(box.width() * 0.2, 0)}));
-            part.addPolygon(QPolygonF({box.topRight(), box.topRight() - QPointF(box.width() * 0.2, 0),
-                                       box.bottomLeft(), box.bottomLeft() + QPointF(box.width() * 0.2, 0)}));
+            part.addPolygon(
+                QPolygonF({box.topLeft(), box.topLeft() + QPointF(box.width() * 0.2, 0),
+                           box.bottomRight(), box.bottomRight() - QPointF(box.width() * 0.2, 0)}));
+            part.addPolygon(
+                QPolygonF({box.topRight(), box.topRight() - QPointF(box.width() * 0.2, 0),
+                           box.bottomLeft(), box.bottomLeft() + QPointF(box.width() * 0.2, 0)}));
             part.setFillRule(Qt::WindingFill);
             break;
         default:  // a cross
-            part.addRect(QRectF(m.x() - box.width() * 0.11, box.top(), box.width() * 0.22, box.height()));
-            part.addRect(QRectF(box.left(), box.top() + box.height() * 0.32, box.width(), box.height() * 0.2));
+            part.addRect(
+                QRectF(m.x() - box.width() * 0.11, box.top(), box.width() * 0.22, box.height()));
+            part.addRect(QRectF(box.left(), box.top() + box.height() * 0.32, box.width(),
+                                box.height() * 0.2));
             part.setFillRule(Qt::WindingFill);
             break;
         }
@@ -206,7 +210,8 @@ Pattern tracery(int day, Colours c)
         for (double y = r.top(); y < r.bottom() + step; y += step) {
             for (double x = r.left(); x < r.right() + step; x += step) {
                 for (int k = 0; k < 4; ++k) {
-                    p.drawEllipse(polar(QPointF(x, y), step * 0.2, 90.0 * k), step * 0.2, step * 0.2);
+                    p.drawEllipse(polar(QPointF(x, y), step * 0.2, 90.0 * k), step * 0.2,
+                                  step * 0.2);
                 }
             }
         }
@@ -223,7 +228,8 @@ Pattern tracery(int day, Colours c)
         p.setPen(QPen(c.pattern, u * 0.3));
         p.setBrush(c.ground.darker(115));
         for (int k = 0; k < foils; ++k) {
-            p.drawEllipse(polar(m, radius * 0.66, 360.0 * k / foils - 90), radius * 0.22, radius * 0.22);
+            p.drawEllipse(polar(m, radius * 0.66, 360.0 * k / foils - 90), radius * 0.22,
+                          radius * 0.22);
             p.drawLine(polar(m, radius * 0.25, 360.0 * k / foils - 90 + 180.0 / foils),
                        polar(m, radius, 360.0 * k / foils - 90 + 180.0 / foils));
         }
@@ -355,8 +361,9 @@ Pattern chess(int day, Colours c)
         const double cell = r.width() / 6;
         for (int row = 0; row * cell < r.height(); ++row) {
             for (int col = 0; col < 6; ++col) {
-                p.fillRect(QRectF(r.left() + col * cell, r.top() + row * cell, cell + 0.5, cell + 0.5),
-                           (row + col) % 2 ? c.ground : c.pattern);
+                p.fillRect(
+                    QRectF(r.left() + col * cell, r.top() + row * cell, cell + 0.5, cell + 0.5),
+                    (row + col) % 2 ? c.ground : c.pattern);
             }
         }
         const QPointF m = r.center();
@@ -406,10 +413,9 @@ Pattern diamonds(int day, Colours c)
             }
         }
         // The gem: a brilliant from above, its facets lit from the top left.
-        static const QColor kGems[7] = {QColor(200, 20, 50),  QColor(30, 70, 200),
-                                        QColor(20, 150, 80),  QColor(140, 50, 190),
-                                        QColor(235, 170, 20), QColor(60, 190, 210),
-                                        QColor(40, 40, 50)};
+        static const QColor kGems[7] = {
+            QColor(200, 20, 50),  QColor(30, 70, 200),  QColor(20, 150, 80), QColor(140, 50, 190),
+            QColor(235, 170, 20), QColor(60, 190, 210), QColor(40, 40, 50)};
         const QColor gem = kGems[day];
         const QPointF m = r.center();
         const double radius = r.width() * 0.3;
@@ -424,7 +430,8 @@ Pattern diamonds(int day, Colours c)
             facet.lineTo(polar(m, radius, a + 45));
             facet.lineTo(polar(m, radius * 0.55, a + 22.5));
             facet.closeSubpath();
-            const int shade = 100 + static_cast<int>(60 * std::cos((a + 22.5 + 135) * M_PI / 180.0));
+            const int shade =
+                100 + static_cast<int>(60 * std::cos((a + 22.5 + 135) * M_PI / 180.0));
             p.setBrush(shade > 100 ? gem.lighter(shade) : gem.darker(200 - shade));
             p.drawPath(facet);
         }
@@ -432,7 +439,8 @@ Pattern diamonds(int day, Colours c)
         p.drawPath(polygon(m, radius * 0.55, 8, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 220));
-        p.drawPath(star(m + QPointF(-radius * 0.3, -radius * 0.32), radius * 0.18, radius * 0.04, 4, 0));
+        p.drawPath(
+            star(m + QPointF(-radius * 0.3, -radius * 0.32), radius * 0.18, radius * 0.04, 4, 0));
     };
 }
 
@@ -445,7 +453,7 @@ QPainterPath sword(double length, double width)
     path.moveTo(-width / 2, -length * 0.5);
     path.lineTo(0, -length * 0.58);
     path.lineTo(width / 2, -length * 0.5);
-    path.addRect(QRectF(-width * 2.2, length * 0.22, width * 4.4, width * 0.7));  // the guard
+    path.addRect(QRectF(-width * 2.2, length * 0.22, width * 4.4, width * 0.7));    // the guard
     path.addRect(QRectF(-width * 0.35, length * 0.22, width * 0.7, length * 0.2));  // the grip
     path.addEllipse(QPointF(0, length * 0.45), width * 0.6, width * 0.6);           // the pommel
     path.setFillRule(Qt::WindingFill);
@@ -493,16 +501,18 @@ Pattern knightly(int day, Colours c)
         const QPointF at = box.center() - QPointF(0, box.height() * 0.06);
         switch (day) {
         case 0:
-            p.drawRect(QRectF(at.x() - sw * 0.07, box.top() + sw * 0.12, sw * 0.14, box.height() * 0.7));
+            p.drawRect(
+                QRectF(at.x() - sw * 0.07, box.top() + sw * 0.12, sw * 0.14, box.height() * 0.7));
             p.drawRect(QRectF(box.left() + sw * 0.18, at.y() - sw * 0.12, sw * 0.64, sw * 0.14));
             break;
         case 1:
             p.drawPath(star(at, sw * 0.3, sw * 0.12, 5, -90));
             break;
         case 2:
-            p.drawPolygon(QPolygonF({QPointF(box.left(), at.y() + sw * 0.3), QPointF(at.x(), at.y() - sw * 0.2),
-                                     QPointF(box.right(), at.y() + sw * 0.3), QPointF(box.right(), at.y() + sw * 0.5),
-                                     QPointF(at.x(), at.y()), QPointF(box.left(), at.y() + sw * 0.5)}));
+            p.drawPolygon(QPolygonF(
+                {QPointF(box.left(), at.y() + sw * 0.3), QPointF(at.x(), at.y() - sw * 0.2),
+                 QPointF(box.right(), at.y() + sw * 0.3), QPointF(box.right(), at.y() + sw * 0.5),
+                 QPointF(at.x(), at.y()), QPointF(box.left(), at.y() + sw * 0.5)}));
             break;
         case 3:
             p.drawRect(QRectF(box.left(), at.y() - sw * 0.1, box.width(), sw * 0.2));
@@ -554,7 +564,8 @@ Pattern russian(int day, Colours c)
             }
             // Berries at the stem's end.
             for (int b = 0; b < 3; ++b) {
-                const QPointF berry = end + QPointF(sx * (b - 1) * u * 0.8, -sy * std::abs(b - 1) * u * 0.6);
+                const QPointF berry =
+                    end + QPointF(sx * (b - 1) * u * 0.8, -sy * std::abs(b - 1) * u * 0.6);
                 QRadialGradient shine(berry - QPointF(u * 0.2, u * 0.2), u * 0.8);
                 shine.setColorAt(0.0, c.pattern.lighter(160));
                 shine.setColorAt(1.0, c.pattern);
@@ -706,7 +717,8 @@ QList<MotifDesign> animals()
     }));
     // A fish among bubbles.
     list.append(d(QColor(150, 210, 235), QColor(40, 110, 170), [](QPainter& p) {
-        QPainterPath fish = ellipse(-0.1, 0, 0.55, 0.3).united(poly({{0.35, 0}, {0.8, -0.32}, {0.8, 0.32}}));
+        QPainterPath fish =
+            ellipse(-0.1, 0, 0.55, 0.3).united(poly({{0.35, 0}, {0.8, -0.32}, {0.8, 0.32}}));
         QLinearGradient scales(0, -0.3, 0, 0.3);
         scales.setColorAt(0, QColor(250, 170, 40));
         scales.setColorAt(1, QColor(220, 80, 20));
@@ -724,7 +736,8 @@ QList<MotifDesign> animals()
     }));
     // A rabbit.
     list.append(d(QColor(225, 240, 205), QColor(170, 205, 120), [ink](QPainter& p) {
-        QPainterPath rabbit = ellipse(0.1, 0.35, 0.45, 0.35).united(ellipse(-0.35, -0.05, 0.22, 0.2));
+        QPainterPath rabbit =
+            ellipse(0.1, 0.35, 0.45, 0.35).united(ellipse(-0.35, -0.05, 0.22, 0.2));
         rabbit = rabbit.united(leaf(QPointF(-0.4, -0.15), QPointF(-0.55, -0.8), 0.1));
         rabbit = rabbit.united(leaf(QPointF(-0.3, -0.15), QPointF(-0.2, -0.8), 0.1));
         rabbit = rabbit.united(ellipse(0.55, 0.3, 0.1, 0.1));
@@ -736,7 +749,8 @@ QList<MotifDesign> animals()
     // An owl on a bough under the moon.
     list.append(d(QColor(40, 50, 100), QColor(90, 90, 150), [](QPainter& p) {
         fill(p, ellipse(0.55, -0.55, 0.2, 0.2), QColor(250, 240, 190));
-        QPainterPath owl = ellipse(0, 0.15, 0.38, 0.5).united(poly({{-0.32, -0.2}, {-0.3, -0.5}, {-0.1, -0.3}}));
+        QPainterPath owl =
+            ellipse(0, 0.15, 0.38, 0.5).united(poly({{-0.32, -0.2}, {-0.3, -0.5}, {-0.1, -0.3}}));
         owl = owl.united(poly({{0.32, -0.2}, {0.3, -0.5}, {0.1, -0.3}}));
         fill(p, owl, QColor(140, 100, 60));
         fill(p, ellipse(0, 0.3, 0.24, 0.3), QColor(200, 170, 120));
@@ -794,14 +808,16 @@ QList<MotifDesign> animals()
         p.setBrush(Qt::NoBrush);
         p.drawPath(polygon(QPointF(0, -0.03), 0.18, 6, 0));
         for (int k = 0; k < 6; ++k) {
-            p.drawLine(polar(QPointF(0, -0.03), 0.18, 60.0 * k), polar(QPointF(0, -0.03), 0.4, 60.0 * k));
+            p.drawLine(polar(QPointF(0, -0.03), 0.18, 60.0 * k),
+                       polar(QPointF(0, -0.03), 0.4, 60.0 * k));
         }
         fill(p, ellipse(-0.78, 0.0, 0.03, 0.03), ink);
     }));
     // An elephant.
     list.append(d(QColor(250, 225, 175), QColor(230, 160, 80), [](QPainter& p) {
         const QColor grey(110, 110, 120);
-        QPainterPath elephant = ellipse(0.15, 0.05, 0.55, 0.38).united(ellipse(-0.45, -0.15, 0.28, 0.28));
+        QPainterPath elephant =
+            ellipse(0.15, 0.05, 0.55, 0.38).united(ellipse(-0.45, -0.15, 0.28, 0.28));
         for (const double x : {-0.2, 0.05, 0.35, 0.55}) {
             elephant = elephant.united(rect(x - 0.08, 0.2, 0.16, 0.45));
         }
@@ -861,11 +877,13 @@ QList<MotifDesign> flowers()
     QList<MotifDesign> list;
     list.append(d(QColor(220, 240, 255), QColor(190, 225, 180), [green](QPainter& p) {  // daisy
         stemWithLeaves(p, QPointF(0, -0.2), green);
-        petalFlower(p, QPointF(0, -0.2), 16, 0.55, 0.08, QColor(255, 255, 255), QColor(245, 190, 30), 0.15);
+        petalFlower(p, QPointF(0, -0.2), 16, 0.55, 0.08, QColor(255, 255, 255),
+                    QColor(245, 190, 30), 0.15);
     }));
     list.append(d(QColor(150, 200, 250), QColor(240, 230, 170), [green](QPainter& p) {  // sunflower
         stemWithLeaves(p, QPointF(0, -0.2), green);
-        petalFlower(p, QPointF(0, -0.2), 20, 0.6, 0.1, QColor(250, 200, 20), QColor(100, 60, 20), 0.28);
+        petalFlower(p, QPointF(0, -0.2), 20, 0.6, 0.1, QColor(250, 200, 20), QColor(100, 60, 20),
+                    0.28);
     }));
     list.append(d(QColor(255, 240, 230), QColor(240, 210, 200), [green](QPainter& p) {  // tulip
         stemWithLeaves(p, QPointF(0, -0.1), green);
@@ -894,16 +912,19 @@ QList<MotifDesign> flowers()
     }));
     list.append(d(QColor(245, 240, 200), QColor(190, 210, 120), [green](QPainter& p) {  // poppy
         stemWithLeaves(p, QPointF(0, -0.2), green);
-        petalFlower(p, QPointF(0, -0.2), 5, 0.55, 0.32, QColor(225, 40, 30), QColor(30, 20, 20), 0.12);
+        petalFlower(p, QPointF(0, -0.2), 5, 0.55, 0.32, QColor(225, 40, 30), QColor(30, 20, 20),
+                    0.12);
     }));
     list.append(d(QColor(200, 230, 240), QColor(60, 130, 150), [green](QPainter& p) {  // water lily
         fill(p, ellipse(0, 0.45, 0.85, 0.25), green);
         for (int k = 0; k < 7; ++k) {
             const double a = -180 + 30.0 * k;
-            fill(p, leaf(QPointF(0, 0.25), polar(QPointF(0, 0.25), 0.6, a), 0.13), QColor(245, 170, 200));
+            fill(p, leaf(QPointF(0, 0.25), polar(QPointF(0, 0.25), 0.6, a), 0.13),
+                 QColor(245, 170, 200));
         }
         for (int k = 0; k < 5; ++k) {
-            fill(p, leaf(QPointF(0, 0.25), polar(QPointF(0, 0.25), 0.45, -150 + 30.0 * k), 0.1), QColor(250, 215, 230));
+            fill(p, leaf(QPointF(0, 0.25), polar(QPointF(0, 0.25), 0.45, -150 + 30.0 * k), 0.1),
+                 QColor(250, 215, 230));
         }
     }));
     list.append(d(QColor(235, 245, 225), QColor(200, 220, 180), [green](QPainter& p) {  // bluebells
@@ -920,35 +941,39 @@ QList<MotifDesign> flowers()
             stroke(p, poly({at, top}), green, 0.025);
             QPainterPath bell;
             bell.moveTo(top.x() - 0.03, top.y());
-            bell.cubicTo(top.x() - 0.12, top.y() + 0.03, top.x() - 0.1, top.y() + 0.15, top.x() - 0.15, top.y() + 0.22);
+            bell.cubicTo(top.x() - 0.12, top.y() + 0.03, top.x() - 0.1, top.y() + 0.15,
+                         top.x() - 0.15, top.y() + 0.22);
             bell.lineTo(top.x() + 0.15, top.y() + 0.22);
-            bell.cubicTo(top.x() + 0.1, top.y() + 0.15, top.x() + 0.12, top.y() + 0.03, top.x() + 0.03, top.y());
+            bell.cubicTo(top.x() + 0.1, top.y() + 0.15, top.x() + 0.12, top.y() + 0.03,
+                         top.x() + 0.03, top.y());
             fill(p, bell, QColor(80, 90, 200));
         }
     }));
-    list.append(d(QColor(250, 250, 235), QColor(225, 230, 200), [green](QPainter& p) {  // cornflower
-        stemWithLeaves(p, QPointF(0, -0.2), green);
-        for (int k = 0; k < 10; ++k) {
-            const QPointF tip = polar(QPointF(0, -0.2), 0.5, 36.0 * k);
-            fill(p, leaf(QPointF(0, -0.2), tip, 0.1), QColor(50, 100, 220));
-            fill(p, polygon(tip, 0.07, 3, 36.0 * k), QColor(50, 100, 220));
-        }
-        fill(p, ellipse(0, -0.2, 0.12, 0.12), QColor(40, 40, 120));
-    }));
-    list.append(d(QColor(255, 250, 225), QColor(215, 235, 200), [green](QPainter& p) {  // forget-me-nots
-        for (const auto& at : {QPointF(-0.35, -0.3), QPointF(0.3, -0.4), QPointF(0, 0.05),
-                               QPointF(-0.4, 0.4), QPointF(0.4, 0.35), QPointF(0.05, -0.65)}) {
-            stroke(p, poly({at, QPointF(at.x() * 0.3, 1.0)}), green, 0.03);
-        }
-        for (const auto& at : {QPointF(-0.35, -0.3), QPointF(0.3, -0.4), QPointF(0, 0.05),
-                               QPointF(-0.4, 0.4), QPointF(0.4, 0.35), QPointF(0.05, -0.65)}) {
-            for (int k = 0; k < 5; ++k) {
-                const QPointF c = polar(at, 0.1, 72.0 * k - 90);
-                fill(p, ellipse(c.x(), c.y(), 0.09, 0.09), QColor(110, 160, 235));
+    list.append(
+        d(QColor(250, 250, 235), QColor(225, 230, 200), [green](QPainter& p) {  // cornflower
+            stemWithLeaves(p, QPointF(0, -0.2), green);
+            for (int k = 0; k < 10; ++k) {
+                const QPointF tip = polar(QPointF(0, -0.2), 0.5, 36.0 * k);
+                fill(p, leaf(QPointF(0, -0.2), tip, 0.1), QColor(50, 100, 220));
+                fill(p, polygon(tip, 0.07, 3, 36.0 * k), QColor(50, 100, 220));
             }
-            fill(p, ellipse(at.x(), at.y(), 0.05, 0.05), QColor(250, 220, 60));
-        }
-    }));
+            fill(p, ellipse(0, -0.2, 0.12, 0.12), QColor(40, 40, 120));
+        }));
+    list.append(
+        d(QColor(255, 250, 225), QColor(215, 235, 200), [green](QPainter& p) {  // forget-me-nots
+            for (const auto& at : {QPointF(-0.35, -0.3), QPointF(0.3, -0.4), QPointF(0, 0.05),
+                                   QPointF(-0.4, 0.4), QPointF(0.4, 0.35), QPointF(0.05, -0.65)}) {
+                stroke(p, poly({at, QPointF(at.x() * 0.3, 1.0)}), green, 0.03);
+            }
+            for (const auto& at : {QPointF(-0.35, -0.3), QPointF(0.3, -0.4), QPointF(0, 0.05),
+                                   QPointF(-0.4, 0.4), QPointF(0.4, 0.35), QPointF(0.05, -0.65)}) {
+                for (int k = 0; k < 5; ++k) {
+                    const QPointF c = polar(at, 0.1, 72.0 * k - 90);
+                    fill(p, ellipse(c.x(), c.y(), 0.09, 0.09), QColor(110, 160, 235));
+                }
+                fill(p, ellipse(at.x(), at.y(), 0.05, 0.05), QColor(250, 220, 60));
+            }
+        }));
     list.append(d(QColor(240, 235, 250), QColor(210, 200, 235), [green](QPainter& p) {  // lavender
         for (const double x : {-0.35, 0.0, 0.35}) {
             stroke(p, poly({QPointF(x, -0.2), QPointF(x * 0.4, 1.0)}), green, 0.04);
@@ -982,7 +1007,8 @@ QList<MotifDesign> places()
     list.append(d(QColor(250, 170, 90), QColor(120, 60, 110), [dark](QPainter& p) {  // lighthouse
         fill(p, rect(-1, 0.55, 2, 1), QColor(40, 60, 110));
         fill(p, poly({{-1, 0.6}, {-0.6, 0.35}, {0.1, 0.45}, {0.2, 0.6}}), dark);
-        fill(p, poly({{-0.45, 0.4}, {-0.35, -0.45}, {-0.15, -0.45}, {-0.05, 0.4}}), QColor(240, 235, 230));
+        fill(p, poly({{-0.45, 0.4}, {-0.35, -0.45}, {-0.15, -0.45}, {-0.05, 0.4}}),
+             QColor(240, 235, 230));
         fill(p, rect(-0.42, -0.15, 0.34, 0.12), QColor(200, 40, 40));
         fill(p, rect(-0.44, 0.15, 0.38, 0.12), QColor(200, 40, 40));
         fill(p, rect(-0.35, -0.62, 0.2, 0.17), QColor(255, 230, 120));
@@ -1033,13 +1059,15 @@ QList<MotifDesign> places()
         trunk.quadTo(0.8, 0.1, 0.65, -0.2);
         stroke(p, trunk, QColor(110, 70, 30), 0.06);
         for (int k = 0; k < 5; ++k) {
-            fill(p, leaf(QPointF(0.65, -0.2), polar(QPointF(0.65, -0.2), 0.4, -170 + 40.0 * k), 0.07),
+            fill(p,
+                 leaf(QPointF(0.65, -0.2), polar(QPointF(0.65, -0.2), 0.4, -170 + 40.0 * k), 0.07),
                  QColor(40, 110, 40));
         }
     }));
     list.append(d(QColor(150, 200, 245), QColor(225, 240, 210), [](QPainter& p) {  // windmill
         fill(p, ellipse(0, 1.1, 1.3, 0.45), QColor(110, 170, 70));
-        fill(p, poly({{-0.25, 0.8}, {-0.15, -0.2}, {0.15, -0.2}, {0.25, 0.8}}), QColor(200, 90, 60));
+        fill(p, poly({{-0.25, 0.8}, {-0.15, -0.2}, {0.15, -0.2}, {0.25, 0.8}}),
+             QColor(200, 90, 60));
         fill(p, poly({{-0.2, -0.2}, {0, -0.45}, {0.2, -0.2}}), QColor(110, 60, 40));
         fill(p, rect(-0.07, 0.5, 0.14, 0.3), QColor(90, 50, 30));
         for (int k = 0; k < 4; ++k) {
@@ -1170,24 +1198,28 @@ QList<MotifDesign> others()
         fill(p, poly({{-0.32, 0.68}, {0, 0.35}, {0.32, 0.68}}), QColor(220, 180, 90));
         stroke(p, glass, QColor(110, 70, 35), 0.03);
     }));
-    list.append(d(QColor(245, 235, 210), QColor(215, 195, 160), [ink](QPainter& p) {  // compass rose
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(ink, 0.03));
-        p.drawEllipse(QPointF(0, 0), 0.62, 0.62);
-        for (int k = 0; k < 8; ++k) {
-            const double length = k % 2 ? 0.5 : 0.85;
-            const QPointF tip = polar(QPointF(0, 0), length, 45.0 * k - 90);
-            const QPointF left = polar(QPointF(0, 0), 0.12, 45.0 * k - 90 - 45);
-            const QPointF right = polar(QPointF(0, 0), 0.12, 45.0 * k - 90 + 45);
-            fill(p, poly({QPointF(0, 0), left, tip}), k % 2 ? QColor(120, 120, 130) : QColor(170, 30, 40));
-            fill(p, poly({QPointF(0, 0), right, tip}), k % 2 ? QColor(70, 70, 80) : QColor(110, 20, 30));
-        }
-        fill(p, ellipse(0, 0, 0.06, 0.06), QColor(230, 190, 80));
-    }));
+    list.append(
+        d(QColor(245, 235, 210), QColor(215, 195, 160), [ink](QPainter& p) {  // compass rose
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(ink, 0.03));
+            p.drawEllipse(QPointF(0, 0), 0.62, 0.62);
+            for (int k = 0; k < 8; ++k) {
+                const double length = k % 2 ? 0.5 : 0.85;
+                const QPointF tip = polar(QPointF(0, 0), length, 45.0 * k - 90);
+                const QPointF left = polar(QPointF(0, 0), 0.12, 45.0 * k - 90 - 45);
+                const QPointF right = polar(QPointF(0, 0), 0.12, 45.0 * k - 90 + 45);
+                fill(p, poly({QPointF(0, 0), left, tip}),
+                     k % 2 ? QColor(120, 120, 130) : QColor(170, 30, 40));
+                fill(p, poly({QPointF(0, 0), right, tip}),
+                     k % 2 ? QColor(70, 70, 80) : QColor(110, 20, 30));
+            }
+            fill(p, ellipse(0, 0, 0.06, 0.06), QColor(230, 190, 80));
+        }));
     list.append(d(QColor(20, 30, 80), QColor(60, 50, 120), [](QPainter& p) {  // moon and stars
         fill(p, ellipse(-0.1, 0, 0.55, 0.55).subtracted(ellipse(0.12, -0.12, 0.48, 0.48)),
              QColor(250, 235, 160));
-        for (const auto& s : {QPointF(0.45, -0.4), QPointF(0.55, 0.3), QPointF(0.15, 0.6), QPointF(-0.6, -0.6)}) {
+        for (const auto& s :
+             {QPointF(0.45, -0.4), QPointF(0.55, 0.3), QPointF(0.15, 0.6), QPointF(-0.6, -0.6)}) {
             fill(p, star(s, 0.12, 0.05, 5, -90), QColor(255, 250, 210));
         }
     }));
@@ -1220,21 +1252,22 @@ QList<MotifDesign> others()
         fill(p, ellipse(-0.35, 0.25, 0.06, 0.06), QColor(30, 90, 200));
         fill(p, ellipse(0.35, 0.25, 0.06, 0.06), QColor(30, 150, 70));
     }));
-    list.append(d(QColor(220, 245, 210), QColor(150, 210, 130), [](QPainter& p) {  // four-leaf clover
-        for (int k = 0; k < 4; ++k) {
-            const QPointF c = polar(QPointF(0, -0.15), 0.25, 90.0 * k + 45);
-            QPainterPath heart = ellipse(c.x(), c.y(), 0.24, 0.24);
-            fill(p, heart, QColor(40, 140, 50));
-        }
-        QPainterPath stem;
-        stem.moveTo(0, -0.1);
-        stem.quadTo(0.1, 0.4, 0.35, 0.8);
-        stroke(p, stem, QColor(40, 120, 40), 0.06);
-        p.setPen(QPen(QColor(120, 200, 110), 0.025));
-        for (int k = 0; k < 4; ++k) {
-            p.drawLine(QPointF(0, -0.15), polar(QPointF(0, -0.15), 0.4, 90.0 * k + 45));
-        }
-    }));
+    list.append(
+        d(QColor(220, 245, 210), QColor(150, 210, 130), [](QPainter& p) {  // four-leaf clover
+            for (int k = 0; k < 4; ++k) {
+                const QPointF c = polar(QPointF(0, -0.15), 0.25, 90.0 * k + 45);
+                QPainterPath heart = ellipse(c.x(), c.y(), 0.24, 0.24);
+                fill(p, heart, QColor(40, 140, 50));
+            }
+            QPainterPath stem;
+            stem.moveTo(0, -0.1);
+            stem.quadTo(0.1, 0.4, 0.35, 0.8);
+            stroke(p, stem, QColor(40, 120, 40), 0.06);
+            p.setPen(QPen(QColor(120, 200, 110), 0.025));
+            for (int k = 0; k < 4; ++k) {
+                p.drawLine(QPointF(0, -0.15), polar(QPointF(0, -0.15), 0.4, 90.0 * k + 45));
+            }
+        }));
     list.append(d(QColor(130, 190, 245), QColor(230, 240, 250), [](QPainter& p) {  // balloon
         QPainterPath balloon = ellipse(0, -0.3, 0.5, 0.52);
         balloon = balloon.united(poly({{-0.45, -0.1}, {0.45, -0.1}, {0.12, 0.32}, {-0.12, 0.32}}));
@@ -1251,7 +1284,8 @@ QList<MotifDesign> others()
     }));
     list.append(d(QColor(250, 245, 230), QColor(230, 215, 190), [ink](QPainter& p) {  // music
         for (int k = 0; k < 5; ++k) {
-            stroke(p, poly({{-0.9, 0.05 + k * 0.12}, {0.9, 0.05 + k * 0.12}}), QColor(120, 110, 100), 0.015);
+            stroke(p, poly({{-0.9, 0.05 + k * 0.12}, {0.9, 0.05 + k * 0.12}}),
+                   QColor(120, 110, 100), 0.015);
         }
         fill(p, ellipse(-0.3, 0.4, 0.14, 0.1), ink);
         fill(p, ellipse(0.3, 0.28, 0.14, 0.1), ink);
@@ -1277,8 +1311,8 @@ QList<BackDesign> motifs(const QList<MotifDesign>& list)
 {
     QList<BackDesign> designs;
     for (int k = 0; k < list.size() && k < 10; ++k) {
-        designs.append({kParts[k], list[k].ground.darker(130), list[k].pattern,
-                        medallionWith(list[k])});
+        designs.append(
+            {kParts[k], list[k].ground.darker(130), list[k].pattern, medallionWith(list[k])});
     }
     return designs;
 }

@@ -49,31 +49,29 @@ using art::cardShape;
 //   20  Hearts (A)                   Oxygen Air       pink courts, beaded red band
 //   21  Seasons (A)                  Oxygen Air       band in the colour of each suit's season
 //   22  Rhine Style (A)              Nicu White       cream, wine band
-//   23  Medieval-2 (A)               Nicu Ornamental  stone paper, courts in new colours, green double line
-//   24  Doods (A)                    Penguins         orange band
-//   25  Playboy (A)                  Nicu White       club green band, sepia courts and ace, warm paper
-//   26  Epic (A)                     Ancient Egyptians bronze courts, warm paper, dark bronze band
-//   27  USSR (A)                     Oxygen White     red band with a gold line
-//   28  Plastic (A, narrow)          Tigullio         cool paper, gloss
-//   29  Skat - German suits (A, n)   XSkat German     as drawn
-//   30  Skat - Tournament (A, n)     XSkat French     tournament colours, green double line
-//   31  Skat - French suits (A, n)   XSkat French     as drawn
-//   32  White palekh (B, narrow)     Dondorf          black lacquer band with gold
-//   33  Diana (B, narrow)            Paris            pale blue paper, blue double line
-//   34  Princely (B, narrow)         Dondorf          ivory, sepia courts, gilded band
-//   35  For solitaires (B, narrow)   Paris            big indices, green band
-//   36  Satin (B, narrow)            Tigullio         pearl paper, silky streaks
-//   37  Slavic (B, narrow)           Dondorf          embroidered red band
-//   38  Maya (B, narrow)             Ancient Egyptians jade courts, stone paper, beaded band
+//   23  Medieval-2 (A)               Nicu Ornamental  stone paper, courts in new colours, green
+//   double line 24  Doods (A)                    Penguins         orange band 25  Playboy (A) Nicu
+//   White       club green band, sepia courts and ace, warm paper 26  Epic (A) Ancient Egyptians
+//   bronze courts, warm paper, dark bronze band 27  USSR (A)                     Oxygen White red
+//   band with a gold line 28  Plastic (A, narrow)          Tigullio         cool paper, gloss 29
+//   Skat - German suits (A, n)   XSkat German     as drawn 30  Skat - Tournament (A, n)     XSkat
+//   French     tournament colours, green double line 31  Skat - French suits (A, n)   XSkat French
+//   as drawn 32  White palekh (B, narrow)     Dondorf          black lacquer band with gold 33
+//   Diana (B, narrow)            Paris            pale blue paper, blue double line 34  Princely
+//   (B, narrow)         Dondorf          ivory, sepia courts, gilded band 35  For solitaires (B,
+//   narrow)   Paris            big indices, green band 36  Satin (B, narrow)            Tigullio
+//   pearl paper, silky streaks 37  Slavic (B, narrow)           Dondorf          embroidered red
+//   band 38  Maya (B, narrow)             Ancient Egyptians jade courts, stone paper, beaded band
 //   39  Bast (B, narrow)             Paris            bast beige, woven band
 //   40  French (C)                   Paris            blue-white-red stripes
 //   41  Spanish 1 (C, narrow)        Tigullio         Latin suit colours, red pinta, warm paper
 //   42  Spanish 2 (C, narrow)        Dondorf          Latin suit colours, blue pinta, cream
-//   43  Spanish 3 (C, narrow)        Paris            Latin suit colours, green pinta, serif indices
-//   44  Spanish 4 (C, narrow)        XSkat French     Latin suit colours, brown pinta, warm paper
-//   45  Chinese (C)                  Jolly Royal      gold lattice on a red band, golden paper, warm courts
-//   46  Italian (C, narrow)          Tigullio         Latin suit colours, green-white-red stripes
-//   47  Czech (C, narrow)            XSkat German     pale green paper, red double line
+//   43  Spanish 3 (C, narrow)        Paris            Latin suit colours, green pinta, serif
+//   indices 44  Spanish 4 (C, narrow)        XSkat French     Latin suit colours, brown pinta, warm
+//   paper 45  Chinese (C)                  Jolly Royal      gold lattice on a red band, golden
+//   paper, warm courts 46  Italian (C, narrow)          Tigullio         Latin suit colours,
+//   green-white-red stripes 47  Czech (C, narrow)            XSkat German     pale green paper, red
+//   double line
 const QColor kWhite(255, 255, 255);
 const QColor kNone(0, 0, 0, 0);
 
@@ -86,8 +84,7 @@ using S = Finish;
 const std::array<SetStyle, 47> kStyles{{
     {1, D::NicuOrnamental, QColor(246, 230, 196), 0, 0.7, 0, I::AsDrawn, F::Double,
      QColor(125, 28, 22), kNone, kNone, X::AsDrawn, S::Matt},
-    {2, D::Oxygen, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
-     S::Matt},
+    {2, D::Oxygen, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn, S::Matt},
     {3, D::Egyptians, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
     {4, D::OxygenWhite, QColor(246, 238, 250), 0, 0, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
@@ -102,82 +99,81 @@ const std::array<SetStyle, 47> kStyles{{
      kNone, kNone, X::Serif, S::Matt},
     {9, D::JollyRoyal, kWhite, 0, 0, 0, I::FourColour, F::Tricolour, QColor(25, 25, 25),
      QColor(200, 20, 30), QColor(240, 195, 30), X::AsDrawn, S::Matt},
-    {10, D::Oxygen, QColor(242, 228, 198), 0, 1.0, 0, I::AsDrawn, F::Double,
-     QColor(100, 62, 30), kNone, kNone, X::AsDrawn, S::Matt},
-    {11, D::Standard, QColor(246, 232, 206), 170, 0, 0, I::AsDrawn, F::Beads,
-     QColor(165, 78, 40), QColor(60, 190, 185), QColor(250, 240, 220), X::AsDrawn, S::Matt},
-    {12, D::NicuWhite, QColor(255, 232, 236), 0, 0, 0, I::AsDrawn, F::Leaves,
-     QColor(40, 90, 50), QColor(140, 200, 110), QColor(235, 110, 150), X::AsDrawn, S::Matt},
+    {10, D::Oxygen, QColor(242, 228, 198), 0, 1.0, 0, I::AsDrawn, F::Double, QColor(100, 62, 30),
+     kNone, kNone, X::AsDrawn, S::Matt},
+    {11, D::Standard, QColor(246, 232, 206), 170, 0, 0, I::AsDrawn, F::Beads, QColor(165, 78, 40),
+     QColor(60, 190, 185), QColor(250, 240, 220), X::AsDrawn, S::Matt},
+    {12, D::NicuWhite, QColor(255, 232, 236), 0, 0, 0, I::AsDrawn, F::Leaves, QColor(40, 90, 50),
+     QColor(140, 200, 110), QColor(235, 110, 150), X::AsDrawn, S::Matt},
     {13, D::Oxygen, kWhite, 130, 0, 0, I::AsDrawn, F::Leaves, QColor(0, 135, 90),
      QColor(250, 205, 20), QColor(230, 40, 40), X::AsDrawn, S::Matt},
     {14, D::JollyRoyal, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(25, 50, 140),
      QColor(235, 205, 110), kNone, X::AsDrawn, S::Matt},
-    {15, D::OxygenWhite, QColor(246, 236, 214), 0, 0, 0.85, I::AsDrawn, F::Double, QColor(90, 55, 25),
-     kNone, kNone, X::AsDrawn, S::Matt},
+    {15, D::OxygenWhite, QColor(246, 236, 214), 0, 0, 0.85, I::AsDrawn, F::Double,
+     QColor(90, 55, 25), kNone, kNone, X::AsDrawn, S::Matt},
     {16, D::OxygenWhite, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 75, 50),
      QColor(220, 190, 100), kNone, X::AsDrawn, S::Matt},
-    {17, D::Standard, QColor(250, 242, 224), 250, 0, 0, I::AsDrawn, F::Line,
-     QColor(110, 20, 42), QColor(240, 210, 140), kNone, X::AsDrawn, S::Matt},
-    {18, D::Standard, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::Large,
-     S::Matt},
+    {17, D::Standard, QColor(250, 242, 224), 250, 0, 0, I::AsDrawn, F::Line, QColor(110, 20, 42),
+     QColor(240, 210, 140), kNone, X::AsDrawn, S::Matt},
+    {18, D::Standard, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::Large, S::Matt},
     {19, D::OxygenAir, QColor(250, 246, 234), 0, 0, 0, I::AsDrawn, F::Line, QColor(28, 28, 30),
      QColor(215, 180, 90), kNone, X::AsDrawn, S::Matt},
-    {20, D::OxygenAir, QColor(255, 238, 242), 310, 0, 0, I::AsDrawn, F::Beads,
-     QColor(180, 20, 50), QColor(255, 190, 205), QColor(255, 255, 255), X::AsDrawn, S::Matt},
-    {21, D::OxygenAir, QColor(246, 250, 255), 0, 0, 0, I::AsDrawn, F::Seasons, kNone, kNone,
-     kNone, X::AsDrawn, S::Matt},
-    {22, D::NicuWhite, QColor(252, 248, 232), 0, 0, 0, I::AsDrawn, F::Line,
-     QColor(105, 18, 48), QColor(150, 185, 80), kNone, X::AsDrawn, S::Matt},
+    {20, D::OxygenAir, QColor(255, 238, 242), 310, 0, 0, I::AsDrawn, F::Beads, QColor(180, 20, 50),
+     QColor(255, 190, 205), QColor(255, 255, 255), X::AsDrawn, S::Matt},
+    {21, D::OxygenAir, QColor(246, 250, 255), 0, 0, 0, I::AsDrawn, F::Seasons, kNone, kNone, kNone,
+     X::AsDrawn, S::Matt},
+    {22, D::NicuWhite, QColor(252, 248, 232), 0, 0, 0, I::AsDrawn, F::Line, QColor(105, 18, 48),
+     QColor(150, 185, 80), kNone, X::AsDrawn, S::Matt},
     {23, D::NicuOrnamental, QColor(234, 232, 224), 200, 0, 0, I::AsDrawn, F::Double,
      QColor(30, 80, 45), kNone, kNone, X::AsDrawn, S::Matt},
     {24, D::Penguins, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(240, 125, 20),
      QColor(255, 225, 90), kNone, X::AsDrawn, S::Matt},
-    {25, D::NicuWhite, QColor(240, 228, 200), 0, 0.8, 0, I::AsDrawn, F::Line,
-     QColor(12, 62, 42), QColor(215, 180, 95), kNone, X::AsDrawn, S::Matt},
-    {26, D::Egyptians, QColor(236, 228, 214), 0, 1.0, 0, I::AsDrawn, F::Line,
-     QColor(70, 45, 20), QColor(225, 185, 80), kNone, X::AsDrawn, S::Matt},
+    {25, D::NicuWhite, QColor(240, 228, 200), 0, 0.8, 0, I::AsDrawn, F::Line, QColor(12, 62, 42),
+     QColor(215, 180, 95), kNone, X::AsDrawn, S::Matt},
+    {26, D::Egyptians, QColor(236, 228, 214), 0, 1.0, 0, I::AsDrawn, F::Line, QColor(70, 45, 20),
+     QColor(225, 185, 80), kNone, X::AsDrawn, S::Matt},
     {27, D::OxygenWhite, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(175, 18, 22),
      QColor(245, 200, 60), kNone, X::AsDrawn, S::Matt},
     {28, D::Tigullio, QColor(236, 243, 252), 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
      X::AsDrawn, S::Gloss},
     {29, D::XskatGerman, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
-    {30, D::XskatFrench, kWhite, 0, 0, 0, I::Tournament, F::Double, QColor(20, 110, 50),
-     kNone, kNone, X::AsDrawn, S::Matt},
+    {30, D::XskatFrench, kWhite, 0, 0, 0, I::Tournament, F::Double, QColor(20, 110, 50), kNone,
+     kNone, X::AsDrawn, S::Matt},
     {31, D::XskatFrench, kWhite, 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
     {32, D::Dondorf, kWhite, 0, 0, 0, I::AsDrawn, F::Lacquer, kNone, kNone, kNone, X::AsDrawn,
      S::Matt},
     {33, D::Paris, QColor(236, 242, 255), 0, 0, 0, I::AsDrawn, F::Double, QColor(55, 85, 165),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {34, D::Dondorf, QColor(252, 246, 230), 0, 0.6, 0, I::AsDrawn, F::Gilded, kNone, kNone,
-     kNone, X::AsDrawn, S::Matt},
-    {35, D::Paris, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 105, 55),
-     QColor(200, 235, 200), kNone, X::Large, S::Matt},
+    {34, D::Dondorf, QColor(252, 246, 230), 0, 0.6, 0, I::AsDrawn, F::Gilded, kNone, kNone, kNone,
+     X::AsDrawn, S::Matt},
+    {35, D::Paris, kWhite, 0, 0, 0, I::AsDrawn, F::Line, QColor(20, 105, 55), QColor(200, 235, 200),
+     kNone, X::Large, S::Matt},
     {36, D::Tigullio, QColor(252, 236, 242), 0, 0, 0, I::AsDrawn, F::None, kNone, kNone, kNone,
      X::AsDrawn, S::Satin},
     {37, D::Dondorf, QColor(250, 245, 234), 0, 0, 0, I::AsDrawn, F::Folk, QColor(180, 25, 30),
      QColor(255, 245, 230), QColor(30, 30, 30), X::AsDrawn, S::Matt},
-    {38, D::Egyptians, QColor(228, 224, 206), 110, 0, 0, I::AsDrawn, F::Beads,
-     QColor(70, 85, 75), QColor(60, 170, 120), QColor(215, 180, 90), X::AsDrawn, S::Matt},
+    {38, D::Egyptians, QColor(228, 224, 206), 110, 0, 0, I::AsDrawn, F::Beads, QColor(70, 85, 75),
+     QColor(60, 170, 120), QColor(215, 180, 90), X::AsDrawn, S::Matt},
     {39, D::Paris, QColor(234, 214, 168), 0, 0, 0, I::AsDrawn, F::Weave, QColor(150, 108, 58),
      QColor(222, 196, 140), kNone, X::AsDrawn, S::Matt},
     {40, D::Paris, kWhite, 0, 0, 0, I::AsDrawn, F::Tricolour, QColor(0, 50, 150),
      QColor(255, 255, 255), QColor(215, 25, 40), X::AsDrawn, S::Matt},
-    {41, D::Tigullio, QColor(252, 246, 234), 0, 0, 0, I::Latin, F::Pinta, QColor(190, 25, 30), kNone, kNone,
-     X::AsDrawn, S::Matt},
-    {42, D::Dondorf, QColor(252, 246, 228), 0, 0, 0, I::Latin, F::Pinta, QColor(30, 70, 160),
+    {41, D::Tigullio, QColor(252, 246, 234), 0, 0, 0, I::Latin, F::Pinta, QColor(190, 25, 30),
      kNone, kNone, X::AsDrawn, S::Matt},
-    {43, D::Paris, kWhite, 0, 0, 0, I::Latin, F::Pinta, QColor(25, 115, 50), kNone, kNone,
-     X::Serif, S::Matt},
-    {44, D::XskatFrench, QColor(250, 240, 222), 0, 0, 0, I::Latin, F::Pinta,
-     QColor(120, 70, 30), kNone, kNone, X::AsDrawn, S::Matt},
-    {45, D::JollyRoyal, QColor(255, 238, 200), 30, 0, 0, I::AsDrawn, F::Fret,
-     QColor(185, 18, 22), QColor(250, 205, 70), kNone, X::AsDrawn, S::Matt},
+    {42, D::Dondorf, QColor(252, 246, 228), 0, 0, 0, I::Latin, F::Pinta, QColor(30, 70, 160), kNone,
+     kNone, X::AsDrawn, S::Matt},
+    {43, D::Paris, kWhite, 0, 0, 0, I::Latin, F::Pinta, QColor(25, 115, 50), kNone, kNone, X::Serif,
+     S::Matt},
+    {44, D::XskatFrench, QColor(250, 240, 222), 0, 0, 0, I::Latin, F::Pinta, QColor(120, 70, 30),
+     kNone, kNone, X::AsDrawn, S::Matt},
+    {45, D::JollyRoyal, QColor(255, 238, 200), 30, 0, 0, I::AsDrawn, F::Fret, QColor(185, 18, 22),
+     QColor(250, 205, 70), kNone, X::AsDrawn, S::Matt},
     {46, D::Tigullio, kWhite, 0, 0, 0, I::Latin, F::Tricolour, QColor(0, 140, 70),
      QColor(255, 255, 255), QColor(205, 30, 45), X::AsDrawn, S::Matt},
-    {47, D::XskatGerman, QColor(238, 246, 226), 0, 0, 0, I::AsDrawn, F::Double,
-     QColor(170, 30, 35), kNone, kNone, X::AsDrawn, S::Matt},
+    {47, D::XskatGerman, QColor(238, 246, 226), 0, 0, 0, I::AsDrawn, F::Double, QColor(170, 30, 35),
+     kNone, kNone, X::AsDrawn, S::Matt},
 }};
 
 // ---- cards and their SVG elements
@@ -323,7 +319,8 @@ void recolour(QImage& layer, const SetStyle& style, CardCode card, const QRectF&
     const bool court = isCourt(card);
     const int suit = suitIndex(card.suit);
     const std::optional<QColor> ink = inkOf(style.inks, suit);
-    const double sepiaAmount = court ? std::max(style.cardSepia, style.courtSepia) : style.cardSepia;
+    const double sepiaAmount =
+        court ? std::max(style.cardSepia, style.courtSepia) : style.cardSepia;
     const int courtHue = court ? style.courtHue : 0;
     const bool tinted = style.paper != kWhite;
     // Oxygen's courts are red or black cards: there the whole court turns,
@@ -576,8 +573,8 @@ void drawFrame(QPainter& p, const SetStyle& style, int suit, const QPainterPath&
         p.setPen(Qt::NoPen);
         p.setBrush(style.accent);
         alongSides(middle, band * 1.1, [&](QPointF at, double) {
-            p.drawRect(QRectF(at.x() - band * 0.09, at.y() - band * 0.09, band * 0.18,
-                              band * 0.18));
+            p.drawRect(
+                QRectF(at.x() - band * 0.09, at.y() - band * 0.09, band * 0.18, band * 0.18));
         });
         break;
     }
@@ -602,10 +599,10 @@ void drawFrame(QPainter& p, const SetStyle& style, int suit, const QPainterPath&
         p.fillPath(cardShape(outer.adjusted(third, third, -third, -third), radius * 0.8)
                        .subtracted(innerShape),
                    style.light);
-        p.fillPath(cardShape(outer.adjusted(2 * third, 2 * third, -2 * third, -2 * third),
-                             radius * 0.7)
-                       .subtracted(innerShape),
-                   style.accent);
+        p.fillPath(
+            cardShape(outer.adjusted(2 * third, 2 * third, -2 * third, -2 * third), radius * 0.7)
+                .subtracted(innerShape),
+            style.accent);
         break;
     }
     case Frame::Pinta: {
@@ -637,8 +634,10 @@ void drawFrame(QPainter& p, const SetStyle& style, int suit, const QPainterPath&
         alongSides(middle, band * 0.95, [&](QPointF at, double) {
             const double outerSide = band * 0.62;
             const double innerSide = band * 0.26;
-            p.drawRect(QRectF(at.x() - outerSide / 2, at.y() - outerSide / 2, outerSide, outerSide));
-            p.drawRect(QRectF(at.x() - innerSide / 2, at.y() - innerSide / 2, innerSide, innerSide));
+            p.drawRect(
+                QRectF(at.x() - outerSide / 2, at.y() - outerSide / 2, outerSide, outerSide));
+            p.drawRect(
+                QRectF(at.x() - innerSide / 2, at.y() - innerSide / 2, innerSide, innerSide));
         });
         break;
     }
@@ -652,7 +651,7 @@ void drawFrame(QPainter& p, const SetStyle& style, int suit, const QPainterPath&
 
 QString rankLabel(CardCode card)
 {
-    static const char* kLabels[] = {"2", "3", "4",  "5", "6", "7", "8",
+    static const char* kLabels[] = {"2", "3",  "4", "5", "6", "7", "8",
                                     "9", "10", "J", "Q", "K", "A"};
     return QString::fromLatin1(kLabels[rankIndexOf(card.rank) - 1]);
 }
@@ -792,10 +791,11 @@ QImage renderLibraryFace(QSvgRenderer& svg, const SetStyle& style, CardCode card
         if (bounds.isEmpty()) {
             return {};
         }
-        const double scale = std::min(inner.width() / bounds.width(), inner.height() / bounds.height());
+        const double scale =
+            std::min(inner.width() / bounds.width(), inner.height() / bounds.height());
         const QSizeF size(bounds.width() * scale, bounds.height() * scale);
-        target = QRectF(inner.center().x() - size.width() / 2, inner.center().y() - size.height() / 2,
-                        size.width(), size.height());
+        target = QRectF(inner.center().x() - size.width() / 2,
+                        inner.center().y() - size.height() / 2, size.width(), size.height());
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);

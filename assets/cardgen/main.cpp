@@ -122,24 +122,27 @@ std::vector<Picture> plan(Renderers& renderers)
                 named.insert(key);
                 const bool small = drawingClass == DrawingClass::Small;
                 const bool narrow = info.narrow;
-                pictures.push_back({info.library, name, [&renderers, &style, card, small, narrow,
-                                                         drawingClass]() -> QImage {
-                                        QSvgRenderer* svg = renderers.get(style.deck);
-                                        if (!svg) {
-                                            return {};
-                                        }
-                                        QImage face = renderLibraryFace(
-                                            *svg, style, card, small ? kSmallW : narrow ? kNarrowW : kLargeW,
-                                            small ? kSmallH : kLargeH, !small);
-                                        if (face.isNull()) {
-                                            return {};
-                                        }
-                                        if (small) {
-                                            face = art::onWhite(face);
-                                        }
-                                        restoreLibraryFace(face, drawingClass, narrow);
-                                        return face;
-                                    }});
+                pictures.push_back(
+                    {info.library, name,
+                     [&renderers, &style, card, small, narrow, drawingClass]() -> QImage {
+                         QSvgRenderer* svg = renderers.get(style.deck);
+                         if (!svg) {
+                             return {};
+                         }
+                         QImage face = renderLibraryFace(*svg, style, card,
+                                                         small    ? kSmallW
+                                                         : narrow ? kNarrowW
+                                                                  : kLargeW,
+                                                         small ? kSmallH : kLargeH, !small);
+                         if (face.isNull()) {
+                             return {};
+                         }
+                         if (small) {
+                             face = art::onWhite(face);
+                         }
+                         restoreLibraryFace(face, drawingClass, narrow);
+                         return face;
+                     }});
             }
         }
     }
@@ -149,7 +152,8 @@ std::vector<Picture> plan(Renderers& renderers)
             const art::BackDesign design = designs[b - 1];
             if (deck != 0) {
                 pictures.push_back({'B', backName(b, deck, DrawingClass::Small, false), [design] {
-                                        return art::onWhite(art::renderBack(design, kSmallW, kSmallH, false));
+                                        return art::onWhite(
+                                            art::renderBack(design, kSmallW, kSmallH, false));
                                     }});
                 pictures.push_back({'B', backName(b, deck, DrawingClass::Large, false), [design] {
                                         return art::renderBack(design, kLargeW, kLargeH, true);
@@ -216,7 +220,8 @@ int main(int argc, char** argv)
     const QDir out(args[1]);
     for (const char* folder : {"A", "B", "C"}) {
         if (!out.mkpath(QString::fromLatin1(folder))) {
-            std::fprintf(stderr, "olk-cardgen: cannot create %s\n", qPrintable(out.filePath(folder)));
+            std::fprintf(stderr, "olk-cardgen: cannot create %s\n",
+                         qPrintable(out.filePath(folder)));
             return 1;
         }
     }
@@ -235,8 +240,8 @@ int main(int argc, char** argv)
         QMutex report;
         QtConcurrent::blockingMap(pictures, [&](Picture& picture) {
             const QImage image = picture.draw();
-            const QString path =
-                out.filePath(QString(QLatin1Char(picture.library)) + QLatin1Char('/') + picture.name + ".png");
+            const QString path = out.filePath(QString(QLatin1Char(picture.library)) +
+                                              QLatin1Char('/') + picture.name + ".png");
             if (image.isNull() || !writePng(image, path)) {
                 // The first few are named; the rest are only counted.
                 if (failed++ < 5) {

@@ -112,9 +112,8 @@ TEST(CardLibraries, EveryBackIsThereAtItsSize)
 // displayed would come out of restoring with the seam instead.
 TEST(CardLibraries, RestoredFacesHaveNoSeam)
 {
-    const CardCode cards[] = {{rank::kKing, suit::kHearts},
-                              {'7', suit::kClubs},
-                              {rank::kAce, suit::kDiamonds}};
+    const CardCode cards[] = {
+        {rank::kKing, suit::kHearts}, {'7', suit::kClubs}, {rank::kAce, suit::kDiamonds}};
     for (int cardSet = 1; cardSet < kCardSets; ++cardSet) {
         const CardSetInfo& set = cardSetInfo(cardSet);
         for (const CardCode card : cards) {
