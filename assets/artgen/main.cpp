@@ -73,16 +73,6 @@ bool save(const QImage& image, const QString& name, const char* format = "PNG")
 
 // ---------------------------------------------------------------- faces
 
-struct FaceSource {
-    QSvgRenderer* svg;
-    QString elementFor(const char* suitName, int rankIndex) const
-    {
-        static const char* kRanks[] = {"2", "3",  "4",    "5",     "6",    "7", "8",
-                                       "9", "10", "jack", "queen", "king", "1"};
-        return QString::fromLatin1(kRanks[rankIndex - 1]) + '_' + QString::fromLatin1(suitName);
-    }
-};
-
 // Renders one face: a white card with rounded corners filling the whole
 // picture, and the deck's own face centred on it with its own proportions.
 QImage renderFace(QSvgRenderer& svg, const QString& element, int w, int h, bool outline)
@@ -122,10 +112,9 @@ bool makeFaces(QSvgRenderer& svg)
     } suits[] = {{"Ch", "heart"}, {"Bu", "diamond"}, {"Kr", "club"}, {"Pi", "spade"}};
     static const char* kRankParts[] = {"02", "03", "04", "05", "06", "07", "08",
                                        "09", "10", "2J", "3Q", "4K", "5A"};
-    FaceSource source{&svg};
     for (const auto& suit : suits) {
         for (int rank = 1; rank <= 13; ++rank) {
-            const QString element = source.elementFor(suit.svgName, rank);
+            const QString element = deckElement(rank, suit.svgName);
             if (!svg.elementExists(element)) {
                 std::fprintf(stderr, "olk-artgen: the deck has no element %s\n",
                              qPrintable(element));

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <algorithm>
 #include <cmath>
 
 namespace olk::art {
@@ -68,6 +69,14 @@ QImage renderStrip(int frames, const std::function<void(QPainter&, double phase)
         p.restore();
     }
     return strip;
+}
+
+QString deckElement(int rankIndex, const char* suitName)
+{
+    static const char* kRanks[] = {"2", "3",  "4",    "5",     "6",    "7", "8",
+                                   "9", "10", "jack", "queen", "king", "1"};
+    return QString::fromLatin1(kRanks[std::clamp(rankIndex, 1, 13) - 1]) + QLatin1Char('_') +
+           QString::fromLatin1(suitName);
 }
 
 QImage onWhite(const QImage& picture)

@@ -31,6 +31,11 @@ QImage renderLettering(int w, int h, const QString& text, double heightShare, co
 QImage renderStrip(int frames, const std::function<void(QPainter&, double phase)>& frame,
                    QSize frameSize = QSize(160, 200));
 
+// The element of a card in a KDE SVG deck: rank index 1 (two) .. 13 (ace)
+// and the suit's name "heart", "diamond", "club" or "spade" ("2_heart",
+// "king_spade", "1_club").
+QString deckElement(int rankIndex, const char* suitName);
+
 // The picture on an opaque white ground. The table draws the corners of the
 // small cards as part of its 1-pixel outline: white there leaves no hole.
 QImage onWhite(const QImage& picture);

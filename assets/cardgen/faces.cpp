@@ -194,11 +194,8 @@ int suitIndex(char suitChar)
 
 QString elementOf(CardCode card)
 {
-    static const char* kRanks[] = {"2", "3",  "4",    "5",     "6",    "7", "8",
-                                   "9", "10", "jack", "queen", "king", "1"};
     static const char* kSuits[] = {"heart", "diamond", "club", "spade"};
-    return QString::fromLatin1(kRanks[rankIndexOf(card.rank) - 1]) + QLatin1Char('_') +
-           QString::fromLatin1(kSuits[suitIndex(card.suit)]);
+    return art::deckElement(rankIndexOf(card.rank), kSuits[suitIndex(card.suit)]);
 }
 
 bool isCourt(CardCode card)
