@@ -118,7 +118,7 @@ BENCHMARK(BM_SwitchCardSetLargeWindow)->Unit(benchmark::kMillisecond);
 // of "Modern" (A), "Maya" (B, narrow) and "Chinese" (C).
 void BM_SwitchCardSetLargeWindowBuiltLibraries(benchmark::State& state)
 {
-    const QString program = QStringLiteral(OLK_LIBRARY_DIR "/program");
+    const QString program = QStringLiteral(OLK_LIBRARY_DIR);  // found beside the "program"
     CardPictures pictures;
     const int sets[] = {2, 38, 45};
     int next = 0;
@@ -126,7 +126,7 @@ void BM_SwitchCardSetLargeWindowBuiltLibraries(benchmark::State& state)
         Settings settings;
         settings.cardSet = sets[next++ % 3];
         const CardSources sources = findCardSources(settings, DrawingClass::Large, program);
-        if (!sources.faces || !sources.backs) {
+        if (!sources.faces) {
             state.SkipWithError("the built libraries were not found: build olk_card_libraries");
             break;
         }
