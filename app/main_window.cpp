@@ -66,9 +66,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
       m_startup(new StartupPicture(this))
 {
     setWindowTitle(text(Text::WindowTitle));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
+    // The window's own colour, seen wherever no screen covers it: the
+    // table cloth's colour, or the purple design's.
+    applyWindowColour();
     setAutoFillBackground(true);
     m_table->setSoundPlayer(&m_sound);
     m_table->setProgramFolder(m_folder);
