@@ -1,7 +1,7 @@
 #include "form_body.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -385,10 +385,11 @@ QByteArray formatRating(double rating)
     if (!std::isfinite(rating) || std::fabs(rating) < 0.00001) {
         return "0";
     }
-    // 15 significant digits, rounded once by the C library.
+    // 15 significant digits, rounded once; to_chars ignores the locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", rating);
-    const std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, rating,
+                                       std::chars_format::scientific, 14);
+    const std::string text(buffer, written.ptr);
     const std::size_t e = text.find('e');
     const bool negative = text[0] == '-';
     std::string digits;
@@ -397,7 +398,9 @@ QByteArray formatRating(double rating)
             digits.push_back(text[i]);
         }
     }
-    const int exponent = std::stoi(text.substr(e + 1));
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
     }

@@ -48,14 +48,44 @@ std::optional<QString> decipherAddress(const QByteArray& enciphered)
 
 QByteArray defaultServiceAddress()
 {
-    // "http://127.0.0.1:8765/olk/"
-    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9n2HHU");
+    // "http://127.0.0.1:8765/scores"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9713WJU/8=");
 }
 
 QByteArray defaultStatisticsAddress()
 {
-    // "http://127.0.0.1:8765/olkstat/"
-    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9n2HGIQu1JYw==");
+    // "http://127.0.0.1:8765/statistics"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk97wHuPX/9JJQZW");
+}
+
+QByteArray directoryAddress()
+{
+    // "http://127.0.0.1:8765/directory"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9s3WieVfhSPhw=");
+}
+
+QByteArray defaultAccountAddress()
+{
+    // "http://127.0.0.1:8765/account"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9p13mUQ+JJ");
+}
+
+QByteArray tournamentAddress()
+{
+    // "http://127.0.0.1:8765/tournament"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9822+JWO1QKQtR");
+}
+
+QByteArray newsAddress()
+{
+    // "http://127.0.0.1:8765/news"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9m0W2I");
+}
+
+QByteArray photoStoreAddress()
+{
+    // "http://127.0.0.1:8765/photos/"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk943HWPWf8S");
 }
 
 }  // namespace olk

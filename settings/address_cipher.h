@@ -16,9 +16,16 @@ QByteArray encipherAddress(const QString& address);
 // Empty for text that is not an enciphered address.
 std::optional<QString> decipherAddress(const QByteArray& enciphered);
 
-// The built-in addresses (enciphered) of the online service and of the
-// statistics service.
-QByteArray defaultServiceAddress();
-QByteArray defaultStatisticsAddress();
+// The built-in addresses (enciphered) of olk-service. The score tables and
+// the statistics start here and may be replaced by the service directory
+// (and are then kept in "Olk.ini"); so may the account service's, for the
+// run. The others are fixed.
+QByteArray defaultServiceAddress();     // the score tables
+QByteArray defaultStatisticsAddress();  // the statistics
+QByteArray directoryAddress();          // the service directory
+QByteArray defaultAccountAddress();     // the accounts
+QByteArray tournamentAddress();         // the tournament tables and rankings
+QByteArray newsAddress();               // the news document
+QByteArray photoStoreAddress();         // the members' photos: + nick + ".jpg"
 
 }  // namespace olk
