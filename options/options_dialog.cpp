@@ -29,19 +29,6 @@ constexpr int kRightLeft = 390;
 constexpr int kRightWidth = 100;
 constexpr int kTabRowHeight = 24;
 constexpr int kTabsPerRow = 5;
-const QColor kGrey(212, 208, 200);
-
-// Pictures of the purple design, from the graphics library; null without it.
-QImage graphicsPicture(const QString& programFolder, const QString& name)
-{
-    std::optional<ResourceLibrary> library =
-        ResourceLibrary::find(graphicsLibraryFile(), programFolder);
-    if (!library) {
-        return {};
-    }
-    return QImage::fromData(library->bytes(name).value_or(QByteArray()));
-}
-
 }  // namespace
 
 DownloadButton::DownloadButton(QString file, QWidget* parent)
@@ -257,25 +244,10 @@ void OptionsDialog::downloadFinished(bool ok)
 void OptionsDialog::applyDesign()
 {
     const bool purple = m_edit.auxDesignPurple;
-    m_formPicture = {};
-    m_iconStrip = {};
-    m_ribbon = {};
-    m_headerPicture = {};
-    if (purple) {
-        m_formPicture = graphicsPicture(m_environment.programFolder, QStringLiteral("GFormOpt"));
-        m_iconStrip = graphicsPicture(m_environment.programFolder, QStringLiteral("GIcon48Opt"));
-        m_headerHeight = 60;
-    } else if (m_edit.auxDesignGrey == 1) {
-        m_headerHeight = 48;
-    } else if (m_edit.auxDesignGrey == 3) {
-        m_headerHeight = 90;
-        m_ribbon = builtInPicture(QStringLiteral("GLenta280x090"));
-    } else {
-        m_headerHeight = 64;
-    }
+    m_design.load(m_edit, m_environment.programFolder, {"Options", "GFormOpt", "GIcon48Opt"});
     const int height = clientHeight(m_edit);
     setFixedSize(kClientWidth, height);
-    const int tabsTop = m_headerHeight + 6;
+    const int tabsTop = m_design.headerHeight() + 6;
     for (int i = 0; i < m_tabButtons.size(); ++i) {
         const int row = i / kTabsPerRow;
         const int column = i % kTabsPerRow;
@@ -291,26 +263,13 @@ void OptionsDialog::applyDesign()
     m_ok->setGeometry(kRightLeft, height - 45, 90, 30);
     m_progress->setGeometry(kRightLeft, height - 70, kRightWidth, 14);
 
-    QPalette look = QApplication::palette();
+    setPalette(m_design.palette());
+    setAutoFillBackground(false);
     if (purple) {
-        // Light text on the dark purple form; the cards look for buttons.
-        look.setColor(QPalette::Window, QColor(16, 0, 24));
-        look.setColor(QPalette::WindowText, QColor(240, 226, 255));
-        look.setColor(QPalette::Base, QColor(30, 8, 44));
-        look.setColor(QPalette::AlternateBase, QColor(44, 14, 62));
-        look.setColor(QPalette::Text, QColor(250, 244, 255));
-        look.setColor(QPalette::Button, QColor(60, 20, 84));
-        look.setColor(QPalette::ButtonText, QColor(250, 244, 255));
-        look.setColor(QPalette::Highlight, QColor(170, 40, 200));
-        look.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 110, 150));
-        look.setColor(QPalette::Disabled, QPalette::Text, QColor(130, 110, 150));
         m_iconTimer.start();
     } else {
-        look.setColor(QPalette::Window, kGrey);
         m_iconTimer.stop();
     }
-    setPalette(look);
-    setAutoFillBackground(false);
     for (TevCardsButton* button : findChildren<TevCardsButton*>()) {
         button->setNata(m_edit.newButtons);
         if (purple && !qobject_cast<DownloadButton*>(button)) {
@@ -338,11 +297,8 @@ void OptionsDialog::retranslate()
     m_ok->setText(text(Text::Ok));
     const QImage flag = builtInPicture(QString::fromLatin1(languageInfo(m_edit.language).flag));
     m_flag->setPixmap(QPixmap::fromImage(flag));
-    if (m_edit.auxDesignGrey == 3 && !m_edit.auxDesignPurple) {
-        m_headerPicture = builtInPicture(pictureName(QStringLiteral("GFormOpt")));
-    } else {
-        m_headerPicture = builtInPicture(pictureName(QStringLiteral("Options")));
-    }
+    // The header's lettering is in the language in use.
+    m_design.load(m_edit, m_environment.programFolder, {"Options", "GFormOpt", "GIcon48Opt"});
     refreshDownloads();
     update();
 }
@@ -350,69 +306,7 @@ void OptionsDialog::retranslate()
 void OptionsDialog::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const int w = width();
-    if (m_edit.auxDesignPurple) {
-        p.fillRect(rect(), Qt::black);
-        if (!m_formPicture.isNull()) {
-            p.drawImage(rect(), m_formPicture);
-        }
-        if (!m_headerPicture.isNull()) {
-            p.drawImage(QRect(5, 5, 490, 48), m_headerPicture);
-        }
-        if (!m_iconStrip.isNull()) {
-            p.drawImage(QPoint(35, 22), m_iconStrip, QRect(48 * m_iconFrame, 0, 48, 48));
-        }
-        p.fillRect(5, 55, 490, 6, QColor(200, 0, 0));
-        return;
-    }
-    p.fillRect(rect(), kGrey);
-    switch (m_edit.auxDesignGrey) {
-    case 1:
-        // Concise: the lettering alone on a darker band.
-        p.fillRect(0, 0, w, m_headerHeight, QColor(120, 124, 132));
-        if (!m_headerPicture.isNull()) {
-            p.drawImage(QRect(5, 0, 490, 48), m_headerPicture);
-        }
-        break;
-    case 3: {
-        // Red ribbons: the ribbon on the left, the header picture beside it.
-        QLinearGradient band(0, 0, 0, m_headerHeight);
-        band.setColorAt(0, QColor(236, 234, 228));
-        band.setColorAt(1, QColor(190, 186, 178));
-        p.fillRect(0, 0, w, m_headerHeight, band);
-        if (!m_ribbon.isNull()) {
-            p.drawImage(QPoint(0, 0), m_ribbon);
-        }
-        if (!m_headerPicture.isNull()) {
-            p.drawImage(QPoint(w - 5 - m_headerPicture.width(), 0), m_headerPicture);
-        }
-        break;
-    }
-    default: {
-        // Aristocratic: the caption plate with the title in capitals.
-        p.fillRect(0, 0, w, m_headerHeight, QColor(150, 146, 138));
-        const QImage plate = builtInPicture(QStringLiteral("GCap300"));
-        const QRect place((w - 300) / 2, (m_headerHeight - 56) / 2, 300, 56);
-        if (!plate.isNull()) {
-            p.drawImage(place, plate);
-        }
-        QFont serif = familyFont(m_edit, FontFamily::Serif, 40);
-        serif.setBold(true);
-        const QString title = text(Text::Options).toUpper();
-        QFontMetrics metrics(serif);
-        while (metrics.horizontalAdvance(title) > place.width() - 24 && serif.pixelSize() > 12) {
-            serif.setPixelSize(serif.pixelSize() - 2);
-            metrics = QFontMetrics(serif);
-        }
-        p.setFont(serif);
-        p.setPen(QColor(255, 255, 0));
-        p.drawText(place, Qt::AlignCenter, title);
-        break;
-    }
-    }
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(0, m_headerHeight, w, m_headerHeight);
+    m_design.paint(p, width(), height(), m_edit, text(Text::Options), m_iconFrame);
 }
 
 void OptionsDialog::changeEvent(QEvent* event)

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "extras/aux_design.h"
 #include "extras/cards_button.h"
 #include "extras/library_download.h"
 #include "settings/settings.h"
@@ -111,15 +112,10 @@ private:
     TevCardsButton* m_ok;
     QList<DownloadButton*> m_downloadButtons;
     LibraryDownload m_download;
-    // The design's pictures.
-    int m_headerHeight = 0;
+    AuxDesign m_design;
     int m_designShown = -1;  // 0 purple, else the grey design
     bool m_nataShown = false;
     int m_languageShown = -1;
-    QImage m_formPicture;   // purple: the whole background
-    QImage m_iconStrip;     // purple: ten 48 x 48 frames
-    QImage m_ribbon;        // red ribbons
-    QImage m_headerPicture;
     QTimer m_iconTimer;
     int m_iconFrame = 0;
 };
