@@ -589,7 +589,7 @@ bool makeDialogs(Output& out)
         ok = ok && out.save(renderFlag(QString::fromLatin1(code), 100, 68),
                             QStringLiteral("FlagO") + QString::fromLatin1(code));
     }
-    return ok;
+    return ok && makeCountryFlags(out);
 }
 
 }  // namespace olk::graphgen

@@ -6,10 +6,10 @@
 #include <QPainterPath>
 
 #include "assets/artkit/artkit.h"
+#include "assets/graphgen/flag_art.h"
 #include "assets/graphgen/parts.h"
 
 namespace olk::graphgen {
-namespace {
 
 void stripes(QPainter& p, double w, double h, std::initializer_list<QColor> colours, bool across)
 {
@@ -59,10 +59,12 @@ void unionJack(QPainter& p, double w, double h)
         return n.y() > 0 ? n : -n;
     };
     p.save();
-    p.setClipRect(QRectF(0, 0, w / 2, h));  // the hoist: red below the centre line
+    p.setClipRect(QRectF(0, 0, w / 2, h), Qt::IntersectClip);  // the hoist: red below the centre line
     arm(-down, below(down));
     arm(-up, below(up));
-    p.setClipRect(QRectF(w / 2, 0, w / 2, h));  // the fly: red above it
+    p.restore();
+    p.save();
+    p.setClipRect(QRectF(w / 2, 0, w / 2, h), Qt::IntersectClip);  // the fly: red above it
     arm(down, -below(down));
     arm(up, -below(up));
     p.restore();
@@ -172,6 +174,8 @@ void czech(QPainter& p, double w, double h)
     p.fillPath(wedge, QColor(17, 69, 126));
 }
 
+namespace {
+
 // One of the trigrams of the Korean flag: three bars, whole (yang) or
 // broken (yin), from the one nearest the middle outwards.
 void trigram(QPainter& p, QPointF centre, double angle, double unit, std::array<bool, 3> whole)
@@ -196,6 +200,8 @@ void trigram(QPainter& p, QPointF centre, double angle, double unit, std::array<
     }
     p.restore();
 }
+
+}  // namespace
 
 // The Republic of Korea: the taegeuk (red above, blue below, dividing along
 // the diagonal's perpendicular) and the trigrams geon (upper hoist), gam
@@ -248,9 +254,7 @@ void japan(QPainter& p, double w, double h)
     p.drawEllipse(QPointF(w / 2, h / 2), h * 0.3, h * 0.3);
 }
 
-}  // namespace
-
-QImage renderFlag(const QString& code, int w, int h)
+QImage framedFlag(int w, int h, double cornerRadius, const FlagPainter& paint)
 {
     constexpr int kOversample = 4;
     const double bw = w * kOversample;
@@ -259,33 +263,13 @@ QImage renderFlag(const QString& code, int w, int h)
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(kOversample * 0.5, kOversample * 0.5, bw - kOversample, bh - kOversample);
-    const double radius = kOversample * 4.0;
+    const double radius = kOversample * cornerRadius;
     QPainterPath shape;
     shape.addRoundedRect(r, radius, radius);
     p.setClipPath(shape);
-    if (code == QLatin1String("Eng")) {
-        unionJack(p, bw, bh);
-    } else if (code == QLatin1String("Rus")) {
-        stripes(p, bw, bh, {Qt::white, QColor(0, 57, 166), QColor(213, 43, 30)}, true);
-    } else if (code == QLatin1String("Deu")) {
-        stripes(p, bw, bh, {Qt::black, QColor(221, 0, 0), QColor(255, 206, 0)}, true);
-    } else if (code == QLatin1String("Fra")) {
-        stripes(p, bw, bh, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}, false);
-    } else if (code == QLatin1String("Spa")) {
-        spain(p, bw, bh);
-    } else if (code == QLatin1String("Chi")) {
-        china(p, bw, bh);
-    } else if (code == QLatin1String("Ita")) {
-        stripes(p, bw, bh, {QColor(0, 140, 69), QColor(244, 245, 240), QColor(205, 33, 42)}, false);
-    } else if (code == QLatin1String("Cze")) {
-        czech(p, bw, bh);
-    } else if (code == QLatin1String("Jap")) {
-        japan(p, bw, bh);
-    } else if (code == QLatin1String("Kor")) {
-        korea(p, bw, bh);
-    } else {
-        return {};
-    }
+    p.save();
+    paint(p, bw, bh);
+    p.restore();
     // A soft sheen: lighter at the top left, a touch darker at the bottom.
     QLinearGradient sheen(0, 0, bw * 0.4, bh);
     sheen.setColorAt(0, QColor(255, 255, 255, 70));
@@ -298,6 +282,44 @@ QImage renderFlag(const QString& code, int w, int h)
     p.drawPath(shape);
     p.end();
     return big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage renderFlag(const QString& code, int w, int h)
+{
+    using Painter = void (*)(QPainter&, double, double);
+    Painter painter = nullptr;
+    if (code == QLatin1String("Eng")) {
+        painter = unionJack;
+    } else if (code == QLatin1String("Rus")) {
+        painter = [](QPainter& p, double bw, double bh) {
+            stripes(p, bw, bh, {Qt::white, QColor(0, 57, 166), QColor(213, 43, 30)}, true);
+        };
+    } else if (code == QLatin1String("Deu")) {
+        painter = [](QPainter& p, double bw, double bh) {
+            stripes(p, bw, bh, {Qt::black, QColor(221, 0, 0), QColor(255, 206, 0)}, true);
+        };
+    } else if (code == QLatin1String("Fra")) {
+        painter = [](QPainter& p, double bw, double bh) {
+            stripes(p, bw, bh, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}, false);
+        };
+    } else if (code == QLatin1String("Spa")) {
+        painter = spain;
+    } else if (code == QLatin1String("Chi")) {
+        painter = china;
+    } else if (code == QLatin1String("Ita")) {
+        painter = [](QPainter& p, double bw, double bh) {
+            stripes(p, bw, bh, {QColor(0, 140, 69), QColor(244, 245, 240), QColor(205, 33, 42)}, false);
+        };
+    } else if (code == QLatin1String("Cze")) {
+        painter = czech;
+    } else if (code == QLatin1String("Jap")) {
+        painter = japan;
+    } else if (code == QLatin1String("Kor")) {
+        painter = korea;
+    } else {
+        return {};
+    }
+    return framedFlag(w, h, 4.0, painter);
 }
 
 }  // namespace olk::graphgen

@@ -19,6 +19,11 @@ bool makePurple(Output& out);
 // "GFormOpt" + language ... and the flags.
 bool makeDialogs(Output& out);
 
+// The country flags "Country" + code ("Country1-001"), 40 x 27, for every
+// entry of the continents' lists (account/countries.h); false when one is
+// missing.
+bool makeCountryFlags(Output& out);
+
 // Flag `code` ("Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze",
 // "Jap", "Kor") at w x h with rounded corners, a thin border and a sheen;
 // a null image for an unknown code.
