@@ -1,7 +1,7 @@
 #include "form_body.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -205,17 +205,56 @@ bool isRequestFieldName(QByteArrayView name)
     // The names without their trailing digits (seat, table or game numbers,
     // field numbers).
     static const QList<QByteArrayView> kStems = {
-        "about",         "can",          "city",          "client3on",     "client4on",
-        "clienton",      "country",      "crdolkbest",    "crdolkkon",     "crdolkkonl",
-        "crdolkR",       "crdolkrating", "crdolkscore",   "crdolkses",     "dater",
-        "email",         "emailo",       "facebook",      "gid",           "instagramm",
-        "ip",            "kon",          "label",         "labelinforead", "labelinfosave",
-        "labeltevread",  "labeltevsave", "name",          "namei",         "nick",
-        "num",           "ok",           "pw",            "R",             "rating",
-        "readclient",    "readrating",   "readtable",     "rgid",          "score",
-        "serverinforead", "sex",         "skype",         "stat",          "telegram",
-        "telephone",     "top10",        "twitter",       "vk",            "website",
-        "youtube",       "place",
+        "about",
+        "can",
+        "city",
+        "client3on",
+        "client4on",
+        "clienton",
+        "country",
+        "crdolkbest",
+        "crdolkkon",
+        "crdolkkonl",
+        "crdolkR",
+        "crdolkrating",
+        "crdolkscore",
+        "crdolkses",
+        "dater",
+        "email",
+        "emailo",
+        "facebook",
+        "gid",
+        "instagramm",
+        "ip",
+        "kon",
+        "label",
+        "labelinforead",
+        "labelinfosave",
+        "labeltevread",
+        "labeltevsave",
+        "name",
+        "namei",
+        "nick",
+        "num",
+        "ok",
+        "pw",
+        "R",
+        "rating",
+        "readclient",
+        "readrating",
+        "readtable",
+        "rgid",
+        "score",
+        "serverinforead",
+        "sex",
+        "skype",
+        "stat",
+        "telegram",
+        "telephone",
+        "twitter",
+        "vk",
+        "website",
+        "youtube",
     };
     qsizetype end = name.size();
     while (end > 0 && name[end - 1] >= '0' && name[end - 1] <= '9') {
@@ -294,7 +333,8 @@ std::optional<FormFields> decodeRawForm(const QByteArray& body)
             }
             ++end;
         }
-        const auto value = fromWindows1251(QByteArrayView(body).sliced(valueStart, end - valueStart));
+        const auto value =
+            fromWindows1251(QByteArrayView(body).sliced(valueStart, end - valueStart));
         if (!value) {
             return std::nullopt;
         }
@@ -329,7 +369,8 @@ std::optional<FormFields> decodeRawForm(const QByteArray& body,
                 return std::nullopt;
             }
         }
-        const auto value = fromWindows1251(QByteArrayView(body).sliced(valueStart, end - valueStart));
+        const auto value =
+            fromWindows1251(QByteArrayView(body).sliced(valueStart, end - valueStart));
         if (!value) {
             return std::nullopt;
         }
@@ -387,8 +428,8 @@ QByteArray formatRating(double rating)
     }
     // 15 significant digits, rounded once; to_chars ignores the locale.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, rating,
-                                       std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, rating, std::chars_format::scientific, 14);
     const std::string text(buffer, written.ptr);
     const std::size_t e = text.find('e');
     const bool negative = text[0] == '-';

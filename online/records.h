@@ -39,15 +39,15 @@ struct TInfo14 {
 struct TTevUser {
     QString Nick;                  // 2..12 characters
     QString Pw;                    // in plain, 4..12 characters
-    QString City = "#";            // 2..15 characters
-    QString Country1 = "#";        // country name token
-    QString Country2 = "#";        // country code, "1-001"
+    QString City = QStringLiteral("#");            // 2..15 characters
+    QString Country1 = QStringLiteral("#");        // country name token
+    QString Country2 = QStringLiteral("#");        // country code, "1-001"
     QChar Sex = u'#';              // 'M' or 'W' once known
-    QString EMail = "#";           // 2..30 characters
-    QString DateR = "00.00.0000";  // registration date
-    QString R01 = "#";             // spare texts ("xxx" at registration)
-    QString R02 = "#";
-    QString R03 = "#";
+    QString EMail = QStringLiteral("#");           // 2..30 characters
+    QString DateR = QStringLiteral("00.00.0000");  // registration date
+    QString R01 = QStringLiteral("#");             // spare texts ("xxx" at registration)
+    QString R02 = QStringLiteral("#");
+    QString R03 = QStringLiteral("#");
     std::int32_t R04 = 0;  // the Tevs balance
     std::int32_t R05 = 0;  // spare numbers
     std::int32_t R06 = 0;
@@ -66,8 +66,8 @@ struct TTevGame {
     std::int32_t Sessions = 0;  // completed cycles
     double Rating = 0.0;        // the global account rating
     QChar PlayNow = u'N';
-    std::int32_t R1 = 0;   // spare, passed through
-    QString R2 = "#";      // spare, passed through
+    std::int32_t R1 = 0;  // spare, passed through
+    QString R2 = QStringLiteral("#");     // spare, passed through
     std::int32_t Place = 0;
     std::int32_t Best = 0;  // best completed cycle score
     std::int32_t Best5 = 0;
@@ -110,13 +110,13 @@ struct TTevRecord {
     std::int32_t RID = 0;  // entry number, not shown
     std::int32_t GID = 0;  // table number
     std::int32_t Score = 0;
-    QString Nick = "#";
-    QString Country = "#";
-    QString City = "#";
-    QString R07 = "#";   // the sex, "M" or "W"
-    QString R08 = "#";   // the program version that posted the entry
-    QString R09 = "#";
-    QString R10 = "#*";
+    QString Nick = QStringLiteral("#");
+    QString Country = QStringLiteral("#");
+    QString City = QStringLiteral("#");
+    QString R07 = QStringLiteral("#");  // the sex, "M" or "W"
+    QString R08 = QStringLiteral("#");  // the program version that posted the entry
+    QString R09 = QStringLiteral("#");
+    QString R10 = QStringLiteral("#*");
     std::int32_t Place = 0;  // 1-based
 
     bool isEmpty() const { return Nick == QLatin1String("#"); }
@@ -126,10 +126,10 @@ struct TTevRecord {
 // The statistics summary of the game.
 struct TTevStat {
     std::int32_t GID = 0;
-    std::int32_t Stat1 = 0;  // starts
-    std::int32_t Stat2 = 0;  // unique starts (installations)
-    std::int32_t Stat3 = 0;  // likes
-    QString Stat4;           // nick of the last player who liked the game
+    std::int32_t Stat1 = 0;                // starts
+    std::int32_t Stat2 = 0;                // unique starts (installations)
+    std::int32_t Stat3 = 0;                // likes
+    QString Stat4;                         // nick of the last player who liked the game
     std::array<std::int32_t, 12> StatX{};  // the per-game counters, 1..12 at 0..11
     std::int32_t StatY = 0;
     QString StatZ;
@@ -157,23 +157,23 @@ struct TTevClient {
 // that plays the table listens at IP on Port.
 struct TTevTable_4 {
     struct Place {
-        QString Nick = "X";  // "X": the place is free
+        QString Nick = QStringLiteral("X");  // "X": the place is free
         std::int32_t Score = 0;
         std::int32_t Kon = 0;
         std::int32_t Rating = 0;
-        QString Country = "X";
-        QString City = "X";
+        QString Country = QStringLiteral("X");
+        QString City = QStringLiteral("X");
         QChar Sex = u'M';
-        QString IP = "X";
+        QString IP = QStringLiteral("X");
 
         friend bool operator==(const Place&, const Place&) = default;
     };
 
     std::int32_t Num = 0;  // table number 1..10
     std::int32_t GID = 0;  // game code
-    QString IP = "0.0.0.0";
+    QString IP = QStringLiteral("0.0.0.0");
     std::int32_t Port = 0;
-    QString State = "X";
+    QString State = QStringLiteral("X");
     std::array<Place, 4> Places;  // places 1..4 at 0..3
 
     static constexpr int kFieldCount = 37;

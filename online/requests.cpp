@@ -521,9 +521,9 @@ StatReadResult parseStatRead(const Reply& reply)
 
 ServiceRequest statFirstRun(std::int32_t stat1, std::int32_t stat2)
 {
-    return rawPost(Endpoint::Statistics, {{"gid", number(kWindowsTable)},
-                                          {"stat1", number(stat1)},
-                                          {"stat2", number(stat2)}});
+    return rawPost(
+        Endpoint::Statistics,
+        {{"gid", number(kWindowsTable)}, {"stat1", number(stat1)}, {"stat2", number(stat2)}});
 }
 
 bool parseStatFirstRun(const Reply& reply)
@@ -602,20 +602,21 @@ ServiceRequest tourSeat(int table, int place, SeatAction action, const TTevClien
                         int tableSize)
 {
     const QByteArray size = tableSize == 3 || tableSize == 4 ? QByteArray::number(tableSize) : "";
-    return rawPost(Endpoint::Tournament, {
-                                             {"client" + size + "on" + QByteArray::number(place), "0"},
-                                             {"gid", number(kGameCode)},
-                                             {"num", number(table)},
-                                             {"can", number(static_cast<int>(action))},
-                                             {seatField("nick", place), client.Nick},
-                                             {seatField("score", place), number(client.Score)},
-                                             {seatField("kon", place), number(client.Kon)},
-                                             {seatField("rating", place), number(client.Rating)},
-                                             {seatField("country", place), client.Country},
-                                             {seatField("city", place), client.City},
-                                             {seatField("sex", place), QString(client.Sex)},
-                                             {seatField("ip", place), client.IP},
-                                         });
+    return rawPost(Endpoint::Tournament,
+                   {
+                       {"client" + size + "on" + QByteArray::number(place), "0"},
+                       {"gid", number(kGameCode)},
+                       {"num", number(table)},
+                       {"can", number(static_cast<int>(action))},
+                       {seatField("nick", place), client.Nick},
+                       {seatField("score", place), number(client.Score)},
+                       {seatField("kon", place), number(client.Kon)},
+                       {seatField("rating", place), number(client.Rating)},
+                       {seatField("country", place), client.Country},
+                       {seatField("city", place), client.City},
+                       {seatField("sex", place), QString(client.Sex)},
+                       {seatField("ip", place), client.IP},
+                   });
 }
 
 TourSeatResult parseTourSeat(const Reply& reply)

@@ -45,7 +45,7 @@ inline constexpr int kReadTimeoutMs = 3000;
 // This game among the maker's games: the tournament service takes the code
 // itself, the score tables and the statistics numbers derived from it.
 inline constexpr int kGameCode = 84;
-inline constexpr int kWindowsTable = 804;              // scores and statistics
+inline constexpr int kWindowsTable = 804;  // scores and statistics
 inline constexpr int kAndroidTable = kWindowsTable + 100;
 inline constexpr int kAccountTable = kWindowsTable + 300;
 inline constexpr int kChatTable = 100;
@@ -166,7 +166,7 @@ inline constexpr int kTablePlaces = 4;
 struct TourTablesResult {
     bool ok = false;
     std::array<TTevTable_4, kTournamentTables> tables;  // table 1 at 0
-    QByteArray raw;                                       // the reply as it came
+    QByteArray raw;                                     // the reply as it came
 };
 ServiceRequest tourTables();
 // The first record is table 10, the next table 9, and so on.

@@ -82,11 +82,22 @@ TEST(FormBody, RawFormWithKnownNamesSplitsOnlyBeforeThem)
     EXPECT_EQ(decodeRawForm("pw=1", {"nick"}), std::nullopt);
 }
 
+TEST(FormBody, RequestFieldNamesWithTheirNumbers)
+{
+    for (const char* name : {"nick", "nick3", "client4on2", "clienton1", "top10s84", "placek84",
+                             "R12", "R01", "crdolkR2", "readtable410", "labeltevsave", "ok"}) {
+        EXPECT_TRUE(isRequestFieldName(name)) << name;
+    }
+    for (const char* name : {"", "b", "top10", "top10sx84", "nickname", "x1", "Nick", "84"}) {
+        EXPECT_FALSE(isRequestFieldName(name)) << name;
+    }
+}
+
 TEST(FormBody, DecodersRefuseMalformedBodies)
 {
     const QByteArray refusedAsList[] = {
-        "nick",         "=x",          "nick=a=b",   "nick=%4",     "nick=%G1",
-        "nick=a b",     "nick=%C3",    "nick=\xCC",  "nick=%FF",    "a=1&&b",
+        "nick",     "=x",       "nick=a=b",  "nick=%4",  "nick=%G1",
+        "nick=a b", "nick=%C3", "nick=\xCC", "nick=%FF", "a=1&&b",
     };
     for (const QByteArray& body : refusedAsList) {
         EXPECT_EQ(decodeListForm(body), std::nullopt) << body.toStdString();
@@ -130,12 +141,21 @@ TEST(FormBody, RatingsInGeneralFormatWithAPoint)
         QByteArray text;
     };
     const Case cases[] = {
-        {0.0, "0"},           {0.000001, "0"},     {-0.000009, "0"},
-        {0.00001, "0.00001"}, {12.5, "12.5"},      {-12.5, "-12.5"},
-        {1500.0, "1500"},     {100.0, "100"},      {0.1, "0.1"},
-        {1.0 / 3.0, "0.333333333333333"},          {2.0 / 3.0, "0.666666666666667"},
-        {123456789012345.0, "123456789012345"},    {1234567890123456.0, "1.23456789012346E+15"},
-        {99.99999999999999, "100"},                {0.000123, "0.000123"},
+        {0.0, "0"},
+        {0.000001, "0"},
+        {-0.000009, "0"},
+        {0.00001, "0.00001"},
+        {12.5, "12.5"},
+        {-12.5, "-12.5"},
+        {1500.0, "1500"},
+        {100.0, "100"},
+        {0.1, "0.1"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {123456789012345.0, "123456789012345"},
+        {1234567890123456.0, "1.23456789012346E+15"},
+        {99.99999999999999, "100"},
+        {0.000123, "0.000123"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatRating(c.rating), c.text) << c.rating;

@@ -76,8 +76,7 @@ TEST(Requests, BodiesAreExactlyAsTheServiceReadsThem)
          "crdolkrating=0"},
         {"AccountPlace", accountPlace(12.5), Endpoint::Account, false, false, "crdolkrating=12.5"},
         {"ClubMembers", clubMembers(), Endpoint::Account, false, false, "label1=0"},
-        {"TevsRead", tevsRead("Ivan"), Endpoint::Account, true, false,
-         "nick=Ivan&&labeltevread=0"},
+        {"TevsRead", tevsRead("Ivan"), Endpoint::Account, true, false, "nick=Ivan&&labeltevread=0"},
         {"TevsCredit", tevsCredit("Ivan", -25), Endpoint::Account, false, false,
          "nick=Ivan&labeltevsave=0&R04=-25"},
         {"InfoRead", infoRead("Ivan"), Endpoint::Account, true, false,
@@ -106,12 +105,12 @@ TEST(Requests, BodiesAreExactlyAsTheServiceReadsThem)
         {"StatGame", statGame({1, 0, 30, -30, 0, 0, 0, 0, 0, 0, 0, 12}), Endpoint::Statistics,
          false, false,
          "gid=804&R1=1&R2=0&R3=30&R4=-30&R5=0&R6=0&R7=0&R8=0&R9=0&R10=0&R11=0&R12=12"},
-        {"TourTables", tourTables(), Endpoint::Tournament, true, true,
-         "readtable410=84&&gid=84"},
-        {"TourSeat", tourSeat(3, 2, SeatAction::Take, sampleClient()), Endpoint::Tournament,
-         false, false,
+        {"TourTables", tourTables(), Endpoint::Tournament, true, true, "readtable410=84&&gid=84"},
+        {"TourSeat", tourSeat(3, 2, SeatAction::Take, sampleClient()), Endpoint::Tournament, false,
+         false,
          "client4on2=0&gid=84&num=3&can=1&nick2=Ivan&score2=120&kon2=7&rating2=1500"
-         "&country2=1-001&city2=" + kMoscow1251 + "&sex2=M&ip2=10.0.0.5"},
+         "&country2=1-001&city2=" +
+             kMoscow1251 + "&sex2=M&ip2=10.0.0.5"},
         {"TourSeat without size", tourSeat(10, 1, SeatAction::Free, TTevClient{}, 0),
          Endpoint::Tournament, false, false,
          "clienton1=0&gid=84&num=10&can=0&nick1=&score1=0&kon1=0&rating1=0&country1=&city1="
@@ -140,9 +139,9 @@ TEST(Requests, BodiesAreExactlyAsTheServiceReadsThem)
 
 // Values that a raw body carries verbatim and a list body escapes.
 const QString kAwkward[] = {
-    QStringLiteral("Пётр"), QStringLiteral("a b"), QStringLiteral("R&D"),
-    QStringLiteral("x=y"), QStringLiteral("1+1"), QStringLiteral("100%"),
-    QStringLiteral("?a=1&b=2"), QStringLiteral(""), QStringLiteral("Ёж & Ко = 5% + 1"),
+    QStringLiteral("Пётр"),     QStringLiteral("a b"), QStringLiteral("R&D"),
+    QStringLiteral("x=y"),      QStringLiteral("1+1"), QStringLiteral("100%"),
+    QStringLiteral("?a=1&b=2"), QStringLiteral(""),    QStringLiteral("Ёж & Ко = 5% + 1"),
 };
 
 TEST(Requests, EveryBodyReadsBackToItsFields)
@@ -198,9 +197,9 @@ TEST(Requests, EveryBodyReadsBackToItsFields)
             const ServiceRequest request = build(value);
             SCOPED_TRACE(request.body().toStdString());
             EXPECT_EQ(decodeFormBody(request.body()), request.fields);
-            EXPECT_EQ(request.listForm ? decodeListForm(request.body())
-                                       : decodeRawForm(request.body()),
-                      request.fields);
+            EXPECT_EQ(
+                request.listForm ? decodeListForm(request.body()) : decodeRawForm(request.body()),
+                request.fields);
         }
     }
 }
@@ -228,7 +227,8 @@ TEST(Requests, LoginFillsTheUserFromTheBlock)
     TTevUser before;
     before.PwC = "kept";
     before.City = "Old";
-    const QByteArray reply = "ok$" + kMoscow1251 + " Russia 1-001 Wx a@b.c 03.04.2021 r1 r2 r3 150 0 7";
+    const QByteArray reply =
+        "ok$" + kMoscow1251 + " Russia 1-001 Wx a@b.c 03.04.2021 r1 r2 r3 150 0 7";
     const LoginResult login = parseAccountLogin(reply, before, "Ivan", "pw");
     ASSERT_TRUE(login.ok);
     TTevUser expected = before;
@@ -271,7 +271,8 @@ TEST(Requests, AccountTopTenRowsAndTheirRatings)
     EXPECT_EQ(top.rows[1], (TTevTop10{"Olga", "Kyiv", "1-003", u'M', 0.0}));
     EXPECT_EQ(top.rows[2], TTevTop10{});
 
-    const AccountTopTenResult bad = parseAccountTopTen(QByteArray("$1 A c 1 1 M 5.5*$2 B c 1 1 W x*"));
+    const AccountTopTenResult bad =
+        parseAccountTopTen(QByteArray("$1 A c 1 1 M 5.5*$2 B c 1 1 W x*"));
     EXPECT_FALSE(bad.ok);
     EXPECT_EQ(bad.rows[0].Rating, 5.5);
     EXPECT_EQ(bad.rows[1].Sex, u'W');
@@ -351,12 +352,9 @@ TEST(Requests, TevsReadTakesTheWholeBlock)
         std::int32_t value;
     };
     const Case cases[] = {
-        {QByteArray("$150"), true, 150},
-        {QByteArray("$-20$"), true, -20},
-        {QByteArray("$1 2"), false, 0},
-        {QByteArray("no$5"), false, 0},
-        {QByteArray("ok"), false, 0},
-        {std::nullopt, false, 0},
+        {QByteArray("$150"), true, 150}, {QByteArray("$-20$"), true, -20},
+        {QByteArray("$1 2"), false, 0},  {QByteArray("no$5"), false, 0},
+        {QByteArray("ok"), false, 0},    {std::nullopt, false, 0},
     };
     for (const Case& c : cases) {
         const NumberResult r = parseTevsRead(c.reply);
@@ -378,8 +376,8 @@ TEST(Requests, MarkerOnlyRequests)
 
 TEST(Requests, InfoReadCutsAtTildesWithWebSiteBeforeSkype)
 {
-    const TInfo14 info = parseInfoRead(
-        QByteArray("$Ivan~Petrov~I like cards~+7 123~i@x.ru~iv.ru~iv.skype~ok1~vk1~tg~fb~tw~in~yt"));
+    const TInfo14 info = parseInfoRead(QByteArray(
+        "$Ivan~Petrov~I like cards~+7 123~i@x.ru~iv.ru~iv.skype~ok1~vk1~tg~fb~tw~in~yt"));
     EXPECT_EQ(info, (TInfo14{"Ivan", "Petrov", "I like cards", "+7 123", "i@x.ru", "iv.skype",
                              "iv.ru", "ok1", "vk1", "tg", "fb", "tw", "in", "yt"}));
     EXPECT_EQ(parseInfoRead(QByteArray("$Ivan~Petrov")).Name2, "Petrov");
@@ -417,8 +415,8 @@ TEST(Requests, GameRecordReadResetsItsFieldsAndKeepsTheOthers)
 
 TEST(Requests, StatReadFillsTheSummary)
 {
-    const StatReadResult read = parseStatRead(
-        QByteArray("$100 40 5 Olga 1 2 3 4 5 6 7 8 9 10 11 12 13 z*$ignored"));
+    const StatReadResult read =
+        parseStatRead(QByteArray("$100 40 5 Olga 1 2 3 4 5 6 7 8 9 10 11 12 13 z*$ignored"));
     ASSERT_TRUE(read.ok);
     TTevStat expected;
     expected.Stat1 = 100;
@@ -451,8 +449,8 @@ TEST(Requests, TourTablesFillFromTableTenDown)
     EXPECT_EQ(ten.IP, "127.0.0.1");
     EXPECT_EQ(ten.Port, 9001);
     EXPECT_EQ(ten.State, "Y");
-    EXPECT_EQ(ten.Places[3], (TTevTable_4::Place{"P4", 10, 2, 1500, "1-001", "Omsk", u'W',
-                                                  "10.0.0.4"}));
+    EXPECT_EQ(ten.Places[3],
+              (TTevTable_4::Place{"P4", 10, 2, 1500, "1-001", "Omsk", u'W', "10.0.0.4"}));
     for (std::size_t t = 0; t < 9; ++t) {
         EXPECT_EQ(one.tables[t], TTevTable_4{});
     }
@@ -473,11 +471,8 @@ TEST(Requests, TourSeatResultCodes)
         int code;
     };
     const Case cases[] = {
-        {QByteArray("ok"), true, 0},
-        {QByteArray("is"), true, 2},
-        {QByteArray("ok is"), true, 0},
-        {QByteArray("busy"), false, 1},
-        {std::nullopt, false, 1},
+        {QByteArray("ok"), true, 0},    {QByteArray("is"), true, 2}, {QByteArray("ok is"), true, 0},
+        {QByteArray("busy"), false, 1}, {std::nullopt, false, 1},
     };
     for (const Case& c : cases) {
         const TourSeatResult r = parseTourSeat(c.reply);
@@ -492,8 +487,7 @@ TEST(Requests, TourClientServerInfoAndRating)
     const TourClientResult client =
         parseTourClientRead(QByteArray("$Olga 10 2 1400 1-003 Kyiv Wx 10.0.0.9"), before);
     ASSERT_TRUE(client.ok);
-    EXPECT_EQ(client.client,
-              (TTevClient{"Olga", 10, 2, 1400, "1-003", "Kyiv", u'W', "10.0.0.9"}));
+    EXPECT_EQ(client.client, (TTevClient{"Olga", 10, 2, 1400, "1-003", "Kyiv", u'W', "10.0.0.9"}));
     const TourClientResult bare = parseTourClientRead(QByteArray(""), before);
     EXPECT_TRUE(bare.ok);
     EXPECT_EQ(bare.client, (TTevClient{"", 120, 7, 0, "", "", u'M', "10.0.0.5"}));
