@@ -37,12 +37,12 @@ struct TInfo14 {
 // The account user of this run. The starting values are those a login
 // leaves when its reply carries no field block.
 struct TTevUser {
-    QString Nick;                  // 2..12 characters
-    QString Pw;                    // in plain, 4..12 characters
+    QString Nick;                                  // 2..12 characters
+    QString Pw;                                    // in plain, 4..12 characters
     QString City = QStringLiteral("#");            // 2..15 characters
     QString Country1 = QStringLiteral("#");        // country name token
     QString Country2 = QStringLiteral("#");        // country code, "1-001"
-    QChar Sex = u'#';              // 'M' or 'W' once known
+    QChar Sex = u'#';                              // 'M' or 'W' once known
     QString EMail = QStringLiteral("#");           // 2..30 characters
     QString DateR = QStringLiteral("00.00.0000");  // registration date
     QString R01 = QStringLiteral("#");             // spare texts ("xxx" at registration)
@@ -66,8 +66,8 @@ struct TTevGame {
     std::int32_t Sessions = 0;  // completed cycles
     double Rating = 0.0;        // the global account rating
     QChar PlayNow = u'N';
-    std::int32_t R1 = 0;  // spare, passed through
-    QString R2 = QStringLiteral("#");     // spare, passed through
+    std::int32_t R1 = 0;               // spare, passed through
+    QString R2 = QStringLiteral("#");  // spare, passed through
     std::int32_t Place = 0;
     std::int32_t Best = 0;  // best completed cycle score
     std::int32_t Best5 = 0;

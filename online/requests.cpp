@@ -798,4 +798,22 @@ ServiceDirectory parseServiceDirectory(const QByteArray& document)
     return directory;
 }
 
+OnlineAddresses resolveAddresses(const QByteArray& scores, const QByteArray& statistics,
+                                 const QByteArray& builtInAccount,
+                                 const std::optional<QByteArray>& first,
+                                 const std::optional<QByteArray>& second,
+                                 const std::optional<QByteArray>& third)
+{
+    OnlineAddresses addresses{scores, statistics, builtInAccount};
+    const ServiceDirectory one = parseServiceDirectory(first.value_or(QByteArray()));
+    addresses.chatPaused = one.chatPaused;
+    addresses.worldTopTenPaused = one.worldTopTenPaused;
+    addresses.scores = one.scoreTableAddress.value_or(addresses.scores);
+    addresses.statistics =
+        parseServiceDirectory(second.value_or(QByteArray())).statisticsAddress.value_or(statistics);
+    addresses.account =
+        parseServiceDirectory(third.value_or(QByteArray())).accountAddress.value_or(builtInAccount);
+    return addresses;
+}
+
 }  // namespace olk::online

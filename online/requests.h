@@ -238,4 +238,27 @@ struct ServiceDirectory {
 // A directory that could not be fetched reads as an empty document.
 ServiceDirectory parseServiceDirectory(const QByteArray& document);
 
+// The addresses (enciphered) and pause flags the start-up lookup settles.
+struct OnlineAddresses {
+    QByteArray scores;
+    QByteArray statistics;
+    QByteArray account;
+    bool worldTopTenPaused = false;
+    bool chatPaused = false;
+
+    friend bool operator==(const OnlineAddresses&, const OnlineAddresses&) = default;
+};
+
+// The start-up lookup over the directory, fetched three times (each fetch
+// empty when it failed): the first gives the score tables' address and the
+// two pause flags (a paused top ten keeps the address it had), the second
+// the statistics address, the third the account address, which otherwise
+// is the built-in one. The score-table and statistics addresses start as
+// the settings have them.
+OnlineAddresses resolveAddresses(const QByteArray& scores, const QByteArray& statistics,
+                                 const QByteArray& builtInAccount,
+                                 const std::optional<QByteArray>& first,
+                                 const std::optional<QByteArray>& second,
+                                 const std::optional<QByteArray>& third);
+
 }  // namespace olk::online

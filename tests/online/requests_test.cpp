@@ -550,5 +550,26 @@ TEST(Requests, ServiceDirectoryEntries)
     }
 }
 
+TEST(Requests, StartUpAddressLookup)
+{
+    const QByteArray full = "WTGamesPatt=S2#StatPath=T2#AccPath=A2#CTGamesPause";
+    struct Case {
+        std::optional<QByteArray> first, second, third;
+        OnlineAddresses addresses;
+    };
+    const Case cases[] = {
+        {full, full, full, {"S2", "T2", "A2", false, true}},
+        // Nothing fetched: the settings' addresses, the built-in account.
+        {std::nullopt, std::nullopt, std::nullopt, {"S1", "T1", "A0", false, false}},
+        {QByteArray("WTGamesPause WTGamesPatt=S2#"),
+         QByteArray("AccPath=A2#"),
+         QByteArray("StatPath=T2#"),
+         {"S1", "T1", "A0", true, false}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(resolveAddresses("S1", "T1", "A0", c.first, c.second, c.third), c.addresses);
+    }
+}
+
 }  // namespace
 }  // namespace olk::online

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+
+#include "online/requests.h"
+
+namespace olk::online {
+
+// The HTTP side of the online service. One client lives as long as the main
+// window: its cookies carry over from request to request, every form post
+// carries kUserAgent, kAccept and kContentType, and once a request that
+// waits at most kReadTimeoutMs has been sent, every later one waits that
+// long too (no limit before). The directory, the news and the photos are
+// fetched by short-lived managers of their own: default headers, no
+// cookies shared, no time-out.
+//
+// Addresses are kept enciphered (settings/address_cipher.h) and deciphered
+// only when a request goes out; they start at the built-in ones.
+// Every transfer error (unreadable address, refused, timed out, an HTTP
+// error status, a reply over kMostReply) reaches `done` as an empty Reply;
+// `done` is called exactly once, from the event loop, never from inside
+// send() or fetch().
+class ServiceClient : public QObject {
+public:
+    explicit ServiceClient(QObject* parent = nullptr);
+
+    void setAddress(Endpoint endpoint, const QByteArray& enciphered);
+    QByteArray address(Endpoint endpoint) const;
+
+    using Done = std::function<void(const Reply&)>;
+    void send(const ServiceRequest& request, Done done);
+    // A GET of the endpoint's address followed by `suffix` (a photo's
+    // nick + ".jpg").
+    void fetch(Endpoint endpoint, const QString& suffix, Done done);
+
+    // 0 while no request has set the read time-out.
+    int readTimeoutMs() const { return m_readTimeoutMs; }
+
+    static constexpr qsizetype kMostReply = 4 * 1024 * 1024;
+
+private:
+    QNetworkAccessManager m_manager;
+    std::map<Endpoint, QByteArray> m_addresses;
+    int m_readTimeoutMs = 0;
+};
+
+// Sends and waits in a local event loop: for the callers that need the
+// result before they go on.
+Reply sendAndWait(ServiceClient& client, const ServiceRequest& request);
+Reply fetchAndWait(ServiceClient& client, Endpoint endpoint, const QString& suffix = {});
+
+}  // namespace olk::online
