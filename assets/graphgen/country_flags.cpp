@@ -186,47 +186,59 @@ void shield(QPainter& p, QPointF c, double h, QRgb colour, QRgb outline)
     }
 }
 
-// A heraldic eagle, wings raised, `size` high, centred on `c`; with two
-// heads for Albania's.
+// A heraldic eagle, wings raised, `size` high, centred
+// on `c`; with two heads for Albania's.
 void eagle(QPainter& p, QPointF c, double size, QRgb colour, bool twoHeads = false)
 {
     const double s = size / 2;
     auto at = [&](double x, double y) { return c + QPointF(x * s, y * s); };
     QPainterPath path;
-    // The wings, each with three feathered tips along its lower edge.
+    // The wings: raised, their outer edges ending in feather tips.
+    const QPointF wing[] = {{0.1, -0.3},  {0.4, -0.62},  {0.75, -0.82}, {1.0, -0.92}, {0.88, -0.62},
+                            {1.0, -0.55}, {0.82, -0.38}, {0.94, -0.28}, {0.72, -0.15}, {0.82, -0.04},
+                            {0.58, 0.05}, {0.64, 0.16},  {0.35, 0.12},  {0.12, 0.15}};
     for (const double side : {-1.0, 1.0}) {
-        path.moveTo(at(0.12 * side, -0.35));
-        path.lineTo(at(0.55 * side, -0.95));
-        path.lineTo(at(0.95 * side, -0.85));
-        path.lineTo(at(0.98 * side, -0.45));
-        path.lineTo(at(0.80 * side, -0.35));
-        path.lineTo(at(0.90 * side, -0.10));
-        path.lineTo(at(0.65 * side, -0.05));
-        path.lineTo(at(0.72 * side, 0.18));
-        path.lineTo(at(0.42 * side, 0.15));
-        path.lineTo(at(0.20 * side, 0.30));
+        bool first = true;
+        for (const QPointF& w : wing) {
+            const QPointF point = at(w.x() * side, w.y());
+            if (first) {
+                path.moveTo(point);
+                first = false;
+            } else {
+                path.lineTo(point);
+            }
+        }
         path.closeSubpath();
     }
-    // The body and the tail.
-    path.addEllipse(at(0, 0.05), 0.24 * s, 0.45 * s);
-    path.moveTo(at(-0.12, 0.40));
-    path.lineTo(at(-0.35, 0.95));
-    path.lineTo(at(0, 0.80));
-    path.lineTo(at(0.35, 0.95));
-    path.lineTo(at(0.12, 0.40));
+    // The body, the tail fan and the legs.
+    path.addEllipse(at(0, 0.05), 0.2 * s, 0.38 * s);
+    path.moveTo(at(-0.1, 0.35));
+    path.lineTo(at(-0.32, 0.92));
+    path.lineTo(at(0, 0.82));
+    path.lineTo(at(0.32, 0.92));
+    path.lineTo(at(0.1, 0.35));
     path.closeSubpath();
-    // Heads with beaks looking outwards.
-    const std::vector<double> heads = twoHeads ? std::vector<double>{-1.0, 1.0} : std::vector<double>{-1.0};
-    for (const double side : heads) {
-        const double x = twoHeads ? 0.2 * side : 0.0;
-        path.addEllipse(at(x, -0.55), 0.16 * s, 0.16 * s);
-        path.moveTo(at(x + 0.1 * side, -0.62));
-        path.lineTo(at(x + 0.36 * side, -0.55));
-        path.lineTo(at(x + 0.1 * side, -0.46));
+    for (const double side : {-1.0, 1.0}) {
+        path.moveTo(at(0.06 * side, 0.3));
+        path.lineTo(at(0.34 * side, 0.6));
+        path.lineTo(at(0.26 * side, 0.66));
+        path.lineTo(at(0.0, 0.4));
         path.closeSubpath();
-        if (twoHeads) {
-            path.addRect(QRectF(at(x - 0.08, -0.5), QSizeF(0.16 * s, 0.3 * s)));
-        }
+    }
+    // Necks and heads, the beaks looking outwards.
+    const std::vector<double> heads = twoHeads ? std::vector<double>{-1.0, 1.0} : std::vector<double>{1.0};
+    for (const double side : heads) {
+        const double x = twoHeads ? 0.2 * side : 0.02;
+        path.moveTo(at(-0.08, -0.25));
+        path.lineTo(at(x - 0.08, -0.62));
+        path.lineTo(at(x + 0.08, -0.62));
+        path.lineTo(at(0.08, -0.25));
+        path.closeSubpath();
+        path.addEllipse(at(x, -0.68), 0.13 * s, 0.12 * s);
+        path.moveTo(at(x + 0.08 * side, -0.74));
+        path.lineTo(at(x + 0.3 * side, -0.66));
+        path.lineTo(at(x + 0.1 * side, -0.6));
+        path.closeSubpath();
     }
     path.setFillRule(Qt::WindingFill);
     p.fillPath(path, rgb(colour));
@@ -659,7 +671,7 @@ void drawEnsign(QPainter& p, const Ensign& flag)
 void albania(QPainter& p)
 {
     fill(p, 0xE41E20);
-    eagle(p, kMiddle, 72, kBlack, true);
+    eagle(p, kMiddle + QPointF(0, 2), 86, kBlack, true);
 }
 
 void belarus(QPainter& p)
@@ -980,15 +992,19 @@ void bhutan(QPainter& p)
     body.cubicTo(45, 50, 60, 85, 75, 55);
     body.cubicTo(88, 30, 100, 55, 112, 32);
     const QRgb white = kWhite;
-    stroke(p, body, 12, white);
-    stroke(p, body, 3, 0xE8E0D0);
+    stroke(p, body, 17, white);
+    // Its scales.
+    for (int i = 1; i < 12; ++i) {
+        const QPointF at = body.pointAtPercent(i / 12.0);
+        disc(p, at, 2, 0xE0D6C4);
+    }
     QPainterPath head;
-    head.moveTo(108, 36);
-    head.lineTo(112, 20);
-    head.lineTo(126, 18);
-    head.lineTo(134, 24);
-    head.lineTo(124, 28);
-    head.lineTo(118, 38);
+    head.moveTo(104, 38);
+    head.lineTo(108, 18);
+    head.lineTo(126, 14);
+    head.lineTo(138, 22);
+    head.lineTo(126, 28);
+    head.lineTo(120, 40);
     head.closeSubpath();
     p.fillPath(head, rgb(white));
     for (const QPointF at : {QPointF(52, 72), QPointF(68, 48), QPointF(90, 52), QPointF(104, 28)}) {
@@ -1575,7 +1591,7 @@ void canada(QPainter& p)
     bands(p, QRectF(0, 0, W, H), {0xD80621, kWhite, 0xD80621}, {1, 2, 1}, false);
     // The eleven-point maple leaf, on a unit of 40 (height of the leaf).
     const QPointF c(75, 52);
-    const double u = 0.42;
+    const double u = 0.56;
     const std::vector<QPointF> half = {
         {0, -44}, {8, -30}, {14, -33}, {11, -8}, {25, -24}, {28, -17}, {42, -20}, {37, -5},
         {42, -2}, {21, 15}, {24, 24}, {2, 20}, {2, 40},

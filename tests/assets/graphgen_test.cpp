@@ -139,5 +139,20 @@ TEST(GraphgenTest, DialogPicturesAreBuiltIn)
     }
 }
 
+TEST(GraphgenTest, EveryCountryOfEveryContinentHasItsFlag)
+{
+    initOlkDialogArt();
+    // The length of each continent's list (account/countries.cpp), from
+    // Europe to Africa, "Unknown" at index 0 included.
+    const int lengths[] = {49, 52, 36, 15, 24, 55};
+    for (int continent = 1; continent <= 6; ++continent) {
+        for (int index = 0; index < lengths[continent - 1]; ++index) {
+            const QString name =
+                QStringLiteral("Country%1-%2").arg(continent).arg(index, 3, 10, QLatin1Char('0'));
+            EXPECT_EQ(QImage(QStringLiteral(":/art/") + name).size(), QSize(40, 27)) << name.toStdString();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace olk
