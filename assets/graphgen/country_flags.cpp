@@ -60,8 +60,9 @@ void bands(QPainter& p, const QRectF& r, const std::vector<QRgb>& colours,
     for (std::size_t i = 0; i < colours.size(); ++i) {
         const double part = (weights.empty() ? 1.0 : weights[i]) / total;
         // A hair of overlap so no seam shows between bands.
-        const QRectF band = across ? QRectF(r.x(), r.y() + r.height() * at, r.width(), r.height() * part + 0.3)
-                                   : QRectF(r.x() + r.width() * at, r.y(), r.width() * part + 0.3, r.height());
+        const QRectF band =
+            across ? QRectF(r.x(), r.y() + r.height() * at, r.width(), r.height() * part + 0.3)
+                   : QRectF(r.x() + r.width() * at, r.y(), r.width() * part + 0.3, r.height());
         p.fillRect(band, rgb(colours[i]));
         at += part;
     }
@@ -90,7 +91,8 @@ void ring(QPainter& p, QPointF centre, double r, double width, QRgb colour)
     p.setPen(Qt::NoPen);
 }
 
-void line(QPainter& p, QPointF a, QPointF b, double width, QRgb colour, Qt::PenCapStyle cap = Qt::FlatCap)
+void line(QPainter& p, QPointF a, QPointF b, double width, QRgb colour,
+          Qt::PenCapStyle cap = Qt::FlatCap)
 {
     p.setPen(QPen(rgb(colour), width, Qt::SolidLine, cap, Qt::RoundJoin));
     p.drawLine(a, b);
@@ -128,7 +130,8 @@ QPainterPath starShape(QPointF centre, double outer, int points = 5, double angl
     return path;
 }
 
-void star(QPainter& p, QPointF centre, double r, QRgb colour, int points = 5, double angle = -kPi / 2)
+void star(QPainter& p, QPointF centre, double r, QRgb colour, int points = 5,
+          double angle = -kPi / 2)
 {
     p.fillPath(starShape(centre, r, points, angle), rgb(colour));
 }
@@ -141,12 +144,14 @@ void crescent(QPainter& p, QPointF centre, double r, double inner, double shift,
     QPainterPath outer;
     outer.addEllipse(centre, r, r);
     QPainterPath cut;
-    cut.addEllipse(centre + QPointF(std::cos(towards) * shift, std::sin(towards) * shift), inner, inner);
+    cut.addEllipse(centre + QPointF(std::cos(towards) * shift, std::sin(towards) * shift), inner,
+                   inner);
     p.fillPath(outer.subtracted(cut), rgb(colour));
 }
 
 // A sun: a disc with `rays` straight triangular rays.
-void sun(QPainter& p, QPointF centre, double r, double rayLength, int rays, QRgb colour, double turn = 0)
+void sun(QPainter& p, QPointF centre, double r, double rayLength, int rays, QRgb colour,
+         double turn = 0)
 {
     QPainterPath path;
     for (int i = 0; i < rays; ++i) {
@@ -194,9 +199,10 @@ void eagle(QPainter& p, QPointF c, double size, QRgb colour, bool twoHeads = fal
     auto at = [&](double x, double y) { return c + QPointF(x * s, y * s); };
     QPainterPath path;
     // The wings: raised, their outer edges ending in feather tips.
-    const QPointF wing[] = {{0.1, -0.3},  {0.4, -0.62},  {0.75, -0.82}, {1.0, -0.92}, {0.88, -0.62},
-                            {1.0, -0.55}, {0.82, -0.38}, {0.94, -0.28}, {0.72, -0.15}, {0.82, -0.04},
-                            {0.58, 0.05}, {0.64, 0.16},  {0.35, 0.12},  {0.12, 0.15}};
+    const QPointF wing[] = {{0.1, -0.3},   {0.4, -0.62},  {0.75, -0.82}, {1.0, -0.92},
+                            {0.88, -0.62}, {1.0, -0.55},  {0.82, -0.38}, {0.94, -0.28},
+                            {0.72, -0.15}, {0.82, -0.04}, {0.58, 0.05},  {0.64, 0.16},
+                            {0.35, 0.12},  {0.12, 0.15}};
     for (const double side : {-1.0, 1.0}) {
         bool first = true;
         for (const QPointF& w : wing) {
@@ -226,7 +232,8 @@ void eagle(QPainter& p, QPointF c, double size, QRgb colour, bool twoHeads = fal
         path.closeSubpath();
     }
     // Necks and heads, the beaks looking outwards.
-    const std::vector<double> heads = twoHeads ? std::vector<double>{-1.0, 1.0} : std::vector<double>{1.0};
+    const std::vector<double> heads =
+        twoHeads ? std::vector<double>{-1.0, 1.0} : std::vector<double>{1.0};
     for (const double side : heads) {
         const double x = twoHeads ? 0.2 * side : 0.02;
         path.moveTo(at(-0.08, -0.25));
@@ -511,12 +518,9 @@ struct Nordic {
 };
 
 const std::vector<Nordic> kNordic = {
-    {"Denmark", 0xC8102E, kWhite},
-    {"Sweden", 0x006AA7, 0xFECC00},
-    {"Norway", 0xBA0C2F, kWhite, 0x00205B},
-    {"Finland", kWhite, 0x002F6C},
-    {"Iceland", 0x02529C, kWhite, 0xDC1E35},
-    {"Faroe Islands", kWhite, 0x005EB8, 0xEF303E},
+    {"Denmark", 0xC8102E, kWhite},           {"Sweden", 0x006AA7, 0xFECC00},
+    {"Norway", 0xBA0C2F, kWhite, 0x00205B},  {"Finland", kWhite, 0x002F6C},
+    {"Iceland", 0x02529C, kWhite, 0xDC1E35}, {"Faroe Islands", kWhite, 0x005EB8, 0xEF303E},
 };
 
 void drawNordic(QPainter& p, const Nordic& flag)
@@ -595,29 +599,38 @@ void drawBadge(QPainter& p, const Badge& badge, QPointF c, double h)
         break;
     case Badge::Person:  // a standing figure
         disc(p, mid + QPointF(0, -s * 0.9), s * 0.35, badge.charge);
-        poly(p, badge.charge, {mid + QPointF(-s * 0.5, s * 1.1), mid + QPointF(0, -s * 0.6), mid + QPointF(s * 0.5, s * 1.1)});
+        poly(p, badge.charge,
+             {mid + QPointF(-s * 0.5, s * 1.1), mid + QPointF(0, -s * 0.6),
+              mid + QPointF(s * 0.5, s * 1.1)});
         break;
     case Badge::Ship:
-        poly(p, badge.charge, {mid + QPointF(-s, s * 0.3), mid + QPointF(s, s * 0.3), mid + QPointF(s * 0.7, s * 0.8),
-                               mid + QPointF(-s * 0.7, s * 0.8)});
-        poly(p, kWhite, {mid + QPointF(-s * 0.1, -s), mid + QPointF(-s * 0.1, s * 0.2), mid + QPointF(-s * 0.8, s * 0.2)});
-        poly(p, kWhite, {mid + QPointF(s * 0.1, -s * 0.8), mid + QPointF(s * 0.1, s * 0.2), mid + QPointF(s * 0.7, s * 0.2)});
+        poly(p, badge.charge,
+             {mid + QPointF(-s, s * 0.3), mid + QPointF(s, s * 0.3),
+              mid + QPointF(s * 0.7, s * 0.8), mid + QPointF(-s * 0.7, s * 0.8)});
+        poly(p, kWhite,
+             {mid + QPointF(-s * 0.1, -s), mid + QPointF(-s * 0.1, s * 0.2),
+              mid + QPointF(-s * 0.8, s * 0.2)});
+        poly(p, kWhite,
+             {mid + QPointF(s * 0.1, -s * 0.8), mid + QPointF(s * 0.1, s * 0.2),
+              mid + QPointF(s * 0.7, s * 0.2)});
         break;
     case Badge::Animal:  // a lion or a ram, standing
-        p.fillPath([&] {
-            QPainterPath a;
-            a.addEllipse(mid, s * 0.9, s * 0.5);
-            a.addEllipse(mid + QPointF(-s * 0.9, -s * 0.5), s * 0.4, s * 0.4);
-            a.addRect(QRectF(mid + QPointF(-s * 0.7, 0), QSizeF(s * 0.25, s * 0.9)));
-            a.addRect(QRectF(mid + QPointF(s * 0.45, 0), QSizeF(s * 0.25, s * 0.9)));
-            a.setFillRule(Qt::WindingFill);
-            return a;
-        }(),
-                   rgb(badge.charge));
+        p.fillPath(
+            [&] {
+                QPainterPath a;
+                a.addEllipse(mid, s * 0.9, s * 0.5);
+                a.addEllipse(mid + QPointF(-s * 0.9, -s * 0.5), s * 0.4, s * 0.4);
+                a.addRect(QRectF(mid + QPointF(-s * 0.7, 0), QSizeF(s * 0.25, s * 0.9)));
+                a.addRect(QRectF(mid + QPointF(s * 0.45, 0), QSizeF(s * 0.25, s * 0.9)));
+                a.setFillRule(Qt::WindingFill);
+                return a;
+            }(),
+            rgb(badge.charge));
         break;
     case Badge::Anchor:
         line(p, mid + QPointF(0, -s), mid + QPointF(0, s), s * 0.28, badge.charge);
-        line(p, mid + QPointF(-s * 0.5, -s * 0.55), mid + QPointF(s * 0.5, -s * 0.55), s * 0.25, badge.charge);
+        line(p, mid + QPointF(-s * 0.5, -s * 0.55), mid + QPointF(s * 0.5, -s * 0.55), s * 0.25,
+             badge.charge);
         {
             QPainterPath arc;
             arc.moveTo(mid + QPointF(-s * 0.8, s * 0.3));
@@ -710,14 +723,16 @@ void croatia(QPainter& p)
     p.setClipPath(outline, Qt::IntersectClip);
     for (int r = 0; r < 7; ++r) {
         for (int c = 0; c < 5; ++c) {
-            rect(p, x + c * sw / 5, y + r * sw / 5, sw / 5 + 0.2, sw / 5 + 0.2, (r + c) % 2 == 0 ? 0xFF0000 : kWhite);
+            rect(p, x + c * sw / 5, y + r * sw / 5, sw / 5 + 0.2, sw / 5 + 0.2,
+                 (r + c) % 2 == 0 ? 0xFF0000 : kWhite);
         }
     }
     p.restore();
     stroke(p, outline, 1.5, 0xFF0000);
     for (int i = 0; i < 5; ++i) {
         const double cx = x + 2.8 + i * 5.6;
-        p.fillPath(shieldShape(cx - 3, y - 9 + std::abs(i - 2) * 1.2, 6, 8), rgb(i % 2 == 0 ? 0x171796 : 0x3AA0E0));
+        p.fillPath(shieldShape(cx - 3, y - 9 + std::abs(i - 2) * 1.2, 6, 8),
+                   rgb(i % 2 == 0 ? 0x171796 : 0x3AA0E0));
     }
 }
 
@@ -771,11 +786,11 @@ void isleOfMan(QPainter& p)
         p.rotate(i * 120 - 90);
         QPainterPath leg;
         leg.moveTo(0, 0);
-        leg.lineTo(28, 0);       // thigh
-        leg.lineTo(30, 22);      // shin, bent at the knee
+        leg.lineTo(28, 0);   // thigh
+        leg.lineTo(30, 22);  // shin, bent at the knee
         stroke(p, leg, 9, kWhite);
         poly(p, 0xF2C300, {{26, 22}, {40, 24}, {40, 28}, {25, 27}});  // the spurred foot
-        disc(p, {28, 0}, 4, 0xF2C300);                                  // knee guard
+        disc(p, {28, 0}, 4, 0xF2C300);                                // knee guard
         p.restore();
     }
     disc(p, kMiddle, 6, kWhite);
@@ -797,9 +812,10 @@ void jersey(QPainter& p)
 
 void crown(QPainter& p, QPointF c, double s, QRgb colour)
 {
-    poly(p, colour, {c + QPointF(-s, s * 0.5), c + QPointF(-s * 1.1, -s * 0.5), c + QPointF(-s * 0.5, -s * 0.1),
-                     c + QPointF(0, -s * 0.8), c + QPointF(s * 0.5, -s * 0.1), c + QPointF(s * 1.1, -s * 0.5),
-                     c + QPointF(s, s * 0.5)});
+    poly(p, colour,
+         {c + QPointF(-s, s * 0.5), c + QPointF(-s * 1.1, -s * 0.5),
+          c + QPointF(-s * 0.5, -s * 0.1), c + QPointF(0, -s * 0.8), c + QPointF(s * 0.5, -s * 0.1),
+          c + QPointF(s * 1.1, -s * 0.5), c + QPointF(s, s * 0.5)});
     disc(p, c + QPointF(0, -s * 0.95), s * 0.2, colour);
 }
 
@@ -815,7 +831,8 @@ void macedonia(QPainter& p)
     fill(p, 0xD20000);
     const QRgb yellow = 0xFFE600;
     // Eight rays widening from the sun to the edges and corners.
-    const std::vector<QPointF> ends = {{0, 0}, {W / 2, 0}, {W, 0}, {W, H / 2}, {W, H}, {W / 2, H}, {0, H}, {0, H / 2}};
+    const std::vector<QPointF> ends = {{0, 0}, {W / 2, 0}, {W, 0}, {W, H / 2},
+                                       {W, H}, {W / 2, H}, {0, H}, {0, H / 2}};
     for (const QPointF& end : ends) {
         const QPointF d = end - kMiddle;
         const double length = std::hypot(d.x(), d.y());
@@ -849,7 +866,8 @@ void portugal(QPainter& p)
     const QPainterPath outline = shieldShape(c.x() - 10, c.y() - 12, 20, 24);
     p.fillPath(outline, rgb(kWhite));
     stroke(p, outline, 3, 0xFF0000);
-    for (const QPointF d : {QPointF(0, -6), QPointF(-5, 0), QPointF(0, 0), QPointF(5, 0), QPointF(0, 6)}) {
+    for (const QPointF d :
+         {QPointF(0, -6), QPointF(-5, 0), QPointF(0, 0), QPointF(5, 0), QPointF(0, 6)}) {
         rect(p, c.x() + d.x() - 1.6, c.y() + d.y() - 2, 3.2, 4, 0x003399);
     }
 }
@@ -887,8 +905,16 @@ void slovenia(QPainter& p)
     p.save();
     p.setClipPath(outline, Qt::IntersectClip);
     // Triglav's three peaks over two wavy lines.
-    poly(p, kWhite, {{x, y + 22}, {x + 6, y + 14}, {x + 8, y + 16}, {x + 11, y + 9}, {x + 14, y + 16},
-                     {x + 16, y + 14}, {x + 22, y + 22}, {x + 22, y + 30}, {x, y + 30}});
+    poly(p, kWhite,
+         {{x, y + 22},
+          {x + 6, y + 14},
+          {x + 8, y + 16},
+          {x + 11, y + 9},
+          {x + 14, y + 16},
+          {x + 16, y + 14},
+          {x + 22, y + 22},
+          {x + 22, y + 30},
+          {x, y + 30}});
     for (int i = 0; i < 2; ++i) {
         rect(p, x, y + 22.5 + i * 3, 22, 1.2, 0x005DA4);
     }
@@ -993,10 +1019,16 @@ void bhutan(QPainter& p)
     body.cubicTo(88, 30, 100, 55, 112, 32);
     const QRgb white = kWhite;
     stroke(p, body, 17, white);
-    // Its scales.
-    for (int i = 1; i < 12; ++i) {
-        const QPointF at = body.pointAtPercent(i / 12.0);
-        disc(p, at, 2, 0xE0D6C4);
+    // The spiky mane along its back and the scales along its belly.
+    for (int i = 1; i < 14; ++i) {
+        const double t = i / 14.0;
+        const QPointF at = body.pointAtPercent(t);
+        const double a = -body.angleAtPercent(t) * kPi / 180;  // screen orientation
+        const QPointF along(std::cos(a), std::sin(a));
+        const QPointF back(along.y(), -along.x());  // the side towards the upper hoist
+        poly(p, white,
+             {at + back * 7 - along * 3, at + back * 13 - along * 5, at + back * 7 + along * 3});
+        disc(p, at - back * 2, 1.8, 0xE0D6C4);
     }
     QPainterPath head;
     head.moveTo(104, 38);
@@ -1034,8 +1066,8 @@ void britishIndianOcean(QPainter& p)
     line(p, c + QPointF(0, 30), c + QPointF(0, -12), 4, 0x7A4A1E);
     for (const double a : {-160.0, -130.0, -50.0, -20.0, -90.0}) {
         const double r = a * kPi / 180;
-        line(p, c + QPointF(0, -12), c + QPointF(std::cos(r) * 16, -12 + std::sin(r) * 10 + 4), 3.5, 0x2E8B2E,
-             Qt::RoundCap);
+        line(p, c + QPointF(0, -12), c + QPointF(std::cos(r) * 16, -12 + std::sin(r) * 10 + 4), 3.5,
+             0x2E8B2E, Qt::RoundCap);
     }
     crown(p, c + QPointF(0, -30), 7, 0xC9A227);
 }
@@ -1062,7 +1094,8 @@ void cambodia(QPainter& p)
     rect(p, 50, 54, 50, 8, kWhite);
     for (const double x : {52.0, 64.0, 75.0, 86.0, 98.0}) {
         const double top = x == 75.0 ? 30 : (x == 64.0 || x == 86.0 ? 38 : 44);
-        poly(p, kWhite, {{x - 4.5, 55}, {x - 3.5, top + 6}, {x, top}, {x + 3.5, top + 6}, {x + 4.5, 55}});
+        poly(p, kWhite,
+             {{x - 4.5, 55}, {x - 3.5, top + 6}, {x, top}, {x + 3.5, top + 6}, {x + 4.5, 55}});
     }
     for (int i = 0; i < 6; ++i) {
         rect(p, 51 + i * 9, 57, 2, 11, 0xE00025);
@@ -1072,8 +1105,19 @@ void cambodia(QPainter& p)
 void cyprus(QPainter& p)
 {
     fill(p, kWhite);
-    poly(p, 0xD57800, {{42, 48}, {48, 38}, {62, 36}, {76, 38}, {88, 34}, {112, 22}, {98, 36}, {96, 44},
-                       {84, 52}, {66, 56}, {52, 58}, {44, 56}});
+    poly(p, 0xD57800,
+         {{42, 48},
+          {48, 38},
+          {62, 36},
+          {76, 38},
+          {88, 34},
+          {112, 22},
+          {98, 36},
+          {96, 44},
+          {84, 52},
+          {66, 56},
+          {52, 58},
+          {44, 56}});
     // Two olive branches below.
     for (const double side : {-1.0, 1.0}) {
         QPainterPath branch;
@@ -1268,7 +1312,8 @@ void cedar(QPainter& p, QPointF c, double s, QRgb colour)
     for (int i = 0; i < 4; ++i) {
         const double top = c.y() - s * 0.9 + i * s * 0.35;
         const double half = s * (0.3 + i * 0.22);
-        poly(p, colour, {{c.x(), top}, {c.x() + half, top + s * 0.45}, {c.x() - half, top + s * 0.45}});
+        poly(p, colour,
+             {{c.x(), top}, {c.x() + half, top + s * 0.45}, {c.x() - half, top + s * 0.45}});
     }
 }
 
@@ -1372,7 +1417,8 @@ void nepal(QPainter& p)
 
 void northKorea(QPainter& p)
 {
-    bands(p, QRectF(0, 0, W, H), {0x024FA2, kWhite, 0xED1C27, kWhite, 0x024FA2}, {6, 1, 15, 1, 6}, true);
+    bands(p, QRectF(0, 0, W, H), {0x024FA2, kWhite, 0xED1C27, kWhite, 0x024FA2}, {6, 1, 15, 1, 6},
+          true);
     disc(p, {55, 50}, 17, kWhite);
     star(p, {55, 51}, 16, 0xED1C27);
 }
@@ -1449,23 +1495,33 @@ void sriLanka(QPainter& p)
     rect(p, 6, 6, 18, 88, 0x00534E);
     rect(p, 24, 6, 18, 88, 0xEB7400);
     rect(p, 48, 6, 96, 88, 0x8D153A);
-    // The lion with its sword, and a bo leaf in each corner.
+    // The lion, walking towards the hoist with a sword raised in its
+    // forepaw, and a bo leaf in each corner.
     const QRgb gold = 0xFFBE29;
     QPainterPath lion;
-    lion.addEllipse(QPointF(96, 58), 22, 12);
-    lion.addEllipse(QPointF(80, 38), 10, 11);
-    lion.addRect(QRectF(76, 58, 6, 20));
-    lion.addRect(QRectF(108, 58, 6, 20));
-    lion.moveTo(116, 52);
-    lion.quadTo(132, 40, 124, 28);
-    lion.lineTo(128, 30);
-    lion.quadTo(136, 44, 118, 58);
+    lion.addEllipse(QPointF(100, 60), 24, 11);  // body
+    lion.addEllipse(QPointF(76, 44), 12, 14);   // mane
+    lion.addEllipse(QPointF(68, 44), 7, 6);     // muzzle
+    lion.addRect(QRectF(80, 62, 6, 20));        // forelegs
+    lion.addRect(QRectF(88, 62, 5, 20));
+    lion.addRect(QRectF(110, 62, 5, 20));  // hind legs
+    lion.addRect(QRectF(117, 62, 6, 20));
+    lion.moveTo(122, 56);  // the tail curling up
+    lion.quadTo(136, 46, 128, 30);
+    lion.lineTo(134, 32);
+    lion.quadTo(142, 48, 124, 62);
     lion.closeSubpath();
     lion.setFillRule(Qt::WindingFill);
     p.fillPath(lion, rgb(gold));
-    line(p, {86, 44}, {104, 26}, 3, gold);
-    for (const QPointF at : {QPointF(55, 13), QPointF(137, 13), QPointF(55, 87), QPointF(137, 87)}) {
-        disc(p, at, 3.5, gold);
+    line(p, {72, 58}, {62, 36}, 3, gold);    // the raised forepaw
+    line(p, {62, 38}, {70, 16}, 2.5, gold);  // the sword
+    for (const QPointF at :
+         {QPointF(55, 13), QPointF(137, 13), QPointF(55, 87), QPointF(137, 87)}) {
+        QPainterPath leaf;
+        leaf.moveTo(at + QPointF(0, -5));
+        leaf.quadTo(at + QPointF(5, -1), at + QPointF(0, 5));
+        leaf.quadTo(at + QPointF(-5, -1), at + QPointF(0, -5));
+        p.fillPath(leaf, rgb(gold));
     }
 }
 
@@ -1503,19 +1559,23 @@ void turkmenistan(QPainter& p)
     rect(p, 22, 0, 24, H, 0xD22630);
     for (int i = 0; i < 5; ++i) {
         const QPointF c(34, 12 + i * 19);
-        poly(p, 0xF4F4F4, {c + QPointF(0, -8), c + QPointF(9, 0), c + QPointF(0, 8), c + QPointF(-9, 0)});
-        poly(p, 0xD22630, {c + QPointF(0, -5), c + QPointF(5.5, 0), c + QPointF(0, 5), c + QPointF(-5.5, 0)});
+        poly(p, 0xF4F4F4,
+             {c + QPointF(0, -8), c + QPointF(9, 0), c + QPointF(0, 8), c + QPointF(-9, 0)});
+        poly(p, 0xD22630,
+             {c + QPointF(0, -5), c + QPointF(5.5, 0), c + QPointF(0, 5), c + QPointF(-5.5, 0)});
         disc(p, c, 2.2, 0xF2A900);
     }
     crescent(p, {68, 22}, 11, 10, 5, 0, kWhite);
-    for (const QPointF at : {QPointF(80, 12), QPointF(86, 20), QPointF(86, 30), QPointF(78, 23), QPointF(78, 33)}) {
+    for (const QPointF at :
+         {QPointF(80, 12), QPointF(86, 20), QPointF(86, 30), QPointF(78, 23), QPointF(78, 33)}) {
         star(p, at, 3.2, kWhite);
     }
 }
 
 void uzbekistan(QPainter& p)
 {
-    bands(p, QRectF(0, 0, W, H), {0x0099B5, 0xCE1126, kWhite, 0xCE1126, 0x1EB53A}, {16, 1, 16, 1, 16}, true);
+    bands(p, QRectF(0, 0, W, H), {0x0099B5, 0xCE1126, kWhite, 0xCE1126, 0x1EB53A},
+          {16, 1, 16, 1, 16}, true);
     crescent(p, {22, 16}, 10, 9, 4, 0, kWhite);
     const int rows[] = {3, 4, 5};
     for (int r = 0; r < 3; ++r) {
@@ -1593,8 +1653,8 @@ void canada(QPainter& p)
     const QPointF c(75, 52);
     const double u = 0.56;
     const std::vector<QPointF> half = {
-        {0, -44}, {8, -30}, {14, -33}, {11, -8}, {25, -24}, {28, -17}, {42, -20}, {37, -5},
-        {42, -2}, {21, 15}, {24, 24}, {2, 20}, {2, 40},
+        {0, -44}, {8, -30}, {14, -33}, {11, -8}, {25, -24}, {28, -17}, {42, -20},
+        {37, -5}, {42, -2}, {21, 15},  {24, 24}, {2, 20},   {2, 40},
     };
     QPolygonF leaf;
     for (const QPointF& at : half) {
@@ -1761,7 +1821,8 @@ void saintVincent(QPainter& p)
     bands(p, QRectF(0, 0, W, H), {0x002674, 0xFCD116, 0x009E60}, {1, 2, 1}, false);
     const QRgb green = 0x009E60;
     for (const QPointF c : {QPointF(62, 38), QPointF(88, 38), QPointF(75, 62)}) {
-        poly(p, green, {c + QPointF(0, -12), c + QPointF(8, 0), c + QPointF(0, 12), c + QPointF(-8, 0)});
+        poly(p, green,
+             {c + QPointF(0, -12), c + QPointF(8, 0), c + QPointF(0, 12), c + QPointF(-8, 0)});
     }
 }
 
@@ -1824,8 +1885,8 @@ void brazil(QPainter& p)
     band.quadTo(80, 30, 112, 56);
     stroke(p, band, 5, kWhite);
     p.restore();
-    for (const QPointF at : {QPointF(70, 60), QPointF(80, 64), QPointF(75, 70), QPointF(86, 56), QPointF(64, 66),
-                             QPointF(90, 66), QPointF(72, 52)}) {
+    for (const QPointF at : {QPointF(70, 60), QPointF(80, 64), QPointF(75, 70), QPointF(86, 56),
+                             QPointF(64, 66), QPointF(90, 66), QPointF(72, 52)}) {
         disc(p, at, 1.4, kWhite);
     }
 }
@@ -1837,7 +1898,7 @@ void chile(QPainter& p)
     star(p, {25, 25}, 11, kWhite);
 }
 
-// Guyana and Zimbabwe-like flags aside, a hoist arrowhead with a border.
+// Guyana: the golden arrowhead edged white, the red triangle edged black.
 void guyana(QPainter& p)
 {
     fill(p, 0x009E49);
@@ -1881,7 +1942,8 @@ void australia(QPainter& p)
     ensignBase(p, kEnsignBlue);
     const QRgb white = kWhite;
     p.fillPath(starShape({37.5, 75}, 15, 7, -kPi / 2, 0.45), rgb(white));
-    for (const QPointF at : {QPointF(112, 83), QPointF(112, 17), QPointF(90, 42), QPointF(133, 36)}) {
+    for (const QPointF at :
+         {QPointF(112, 83), QPointF(112, 17), QPointF(90, 42), QPointF(133, 36)}) {
         p.fillPath(starShape(at, 7, 7, -kPi / 2, 0.45), rgb(white));
     }
     star(p, {122, 56}, 4, white);
@@ -1968,8 +2030,10 @@ void marshallIslands(QPainter& p)
     p.fillPath(starShape(c, 17, 24, -kPi / 2, 0.45), rgb(kWhite));
     for (const double a : {0.0, 90.0, 180.0, 270.0}) {
         const double r = a * kPi / 180;
-        poly(p, kWhite, {c + QPointF(std::cos(r + 0.15), std::sin(r + 0.15)) * 6, c + QPointF(std::cos(r), std::sin(r)) * 24,
-                         c + QPointF(std::cos(r - 0.15), std::sin(r - 0.15)) * 6});
+        poly(p, kWhite,
+             {c + QPointF(std::cos(r + 0.15), std::sin(r + 0.15)) * 6,
+              c + QPointF(std::cos(r), std::sin(r)) * 24,
+              c + QPointF(std::cos(r - 0.15), std::sin(r - 0.15)) * 6});
     }
 }
 
@@ -1983,8 +2047,9 @@ void nauru(QPainter& p)
 void newZealand(QPainter& p)
 {
     ensignBase(p, kEnsignBlue);
-    for (const auto& [at, r] : {std::pair{QPointF(112, 83), 9.0}, std::pair{QPointF(112, 22), 8.0},
-                                std::pair{QPointF(97, 46), 8.0}, std::pair{QPointF(127, 41), 7.0}}) {
+    for (const auto& [at, r] :
+         {std::pair{QPointF(112, 83), 9.0}, std::pair{QPointF(112, 22), 8.0},
+          std::pair{QPointF(97, 46), 8.0}, std::pair{QPointF(127, 41), 7.0}}) {
         star(p, at, r, kWhite);
         star(p, at, r * 0.7, 0xC8102E);
     }
@@ -1996,7 +2061,8 @@ void niue(QPainter& p)
     unionCanton(p);
     disc(p, {37.5, 25}, 7, 0x012169);
     star(p, {37.5, 25}, 5.5, 0xFEDD00);
-    for (const QPointF at : {QPointF(37.5, 8), QPointF(37.5, 42), QPointF(12, 25), QPointF(63, 25)}) {
+    for (const QPointF at :
+         {QPointF(37.5, 8), QPointF(37.5, 42), QPointF(12, 25), QPointF(63, 25)}) {
         star(p, at, 3.5, 0xFEDD00);
     }
 }
@@ -2071,7 +2137,8 @@ void solomonIslands(QPainter& p)
     poly(p, 0x0051BA, {{0, 0}, {W, 0}, {0, H}});
     poly(p, 0x215B33, {{W, 0}, {W, H}, {0, H}});
     diagonal(p, {0, H}, {W, 0}, 8, 0xFCD116);
-    for (const QPointF at : {QPointF(20, 18), QPointF(50, 18), QPointF(35, 30), QPointF(20, 42), QPointF(50, 42)}) {
+    for (const QPointF at :
+         {QPointF(20, 18), QPointF(50, 18), QPointF(35, 30), QPointF(20, 42), QPointF(50, 42)}) {
         star(p, at, 6, kWhite);
     }
 }
@@ -2087,8 +2154,9 @@ void tonga(QPainter& p)
 void tuvalu(QPainter& p)
 {
     ensignBase(p, 0x5B97B1);
-    for (const QPointF at : {QPointF(86, 80), QPointF(98, 66), QPointF(112, 84), QPointF(116, 56), QPointF(128, 70),
-                             QPointF(104, 40), QPointF(124, 36), QPointF(138, 20), QPointF(140, 52)}) {
+    for (const QPointF at :
+         {QPointF(86, 80), QPointF(98, 66), QPointF(112, 84), QPointF(116, 56), QPointF(128, 70),
+          QPointF(104, 40), QPointF(124, 36), QPointF(138, 20), QPointF(140, 52)}) {
         star(p, at, 5, 0xFFCE00);
     }
 }
@@ -2181,7 +2249,7 @@ void capeVerde(QPainter& p)
     rect(p, 0, 66.6, W, 8.3, kWhite);
     for (int i = 0; i < 10; ++i) {
         const double a = -kPi / 2 + i * kPi / 5;
-        star(p, QPointF(56, 62) + QPointF(std::cos(a), std::sin(a)) * 22, 4, 0xF7D116);
+        star(p, QPointF(56, 62) + QPointF(std::cos(a), std::sin(a)) * 22, 5, 0xF7D116);
     }
 }
 
@@ -2234,7 +2302,8 @@ void eritrea(QPainter& p)
 
 void kenya(QPainter& p)
 {
-    bands(p, QRectF(0, 0, W, H), {kBlack, kWhite, 0xBB0000, kWhite, 0x006600}, {6, 1, 6, 1, 6}, true);
+    bands(p, QRectF(0, 0, W, H), {kBlack, kWhite, 0xBB0000, kWhite, 0x006600}, {6, 1, 6, 1, 6},
+          true);
     // The Maasai shield before two crossed spears.
     line(p, {58, 86}, {92, 14}, 2.5, kWhite);
     line(p, {92, 86}, {58, 14}, 2.5, kWhite);
@@ -2373,7 +2442,8 @@ void southAfrica(QPainter& p)
 
 void swaziland(QPainter& p)
 {
-    bands(p, QRectF(0, 0, W, H), {0x3E5EB9, 0xFFD900, 0xB10C0C, 0xFFD900, 0x3E5EB9}, {3, 1, 8, 1, 3}, true);
+    bands(p, QRectF(0, 0, W, H), {0x3E5EB9, 0xFFD900, 0xB10C0C, 0xFFD900, 0x3E5EB9},
+          {3, 1, 8, 1, 3}, true);
     // The spears and the Nguni shield lying across.
     const QRgb gold = 0xFFD900;
     line(p, {26, 36}, {124, 36}, 2.5, gold);
@@ -2417,7 +2487,8 @@ void tunisia(QPainter& p)
 
 void uganda(QPainter& p)
 {
-    bands(p, QRectF(0, 0, W, H), {kBlack, 0xFCDC04, 0xD90000, kBlack, 0xFCDC04, 0xD90000}, {}, true);
+    bands(p, QRectF(0, 0, W, H), {kBlack, 0xFCDC04, 0xD90000, kBlack, 0xFCDC04, 0xD90000}, {},
+          true);
     disc(p, kMiddle, 22, kWhite);
     // The grey crowned crane, standing, with its golden crest.
     QPainterPath crane;
@@ -2449,7 +2520,8 @@ void zambia(QPainter& p)
 
 void zimbabwe(QPainter& p)
 {
-    const std::vector<QRgb> colours = {0x319208, 0xFFD200, 0xDE2010, kBlack, 0xDE2010, 0xFFD200, 0x319208};
+    const std::vector<QRgb> colours = {0x319208, 0xFFD200, 0xDE2010, kBlack,
+                                       0xDE2010, 0xFFD200, 0x319208};
     bands(p, QRectF(0, 0, W, H), colours, {}, true);
     poly(p, kBlack, {{0, 0}, {58, 50}, {0, H}});
     poly(p, kWhite, {{0, 4}, {54, 50}, {0, 96}});
@@ -2678,7 +2750,9 @@ bool makeCountryFlags(Output& out)
                 ok = false;
                 continue;
             }
-            ok = out.save(flag, QStringLiteral("Country") + countryCode(continent, static_cast<int>(index))) && ok;
+            ok = out.save(flag, QStringLiteral("Country") +
+                                    countryCode(continent, static_cast<int>(index))) &&
+                 ok;
         }
     }
     return ok;

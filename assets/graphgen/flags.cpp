@@ -16,7 +16,8 @@ void stripes(QPainter& p, double w, double h, std::initializer_list<QColor> colo
     const double n = static_cast<double>(colours.size());
     int i = 0;
     for (const QColor& c : colours) {
-        const QRectF r = across ? QRectF(0, h * i / n, w, h / n + 0.5) : QRectF(w * i / n, 0, w / n + 0.5, h);
+        const QRectF r =
+            across ? QRectF(0, h * i / n, w, h / n + 0.5) : QRectF(w * i / n, 0, w / n + 0.5, h);
         p.fillRect(r, c);
         ++i;
     }
@@ -59,7 +60,8 @@ void unionJack(QPainter& p, double w, double h)
         return n.y() > 0 ? n : -n;
     };
     p.save();
-    p.setClipRect(QRectF(0, 0, w / 2, h), Qt::IntersectClip);  // the hoist: red below the centre line
+    p.setClipRect(QRectF(0, 0, w / 2, h),
+                  Qt::IntersectClip);  // the hoist: red below the centre line
     arm(-down, below(down));
     arm(-up, below(up));
     p.restore();
@@ -119,9 +121,9 @@ void spain(QPainter& p, double w, double h)
     for (int i = 0; i < 4; ++i) {
         p.fillRect(QRectF(-8 + 2 * i, -3, 1, 9), red);
     }
-    p.fillRect(QRectF(0, -3, 9, 9), red);                       // Navarre
-    p.fillRect(QRectF(-9, 6, 18, 8), QColor(240, 240, 240));    // Granada
-    p.fillRect(QRectF(-3, -14, 6, 5), QColor(0, 70, 150));      // the Bourbon inescutcheon
+    p.fillRect(QRectF(0, -3, 9, 9), red);                     // Navarre
+    p.fillRect(QRectF(-9, 6, 18, 8), QColor(240, 240, 240));  // Granada
+    p.fillRect(QRectF(-3, -14, 6, 5), QColor(0, 70, 150));    // the Bourbon inescutcheon
     p.setBrush(QColor(240, 200, 40));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(-4.5, -7), 2, 2);
@@ -240,10 +242,10 @@ void korea(QPainter& p, double w, double h)
     const QPointF toUpperFly(w / diagonal, -h / diagonal);
     // A quarter of the circle's diameter between it and the inner bar.
     const double distance = r + 6 * unit + 2 * unit + unit + unit;  // to the middle bar
-    trigram(p, c + toUpperHoist * distance, 180 + slope, unit, {true, true, true});   // geon
-    trigram(p, c - toUpperHoist * distance, slope, unit, {false, false, false});      // gon
-    trigram(p, c + toUpperFly * distance, -slope, unit, {false, true, false});        // gam
-    trigram(p, c - toUpperFly * distance, 180 - slope, unit, {true, false, true});    // ri
+    trigram(p, c + toUpperHoist * distance, 180 + slope, unit, {true, true, true});  // geon
+    trigram(p, c - toUpperHoist * distance, slope, unit, {false, false, false});     // gon
+    trigram(p, c + toUpperFly * distance, -slope, unit, {false, true, false});       // gam
+    trigram(p, c - toUpperFly * distance, 180 - slope, unit, {true, false, true});   // ri
 }
 
 void japan(QPainter& p, double w, double h)
@@ -308,7 +310,8 @@ QImage renderFlag(const QString& code, int w, int h)
         painter = china;
     } else if (code == QLatin1String("Ita")) {
         painter = [](QPainter& p, double bw, double bh) {
-            stripes(p, bw, bh, {QColor(0, 140, 69), QColor(244, 245, 240), QColor(205, 33, 42)}, false);
+            stripes(p, bw, bh, {QColor(0, 140, 69), QColor(244, 245, 240), QColor(205, 33, 42)},
+                    false);
         };
     } else if (code == QLatin1String("Cze")) {
         painter = czech;

@@ -82,7 +82,8 @@ TEST(GraphgenTest, GraphicsLibraryHoldsThePurpleDesign)
         {QStringLiteral("GTouch"), QSize(3000, 100), ResourceKind::Png},
     };
     for (const char day : QByteArrayLiteral("ABCDEFG")) {
-        expected.push_back({QStringLiteral("Gif") + QLatin1Char(day), QSize(3840, 200), ResourceKind::Png});
+        expected.push_back(
+            {QStringLiteral("Gif") + QLatin1Char(day), QSize(3840, 200), ResourceKind::Png});
     }
     checkLibrary("TevCGraph1.dll", expected);
 }
@@ -130,7 +131,8 @@ TEST(GraphgenTest, DialogPicturesAreBuiltIn)
             expected.push_back({QLatin1String(header) + QLatin1String(language), QSize(210, 90)});
         }
     }
-    for (const char* flag : {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"}) {
+    for (const char* flag :
+         {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"}) {
         expected.push_back({QStringLiteral("FlagO") + QLatin1String(flag), QSize(100, 68)});
     }
     for (const auto& [name, size] : expected) {
@@ -149,7 +151,8 @@ TEST(GraphgenTest, EveryCountryOfEveryContinentHasItsFlag)
         for (int index = 0; index < lengths[continent - 1]; ++index) {
             const QString name =
                 QStringLiteral("Country%1-%2").arg(continent).arg(index, 3, 10, QLatin1Char('0'));
-            EXPECT_EQ(QImage(QStringLiteral(":/art/") + name).size(), QSize(40, 27)) << name.toStdString();
+            EXPECT_EQ(QImage(QStringLiteral(":/art/") + name).size(), QSize(40, 27))
+                << name.toStdString();
         }
     }
 }
