@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "accountui/passport_dialog.h"
 #include "extras/cards_button.h"
 #include "options/option_rules.h"
 #include "options/options_dialog.h"
@@ -23,7 +24,8 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
       m_fly(new QCheckBox(m_multimedia)),
       m_cursor(new QCheckBox(m_multimedia)),
       m_newButtons(new QCheckBox(m_multimedia)),
-      m_speed(new TevCardsButton(this))
+      m_speed(new TevCardsButton(this)),
+      m_passport(new TevCardsButton(this))
 {
     for (int i = 0; i < m_sizes.size(); ++i) {
         m_windowSize->addItem(QString());
@@ -37,6 +39,9 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
     m_speed->setColorSB(ColorSB::DGreen);
     m_speed->setFixedHeight(30);
     left->addWidget(m_speed);
+    m_passport->setColorSB(ColorSB::DGreen);
+    m_passport->setFixedHeight(30);
+    left->addWidget(m_passport);
     left->addStretch();
     auto* media = new QVBoxLayout(m_multimedia);
     media->setSpacing(2);
@@ -71,6 +76,11 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
             }
         });
     }
+    connect(m_passport, &QPushButton::clicked, this, [this] {
+        PassportDialog passport(m_dialog.edit(), m_dialog.environment().programFolder, &m_dialog);
+        passport.exec();
+        commit();
+    });
     connect(m_speed, &QPushButton::clicked, this, [this] {
         if (m_dialog.environment().chooseSpeed) {
             m_dialog.environment().chooseSpeed(&m_dialog, m_dialog.edit());
@@ -109,6 +119,7 @@ void GeneralTab::retranslate()
     m_fly->setText(text(Text::FlyCards));
     m_cursor->setText(text(Text::RedMouseCursor));
     m_newButtons->setText(text(Text::NewButtons));
+    m_passport->setText(text(Text::Passport));
     m_speed->setText(text(Text::Speed) + QLatin1Char('=') +
                      QString::number(m_dialog.settings().flightSpeed));
 }

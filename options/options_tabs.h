@@ -60,6 +60,7 @@ public:
     QCheckBox* ownCursor() const { return m_cursor; }
     QCheckBox* newButtons() const { return m_newButtons; }
     TevCardsButton* speedButton() const { return m_speed; }
+    TevCardsButton* passportButton() const { return m_passport; }
 
 private:
     QList<int> m_sizes;
@@ -73,6 +74,7 @@ private:
     QCheckBox* m_cursor;
     QCheckBox* m_newButtons;
     TevCardsButton* m_speed;
+    TevCardsButton* m_passport;
 };
 
 // Up to four small card pictures side by side, 63 pixels apart, each a

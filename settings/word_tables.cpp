@@ -848,6 +848,33 @@ constexpr Entry kEntries[] = {
     //: attention box when hosting a network game: the chosen port could not be opened for
     //: listening (another program uses it, or it is not allowed)
     QT_TRANSLATE_NOOP3("Olk", "The port cannot be opened: it may be in use.", "CantOpenPort"),
+    //: caption of the passport dialog: the player's light online identity (nick, country,
+    //: city, sex) that signs world-table results and chat lines
+    QT_TRANSLATE_NOOP3("Olk", "My Passport", "MyPassport"),
+    //: label before the nick (player's online name) field; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Nick", "NickLabel"),
+    //: label before the continent and country lists; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Country", "CountryLabel"),
+    //: label before the city field; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "City", "CityLabel"),
+    //: label before the sex list (male/female); ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Sex", "SexLabel"),
+    //: sex list entry
+    QT_TRANSLATE_NOOP3("Olk", "Male", "Male"),
+    //: sex list entry
+    QT_TRANSLATE_NOOP3("Olk", "Female", "Female"),
+    //: continent list entry
+    QT_TRANSLATE_NOOP3("Olk", "Europe", "ContinentEurope"),
+    //: continent list entry
+    QT_TRANSLATE_NOOP3("Olk", "Asia", "ContinentAsia"),
+    //: continent list entry
+    QT_TRANSLATE_NOOP3("Olk", "North America", "ContinentNorthAmerica"),
+    //: continent list entry
+    QT_TRANSLATE_NOOP3("Olk", "South America", "ContinentSouthAmerica"),
+    //: continent list entry (Australia and the Pacific islands)
+    QT_TRANSLATE_NOOP3("Olk", "Oceania", "ContinentOceania"),
+    //: continent list entry
+    QT_TRANSLATE_NOOP3("Olk", "Africa", "ContinentAfrica"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -340,6 +340,19 @@ enum class Text : int {
     NameKeptAs,
     ClickOrPressAnyKey,
     CantOpenPort,
+    MyPassport,
+    NickLabel,
+    CountryLabel,
+    CityLabel,
+    SexLabel,
+    Male,
+    Female,
+    ContinentEurope,
+    ContinentAsia,
+    ContinentNorthAmerica,
+    ContinentSouthAmerica,
+    ContinentOceania,
+    ContinentAfrica,
     Count
 };
 

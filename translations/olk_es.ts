@@ -1983,5 +1983,83 @@
         <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
         <translation>No se puede abrir el puerto: puede que esté en uso.</translation>
     </message>
+    <message>
+        <source>My Passport</source>
+        <comment>MyPassport</comment>
+        <extracomment>caption of the passport dialog: the player&apos;s light online identity (nick, country, city, sex) that signs world-table results and chat lines</extracomment>
+        <translation>Mi pasaporte</translation>
+    </message>
+    <message>
+        <source>Nick</source>
+        <comment>NickLabel</comment>
+        <extracomment>label before the nick (player&apos;s online name) field; &quot;:&quot; follows it</extracomment>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <comment>CountryLabel</comment>
+        <extracomment>label before the continent and country lists; &quot;:&quot; follows it</extracomment>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <comment>CityLabel</comment>
+        <extracomment>label before the city field; &quot;:&quot; follows it</extracomment>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <comment>SexLabel</comment>
+        <extracomment>label before the sex list (male/female); &quot;:&quot; follows it</extracomment>
+        <translation>Sexo</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <comment>Male</comment>
+        <extracomment>sex list entry</extracomment>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <comment>Female</comment>
+        <extracomment>sex list entry</extracomment>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <comment>ContinentEurope</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <comment>ContinentAsia</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Asia</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <comment>ContinentNorthAmerica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>América del Norte</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <comment>ContinentSouthAmerica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>América del Sur</translation>
+    </message>
+    <message>
+        <source>Oceania</source>
+        <comment>ContinentOceania</comment>
+        <extracomment>continent list entry (Australia and the Pacific islands)</extracomment>
+        <translation>Oceanía</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <comment>ContinentAfrica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>África</translation>
+    </message>
 </context>
 </TS>

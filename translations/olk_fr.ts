@@ -1981,7 +1981,85 @@
         <source>The port cannot be opened: it may be in use.</source>
         <comment>CantOpenPort</comment>
         <extracomment>attention box when hosting a network game: the chosen port could not be opened for listening (another program uses it, or it is not allowed)</extracomment>
-        <translation>Impossible d'ouvrir le port : il est peut-être déjà utilisé.</translation>
+        <translation>Impossible d&apos;ouvrir le port : il est peut-être déjà utilisé.</translation>
+    </message>
+    <message>
+        <source>My Passport</source>
+        <comment>MyPassport</comment>
+        <extracomment>caption of the passport dialog: the player&apos;s light online identity (nick, country, city, sex) that signs world-table results and chat lines</extracomment>
+        <translation>Mon passeport</translation>
+    </message>
+    <message>
+        <source>Nick</source>
+        <comment>NickLabel</comment>
+        <extracomment>label before the nick (player&apos;s online name) field; &quot;:&quot; follows it</extracomment>
+        <translation>Pseudo</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <comment>CountryLabel</comment>
+        <extracomment>label before the continent and country lists; &quot;:&quot; follows it</extracomment>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <comment>CityLabel</comment>
+        <extracomment>label before the city field; &quot;:&quot; follows it</extracomment>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <comment>SexLabel</comment>
+        <extracomment>label before the sex list (male/female); &quot;:&quot; follows it</extracomment>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <comment>Male</comment>
+        <extracomment>sex list entry</extracomment>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <comment>Female</comment>
+        <extracomment>sex list entry</extracomment>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <comment>ContinentEurope</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <comment>ContinentAsia</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Asie</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <comment>ContinentNorthAmerica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <comment>ContinentSouthAmerica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>Oceania</source>
+        <comment>ContinentOceania</comment>
+        <extracomment>continent list entry (Australia and the Pacific islands)</extracomment>
+        <translation>Océanie</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <comment>ContinentAfrica</comment>
+        <extracomment>continent list entry</extracomment>
+        <translation>Afrique</translation>
     </message>
 </context>
 </TS>
