@@ -365,7 +365,7 @@ const std::vector<Banded> kBanded = {
     {"Afghanistan", false, {kBlack, 0xD32011, 0x007A36}, {}, Hoist::None, 0, 0,
      {{Charge::Wreath, 75, 50, 19, kWhite}, {Charge::Shield, 75, 50, 14, kWhite, kWhite}}},
     {"Armenia", true, {0xD90012, 0x0033A0, 0xF2A800}},
-    {"Indonesia", true, {0xCE1126, kWhite}},
+    {"Indonesia", true, {0xE70011, kWhite}},
     {"Jordan", true, {kBlack, kWhite, 0x007A3D}, {}, Hoist::Triangle, 0xCE1126, 0.5,
      {{Charge::Star, 25, 50, 9, kWhite, 0, 7}}},
     {"Myanmar", true, {0xFECB00, 0x34B233, 0xEA2839}, {}, Hoist::None, 0, 0,

@@ -1,5 +1,6 @@
 // The flags of the languages, drawn from their official construction sheets
-// at the picture's proportions.
+// at the picture's proportions, and the frame and pieces they share with the
+// country flags (flag_art.h).
 
 #include <QLinearGradient>
 #include <QPainter>
