@@ -1,0 +1,117 @@
+#include "service/http_server.h"
+
+#include <httplib.h>
+
+#include <QDateTime>
+#include <chrono>
+#include <cstdio>
+
+namespace olk::service {
+
+namespace {
+
+// The path as logged: control characters and non-ASCII bytes escaped, so a
+// request cannot forge or break log lines.
+std::string printable(const std::string& text)
+{
+    std::string out;
+    for (const unsigned char c : text) {
+        if (c < 0x21 || c >= 0x7F || c == '\\') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+HttpServer::HttpServer(Service& service)
+    : service_(service), server_(std::make_unique<httplib::Server>())
+{
+    install();
+}
+
+HttpServer::~HttpServer() = default;
+
+bool HttpServer::useTls(const QString& certFile, const QString& keyFile, QString* error)
+{
+    auto tls = std::make_unique<httplib::SSLServer>(certFile.toLocal8Bit().constData(),
+                                                    keyFile.toLocal8Bit().constData());
+    if (!tls->is_valid()) {
+        *error =
+            QStringLiteral("cannot use the certificate %1 with the key %2").arg(certFile, keyFile);
+        return false;
+    }
+    server_ = std::move(tls);
+    install();
+    return true;
+}
+
+void HttpServer::install()
+{
+    const auto handler = [this](const httplib::Request& req, httplib::Response& res) {
+        const auto started = std::chrono::steady_clock::now();
+        HttpRequest request;
+        request.method = req.method;
+        request.path = req.path;
+        request.body = QByteArray::fromStdString(req.body);
+        request.remoteAddress = req.remote_addr;
+        request.cookies = parseCookieHeader(req.get_header_value("Cookie"));
+        request.arrived = started;
+        const HttpResponse response = service_.handle(request);
+        res.status = response.status;
+        res.set_content(response.body.toStdString(), response.contentType.c_str());
+        for (const std::string& cookie : response.setCookies) {
+            res.headers.emplace("Set-Cookie", cookie);
+        }
+        if (logging_) {
+            const auto ms = std::chrono::duration<double, std::milli>(
+                std::chrono::steady_clock::now() - started);
+            const QByteArray time =
+                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1();
+            std::fprintf(stderr, "%s %s %s %s %d %lld %.1fms\n", time.constData(),
+                         req.remote_addr.c_str(), printable(req.method).c_str(),
+                         printable(req.path).c_str(), response.status,
+                         static_cast<long long>(response.body.size()), ms.count());
+        }
+    };
+    // Plain SO_REUSEADDR: the library's default, SO_REUSEPORT, would let a
+    // second service bind the same port silently.
+    server_->set_socket_options([](auto sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    const std::string any = "(.*)";
+    server_->Get(any, handler);
+    server_->Post(any, handler);
+    server_->Put(any, handler);
+    server_->Delete(any, handler);
+    server_->Patch(any, handler);
+    server_->Options(any, handler);
+    server_->set_payload_max_length(static_cast<std::size_t>(service_.router().largestBodyLimit()));
+}
+
+int HttpServer::bind(const QString& host, int port)
+{
+    const std::string address = host.toStdString();
+    if (port == 0) {
+        return server_->bind_to_any_port(address);
+    }
+    return server_->bind_to_port(address, port) ? port : -1;
+}
+
+bool HttpServer::run()
+{
+    return server_->listen_after_bind();
+}
+
+void HttpServer::stop()
+{
+    server_->stop();
+}
+
+}  // namespace olk::service

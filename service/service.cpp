@@ -1,0 +1,84 @@
+#include "service/service.h"
+
+#include "settings/address_cipher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace olk::service {
+
+Service::Service(Store& store, Config config)
+    : config_(std::move(config)), accounts_(store, limiter_, config_.account), router_(limiter_)
+{
+    router_.add({"GET", "/ip", RateClass::Read, 0, [](const HttpRequest& request) {
+                     return plainResponse(200, QByteArray::fromStdString(request.remoteAddress));
+                 }});
+    router_.add({"GET", "/directory", RateClass::Read, 0,
+                 [this](const HttpRequest&) { return plainResponse(200, directory()); }});
+    router_.add({"GET", "/downloads/progr/cards/", RateClass::Read, 0,
+                 [this](const HttpRequest& request) { return download(request); }});
+    router_.add({"GET", "/photos/", RateClass::Read, 0,
+                 [this](const HttpRequest& request) { return accounts_.photo(request); }});
+    router_.add({"POST", "/account", RateClass::Read, Router::defaultBodyLimit,
+                 [this](const HttpRequest& request) { return accounts_.handle(request); }});
+    router_.add({"POST", "/account/photo", RateClass::Read, AccountService::photoLimit,
+                 [this](const HttpRequest& request) { return accounts_.uploadPhoto(request); }});
+}
+
+QString Service::pathsHelp()
+{
+    return QStringLiteral(
+        "  GET  /ip                          the caller's address, as plain text\n"
+        "  GET  /directory                   the service directory the game reads at start:\n"
+        "                                    the enciphered addresses of PUBLIC-URL/scores\n"
+        "                                    (WTGamesPatt), PUBLIC-URL/statistics (StatPath) and\n"
+        "                                    PUBLIC-URL/account (AccPath)\n"
+        "  GET  /downloads/progr/cards/FILE  FILE from the downloads folder (plain names only)\n"
+        "  GET  /photos/NICK.jpg             a member's photo\n"
+        "  POST /account                     the account requests: register, log in, top ten,\n"
+        "                                    place, members, Tevs, personal information and\n"
+        "                                    the account game record\n"
+        "  POST /account/photo               the logged-in member's own photo (a JPEG body,\n"
+        "                                    at most 1 MiB)\n");
+}
+
+QByteArray Service::directory() const
+{
+    QByteArray text;
+    const auto entry = [&](const char* tag, const char* path) {
+        text += tag;
+        text += '=';
+        text += encipherAddress(config_.publicUrl + QLatin1String(path));
+        text += "#\n";
+    };
+    entry("WTGamesPatt", "/scores");
+    entry("StatPath", "/statistics");
+    entry("AccPath", "/account");
+    return text;
+}
+
+HttpResponse Service::download(const HttpRequest& request) const
+{
+    static constexpr std::string_view prefix = "/downloads/progr/cards/";
+    const QString name = QString::fromUtf8(request.path.substr(prefix.size()));
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/')) ||
+        name.contains(QLatin1Char('\\')) || name.contains(QChar(0)) ||
+        config_.downloadsFolder.isEmpty()) {
+        return plainResponse(404, "Not found\n");
+    }
+    const QFileInfo info(QDir(config_.downloadsFolder).filePath(name));
+    if (!info.isFile() || info.isSymLink()) {
+        return plainResponse(404, "Not found\n");
+    }
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return plainResponse(404, "Not found\n");
+    }
+    HttpResponse response;
+    response.contentType = "application/octet-stream";
+    response.body = file.readAll();
+    return response;
+}
+
+}  // namespace olk::service

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "service/account_service.h"
+#include "service/rate_limiter.h"
+#include "service/router.h"
+#include "service/store.h"
+
+#include <QString>
+
+namespace olk::service {
+
+// Every endpoint of olk-service on one router, without any socket:
+//   GET  /ip                        the caller's address
+//   GET  /directory                 the service directory the game reads at start
+//   GET  /downloads/progr/cards/F   a file of the downloads folder
+//   GET  /photos/NICK.jpg           a member's photo
+//   POST /account                   the account requests
+//   POST /account/photo             a member's own photo, within the session
+class Service {
+public:
+    struct Config {
+        // The address the game reaches this service at, without a trailing
+        // "/" ("http://host:port"); the directory points there.
+        QString publicUrl;
+        QString downloadsFolder;
+        AccountService::Config account;
+    };
+
+    Service(Store& store, Config config);
+
+    HttpResponse handle(const HttpRequest& request) { return router_.handle(request); }
+    const Router& router() const { return router_; }
+    RateLimiter& limiter() { return limiter_; }
+
+    // The paths served, for --help.
+    static QString pathsHelp();
+
+    // The service directory: the enciphered addresses of the score-table,
+    // statistics and account services, each as tag, "=", value, "#".
+    QByteArray directory() const;
+
+private:
+    HttpResponse download(const HttpRequest& request) const;
+
+    Config config_;
+    RateLimiter limiter_;
+    AccountService accounts_;
+    Router router_;
+};
+
+}  // namespace olk::service
