@@ -60,6 +60,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
       m_clubWritesBlocked(false),
       m_windowSizeChoice(m_settings.windowSize),
       m_sound(m_settings.soundOn),
+      m_online(m_settings, m_folder),
       m_engine(m_session.engine()),
       m_table(new TableView(m_session, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
@@ -86,6 +87,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             m_soundStarted = true;
             m_sound.prepare();
             followMusic();
+            // The online service's addresses, and the user file's account,
+            // settle in the background; nothing waits for them.
+            m_online.start();
         });
     });
     connect(m_startup, &StartupPicture::dismissed, this, [this] {

@@ -8,6 +8,7 @@
 #include "extras/melody_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
+#include "online/online_session.h"
 #include "options/options_dialog.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
@@ -69,6 +70,7 @@ public:
     void setSettingsAsRead(QList<QByteArray> lines) { m_settingsAsRead = std::move(lines); }
     const GameEngine& engine() const { return m_engine; }
     GameSession& session() { return m_session; }
+    online::OnlineSession& online() { return m_online; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -104,6 +106,7 @@ private:
     QList<QByteArray> m_settingsAsRead;
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
+    online::OnlineSession m_online;
     static constexpr int kSoundStartDelayMs = 300;
     bool m_soundStarted = false;  // a moment after the start-up picture first showed
     GameSession m_session;

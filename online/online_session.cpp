@@ -1,0 +1,84 @@
+#include "online/online_session.h"
+
+#include "account/user_file.h"
+#include "settings/address_cipher.h"
+
+namespace olk::online {
+
+OnlineSession::OnlineSession(Settings& settings, QString programFolder, QObject* parent)
+    : QObject(parent), m_settings(settings), m_programFolder(std::move(programFolder))
+{
+    m_client.setAddress(Endpoint::Scores, m_settings.serviceAddress);
+    m_client.setAddress(Endpoint::Statistics, m_settings.statisticsAddress);
+}
+
+void OnlineSession::start()
+{
+    if (m_started) {
+        return;
+    }
+    m_started = true;
+    fetchDirectory(0);
+}
+
+void OnlineSession::fetchDirectory(int round)
+{
+    if (round == 3) {
+        settle();
+        return;
+    }
+    m_client.fetch(Endpoint::Directory, QString(), [this, round](const Reply& reply) {
+        m_documents[round] = reply;
+        // A directory that cannot be reached now will not be reached a
+        // moment later either: the other two lookups read the same nothing.
+        if (!reply) {
+            for (int later = round + 1; later < 3; ++later) {
+                m_documents[later] = std::nullopt;
+            }
+            settle();
+            return;
+        }
+        fetchDirectory(round + 1);
+    });
+}
+
+void OnlineSession::settle()
+{
+    const OnlineAddresses addresses =
+        resolveAddresses(m_settings.serviceAddress, m_settings.statisticsAddress,
+                         defaultAccountAddress(), m_documents[0], m_documents[1], m_documents[2]);
+    m_settings.serviceAddress = addresses.scores;
+    m_settings.statisticsAddress = addresses.statistics;
+    m_client.setAddress(Endpoint::Scores, addresses.scores);
+    m_client.setAddress(Endpoint::Statistics, addresses.statistics);
+    m_client.setAddress(Endpoint::Account, addresses.account);
+    m_worldTopTenPaused = addresses.worldTopTenPaused;
+    m_chatPaused = addresses.chatPaused;
+    emit addressesSettled();
+    loginFromUserFile();
+}
+
+void OnlineSession::loginFromUserFile()
+{
+    m_state = LoggedOut;
+    const std::optional<UserFile> file = readUserFile(m_programFolder);
+    const std::optional<QString> password =
+        file ? startupPassword(file->storedPassword) : std::nullopt;
+    if (!file || !password) {
+        emit startupFinished();
+        return;
+    }
+    const QString nick = file->nick;
+    const QString pw = *password;
+    m_client.send(accountLogin(nick, pw), [this, nick, pw](const Reply& reply) {
+        const LoginResult login = parseAccountLogin(reply, m_user, nick, pw);
+        if (login.ok) {
+            m_user = login.user;
+            m_user.PwC = encipherPassword(pw);
+            m_state = LoggedIn;
+        }
+        emit startupFinished();
+    });
+}
+
+}  // namespace olk::online

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "online/records.h"
+#include "online/service_client.h"
+#include "settings/settings.h"
+
+namespace olk::online {
+
+// The account state: 1 logged out, 2 logged in, 3 logged in and playing for
+// the global rating.
+enum AccountState : int { LoggedOut = 1, LoggedIn = 2, PlayingRated = 3 };
+
+// The game's side of the online service for a run: the shared client, the
+// addresses the start-up lookup settles, the pause flags, and the account
+// (its state and user). Nothing here ever waits: every request answers
+// through the event loop.
+class OnlineSession : public QObject {
+    Q_OBJECT
+
+public:
+    // `settings` keeps the score-table and statistics addresses, which the
+    // lookup may replace; the user file lies above `programFolder`.
+    OnlineSession(Settings& settings, QString programFolder, QObject* parent = nullptr);
+
+    ServiceClient& client() { return m_client; }
+    int accountState() const { return m_state; }
+    const TTevUser& user() const { return m_user; }
+    bool worldTopTenPaused() const { return m_worldTopTenPaused; }
+    bool chatPaused() const { return m_chatPaused; }
+    bool started() const { return m_started; }
+
+    // The start-up work, once: the service directory is read (three times,
+    // as each entry is looked up), the addresses settle, and then the
+    // account of the user file, if there is one, logs in; a failure is
+    // silent. Returns at once.
+    void start();
+
+signals:
+    // The addresses and pause flags are settled (whether or not the
+    // directory could be read).
+    void addressesSettled();
+    // The start-up work is over; the account may be logged in.
+    void startupFinished();
+
+private:
+    void fetchDirectory(int round);
+    void settle();
+    void loginFromUserFile();
+
+    Settings& m_settings;
+    QString m_programFolder;
+    ServiceClient m_client;
+    std::optional<QByteArray> m_documents[3];
+    int m_state = LoggedOut;
+    TTevUser m_user;
+    bool m_worldTopTenPaused = false;
+    bool m_chatPaused = false;
+    bool m_started = false;
+};
+
+}  // namespace olk::online
