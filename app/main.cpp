@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -12,6 +14,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Olk, the card game \"Thirty-one\"."));
+    options.addHelpOption();
+    const QCommandLineOption service(
+        QStringLiteral("service"),
+        QStringLiteral("The olk-service to use for every online feature instead of the one "
+                       "on this computer, e.g. http://club.example:8765."),
+        QStringLiteral("URL"));
+    options.addOption(service);
+    options.process(app);
     olk::registerFontSubstitutions();
 
     olk::installHintStyle();
@@ -26,6 +38,11 @@ int main(int argc, char** argv)
     olk::useOwnCursors(settings.ownCursor);
 
     olk::MainWindow window(settings, folder);
+    if (options.isSet(service) && !window.online().useService(options.value(service))) {
+        std::fprintf(stderr, "olk: --service needs an http or https address, not \"%s\"\n",
+                     qPrintable(options.value(service)));
+        return 2;
+    }
     window.setSettingsAsRead(read.lines);
     window.showStartup();
     window.show();

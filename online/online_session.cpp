@@ -1,15 +1,47 @@
 #include "online/online_session.h"
 
+#include <QUrl>
+
 #include "account/user_file.h"
 #include "settings/address_cipher.h"
 
 namespace olk::online {
 
 OnlineSession::OnlineSession(Settings& settings, QString programFolder, QObject* parent)
-    : QObject(parent), m_settings(settings), m_programFolder(std::move(programFolder))
+    : QObject(parent),
+      m_settings(settings),
+      m_programFolder(std::move(programFolder)),
+      m_accountAddress(defaultAccountAddress())
 {
     m_client.setAddress(Endpoint::Scores, m_settings.serviceAddress);
     m_client.setAddress(Endpoint::Statistics, m_settings.statisticsAddress);
+}
+
+bool OnlineSession::useService(const QString& base)
+{
+    const QUrl url(base, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
+        return false;
+    }
+    QString root = url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
+    while (root.endsWith(u'/')) {
+        root.chop(1);
+    }
+    const struct {
+        Endpoint endpoint;
+        const char* path;
+    } paths[] = {{Endpoint::Directory, "/directory"},   {Endpoint::Account, "/account"},
+                 {Endpoint::Scores, "/scores"},         {Endpoint::Statistics, "/statistics"},
+                 {Endpoint::Tournament, "/tournament"}, {Endpoint::News, "/news"},
+                 {Endpoint::Photos, "/photos/"}};
+    for (const auto& each : paths) {
+        m_client.setAddress(each.endpoint, encipherAddress(root + QLatin1String(each.path)));
+    }
+    m_settings.serviceAddress = m_client.address(Endpoint::Scores);
+    m_settings.statisticsAddress = m_client.address(Endpoint::Statistics);
+    m_accountAddress = m_client.address(Endpoint::Account);
+    return true;
 }
 
 void OnlineSession::start()
@@ -45,8 +77,8 @@ void OnlineSession::fetchDirectory(int round)
 void OnlineSession::settle()
 {
     const OnlineAddresses addresses =
-        resolveAddresses(m_settings.serviceAddress, m_settings.statisticsAddress,
-                         defaultAccountAddress(), m_documents[0], m_documents[1], m_documents[2]);
+        resolveAddresses(m_settings.serviceAddress, m_settings.statisticsAddress, m_accountAddress,
+                         m_documents[0], m_documents[1], m_documents[2]);
     m_settings.serviceAddress = addresses.scores;
     m_settings.statisticsAddress = addresses.statistics;
     m_client.setAddress(Endpoint::Scores, addresses.scores);

@@ -33,6 +33,12 @@ public:
     bool chatPaused() const { return m_chatPaused; }
     bool started() const { return m_started; }
 
+    // Points every address at the olk-service at `base` ("http://host:port"):
+    // its directory, accounts, score tables, statistics, tournament, news
+    // and photos. False, and nothing changed, for an address that is not an
+    // http or https one.
+    bool useService(const QString& base);
+
     // The start-up work, once: the service directory is read (three times,
     // as each entry is looked up), the addresses settle, and then the
     // account of the user file, if there is one, logs in; a failure is
@@ -53,6 +59,7 @@ private:
 
     Settings& m_settings;
     QString m_programFolder;
+    QByteArray m_accountAddress;  // the built-in one, or the chosen service's
     ServiceClient m_client;
     std::optional<QByteArray> m_documents[3];
     int m_state = LoggedOut;

@@ -75,5 +75,20 @@ TEST(OnlineSession, ServiceDownIsSilentAndQuick)
     EXPECT_EQ(settings.serviceAddress, scores);
 }
 
+TEST(OnlineSession, AnotherServiceTakesEveryAddress)
+{
+    Settings settings;
+    OnlineSession session(settings, QString());
+    EXPECT_FALSE(session.useService("ftp://club.example"));
+    EXPECT_FALSE(session.useService("club.example"));
+    ASSERT_TRUE(session.useService("http://club.example:8765/"));
+    EXPECT_EQ(decipherAddress(session.client().address(Endpoint::Account)),
+              QStringLiteral("http://club.example:8765/account"));
+    EXPECT_EQ(decipherAddress(session.client().address(Endpoint::Photos)),
+              QStringLiteral("http://club.example:8765/photos/"));
+    EXPECT_EQ(decipherAddress(settings.serviceAddress),
+              QStringLiteral("http://club.example:8765/scores"));
+}
+
 }  // namespace
 }  // namespace olk::online
