@@ -1,6 +1,7 @@
 #include "service/account_service.h"
 
 #include "online/form_body.h"
+#include "service/field_checks.h"
 #include "service/reply_text.h"
 
 #include <sodium.h>
@@ -69,108 +70,15 @@ const QList<Shape>& shapes()
     return all;
 }
 
-bool hasNames(const FormFields& fields, const QList<QByteArray>& names)
-{
-    if (fields.size() != names.size()) {
-        return false;
-    }
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (fields[i].name != names[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The request's kind and its values in the listed order. Each kind is read
-// only in the convention the game sends it in; a raw-form value may hold "&"
-// and "=", so a raw body is split only before the names its kind expects.
+// The request's kind and its values in the listed order.
 std::optional<std::pair<Kind, QStringList>> recognise(const QByteArray& body)
 {
-    const auto list = online::decodeListForm(body);
     for (const Shape& shape : shapes()) {
-        const auto fields = shape.raw ? online::decodeRawForm(body, shape.names) : list;
-        if (fields && hasNames(*fields, shape.names)) {
-            QStringList values;
-            for (const auto& field : *fields) {
-                values.push_back(field.value);
-            }
-            return std::make_pair(shape.kind, values);
+        if (auto values = formValues(body, shape.names, shape.raw)) {
+            return std::make_pair(shape.kind, std::move(*values));
         }
     }
     return std::nullopt;
-}
-
-// The characters the game lets a player type into account fields: Latin
-// letters, digits, eight signs and the Cyrillic letters of Windows-1251.
-bool isCyrillic(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 0x0410 && u <= 0x044F) || u == 0x0401 || u == 0x0451;
-}
-
-bool isAllowed(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') ||
-           QStringView(u"!(),-.@_").contains(c) || isCyrillic(c);
-}
-
-// The game's own check of the account fields, applied again here: 1 nick,
-// 2 city, 3 password, 4 e-mail.
-bool accountFieldValid(const QString& text, int kind)
-{
-    static const int longest[] = {0, 12, 15, 12, 30};
-    if (text.size() < 2 || text.size() > longest[kind] || (kind == 3 && text.size() < 4)) {
-        return false;
-    }
-    for (QChar c : text) {
-        if (!isAllowed(c) || (kind != 2 && isCyrillic(c))) {
-            return false;
-        }
-    }
-    if (kind == 4) {
-        const qsizetype at = text.indexOf(QLatin1Char('@'));
-        return at >= 1 && at < text.size() - 1;
-    }
-    return true;
-}
-
-// A short text kept for a reply: bounded, no control characters (blanks and
-// the reply's separators are mapped when it is written, see reply_text.h).
-bool tokenValid(const QString& text, qsizetype longest)
-{
-    if (text.size() > longest) {
-        return false;
-    }
-    for (QChar c : text) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-            c.category() == QChar::Separator_Paragraph || c.isSurrogate()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::optional<qint64> integerValue(const QString& text)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<qint32>::min() ||
-        value > std::numeric_limits<qint32>::max()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<double> ratingValue(const QString& text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);  // C locale: "." only
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 1e12) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 QString clampedInteger(qint64 value)
@@ -414,8 +322,11 @@ HttpResponse AccountService::handle(const HttpRequest& request)
         }
         if (isSessionOf(v[0])) {
             // The member's own nick: only the confirmation of a transfer
-            // already made in this session.
-            return reply(*amount < 0 && store_.settleOwedDebit(token, -*amount) ? ok : refused);
+            // already made in this session (negative), or of an award the
+            // service has made to it (positive, the account table's bonus).
+            const bool settled = *amount < 0 ? store_.settleOwedDebit(token, -*amount)
+                                             : store_.settleAward(token, *amount);
+            return reply(settled ? ok : refused);
         }
         if (*amount < 0) {
             return reply(refused);  // never take from another member
@@ -502,12 +413,21 @@ HttpResponse AccountService::handle(const HttpRequest& request)
     return plainResponse(400, "Not an account request\n");
 }
 
+std::optional<AccountService::Session> AccountService::sessionOf(const HttpRequest& request) const
+{
+    const auto cookie = request.cookies.find(sessionCookie);
+    if (cookie == request.cookies.end() || cookie->second.size() != 64) {
+        return std::nullopt;
+    }
+    const QString token = QString::fromStdString(cookie->second);
+    const auto nick = store_.sessionMember(token, config_.clock());
+    return nick ? std::optional(Session{token, *nick}) : std::nullopt;
+}
+
 HttpResponse AccountService::uploadPhoto(const HttpRequest& request)
 {
-    std::optional<QString> nick;
-    if (const auto cookie = request.cookies.find(sessionCookie); cookie != request.cookies.end()) {
-        nick = store_.sessionMember(QString::fromStdString(cookie->second), config_.clock());
-    }
+    const auto session = sessionOf(request);
+    const std::optional<QString> nick = session ? std::optional(session->nick) : std::nullopt;
     if (!nick) {
         return plainResponse(403, "Log in first\n");
     }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace olk::service {
 
@@ -21,8 +22,10 @@ namespace olk::service {
 // - TevsCredit moves Tevs only within a session and only out of the
 //   session's own account: the game's transfer is a credit of +amount to the
 //   target followed by a credit of -amount to its own nick; the first does
-//   the whole move in one transaction, the second only confirms it. Nothing
-//   else creates or destroys Tevs.
+//   the whole move in one transaction, the second only confirms it. The
+//   account table's bonus is awarded by the service itself when the score
+//   is posted (score_service.h); the game's own credit of it only confirms
+//   it. Nothing else creates or destroys Tevs.
 // - InfoSave needs the member's session (the game sends no password with
 //   it); GameRecordWrite the member's password or session; TevsRead answers
 //   only for the session's own member.
@@ -47,6 +50,13 @@ public:
     HttpResponse handle(const HttpRequest& request);
     HttpResponse uploadPhoto(const HttpRequest& request);
     HttpResponse photo(const HttpRequest& request);
+
+    // The session a request's cookie names, when it is valid now.
+    struct Session {
+        QString token;
+        QString nick;  // as registered
+    };
+    std::optional<Session> sessionOf(const HttpRequest& request) const;
 
     static constexpr qsizetype photoLimit = 1024 * 1024;
     static constexpr const char* sessionCookie = "olk_session";

@@ -9,7 +9,10 @@
 namespace olk::service {
 
 Service::Service(Store& store, Config config)
-    : config_(std::move(config)), accounts_(store, limiter_, config_.account), router_(limiter_)
+    : config_(std::move(config)),
+      accounts_(store, limiter_, config_.account),
+      scores_(store, limiter_, accounts_),
+      router_(limiter_)
 {
     router_.add({"GET", "/ip", RateClass::Read, 0, [](const HttpRequest& request) {
                      return plainResponse(200, QByteArray::fromStdString(request.remoteAddress));
@@ -22,6 +25,8 @@ Service::Service(Store& store, Config config)
                  [this](const HttpRequest& request) { return accounts_.photo(request); }});
     router_.add({"POST", "/account", RateClass::Read, Router::defaultBodyLimit,
                  [this](const HttpRequest& request) { return accounts_.handle(request); }});
+    router_.add({"POST", "/scores", RateClass::Read, Router::defaultBodyLimit,
+                 [this](const HttpRequest& request) { return scores_.handle(request); }});
     router_.add({"POST", "/account/photo", RateClass::Read, AccountService::photoLimit,
                  [this](const HttpRequest& request) { return accounts_.uploadPhoto(request); }});
 }
@@ -40,7 +45,13 @@ QString Service::pathsHelp()
         "                                    place, members, Tevs, personal information and\n"
         "                                    the account game record\n"
         "  POST /account/photo               the logged-in member's own photo (a JPEG body,\n"
-        "                                    at most 1 MiB)\n");
+        "                                    at most 1 MiB)\n"
+        "  POST /scores                      the world score tables (804 this game, 904 the other\n"
+        "                                    edition's, read only; 1104 the account table) and "
+        "the\n"
+        "                                    chat board (100): tables, counts, a player's "
+        "entries,\n"
+        "                                    new entries\n");
 }
 
 QByteArray Service::directory() const

@@ -3,6 +3,7 @@
 #include "service/account_service.h"
 #include "service/rate_limiter.h"
 #include "service/router.h"
+#include "service/score_service.h"
 #include "service/store.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ namespace olk::service {
 //   GET  /photos/NICK.jpg           a member's photo
 //   POST /account                   the account requests
 //   POST /account/photo             a member's own photo, within the session
+//   POST /scores                    the world score tables and the chat board
 class Service {
 public:
     struct Config {
@@ -45,6 +47,7 @@ private:
     Config config_;
     RateLimiter limiter_;
     AccountService accounts_;
+    ScoreService scores_;
     Router router_;
 };
 

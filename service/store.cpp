@@ -151,6 +151,19 @@ const std::vector<std::vector<QString>>& migrations()
                            "r2 VARCHAR(255) NOT NULL)"),
             QStringLiteral("CREATE INDEX game_records_rating ON game_records (rating)"),
         },
+        // 2: the world score tables and the chat board; awards a session
+        // has yet to see confirmed.
+        {
+            QStringLiteral("CREATE TABLE scores ("
+                           "rid BIGINT PRIMARY KEY,"
+                           "gid BIGINT NOT NULL, score BIGINT NOT NULL,"
+                           "nick VARCHAR(64) NOT NULL, country VARCHAR(64) NOT NULL,"
+                           "city VARCHAR(64) NOT NULL, r07 VARCHAR(64) NOT NULL,"
+                           "r08 VARCHAR(64) NOT NULL, r09 VARCHAR(255) NOT NULL,"
+                           "r10 VARCHAR(255) NOT NULL)"),
+            QStringLiteral("CREATE INDEX scores_table ON scores (gid, score)"),
+            QStringLiteral("ALTER TABLE sessions ADD COLUMN owed_award BIGINT NOT NULL DEFAULT 0"),
+        },
     };
     return all;
 }
@@ -529,6 +542,173 @@ bool Store::grantTevs(const QString& nick, qint64 amount)
                    "UPDATE members SET tevs = tevs + ? WHERE nick_key = ? AND tevs + ? >= 0"),
                {amount, nickKey(nick), amount}) &&
            query.numRowsAffected() == 1 && transaction.commit();
+}
+
+bool Store::award(const QString& token, const QString& nick, qint64 amount)
+{
+    if (amount <= 0) {
+        return false;
+    }
+    QSqlDatabase db = connection();
+    Transaction transaction(db);
+    QSqlQuery credit(db);
+    QSqlQuery owe(db);
+    return transaction.isOpen() &&
+           run(db, credit, QStringLiteral("UPDATE members SET tevs = tevs + ? WHERE nick_key = ?"),
+               {amount, nickKey(nick)}) &&
+           credit.numRowsAffected() == 1 &&
+           run(db, owe,
+               QStringLiteral("UPDATE sessions SET owed_award = owed_award + ? WHERE token = ?"),
+               {amount, token}) &&
+           owe.numRowsAffected() == 1 && transaction.commit();
+}
+
+bool Store::settleAward(const QString& token, qint64 amount)
+{
+    if (amount <= 0) {
+        return false;
+    }
+    QSqlDatabase db = connection();
+    Transaction transaction(db);
+    QSqlQuery query(db);
+    return transaction.isOpen() &&
+           run(db, query,
+               QStringLiteral("UPDATE sessions SET owed_award = owed_award - ? WHERE token = ? AND "
+                              "owed_award >= ?"),
+               {amount, token, amount}) &&
+           query.numRowsAffected() == 1 && transaction.commit();
+}
+
+namespace {
+
+const char* const scoreColumns = "rid, gid, score, nick, country, city, r07, r08, r09, r10";
+
+ScoreEntry scoreEntry(const QSqlQuery& query)
+{
+    ScoreEntry e;
+    e.rid = query.value(0).toLongLong();
+    e.gid = query.value(1).toLongLong();
+    e.score = query.value(2).toLongLong();
+    e.nick = query.value(3).toString();
+    e.country = query.value(4).toString();
+    e.city = query.value(5).toString();
+    e.r07 = query.value(6).toString();
+    e.r08 = query.value(7).toString();
+    e.r09 = query.value(8).toString();
+    e.r10 = query.value(9).toString();
+    return e;
+}
+
+// The place of a score in its table: one more than the entries above it
+// (equal scores share the earlier entry's place order by entry number).
+std::optional<qint64> placeInTable(QSqlDatabase& db, qint64 gid, qint64 score, qint64 rid)
+{
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ? AND (score > ? OR (score = "
+                            "? AND rid < ?))"),
+             {gid, score, score, rid}) ||
+        !query.next()) {
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong() + 1;
+}
+
+}  // namespace
+
+std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep)
+{
+    QSqlDatabase db = connection();
+    // Entry numbers are the next free one; two posts racing for the same
+    // number on PostgreSQL make the later one try again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Transaction transaction(db);
+        if (!transaction.isOpen()) {
+            return std::nullopt;
+        }
+        QSqlQuery next(db);
+        if (!run(db, next, QStringLiteral("SELECT COALESCE(MAX(rid), 0) + 1 FROM scores"), {}) ||
+            !next.next()) {
+            return std::nullopt;
+        }
+        const qint64 rid = next.value(0).toLongLong();
+        QSqlQuery insert(db);
+        if (!run(db, insert,
+                 QStringLiteral("INSERT INTO scores (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                     .arg(QLatin1String(scoreColumns)),
+                 {rid, e.gid, e.score, e.nick, e.country, e.city, e.r07, e.r08, e.r09, e.r10})) {
+            continue;
+        }
+        const auto place = placeInTable(db, e.gid, e.score, rid);
+        QSqlQuery trim(db);
+        // Beyond `keep` entries the lowest scores (the latest among equals)
+        // leave the table.
+        const bool trimmed = run(db, trim,
+                                 QStringLiteral("DELETE FROM scores WHERE gid = ? AND rid NOT IN "
+                                                "(SELECT rid FROM scores WHERE gid = ? "
+                                                "ORDER BY score DESC, rid LIMIT ?)"),
+                                 {e.gid, e.gid, keep});
+        if (place && trimmed && transaction.commit()) {
+            return place;
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<ScoreEntry>> Store::scoreTable(qint64 gid, int rows)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT %1 FROM scores WHERE gid = ? ORDER BY score DESC, rid LIMIT ?")
+                 .arg(QLatin1String(scoreColumns)),
+             {gid, rows})) {
+        return std::nullopt;
+    }
+    std::vector<ScoreEntry> entries;
+    while (query.next()) {
+        entries.push_back(scoreEntry(query));
+        entries.back().place = static_cast<qint64>(entries.size());
+    }
+    return entries;
+}
+
+std::optional<std::vector<ScoreEntry>> Store::playerScores(qint64 gid, const QString& nick,
+                                                           const QString& city, int rows)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT %1 FROM scores WHERE gid = ? AND nick = ? AND city = ? "
+                            "ORDER BY score DESC, rid LIMIT ?")
+                 .arg(QLatin1String(scoreColumns)),
+             {gid, nick, city, rows})) {
+        return std::nullopt;
+    }
+    std::vector<ScoreEntry> entries;
+    while (query.next()) {
+        entries.push_back(scoreEntry(query));
+    }
+    for (ScoreEntry& entry : entries) {
+        const auto place = placeInTable(db, gid, entry.score, entry.rid);
+        if (!place) {
+            return std::nullopt;
+        }
+        entry.place = *place;
+    }
+    return entries;
+}
+
+qint64 Store::scoreCount(qint64 gid)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query, QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ?"), {gid}) ||
+        !query.next()) {
+        return -1;
+    }
+    return query.value(0).toLongLong();
 }
 
 std::optional<MemberInfo> Store::readInfo(const QString& nick)

@@ -55,6 +55,21 @@ struct TopTenRow {
     double rating = 0;
 };
 
+// One entry of a world score table (or of the chat board, table 100).
+struct ScoreEntry {
+    qint64 rid = 0;
+    qint64 gid = 0;
+    qint64 score = 0;
+    QString nick;
+    QString country;
+    QString city;
+    QString r07;
+    QString r08;
+    QString r09;
+    QString r10;
+    qint64 place = 0;  // 1-based, in its whole table
+};
+
 // The one key a nick is stored and found under: nicks differ only when they
 // differ in more than letter case.
 QString nickKey(const QString& nick);
@@ -104,6 +119,19 @@ public:
     // Adds to a member's balance outside any session: for the service's own
     // awards and its operator, never reachable from a request.
     bool grantTevs(const QString& nick, qint64 amount);
+    // An award the service has made to the session's member (the account
+    // table's bonus): the game then credits the same amount to itself, which
+    // `settleAward` accepts once without adding it a second time.
+    bool award(const QString& token, const QString& nick, qint64 amount);
+    bool settleAward(const QString& token, qint64 amount);
+
+    // World score tables. A new entry's place, empty on failure; a table
+    // keeps at most `keep` entries (the lowest scores go first).
+    std::optional<qint64> postScore(const ScoreEntry& entry, qint64 keep);
+    std::optional<std::vector<ScoreEntry>> scoreTable(qint64 gid, int rows);
+    std::optional<std::vector<ScoreEntry>> playerScores(qint64 gid, const QString& nick,
+                                                        const QString& city, int rows);
+    qint64 scoreCount(qint64 gid);  // -1 when the database fails
 
     std::optional<MemberInfo> readInfo(const QString& nick);
     bool saveInfo(const QString& nick, const MemberInfo& info);

@@ -55,8 +55,8 @@ inline void dropTables(const QString& url)
         }
         if (db.open()) {
             QSqlQuery query(db);
-            for (const char* table :
-                 {"schema_version", "members", "sessions", "member_info", "game_records"}) {
+            for (const char* table : {"schema_version", "members", "sessions", "member_info",
+                                      "game_records", "scores"}) {
                 query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(table)));
             }
         }

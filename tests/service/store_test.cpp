@@ -26,14 +26,15 @@ protected:
 
 TEST_P(StoreTest, MigrationsRunOnceAndDataSurvivesReopening)
 {
-    EXPECT_EQ(store->schemaVersion(), 1);
+    const int version = store->schemaVersion();
+    EXPECT_GE(version, 2);
     ASSERT_EQ(store->createMember(member(QStringLiteral("Anna")), QStringLiteral("hash")),
               Store::Created::Yes);
     store.reset();
     QString error;
     store = Store::open(database, &error);
     ASSERT_TRUE(store) << error.toStdString();
-    EXPECT_EQ(store->schemaVersion(), 1);
+    EXPECT_EQ(store->schemaVersion(), version);
     const auto anna = store->findMember(QStringLiteral("ANNA"));
     ASSERT_TRUE(anna);
     EXPECT_EQ(anna->nick, QStringLiteral("Anna"));
