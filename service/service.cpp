@@ -12,6 +12,7 @@ Service::Service(Store& store, Config config)
     : config_(std::move(config)),
       accounts_(store, limiter_, config_.account),
       scores_(store, limiter_, accounts_),
+      statistics_(store, limiter_),
       router_(limiter_)
 {
     router_.add({"GET", "/ip", RateClass::Read, 0, [](const HttpRequest& request) {
@@ -27,6 +28,8 @@ Service::Service(Store& store, Config config)
                  [this](const HttpRequest& request) { return accounts_.handle(request); }});
     router_.add({"POST", "/scores", RateClass::Read, Router::defaultBodyLimit,
                  [this](const HttpRequest& request) { return scores_.handle(request); }});
+    router_.add({"POST", "/statistics", RateClass::Read, Router::defaultBodyLimit,
+                 [this](const HttpRequest& request) { return statistics_.handle(request); }});
     router_.add({"POST", "/account/photo", RateClass::Read, AccountService::photoLimit,
                  [this](const HttpRequest& request) { return accounts_.uploadPhoto(request); }});
 }
@@ -51,7 +54,9 @@ QString Service::pathsHelp()
         "the\n"
         "                                    chat board (100): tables, counts, a player's "
         "entries,\n"
-        "                                    new entries\n");
+        "                                    new entries\n"
+        "  POST /statistics                  the statistics counters of the game (804): starts,\n"
+        "                                    installations, likes, per-game counts; the summary\n");
 }
 
 QByteArray Service::directory() const

@@ -4,6 +4,7 @@
 #include "service/rate_limiter.h"
 #include "service/router.h"
 #include "service/score_service.h"
+#include "service/statistics_service.h"
 #include "service/store.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ namespace olk::service {
 //   POST /account                   the account requests
 //   POST /account/photo             a member's own photo, within the session
 //   POST /scores                    the world score tables and the chat board
+//   POST /statistics                the statistics counters
 class Service {
 public:
     struct Config {
@@ -48,6 +50,7 @@ private:
     RateLimiter limiter_;
     AccountService accounts_;
     ScoreService scores_;
+    StatisticsService statistics_;
     Router router_;
 };
 

@@ -164,6 +164,18 @@ const std::vector<std::vector<QString>>& migrations()
             QStringLiteral("CREATE INDEX scores_table ON scores (gid, score)"),
             QStringLiteral("ALTER TABLE sessions ADD COLUMN owed_award BIGINT NOT NULL DEFAULT 0"),
         },
+        // 3: the statistics counters, one row per game number.
+        {
+            QStringLiteral(
+                "CREATE TABLE statistics ("
+                "gid BIGINT PRIMARY KEY,"
+                "stat1 BIGINT NOT NULL, stat2 BIGINT NOT NULL, stat3 BIGINT NOT NULL,"
+                "stat4 VARCHAR(64) NOT NULL,"
+                "x1 BIGINT NOT NULL, x2 BIGINT NOT NULL, x3 BIGINT NOT NULL, x4 BIGINT NOT NULL,"
+                "x5 BIGINT NOT NULL, x6 BIGINT NOT NULL, x7 BIGINT NOT NULL, x8 BIGINT NOT NULL,"
+                "x9 BIGINT NOT NULL, x10 BIGINT NOT NULL, x11 BIGINT NOT NULL, x12 BIGINT NOT NULL,"
+                "y BIGINT NOT NULL, z VARCHAR(255) NOT NULL)"),
+        },
     };
     return all;
 }
@@ -709,6 +721,84 @@ qint64 Store::scoreCount(qint64 gid)
         return -1;
     }
     return query.value(0).toLongLong();
+}
+
+bool Store::addStatistics(qint64 gid, const Statistics& d)
+{
+    QSqlDatabase db = connection();
+    // The row of a game number is made by its first report; two first
+    // reports racing on PostgreSQL make the later one try again.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Transaction transaction(db);
+        if (!transaction.isOpen()) {
+            return false;
+        }
+        QSqlQuery exists(db);
+        if (!run(db, exists, QStringLiteral("SELECT COUNT(*) FROM statistics WHERE gid = ?"),
+                 {gid}) ||
+            !exists.next()) {
+            return false;
+        }
+        if (exists.value(0).toLongLong() == 0) {
+            QSqlQuery insert(db);
+            if (!run(db, insert,
+                     QStringLiteral("INSERT INTO statistics VALUES (?, 0, 0, 0, '', 0, 0, 0, 0, 0, "
+                                    "0, 0, 0, 0, 0, 0, "
+                                    "0, 0, '')"),
+                     {gid})) {
+                continue;
+            }
+        }
+        const auto& x = d.games;
+        QSqlQuery update(db);
+        if (!run(
+                db, update,
+                QStringLiteral(
+                    "UPDATE statistics SET stat1 = stat1 + ?, stat2 = stat2 + ?, stat3 = stat3 + "
+                    "?, "
+                    "x1 = x1 + ?, x2 = x2 + ?, x3 = x3 + ?, x4 = x4 + ?, x5 = x5 + ?, x6 = x6 + ?, "
+                    "x7 = x7 + ?, x8 = x8 + ?, x9 = x9 + ?, x10 = x10 + ?, x11 = x11 + ?, "
+                    "x12 = x12 + ?, y = y + ? WHERE gid = ?"),
+                {d.starts, d.installations, d.likes, x[0], x[1], x[2], x[3], x[4], x[5], x[6], x[7],
+                 x[8], x[9], x[10], x[11], d.y, gid})) {
+            return false;
+        }
+        if (!d.lastLiker.isEmpty()) {
+            QSqlQuery liker(db);
+            if (!run(db, liker, QStringLiteral("UPDATE statistics SET stat4 = ? WHERE gid = ?"),
+                     {d.lastLiker, gid})) {
+                return false;
+            }
+        }
+        return transaction.commit();
+    }
+    return false;
+}
+
+std::optional<Statistics> Store::statistics(qint64 gid)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT stat1, stat2, stat3, stat4, x1, x2, x3, x4, x5, x6, x7, x8, "
+                            "x9, x10, x11, x12, "
+                            "y, z FROM statistics WHERE gid = ?"),
+             {gid})) {
+        return std::nullopt;
+    }
+    Statistics s;
+    if (query.next()) {
+        s.starts = query.value(0).toLongLong();
+        s.installations = query.value(1).toLongLong();
+        s.likes = query.value(2).toLongLong();
+        s.lastLiker = query.value(3).toString();
+        for (int i = 0; i < 12; ++i) {
+            s.games[static_cast<std::size_t>(i)] = query.value(4 + i).toLongLong();
+        }
+        s.y = query.value(16).toLongLong();
+        s.z = query.value(17).toString();
+    }
+    return s;
 }
 
 std::optional<MemberInfo> Store::readInfo(const QString& nick)

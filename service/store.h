@@ -70,6 +70,17 @@ struct ScoreEntry {
     qint64 place = 0;  // 1-based, in its whole table
 };
 
+// The statistics counters of one game number.
+struct Statistics {
+    qint64 starts = 0;               // Stat1
+    qint64 installations = 0;        // Stat2
+    qint64 likes = 0;                // Stat3
+    QString lastLiker;               // Stat4
+    std::array<qint64, 12> games{};  // StatX
+    qint64 y = 0;                    // StatY, kept for the other editions
+    QString z;                       // StatZ
+};
+
 // The one key a nick is stored and found under: nicks differ only when they
 // differ in more than letter case.
 QString nickKey(const QString& nick);
@@ -132,6 +143,11 @@ public:
     std::optional<std::vector<ScoreEntry>> playerScores(qint64 gid, const QString& nick,
                                                         const QString& city, int rows);
     qint64 scoreCount(qint64 gid);  // -1 when the database fails
+
+    // Statistics: increments added to the counters of a game number, in one
+    // transaction; `lastLiker` replaces the stored nick when not empty.
+    bool addStatistics(qint64 gid, const Statistics& increments);
+    std::optional<Statistics> statistics(qint64 gid);
 
     std::optional<MemberInfo> readInfo(const QString& nick);
     bool saveInfo(const QString& nick, const MemberInfo& info);

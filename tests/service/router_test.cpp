@@ -159,9 +159,10 @@ TEST(OptionsTest, CommandLines)
         }
     }
     EXPECT_TRUE(std::get<Options>(parseOptions({"--help"}, "/srv")).help);
-    for (const char* word : {"--listen", "--database", "--data", "--tls-cert", "--tls-key",
-                             "--downloads", "--public-url", "/ip", "/directory",
-                             "/downloads/progr/cards/", "/photos/", "/account/photo"}) {
+    for (const char* word :
+         {"--listen", "--database", "--data", "--tls-cert", "--tls-key", "--downloads",
+          "--public-url", "/ip", "/directory", "/downloads/progr/cards/", "/photos/",
+          "/account/photo", "/scores", "/statistics"}) {
         EXPECT_TRUE(usage().contains(QLatin1String(word))) << word;
     }
 }
