@@ -48,6 +48,7 @@ int main(int argc, char** argv)
     Service::Config config;
     config.publicUrl = options.publicUrl;
     config.downloadsFolder = options.downloads;
+    config.newsFolder = options.news;
     config.account = AccountService::defaultConfig();
     config.account.photoFolder = QDir(options.dataFolder).filePath(QStringLiteral("photos"));
     config.account.secureCookies = !options.tlsCert.isEmpty();

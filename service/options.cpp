@@ -26,6 +26,7 @@ QString usage()
                "                          default ./olk-service-data, created when missing\n"
                "  --downloads DIR         the files served under /downloads/progr/cards/;\n"
                "                          default DATA/downloads\n"
+               "  --news DIR              the news items shown at /news; default DATA/news\n"
                "  --public-url URL        the address the game reaches this service at, named in "
                "the\n"
                "                          directory; default http://LISTEN-ADDRESS (https with "
@@ -58,10 +59,10 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
         QString value;
         QString option = name;
         static const QStringList known = {
-            QStringLiteral("--listen"),    QStringLiteral("--database"),
-            QStringLiteral("--data"),      QStringLiteral("--tls-cert"),
-            QStringLiteral("--tls-key"),   QStringLiteral("--downloads"),
-            QStringLiteral("--public-url")};
+            QStringLiteral("--listen"),  QStringLiteral("--database"),
+            QStringLiteral("--data"),    QStringLiteral("--tls-cert"),
+            QStringLiteral("--tls-key"), QStringLiteral("--downloads"),
+            QStringLiteral("--news"),    QStringLiteral("--public-url")};
         if (!known.contains(name.section(QLatin1Char('='), 0, 0))) {
             return QStringLiteral("unknown option \"%1\"").arg(name);
         }
@@ -109,6 +110,8 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
             options.tlsKey = value;
         } else if (option == QLatin1String("--downloads")) {
             options.downloads = value;
+        } else if (option == QLatin1String("--news")) {
+            options.news = value;
         } else if (option == QLatin1String("--public-url")) {
             const QUrl url(value, QUrl::StrictMode);
             if (!url.isValid() ||
@@ -137,6 +140,9 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
     } else {
         options.downloads = base.absoluteFilePath(options.downloads);
     }
+    options.news = options.news.isEmpty()
+                       ? QDir(options.dataFolder).filePath(QStringLiteral("news"))
+                       : base.absoluteFilePath(options.news);
     if (options.publicUrl.isEmpty()) {
         const bool v6 = options.listenHost.contains(QLatin1Char(':'));
         options.publicUrl =

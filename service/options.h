@@ -14,6 +14,7 @@ struct Options {
     QString tlsCert;
     QString tlsKey;
     QString downloads;  // default: DATA/downloads
+    QString news;       // default: DATA/news
     QString publicUrl;  // default: http(s)://LISTEN-ADDRESS
     bool help = false;
 };

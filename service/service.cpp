@@ -1,5 +1,6 @@
 #include "service/service.h"
 
+#include "service/news_page.h"
 #include "settings/address_cipher.h"
 
 #include <QDir>
@@ -22,6 +23,12 @@ Service::Service(Store& store, Config config)
                  [this](const HttpRequest&) { return plainResponse(200, directory()); }});
     router_.add({"GET", "/downloads/progr/cards/", RateClass::Read, 0,
                  [this](const HttpRequest& request) { return download(request); }});
+    router_.add({"GET", "/news", RateClass::Read, 0, [this](const HttpRequest&) {
+                     HttpResponse response;
+                     response.contentType = "text/html; charset=utf-8";
+                     response.body = newsPage(config_.newsFolder);
+                     return response;
+                 }});
     router_.add({"GET", "/photos/", RateClass::Read, 0,
                  [this](const HttpRequest& request) { return accounts_.photo(request); }});
     router_.add({"POST", "/account", RateClass::Read, Router::defaultBodyLimit,
@@ -43,6 +50,8 @@ QString Service::pathsHelp()
         "                                    (WTGamesPatt), PUBLIC-URL/statistics (StatPath) and\n"
         "                                    PUBLIC-URL/account (AccPath)\n"
         "  GET  /downloads/progr/cards/FILE  FILE from the downloads folder (plain names only)\n"
+        "  GET  /news                        the news page, from the news folder (N.txt per item:\n"
+        "                                    its title on the first line, then the text)\n"
         "  GET  /photos/NICK.jpg             a member's photo\n"
         "  POST /account                     the account requests: register, log in, top ten,\n"
         "                                    place, members, Tevs, personal information and\n"

@@ -20,6 +20,7 @@ namespace olk::service {
 //   POST /account/photo             a member's own photo, within the session
 //   POST /scores                    the world score tables and the chat board
 //   POST /statistics                the statistics counters
+//   GET  /news                      the news page
 class Service {
 public:
     struct Config {
@@ -27,6 +28,7 @@ public:
         // "/" ("http://host:port"); the directory points there.
         QString publicUrl;
         QString downloadsFolder;
+        QString newsFolder;
         AccountService::Config account;
     };
 

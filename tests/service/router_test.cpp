@@ -107,6 +107,37 @@ TEST_P(EndpointTest, IpDirectoryAndDownloads)
     }
 }
 
+TEST_P(EndpointTest, NewsPageCarriesTheLatestNumber)
+{
+    const QDir news(folder.filePath(QStringLiteral("news")));
+    service = nullptr;
+    Service::Config config;
+    config.publicUrl = QStringLiteral("http://olk.example");
+    config.newsFolder = news.path();
+    config.account = AccountService::defaultConfig();
+    service = std::make_unique<Service>(*store, config);
+    EXPECT_TRUE(send("GET", "/news", {}).body.contains("TevNews00000"));  // no folder yet
+
+    ASSERT_TRUE(news.mkpath(QStringLiteral(".")));
+    const std::pair<const char*, const char*> items[] = {
+        {"3.txt", "Spring tournament\nFour tables from Monday."},
+        {"12.txt", "New decks <b>&</b> backs\nTwo new decks."},
+        {"012.txt", "Not a news number"},
+        {"notes.txt", "Not a news number either"},
+    };
+    for (const auto& [name, text] : items) {
+        QFile file(news.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    const HttpResponse page = send("GET", "/news", {});
+    EXPECT_EQ(page.contentType, "text/html; charset=utf-8");
+    EXPECT_TRUE(page.body.contains("TevNews00012"));
+    EXPECT_TRUE(page.body.contains("12. New decks &lt;b&gt;&amp;&lt;/b&gt; backs"));
+    EXPECT_LT(page.body.indexOf("12. New decks"), page.body.indexOf("3. Spring tournament"));
+    EXPECT_FALSE(page.body.contains("Not a news number"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, EndpointTest, ::testing::Values("sqlite"), backendName);
 
 TEST(OptionsTest, CommandLines)
@@ -162,7 +193,7 @@ TEST(OptionsTest, CommandLines)
     for (const char* word :
          {"--listen", "--database", "--data", "--tls-cert", "--tls-key", "--downloads",
           "--public-url", "/ip", "/directory", "/downloads/progr/cards/", "/photos/",
-          "/account/photo", "/scores", "/statistics"}) {
+          "/account/photo", "/scores", "/statistics", "--news", "/news"}) {
         EXPECT_TRUE(usage().contains(QLatin1String(word))) << word;
     }
 }
