@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 namespace olk::service {
 
@@ -26,6 +27,11 @@ std::string printable(const std::string& text)
     }
     return out;
 }
+
+// When the request being answered on this thread was taken up: set before
+// routing, read and cleared by the log line. Requests the library refuses
+// itself (a body over the cap, a malformed request) are logged without it.
+thread_local std::optional<std::chrono::steady_clock::time_point> requestStarted;
 
 }  // namespace
 
@@ -68,22 +74,34 @@ void HttpServer::install()
         for (const std::string& cookie : response.setCookies) {
             res.headers.emplace("Set-Cookie", cookie);
         }
-        if (logging_) {
-            const auto ms = std::chrono::duration<double, std::milli>(
-                std::chrono::steady_clock::now() - started);
-            const QByteArray time =
-                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1();
-            std::fprintf(stderr, "%s %s %s %s %d %lld %.1fms\n", time.constData(),
-                         req.remote_addr.c_str(), printable(req.method).c_str(),
-                         printable(req.path).c_str(), response.status,
-                         static_cast<long long>(response.body.size()), ms.count());
-        }
     };
     // Plain SO_REUSEADDR: the library's default, SO_REUSEPORT, would let a
     // second service bind the same port silently.
     server_->set_socket_options([](auto sock) {
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    server_->set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
+        requestStarted = std::chrono::steady_clock::now();
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
+        if (!logging_) {
+            requestStarted.reset();
+            return;
+        }
+        char ms[32] = "-";
+        if (requestStarted) {
+            const auto elapsed = std::chrono::duration<double, std::milli>(
+                std::chrono::steady_clock::now() - *requestStarted);
+            std::snprintf(ms, sizeof ms, "%.1fms", elapsed.count());
+        }
+        requestStarted.reset();
+        const QByteArray time =
+            QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1();
+        std::fprintf(stderr, "%s %s %s %s %d %zu %s\n", time.constData(),
+                     printable(req.remote_addr).c_str(), printable(req.method).c_str(),
+                     printable(req.path).c_str(), res.status, res.body.size(), ms);
     });
     const std::string any = "(.*)";
     server_->Get(any, handler);
