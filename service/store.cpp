@@ -529,16 +529,27 @@ Store::Transfer Store::transfer(const QString& token, const QString& from, const
 
 bool Store::settleOwedDebit(const QString& token, qint64 amount)
 {
+    return settleOwed(QStringLiteral("owed_debit"), token, amount);
+}
+
+bool Store::settleAward(const QString& token, qint64 amount)
+{
+    return settleOwed(QStringLiteral("owed_award"), token, amount);
+}
+
+bool Store::settleOwed(const QString& column, const QString& token, qint64 amount)
+{
     if (amount <= 0) {
         return false;
     }
     QSqlDatabase db = connection();
     Transaction transaction(db);
     QSqlQuery query(db);
+    // `column` is one of the two names above, never a request's text.
     return transaction.isOpen() &&
            run(db, query,
-               QStringLiteral("UPDATE sessions SET owed_debit = owed_debit - ? WHERE token = ? AND "
-                              "owed_debit >= ?"),
+               QStringLiteral("UPDATE sessions SET %1 = %1 - ? WHERE token = ? AND %1 >= ?")
+                   .arg(column),
                {amount, token, amount}) &&
            query.numRowsAffected() == 1 && transaction.commit();
 }
@@ -573,22 +584,6 @@ bool Store::award(const QString& token, const QString& nick, qint64 amount)
                QStringLiteral("UPDATE sessions SET owed_award = owed_award + ? WHERE token = ?"),
                {amount, token}) &&
            owe.numRowsAffected() == 1 && transaction.commit();
-}
-
-bool Store::settleAward(const QString& token, qint64 amount)
-{
-    if (amount <= 0) {
-        return false;
-    }
-    QSqlDatabase db = connection();
-    Transaction transaction(db);
-    QSqlQuery query(db);
-    return transaction.isOpen() &&
-           run(db, query,
-               QStringLiteral("UPDATE sessions SET owed_award = owed_award - ? WHERE token = ? AND "
-                              "owed_award >= ?"),
-               {amount, token, amount}) &&
-           query.numRowsAffected() == 1 && transaction.commit();
 }
 
 namespace {

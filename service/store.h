@@ -159,6 +159,8 @@ public:
     std::optional<qint64> placeOf(double rating);
 
 private:
+    // Takes `amount` off one of a session's owed sums, when it holds that much.
+    bool settleOwed(const QString& column, const QString& token, qint64 amount);
     Store(QString driver, QString connectOptions, QString name, QString host, int port,
           QString user, QString password);
     QSqlDatabase connection();
