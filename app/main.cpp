@@ -38,6 +38,7 @@ int main(int argc, char** argv)
     olk::useOwnCursors(settings.ownCursor);
 
     olk::MainWindow window(settings, folder);
+    window.setOnlineAtStart(true);
     if (options.isSet(service) && !window.online().useService(options.value(service))) {
         std::fprintf(stderr, "olk: --service needs an http or https address, not \"%s\"\n",
                      qPrintable(options.value(service)));

@@ -89,7 +89,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             followMusic();
             // The online service's addresses, and the user file's account,
             // settle in the background; nothing waits for them.
-            m_online.start();
+            if (m_onlineAtStart) {
+                m_online.start();
+            }
         });
     });
     connect(m_startup, &StartupPicture::dismissed, this, [this] {

@@ -71,6 +71,10 @@ public:
     const GameEngine& engine() const { return m_engine; }
     GameSession& session() { return m_session; }
     online::OnlineSession& online() { return m_online; }
+    // Whether the online service is looked up a moment after the start-up
+    // picture shows (the program does; a window made for a test does not
+    // reach for the network).
+    void setOnlineAtStart(bool on) { m_onlineAtStart = on; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +111,7 @@ private:
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
     online::OnlineSession m_online;
+    bool m_onlineAtStart = false;
     static constexpr int kSoundStartDelayMs = 300;
     bool m_soundStarted = false;  // a moment after the start-up picture first showed
     GameSession m_session;
