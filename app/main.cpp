@@ -39,6 +39,7 @@ int main(int argc, char** argv)
 
     olk::MainWindow window(settings, folder);
     window.setOnlineAtStart(true);
+    window.setSoundAtStart(true);
     if (options.isSet(service) && !window.online().useService(options.value(service))) {
         std::fprintf(stderr, "olk: --service needs an http or https address, not \"%s\"\n",
                      qPrintable(options.value(service)));

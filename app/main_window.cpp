@@ -60,7 +60,6 @@ MainWindow::MainWindow(Settings& settings, QString folder)
       m_clubWritesBlocked(false),
       m_windowSizeChoice(m_settings.windowSize),
       m_sound(m_settings.soundOn),
-      m_online(m_settings, m_folder),
       m_engine(m_session.engine()),
       m_table(new TableView(m_session, m_settings, this)),
       m_menu(new MainMenu(m_settings, this)),
@@ -84,13 +83,15 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     // the sound server) never competes with the picture's.
     connect(m_startup, &StartupPicture::firstShown, this, [this] {
         QTimer::singleShot(kSoundStartDelayMs, this, [this] {
-            m_soundStarted = true;
-            m_sound.prepare();
-            followMusic();
+            if (m_soundAtStart) {
+                m_soundStarted = true;
+                m_sound.prepare();
+                followMusic();
+            }
             // The online service's addresses, and the user file's account,
             // settle in the background; nothing waits for them.
             if (m_onlineAtStart) {
-                m_online.start();
+                online().start();
             }
         });
     });
@@ -149,6 +150,14 @@ MainWindow::~MainWindow()
 {
     // The table watches the session: it goes first, while the session lives.
     delete m_table;
+}
+
+online::OnlineSession& MainWindow::online()
+{
+    if (!m_online) {
+        m_online = std::make_unique<online::OnlineSession>(m_settings, m_folder);
+    }
+    return *m_online;
 }
 
 bool MainWindow::checkClubFiles()

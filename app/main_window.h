@@ -70,11 +70,17 @@ public:
     void setSettingsAsRead(QList<QByteArray> lines) { m_settingsAsRead = std::move(lines); }
     const GameEngine& engine() const { return m_engine; }
     GameSession& session() { return m_session; }
-    online::OnlineSession& online() { return m_online; }
+    // The online side, made when first asked for (a window that never goes
+    // online keeps no network machinery).
+    online::OnlineSession& online();
     // Whether the online service is looked up a moment after the start-up
     // picture shows (the program does; a window made for a test does not
     // reach for the network).
     void setOnlineAtStart(bool on) { m_onlineAtStart = on; }
+    // Whether the sound stream opens and the melody begins a moment after
+    // the start-up picture shows (the program does; a window made for a test
+    // stays silent unless the test listens).
+    void setSoundAtStart(bool on) { m_soundAtStart = on; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,8 +116,9 @@ private:
     QList<QByteArray> m_settingsAsRead;
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
-    online::OnlineSession m_online;
+    std::unique_ptr<online::OnlineSession> m_online;
     bool m_onlineAtStart = false;
+    bool m_soundAtStart = false;
     static constexpr int kSoundStartDelayMs = 300;
     bool m_soundStarted = false;  // a moment after the start-up picture first showed
     GameSession m_session;

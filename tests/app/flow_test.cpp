@@ -134,6 +134,8 @@ void playDeal(TableView& table, const GameEngine& engine)
 TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
 {
     MainWindow& window = open();
+    settings.musicOn = true;  // this test follows the melody too
+    window.setSoundAtStart(true);
     ASSERT_TRUE(window.checkClubFiles());
     window.showStartup();
     window.show();
