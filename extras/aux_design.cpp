@@ -14,16 +14,6 @@ namespace {
 
 const QColor kGrey(212, 208, 200);
 
-QImage graphicsPicture(const QString& programFolder, const QString& name)
-{
-    std::optional<ResourceLibrary> library =
-        ResourceLibrary::find(QStringLiteral("TevCGraph1.dll"), programFolder);
-    if (!library) {
-        return {};
-    }
-    return QImage::fromData(library->bytes(name).value_or(QByteArray()));
-}
-
 }  // namespace
 
 void AuxDesign::load(const Settings& settings, const QString& programFolder, AuxPictureNames names)
@@ -36,8 +26,8 @@ void AuxDesign::load(const Settings& settings, const QString& programFolder, Aux
     const QString header = QString::fromLatin1(names.header);
     m_header = builtInPicture(pictureName(QString::fromLatin1(names.lettering)));
     if (m_purple) {
-        m_form = graphicsPicture(programFolder, header);
-        m_icon = graphicsPicture(programFolder, QString::fromLatin1(names.icon));
+        m_form = graphicsLibraryPicture(programFolder, header);
+        m_icon = graphicsLibraryPicture(programFolder, QString::fromLatin1(names.icon));
         m_headerHeight = 60;
     } else if (m_grey == 1) {
         m_headerHeight = 48;

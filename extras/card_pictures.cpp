@@ -26,6 +26,13 @@ CardPictures::CardPictures()
     initOlkArt();
 }
 
+QImage graphicsLibraryPicture(const QString& programFolder, const QString& name)
+{
+    const std::optional<ResourceLibrary> library =
+        ResourceLibrary::find(QStringLiteral("TevCGraph1.dll"), programFolder);
+    return library ? QImage::fromData(library->bytes(name).value_or(QByteArray())) : QImage();
+}
+
 QImage builtInPicture(const QString& name)
 {
     static const bool registered = [] {

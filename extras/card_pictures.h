@@ -85,6 +85,10 @@ private:
     QImage m_none;
 };
 
+// A picture of the purple design's library "TevCGraph1.dll" (beside the
+// program or above it); null without the library or the picture.
+QImage graphicsLibraryPicture(const QString& programFolder, const QString& name);
+
 // A built-in picture by name (":/art/<name>"); null when there is none.
 QImage builtInPicture(const QString& name);
 

@@ -7,7 +7,7 @@
 #include <QThread>
 #include <QWidget>
 
-#include "records/resource_library.h"
+#include "extras/card_pictures.h"
 
 namespace olk {
 namespace {
@@ -41,13 +41,7 @@ protected:
 
 void playSalute(const QString& programFolder)
 {
-    const std::optional<ResourceLibrary> library =
-        ResourceLibrary::find(QStringLiteral("TevCGraph1.dll"), programFolder);
-    if (!library) {
-        return;
-    }
-    const QImage strip =
-        QImage::fromData(library->bytes(QStringLiteral("GTouch")).value_or(QByteArray()));
+    const QImage strip = graphicsLibraryPicture(programFolder, QStringLiteral("GTouch"));
     if (strip.width() < kFrame || strip.height() < kFrame) {
         return;
     }

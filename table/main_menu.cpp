@@ -231,13 +231,10 @@ void MainMenu::applyDesign()
     m_strips[1] = {};
     if (purple) {
         // Today's and tomorrow's of the seven purple animations, Monday "GifA".
-        if (std::optional<ResourceLibrary> library =
-                ResourceLibrary::find(QStringLiteral("TevCGraph1.dll"), m_programFolder)) {
-            const int today = QDate::currentDate().dayOfWeek() - 1;
-            for (int side = 0; side < 2; ++side) {
-                const QString name = QStringLiteral("Gif") + QChar(u'A' + (today + side) % 7);
-                m_strips[side] = QImage::fromData(library->bytes(name).value_or(QByteArray()));
-            }
+        const int today = QDate::currentDate().dayOfWeek() - 1;
+        for (int side = 0; side < 2; ++side) {
+            const QString name = QStringLiteral("Gif") + QChar(u'A' + (today + side) % 7);
+            m_strips[side] = graphicsLibraryPicture(m_programFolder, name);
         }
     }
     if (m_strips[0].isNull() || m_strips[1].isNull()) {
