@@ -1,7 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <cstdio>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/main_window.h"
 #include "extras/hint_style.h"
@@ -37,23 +38,32 @@ int main(int argc, char** argv)
     olk::setLanguage(settings.language);
     olk::useOwnCursors(settings.ownCursor);
 
-    olk::MainWindow window(settings, folder);
-    window.setOnlineAtStart(true);
-    window.setSoundAtStart(true);
-    if (options.isSet(service) && !window.online().useService(options.value(service))) {
-        std::fprintf(stderr, "olk: --service needs an http or https address, not \"%s\"\n",
-                     qPrintable(options.value(service)));
-        return 2;
-    }
-    window.setSettingsAsRead(read.lines);
-    window.showStartup();
-    window.show();
-    // The start-up picture is up before the club files are checked; a missing
-    // or damaged one ends the program after its message.
-    QTimer::singleShot(0, &window, [&window, &app] {
-        if (!window.checkClubFiles()) {
-            app.exit(1);
+    int code = 0;
+    {
+        olk::MainWindow window(settings, folder);
+        window.setOnlineAtStart(true);
+        window.setSoundAtStart(true);
+        if (options.isSet(service) && !window.online().useService(options.value(service))) {
+            std::fprintf(stderr, "olk: --service needs an http or https address, not \"%s\"\n",
+                         qPrintable(options.value(service)));
+            return 2;
         }
-    });
-    return app.exec();
+        window.setSettingsAsRead(read.lines);
+        window.showStartup();
+        window.show();
+        // The start-up picture is up before the club files are checked; a missing
+        // or damaged one ends the program after its message.
+        QTimer::singleShot(0, &window, [&window, &app] {
+            if (!window.checkClubFiles()) {
+                app.exit(1);
+            }
+        });
+        code = app.exec();
+    }
+    // Everything is saved and the window is gone. The process ends here,
+    // without the destructors of static objects: Qt 6.4's PulseAudio engine
+    // is one of them, and freeing its main loop that late can trip PulseAudio's
+    // own assertion, an abort after a clean quit.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
