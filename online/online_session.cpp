@@ -2,7 +2,6 @@
 
 #include <QUrl>
 
-#include "account/user_file.h"
 #include "settings/address_cipher.h"
 
 namespace olk::online {
@@ -11,7 +10,8 @@ OnlineSession::OnlineSession(Settings& settings, QString programFolder, QObject*
     : QObject(parent),
       m_settings(settings),
       m_programFolder(std::move(programFolder)),
-      m_accountAddress(defaultAccountAddress())
+      m_accountAddress(defaultAccountAddress()),
+      m_account(m_client, m_programFolder)
 {
     m_client.setAddress(Endpoint::Scores, m_settings.serviceAddress);
     m_client.setAddress(Endpoint::Statistics, m_settings.statisticsAddress);
@@ -87,30 +87,7 @@ void OnlineSession::settle()
     m_worldTopTenPaused = addresses.worldTopTenPaused;
     m_chatPaused = addresses.chatPaused;
     emit addressesSettled();
-    loginFromUserFile();
-}
-
-void OnlineSession::loginFromUserFile()
-{
-    m_state = LoggedOut;
-    const std::optional<UserFile> file = readUserFile(m_programFolder);
-    const std::optional<QString> password =
-        file ? startupPassword(file->storedPassword) : std::nullopt;
-    if (!file || !password) {
-        emit startupFinished();
-        return;
-    }
-    const QString nick = file->nick;
-    const QString pw = *password;
-    m_client.send(accountLogin(nick, pw), [this, nick, pw](const Reply& reply) {
-        const LoginResult login = parseAccountLogin(reply, m_user, nick, pw);
-        if (login.ok) {
-            m_user = login.user;
-            m_user.PwC = encipherPassword(pw);
-            m_state = LoggedIn;
-        }
-        emit startupFinished();
-    });
+    m_account.loginFromUserFile([this] { emit startupFinished(); });
 }
 
 }  // namespace olk::online

@@ -4,15 +4,12 @@
 #include <QString>
 #include <optional>
 
+#include "online/account.h"
 #include "online/records.h"
 #include "online/service_client.h"
 #include "settings/settings.h"
 
 namespace olk::online {
-
-// The account state: 1 logged out, 2 logged in, 3 logged in and playing for
-// the global rating.
-enum AccountState : int { LoggedOut = 1, LoggedIn = 2, PlayingRated = 3 };
 
 // The game's side of the online service for a run: the shared client, the
 // addresses the start-up lookup settles, the pause flags, and the account
@@ -27,8 +24,9 @@ public:
     OnlineSession(Settings& settings, QString programFolder, QObject* parent = nullptr);
 
     ServiceClient& client() { return m_client; }
-    int accountState() const { return m_state; }
-    const TTevUser& user() const { return m_user; }
+    Account& account() { return m_account; }
+    int accountState() const { return m_account.state(); }
+    const TTevUser& user() const { return m_account.user(); }
     bool worldTopTenPaused() const { return m_worldTopTenPaused; }
     bool chatPaused() const { return m_chatPaused; }
     bool started() const { return m_started; }
@@ -55,15 +53,13 @@ signals:
 private:
     void fetchDirectory(int round);
     void settle();
-    void loginFromUserFile();
 
     Settings& m_settings;
     QString m_programFolder;
     QByteArray m_accountAddress;  // the built-in one, or the chosen service's
     ServiceClient m_client;
     std::optional<QByteArray> m_documents[3];
-    int m_state = LoggedOut;
-    TTevUser m_user;
+    Account m_account;
     bool m_worldTopTenPaused = false;
     bool m_chatPaused = false;
     bool m_started = false;

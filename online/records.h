@@ -34,6 +34,15 @@ struct TInfo14 {
     friend bool operator==(const TInfo14&, const TInfo14&) = default;
 };
 
+// The fourteen texts in their order, and the longest each may be.
+inline constexpr std::array<QString TInfo14::*, 14> kInfoFields = {
+    &TInfo14::Name1,      &TInfo14::Name2,    &TInfo14::About,    &TInfo14::Telephone,
+    &TInfo14::EMailO,     &TInfo14::Skype,    &TInfo14::WebSite,  &TInfo14::OK,
+    &TInfo14::VK,         &TInfo14::Telegram, &TInfo14::FaceBook, &TInfo14::Twitter,
+    &TInfo14::Instagramm, &TInfo14::YouTube};
+inline constexpr std::array<int, 14> kInfoLimits = {20, 20, 50, 20, 50, 50, 50,
+                                                    50, 50, 50, 60, 50, 50, 50};
+
 // The account user of this run. The starting values are those a login
 // leaves when its reply carries no field block.
 struct TTevUser {

@@ -91,6 +91,18 @@ ServiceClient::ServiceClient(QObject* parent)
     m_manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
+ServiceClient::~ServiceClient()
+{
+    const auto drop = [](const QList<QNetworkReply*>& replies) {
+        for (QNetworkReply* reply : replies) {
+            reply->disconnect();
+            delete reply;
+        }
+    };
+    drop(m_manager.findChildren<QNetworkReply*>());
+    drop(findChildren<QNetworkReply*>());
+}
+
 void ServiceClient::setAddress(Endpoint endpoint, const QByteArray& enciphered)
 {
     m_addresses[endpoint] = enciphered;
@@ -130,6 +142,21 @@ void ServiceClient::fetch(Endpoint endpoint, const QString& suffix, Done done)
     auto* manager = new QNetworkAccessManager(this);
     manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     collect(manager->get(QNetworkRequest(*url)), std::move(done), manager);
+}
+
+void ServiceClient::upload(Endpoint endpoint, const QString& suffix, const QByteArray& body,
+                           const QByteArray& contentType, Done done)
+{
+    const std::optional<QUrl> url = plainUrl(address(endpoint), suffix);
+    if (!url) {
+        failLater(this, std::move(done));
+        return;
+    }
+    QNetworkRequest post(*url);
+    post.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
+    post.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    post.setTransferTimeout(m_readTimeoutMs);
+    collect(m_manager.post(post, body), std::move(done));
 }
 
 namespace {

@@ -28,6 +28,8 @@ namespace olk::online {
 class ServiceClient : public QObject {
 public:
     explicit ServiceClient(QObject* parent = nullptr);
+    // Requests still on their way are dropped without calling their `done`.
+    ~ServiceClient() override;
 
     void setAddress(Endpoint endpoint, const QByteArray& enciphered);
     QByteArray address(Endpoint endpoint) const;
@@ -37,6 +39,11 @@ public:
     // A GET of the endpoint's address followed by `suffix` (a photo's
     // nick + ".jpg").
     void fetch(Endpoint endpoint, const QString& suffix, Done done);
+    // A POST of `body` as `contentType` to the endpoint's address followed
+    // by `suffix`, with the shared cookies (a member's photo goes to the
+    // account address + "/photo" within the session).
+    void upload(Endpoint endpoint, const QString& suffix, const QByteArray& body,
+                const QByteArray& contentType, Done done);
 
     // 0 while no request has set the read time-out.
     int readTimeoutMs() const { return m_readTimeoutMs; }
