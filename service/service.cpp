@@ -1,6 +1,7 @@
 #include "service/service.h"
 
 #include "service/news_page.h"
+#include "service/tevs_page.h"
 #include "settings/address_cipher.h"
 
 #include <QDir>
@@ -29,6 +30,12 @@ Service::Service(Store& store, Config config)
                      response.body = newsPage(config_.newsFolder);
                      return response;
                  }});
+    router_.add({"GET", "/tevs/", RateClass::Read, 0, [](const HttpRequest&) {
+                     HttpResponse response;
+                     response.contentType = "text/html; charset=utf-8";
+                     response.body = tevsPage();
+                     return response;
+                 }});
     router_.add({"GET", "/photos/", RateClass::Read, 0,
                  [this](const HttpRequest& request) { return accounts_.photo(request); }});
     router_.add({"POST", "/account", RateClass::Read, Router::defaultBodyLimit,
@@ -53,6 +60,7 @@ QString Service::pathsHelp()
         "  GET  /news                        the news page, from the news folder (N.txt per item:\n"
         "                                    its title on the first line, then the text)\n"
         "  GET  /photos/NICK.jpg             a member's photo\n"
+        "  GET  /tevs/100                    how members come by Tevs (the game's \"Add Tevs\")\n"
         "  POST /account                     the account requests: register, log in, top ten,\n"
         "                                    place, members, Tevs, personal information and\n"
         "                                    the account game record\n"

@@ -117,6 +117,10 @@ TEST_P(EndpointTest, NewsPageCarriesTheLatestNumber)
     config.account = AccountService::defaultConfig();
     service = std::make_unique<Service>(*store, config);
     EXPECT_TRUE(send("GET", "/news", {}).body.contains("TevNews00000"));  // no folder yet
+    // The page "Add Tevs" opens says how Tevs are earned.
+    const HttpResponse tevs = send("GET", "/tevs/100", {});
+    EXPECT_EQ(tevs.contentType, "text/html; charset=utf-8");
+    EXPECT_TRUE(tevs.body.contains("25 Tevs"));
 
     ASSERT_TRUE(news.mkpath(QStringLiteral(".")));
     const std::pair<const char*, const char*> items[] = {
