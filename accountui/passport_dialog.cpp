@@ -77,11 +77,12 @@ void fillCountryList(QComboBox* list, int continent)
     list->setIconSize(QSize(20, 14));
     const std::span<const Country> countries = countriesOf(continent);
     for (int index = 0; index < static_cast<int>(countries.size()); ++index) {
-        const QImage flag = builtInPicture(QStringLiteral("Country") + countryCode(continent, index));
-        const QIcon icon = flag.isNull() ? QIcon()
-                                         : QIcon(QPixmap::fromImage(flag.scaled(
-                                               20, 14, Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation)));
+        const QImage flag =
+            builtInPicture(QStringLiteral("Country") + countryCode(continent, index));
+        const QIcon icon = flag.isNull()
+                               ? QIcon()
+                               : QIcon(QPixmap::fromImage(flag.scaled(20, 14, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation)));
         list->addItem(icon, QString::fromUtf8(countries[index].name));
     }
 }
@@ -108,9 +109,7 @@ PassportDialog::PassportDialog(Settings& settings, const QString& programFolder,
     grid->setContentsMargins(16, m_design.headerHeight() + 14, 16, 12);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
-    auto label = [this](Text name) {
-        return new QLabel(text(name) + QLatin1Char(':'), this);
-    };
+    auto label = [this](Text name) { return new QLabel(text(name) + QLatin1Char(':'), this); };
     grid->addWidget(label(Text::NickLabel), 0, 0);
     grid->addWidget(m_nick, 0, 1, 1, 2);
     grid->addWidget(m_nickLampLabel, 0, 3);

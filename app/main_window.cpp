@@ -9,18 +9,20 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "accountui/account_art.h"
+#include "accountui/account_dialog.h"
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
 #include "extras/own_cursors.h"
 #include "extras/salute.h"
 #include "options/option_rules.h"
-#include "table/speed_dialog.h"
 #include "records/end_of_game.h"
 #include "settings/language.h"
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
+#include "table/speed_dialog.h"
 #include "table/welcome_dialog.h"
 
 namespace olk {
@@ -134,6 +136,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     });
     connect(m_menu, &MainMenu::options, this, &MainWindow::openOptions);
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
+    connect(m_menu, &MainMenu::accountRequested, this, &MainWindow::openAccount);
+    m_menu->setAccountPicture(starPicture(online::LoggedOut, 0, 40));
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
         if (m_startup->isVisible()) {
@@ -156,6 +160,9 @@ online::OnlineSession& MainWindow::online()
 {
     if (!m_online) {
         m_online = std::make_unique<online::OnlineSession>(m_settings, m_folder);
+        connect(&m_online->account(), &online::Account::changed, this, [this] {
+            m_menu->setAccountPicture(starPicture(m_online->accountState(), 0, 40));
+        });
     }
     return *m_online;
 }
@@ -425,6 +432,13 @@ void MainWindow::abandonGame()
         showAttention(this, text(Text::ErrorOfDiskWriting));
     }
     showMenu();
+}
+
+void MainWindow::openAccount()
+{
+    play("WOpenFo");
+    AccountDialog dialog(online().account(), m_settings, m_folder, false, this);
+    dialog.exec();
 }
 
 void MainWindow::openOptions()

@@ -51,6 +51,7 @@ public:
     // "Options": the options dialog over the menu, every change applied at
     // once.
     void openOptions();
+    void openAccount();
     // Applies the settings the options dialog edited: whatever differs from
     // the settings in use takes effect now. A choice that cannot be had
     // (a missing library) falls back, and the settings in use say so.

@@ -875,6 +875,159 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "Oceania", "ContinentOceania"),
     //: continent list entry
     QT_TRANSLATE_NOOP3("Olk", "Africa", "ContinentAfrica"),
+    //: title of the account dialog: the players' club of the maker's games; VARNOLIA is a name,
+    //: keep it (transliterate only if your script requires it)
+    QT_TRANSLATE_NOOP3("Olk", "CLUB \"VARNOLIA\"", "AccountTitle"),
+    //: account dialog, first tab caption
+    QT_TRANSLATE_NOOP3("Olk", "My account", "TabMyAccount"),
+    //: account dialog, heading of the first tab
+    QT_TRANSLATE_NOOP3("Olk", "Your account information", "YourAccountInformation"),
+    //: account dialog, label before the password field
+    QT_TRANSLATE_NOOP3("Olk", "Password", "PasswordLabel"),
+    //: account dialog, label before the e-mail field (with its colon)
+    QT_TRANSLATE_NOOP3("Olk", "E-Mail:", "EMailLabel"),
+    //: account dialog, label before the registration date; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Registration", "RegistrationLabel"),
+    //: account dialog, check box: the password field shows # characters
+    QT_TRANSLATE_NOOP3("Olk", "Hide password", "HidePassword"),
+    //: account dialog, check box: the next games count for the club's world rating
+    QT_TRANSLATE_NOOP3("Olk", "Play global rating", "PlayGlobalRating"),
+    //: account dialog, button: register a new club account
+    QT_TRANSLATE_NOOP3("Olk", "Create an account", "CreateAccount"),
+    //: account dialog, button while logged out
+    QT_TRANSLATE_NOOP3("Olk", "Login to account", "LoginToAccount"),
+    //: account dialog, the same button while logged in
+    QT_TRANSLATE_NOOP3("Olk", "Sign out", "SignOut"),
+    //: account dialog, button: remember this account on this computer so it logs in at start
+    QT_TRANSLATE_NOOP3("Olk", "Save", "SaveUser"),
+    //: account dialog, button: forget the account remembered on this computer
+    QT_TRANSLATE_NOOP3("Olk", "Delete", "DeleteUser"),
+    //: account dialog, second tab caption
+    QT_TRANSLATE_NOOP3("Olk", "My results", "TabMyResults"),
+    //: account dialog, heading of the second tab
+    QT_TRANSLATE_NOOP3("Olk", "Information about your games", "InformationAboutYourGames"),
+    //: account dialog, results row: the name of the game; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Game", "ResultsGame"),
+    //: account dialog, results row: place in the club's rating; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Place", "ResultsPlace"),
+    //: account dialog, results row: deals played for the rating; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Played games", "PlayedGames"),
+    //: account dialog, results row; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "My best score", "MyBestScore"),
+    //: account dialog, results row: completed cycles of 40 deals; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Played cycles", "PlayedCycles"),
+    //: account dialog, results row: deals played in the current cycle; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Current Deal", "CurrentDeal"),
+    //: account dialog, results row: score of the current cycle; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Current Score", "CurrentScore"),
+    //: account dialog, third tab caption: the ten best-rated players
+    QT_TRANSLATE_NOOP3("Olk", "Top 10", "TabTopTen"),
+    //: account dialog, heading of the third tab
+    QT_TRANSLATE_NOOP3("Olk", "Top 10 best rated players", "TopTenBestRated"),
+    //: account dialog, top ten column header over the country flags: one letter for "Country"
+    QT_TRANSLATE_NOOP3("Olk", "C", "ColumnCountry"),
+    //: account dialog, Tevs tab, button: how to buy Tevs (the club's currency)
+    QT_TRANSLATE_NOOP3("Olk", "Add Tevs to Your account", "AddTevs"),
+    //: account dialog, Tevs tab, heading over the transfer controls
+    QT_TRANSLATE_NOOP3("Olk", "Transfer", "TransferLabel"),
+    //: account dialog, hint of the amount box
+    QT_TRANSLATE_NOOP3("Olk", "Transfer amount", "TransferAmountHint"),
+    //: account dialog, hint of the target nick field
+    QT_TRANSLATE_NOOP3("Olk", "Nick of the club member you want to transfer to",
+                       "TransferTargetHint"),
+    //: account dialog, button: send the amount to the member named
+    QT_TRANSLATE_NOOP3("Olk", "Transfer Tevs", "TransferTevs"),
+    //: button or hint: read the values from the club's service again / open the personal data
+    QT_TRANSLATE_NOOP3("Olk", "Refresh", "RefreshButton"),
+    //: account dialog, fifth tab caption: own photo and personal information; also the title of the
+    //: personal data window
+    QT_TRANSLATE_NOOP3("Olk", "About me", "TabAboutMe"),
+    //: account dialog, sixth tab caption: the best-rated player of the club
+    QT_TRANSLATE_NOOP3("Olk", "President", "TabPresident"),
+    //: account dialog, heading of the sixth tab; the game's name in quotes follows
+    QT_TRANSLATE_NOOP3("Olk", "President of the Order", "PresidentOfTheOrder"),
+    //: account dialog, note after a click copied a contact
+    QT_TRANSLATE_NOOP3("Olk", "Copied to clipboard!", "CopiedToClipboard"),
+    //: payment comment word put on the clipboard after the nick and "#": the payment refills the
+    //: account
+    QT_TRANSLATE_NOOP3("Olk", "Refill", "Refill"),
+    //: message before the payment page opens
+    QT_TRANSLATE_NOOP3("Olk",
+                       "Add a comment when you pay, simply by inserting it from the clipboard!",
+                       "AddCommentWhenPaying"),
+    //: second line of the same message
+    QT_TRANSLATE_NOOP3("Olk",
+                       "In case of payment, Tevs will be credited to the account within 24 hours.",
+                       "TevsCreditedWithin"),
+    //: message after registration
+    QT_TRANSLATE_NOOP3("Olk", "Your account has been successfully created!", "AccountCreated"),
+    //: message: registration refused, the nick is taken
+    QT_TRANSLATE_NOOP3("Olk", "The club already has a player with the same Nick!", "NickTaken"),
+    //: message: registration failed
+    QT_TRANSLATE_NOOP3("Olk", "Could not create account!", "CouldNotCreateAccount"),
+    //: message
+    QT_TRANSLATE_NOOP3("Olk", "Login failed!", "LoginFailed"),
+    //: message
+    QT_TRANSLATE_NOOP3("Olk", "You do not have enough Tevs to transfer!", "NotEnoughTevs"),
+    //: message: the amount is 0
+    QT_TRANSLATE_NOOP3("Olk", "I can not make an empty transfer!", "EmptyTransfer"),
+    //: question; followed by a blank, the nick in double quotes, the amount, "Tevs" and "?"
+    QT_TRANSLATE_NOOP3("Olk", "Do you really want to transfer to a club member",
+                       "TransferQuestion"),
+    //: message
+    QT_TRANSLATE_NOOP3("Olk", "Transfer is successful!", "TransferDone"),
+    //: message
+    QT_TRANSLATE_NOOP3("Olk", "There is no club member with that nick!", "NoSuchMember"),
+    //: message: the club's service could not be reached
+    QT_TRANSLATE_NOOP3("Olk", "No Connect!", "NoConnectMessage"),
+    //: personal data field hint: first name
+    QT_TRANSLATE_NOOP3("Olk", "Your name", "HintName1"),
+    //: personal data field hint
+    QT_TRANSLATE_NOOP3("Olk", "Your last name", "HintName2"),
+    //: personal data field hint
+    QT_TRANSLATE_NOOP3("Olk", "Brief information about you", "HintAbout"),
+    //: personal data field hint
+    QT_TRANSLATE_NOOP3("Olk", "Your phone number", "HintTelephone"),
+    //: personal data field hint
+    QT_TRANSLATE_NOOP3("Olk", "Your e-mail", "HintEMail"),
+    //: personal data field hint
+    QT_TRANSLATE_NOOP3("Olk", "Your web site", "HintWebSite"),
+    //: personal data field hint (Skype is a name)
+    QT_TRANSLATE_NOOP3("Olk", "Your skype", "HintSkype"),
+    //: personal data field hint (OK is the social network Odnoklassniki, keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your OK", "HintOK"),
+    //: personal data field hint (VK is a social network, keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your VK", "HintVK"),
+    //: personal data field hint (keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your Telegram", "HintTelegram"),
+    //: personal data field hint (keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your Facebook", "HintFaceBook"),
+    //: personal data field hint (keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your Twitter", "HintTwitter"),
+    //: personal data field hint (keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your Instagram", "HintInstagram"),
+    //: personal data field hint (keep the name)
+    QT_TRANSLATE_NOOP3("Olk", "Your YouTube", "HintYouTube"),
+    //: personal data window, note
+    QT_TRANSLATE_NOOP3("Olk", "This information may be visible to other club members.",
+                       "InfoMayBeVisible"),
+    //: personal data window, button: upload the chosen photo
+    QT_TRANSLATE_NOOP3("Olk", "Refresh photo", "RefreshPhoto"),
+    //: personal data window, button: save the fields
+    QT_TRANSLATE_NOOP3("Olk", "Update info", "UpdateInfo"),
+    //: button that closes a window
+    QT_TRANSLATE_NOOP3("Olk", "Close", "CloseButton"),
+    //: message: the chosen picture is refused
+    QT_TRANSLATE_NOOP3("Olk", "The photo must be in jpg format 200x250 pixels in size!",
+                       "PhotoFormat"),
+    //: message
+    QT_TRANSLATE_NOOP3("Olk", "Failed to upload photo to server!", "PhotoUploadFailed"),
+    //: title of the file chooser for the own photo
+    QT_TRANSLATE_NOOP3("Olk", "Choose your photo", "ChoosePhoto"),
+    //: file chooser filter name; the patterns follow it
+    QT_TRANSLATE_NOOP3("Olk", "JPEG pictures", "PhotoFilter"),
+    //: hint over the photo in the personal data window
+    QT_TRANSLATE_NOOP3("Olk", "Click to choose a photo (JPEG, 200 x 250)", "ClickPhotoHint"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

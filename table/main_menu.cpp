@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <QToolButton>
 
 #include "core/rounding.h"
 #include "extras/attention_box.h"
@@ -109,7 +110,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_history(new TevCardsButton(this)),
       m_mode(new TevCardsButton(this)),
       m_options(new TevCardsButton(this)),
-      m_exit(new TevCardsButton(this))
+      m_exit(new TevCardsButton(this)),
+      m_account(new QToolButton(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -126,8 +128,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
         });
     }
     // Captions turn yellow under the mouse in either design.
-    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit, m_rows[1],
-                                   m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
+    for (TevCardsButton* button : {m_newPlayer, m_topTen, m_history, m_mode, m_options, m_exit,
+                                   m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setLightFont(true);
         button->setColorMouse(QColor(255, 255, 128));
         button->setFocusPolicy(Qt::NoFocus);
@@ -142,7 +144,18 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
         retranslate();
     });
     m_topTen->setToolTip(QStringLiteral("40"));
+    m_account->setAutoRaise(true);
+    m_account->setFocusPolicy(Qt::NoFocus);
+    m_account->setCursor(Qt::PointingHandCursor);
+    m_account->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; }"));
+    connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
     retranslate();
+}
+
+void MainMenu::setAccountPicture(const QPixmap& picture)
+{
+    m_account->setIcon(picture);
 }
 
 void MainMenu::refresh(const ClubFile& club)
@@ -182,6 +195,10 @@ void MainMenu::layoutMenu()
     m_options->setGeometry(roundToPixel(620 * k.sx), roundToPixel(225 * k.sy), sideWidth, h);
     m_mode->setGeometry(roundToPixel(620 * k.sx), roundToPixel(255 * k.sy), sideWidth, h);
     m_exit->setGeometry(roundToPixel(330 * k.sx), roundToPixel(465 * k.sy), sideWidth, h);
+    // The account's star stands left of "Exit".
+    const int icon = k.size(40);
+    m_account->setGeometry(roundToPixel(270 * k.sx), roundToPixel(460 * k.sy), icon, icon);
+    m_account->setIconSize(QSize(icon, icon));
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
                     roundToPixel(300 * k.sx), 3 * h);
     // The title is drawn larger than it is shown: shrink it once, properly
@@ -244,18 +261,19 @@ void MainMenu::applyDesign()
     // Customizable: navy rows and "New Player" with yellow captions, red side
     // and exit buttons with white ones. Purple: every button in the cards
     // look, with light captions.
-    for (TevCardsButton* button : {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4],
-                                   m_rows[5]}) {
+    for (TevCardsButton* button :
+         {m_newPlayer, m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setColorSB(purple ? ColorSB::DCards : ColorSB::DNavy);
         button->setFontColour(purple ? QColor(255, 240, 255) : QColor(255, 225, 74));
     }
     for (TevCardsButton* button : {m_topTen, m_history, m_mode, m_options, m_exit}) {
         button->setColorSB(purple ? ColorSB::DCards : ColorSB::DRed);
     }
-    m_header->setStyleSheet(purple ? QStringLiteral("QLabel { color: white; background: #2a0640; "
-                                                    "border: 1px solid #c080ff; padding-left: 6px; }")
-                                   : QStringLiteral("QLabel { color: white; background: #0a1040; "
-                                                    "border: 1px solid #0a1040; padding-left: 6px; }"));
+    m_header->setStyleSheet(
+        purple ? QStringLiteral("QLabel { color: white; background: #2a0640; "
+                                "border: 1px solid #c080ff; padding-left: 6px; }")
+               : QStringLiteral("QLabel { color: white; background: #0a1040; "
+                                "border: 1px solid #0a1040; padding-left: 6px; }"));
 }
 
 void MainMenu::tick()
@@ -299,6 +317,8 @@ void MainMenu::retranslate()
     m_history->setText(text(Text::History));
     m_mode->setText(text(Text::Mode));
     m_options->setText(text(Text::Options));
+    m_account->setToolTip(text(Text::TabMyAccount));
+    m_account->setAccessibleName(text(Text::TabMyAccount));
     m_exit->setText(text(Text::Exit));
     loadPictures();
     update();

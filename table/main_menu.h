@@ -11,6 +11,7 @@
 #include "table/table_geometry.h"
 
 class QLabel;
+class QToolButton;
 
 namespace olk {
 
@@ -51,6 +52,9 @@ public:
     TevCardsButton* newPlayerButton() const { return m_newPlayer; }
     TevCardsButton* modeButton() const { return m_mode; }
     TevCardsButton* optionsButton() const { return m_options; }
+    QToolButton* accountIcon() const { return m_account; }
+    // The account icon shows the account state (a star in its colour).
+    void setAccountPicture(const QPixmap& picture);
 
 signals:
     void playerChosen(int slot);  // 1..5
@@ -59,6 +63,7 @@ signals:
     void history();
     void options();
     void exitRequested();
+    void accountRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,6 +103,7 @@ private:
     TevCardsButton* m_mode;
     TevCardsButton* m_options;
     TevCardsButton* m_exit;
+    QToolButton* m_account;
 };
 
 // The start-up picture: a black field with two frames, the title picture and
