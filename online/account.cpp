@@ -1,9 +1,11 @@
 #include "online/account.h"
 
 #include <QDate>
+#include <QTimer>
 #include <memory>
 
 #include "account/user_file.h"
+#include "online/rating.h"
 #include "online/service_client.h"
 #include "records/history_file.h"
 #include "settings/address_cipher.h"
@@ -404,6 +406,145 @@ void Account::uploadPhoto(const QByteArray& jpeg, std::function<void(bool)> done
                             done(true);
                         });
                     });
+}
+
+void Account::startRatedGame(std::function<void()> failedTry, std::function<void(bool)> done)
+{
+    const auto fail = [this, done] {
+        m_state = LoggedOut;
+        m_ratedGameRunning = false;
+        emit changed();
+        done(false);
+    };
+    m_client.send(gameRecordRead(m_user.Nick, m_user.Pw),
+                  [this, failedTry, done, fail](const Reply& reply) {
+                      const GameRecordResult read = parseGameRecordRead(reply, m_game);
+                      if (!read.ok) {
+                          fail();
+                          return;
+                      }
+                      // The record held keeps the values as read; only the
+                      // club's copy carries the deduction.
+                      m_game = read.game;
+                      m_gameRead = true;
+                      writeProvisional(provisionalRecord(read.game), 0, failedTry,
+                                       [this, done, fail](bool written) {
+                                           if (!written) {
+                                               fail();
+                                               return;
+                                           }
+                                           m_ratedGameRunning = true;
+                                           emit changed();
+                                           done(true);
+                                       });
+                  });
+}
+
+void Account::writeProvisional(TTevGame record, int attempt, std::function<void()> failedTry,
+                               std::function<void(bool)> done)
+{
+    m_client.send(gameRecordWrite(m_user.Nick, m_user.Pw, record),
+                  [this, record, attempt, failedTry, done](const Reply& reply) {
+                      if (parseGameRecordWrite(reply)) {
+                          done(true);
+                          return;
+                      }
+                      failedTry();
+                      if (attempt >= 2) {
+                          done(false);
+                          return;
+                      }
+                      QTimer::singleShot(kRatedRetryDelaysMs[attempt], this,
+                                         [this, record, attempt, failedTry, done] {
+                                             writeProvisional(record, attempt + 1, failedTry, done);
+                                         });
+                  });
+}
+
+void Account::finishRatedGame(std::int32_t result, std::int32_t cycleScore,
+                              std::function<bool()> repeat, Done done)
+{
+    const std::int32_t konLBefore = m_game.KonL;
+    const auto giveUpOrRepeat = [this, result, cycleScore, repeat, done] {
+        if (repeat()) {
+            finishRatedGame(result, cycleScore, repeat, done);
+            return;
+        }
+        m_ratedGameRunning = false;
+        emit changed();
+        done();
+    };
+    m_client.send(gameRecordRead(m_user.Nick, m_user.Pw), [this, result, cycleScore, konLBefore,
+                                                           giveUpOrRepeat,
+                                                           done](const Reply& reply) {
+        const GameRecordResult read = parseGameRecordRead(reply, m_game);
+        if (!read.ok) {
+            giveUpOrRepeat();
+            return;
+        }
+        const TTevGame written = finalRecord(read.game, result, cycleScore, konLBefore);
+        m_client.send(gameRecordWrite(m_user.Nick, m_user.Pw, written),
+                      [this, written, read, konLBefore, giveUpOrRepeat, done](const Reply& answer) {
+                          if (!parseGameRecordWrite(answer)) {
+                              m_game = read.game;
+                              m_game.KonL = konLBefore;
+                              giveUpOrRepeat();
+                              return;
+                          }
+                          m_game = written;
+                          m_ratedGameRunning = false;
+                          emit changed();
+                          done();
+                      });
+    });
+}
+
+void Account::reportCycle(std::int32_t cycleScore, std::function<bool()> repeat,
+                          std::function<void(std::int32_t, std::int32_t)> done)
+{
+    TTevRecord entry;
+    entry.GID = kAccountTable;
+    entry.Nick = m_user.Nick;
+    entry.City = m_user.City;
+    entry.Country = m_user.Country1;
+    entry.Score = cycleScore;
+    entry.R07 = QString(m_user.Sex);
+    entry.R09 = QStringLiteral("#");
+    entry.R10 = QStringLiteral("#");
+    m_client.send(scorePost(entry), [this, cycleScore, repeat, done](const Reply& reply) {
+        const NumberResult posted = parseScorePost(reply);
+        if (!posted.ok) {
+            if (repeat()) {
+                reportCycle(cycleScore, repeat, done);
+            } else {
+                done(0, 0);
+            }
+            return;
+        }
+        const std::int32_t place = posted.value;
+        const std::int32_t bonus = cycleBonus(place);
+        const auto refresh = [this, place, done](std::int32_t given) {
+            readTevs([place, given, done] { done(place, given); });
+        };
+        if (bonus == 0) {
+            refresh(0);
+            return;
+        }
+        m_client.send(tevsCredit(m_user.Nick, bonus),
+                      [bonus, refresh, place, done](const Reply& answer) {
+                          if (parseTevsCredit(answer)) {
+                              refresh(bonus);
+                          } else {
+                              done(place, 0);  // a failed credit is silent
+                          }
+                      });
+    });
+}
+
+void Account::endRatedPlay()
+{
+    m_ratedGameRunning = false;
+    setPlayingRated(false);
 }
 
 }  // namespace olk::online

@@ -101,6 +101,28 @@ public:
     // photo is read back.
     void uploadPhoto(const QByteArray& jpeg, std::function<void(bool)> done);
 
+    // ---- Rated games ----
+    // A rated game begins (the dialog left the account playing for the
+    // rating): the record is read and written back with the provisional
+    // deduction, in up to three tries `kRatedRetryDelaysMs` apart, each
+    // failure announced with `failedTry`. False: the account is logged out.
+    void startRatedGame(std::function<void()> failedTry, std::function<void(bool)> done);
+    // A rated game has ended with `result`, the cycle standing at
+    // `cycleScore`: the deduction is taken back and the result added. After
+    // a failed read or write `repeat` is asked whether to try again. The
+    // game counts as no longer running whatever happens.
+    void finishRatedGame(std::int32_t result, std::int32_t cycleScore, std::function<bool()> repeat,
+                         Done done);
+    // The cycle just completed goes to the account table; its place brings
+    // the bonus, credited and the balance read again. `done` gets the place
+    // (0 when the post failed for good) and the bonus given.
+    void reportCycle(std::int32_t cycleScore, std::function<bool()> repeat,
+                     std::function<void(std::int32_t place, std::int32_t bonus)> done);
+    // After the end of a rated game: each game is chosen anew.
+    void endRatedPlay();
+
+    static constexpr int kRatedRetryDelaysMs[2] = {2000, 3000};
+
 signals:
     // Anything the dialog shows may have changed.
     void changed();
@@ -118,6 +140,8 @@ private:
     Step presidentInfoStep();
     Step presidentPhotoStep();
     Step tevsStep();
+    void writeProvisional(TTevGame record, int attempt, std::function<void()> failedTry,
+                          std::function<void(bool)> done);
 
     ServiceClient& m_client;
     QString m_programFolder;

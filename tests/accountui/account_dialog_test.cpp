@@ -31,6 +31,7 @@
 #include "extras/cards_button.h"
 #include "online/account.h"
 #include "online/online_session.h"
+#include "online/requests.h"
 #include "online/service_client.h"
 #include "service/http_server.h"
 #include "service/service.h"
@@ -425,6 +426,84 @@ TEST_F(AccountDialogTest, ARatedGameLocksTheDialogAndTheBoxFollowsTheState)
         EXPECT_FALSE(control->isEnabled()) << control->metaObject()->className();
     }
     EXPECT_TRUE(locked->playRatedBox()->isChecked());
+}
+
+TEST_F(AccountDialogTest, ARatedGameFromStartToCycleReport)
+{
+    {
+        auto first = open();
+        registerMember(*first, QStringLiteral("Anna"), QStringLiteral("secret1"));
+    }
+    account().setPlayingRated(true);
+    int failedTries = 0;
+    bool started = false;
+    bool answered = false;
+    account().startRatedGame([&] { ++failedTries; },
+                             [&](bool ok) {
+                                 started = ok;
+                                 answered = true;
+                             });
+    ASSERT_TRUE(settle([&] { return answered; }));
+    ASSERT_TRUE(started);
+    EXPECT_EQ(failedTries, 0);
+    EXPECT_TRUE(account().ratedGameRunning());
+    EXPECT_EQ(account().game().Kon, 0) << "the record held keeps what was read";
+
+    // The club holds the deduction meanwhile.
+    const auto stored = [&] {
+        return online::parseGameRecordRead(
+                   online::sendAndWait(session->client(),
+                                       online::gameRecordRead("Anna", "secret1")),
+                   {})
+            .game;
+    };
+    EXPECT_EQ(stored().Kon, 4);
+    EXPECT_NEAR(stored().Rating, -49.9, 1e-6);
+
+    int asked = 0;
+    bool finished = false;
+    account().finishRatedGame(
+        50, 50, [&] { return ++asked < 0; }, [&] { finished = true; });
+    ASSERT_TRUE(settle([&] { return finished; }));
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(account().ratedGameRunning());
+    EXPECT_NEAR(stored().Rating, 12.6, 1e-6);
+    EXPECT_EQ(account().game().KonL, 4);
+
+    // The account table's first place brings 25 Tevs.
+    std::int32_t place = -1;
+    std::int32_t bonus = -1;
+    account().reportCycle(
+        320, [] { return false; },
+        [&](std::int32_t p, std::int32_t b) {
+            place = p;
+            bonus = b;
+        });
+    ASSERT_TRUE(settle([&] { return place >= 0; }));
+    EXPECT_EQ(place, 1);
+    EXPECT_EQ(bonus, 25);
+    EXPECT_EQ(account().user().R04, 25);
+    EXPECT_EQ(club.store->findMember(QStringLiteral("Anna"))->tevs, 25);
+    account().endRatedPlay();
+    EXPECT_EQ(account().state(), online::LoggedIn);
+}
+
+TEST(AccountDialogOffline, ARatedGameWhoseRecordCannotBeReadLogsOut)
+{
+    QTemporaryDir home;
+    Settings settings;
+    online::OnlineSession session(settings, home.filePath(QStringLiteral("program")));
+    ASSERT_TRUE(session.useService(QStringLiteral("http://127.0.0.1:9")));
+    bool answered = false;
+    bool started = true;
+    session.account().startRatedGame([] {},
+                                     [&](bool ok) {
+                                         started = ok;
+                                         answered = true;
+                                     });
+    ASSERT_TRUE(settle([&] { return answered; }));
+    EXPECT_FALSE(started);
+    EXPECT_EQ(session.accountState(), online::LoggedOut);
 }
 
 TEST(AccountDialogOffline, NoServiceShowsNoConnectAndStaysUsable)
