@@ -52,8 +52,20 @@ int main(int argc, char** argv)
     config.account = AccountService::defaultConfig();
     config.account.photoFolder = QDir(options.dataFolder).filePath(QStringLiteral("photos"));
     config.account.secureCookies = !options.tlsCert.isEmpty();
+    config.tournament.status = options.tournamentStatus.front();
+    config.tournament.message = options.tournamentMessage;
+    config.tournament.relayAddress = options.relayAddress;
+    config.tournament.relayBasePort = options.relayBasePort;
+    config.tournament.adminNick = options.tournamentAdmin;
     {
         Service service(*store, config);
+        if (!options.rateLimit) {
+            for (RateClass c :
+                 {RateClass::Read, RateClass::Post, RateClass::Login, RateClass::Register}) {
+                service.limiter().setRule(c, {1e15, 1e15});
+            }
+            std::fprintf(stderr, "olk-service: rate limits are off (--no-rate-limit)\n");
+        }
         HttpServer server(service);
         if (!options.tlsCert.isEmpty() && !server.useTls(options.tlsCert, options.tlsKey, &error)) {
             std::fprintf(stderr, "olk-service: %s\n", qPrintable(error));

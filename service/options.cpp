@@ -33,6 +33,17 @@ QString usage()
                "TLS)\n"
                "  --tls-cert FILE         serve HTTPS with this certificate (PEM) ...\n"
                "  --tls-key FILE          ... and this private key (PEM); both or neither\n"
+               "  --relay-address HOST    the tournament relay's address the table list names;\n"
+               "                          default the host of the public URL\n"
+               "  --relay-base-port PORT  the relay of tournament table N listens on PORT + N;\n"
+               "                          default 8865\n"
+               "  --tournament-status C   the tournament's status letter: Y open (default), any\n"
+               "                          other letter closed (no places are taken)\n"
+               "  --tournament-message TEXT  the line the tournament window shows\n"
+               "  --tournament-admin NICK the administrator's nick, who may sit at a table with\n"
+               "                          a player from the same address (the game's own)\n"
+               "  --no-rate-limit         answer every request without the per-address limits:\n"
+               "                          for load benchmarks and trusted networks only\n"
                "  --help                  show this text\n"
                "\n"
                "Paths served:\n") +
@@ -56,13 +67,25 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
             options.help = true;
             continue;
         }
+        if (name == QLatin1String("--no-rate-limit")) {
+            options.rateLimit = false;
+            continue;
+        }
         QString value;
         QString option = name;
-        static const QStringList known = {
-            QStringLiteral("--listen"),  QStringLiteral("--database"),
-            QStringLiteral("--data"),    QStringLiteral("--tls-cert"),
-            QStringLiteral("--tls-key"), QStringLiteral("--downloads"),
-            QStringLiteral("--news"),    QStringLiteral("--public-url")};
+        static const QStringList known = {QStringLiteral("--listen"),
+                                          QStringLiteral("--database"),
+                                          QStringLiteral("--data"),
+                                          QStringLiteral("--tls-cert"),
+                                          QStringLiteral("--tls-key"),
+                                          QStringLiteral("--downloads"),
+                                          QStringLiteral("--news"),
+                                          QStringLiteral("--public-url"),
+                                          QStringLiteral("--relay-address"),
+                                          QStringLiteral("--relay-base-port"),
+                                          QStringLiteral("--tournament-status"),
+                                          QStringLiteral("--tournament-message"),
+                                          QStringLiteral("--tournament-admin")};
         if (!known.contains(name.section(QLatin1Char('='), 0, 0))) {
             return QStringLiteral("unknown option \"%1\"").arg(name);
         }
@@ -121,6 +144,33 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
                     .arg(value);
             }
             options.publicUrl = value;
+        } else if (option == QLatin1String("--relay-address")) {
+            if (value.contains(QLatin1Char(' ')) || value.contains(QLatin1Char('$')) ||
+                value.contains(QLatin1Char('*')) || value.size() > 255) {
+                return QStringLiteral("--relay-address wants a host name or address, not \"%1\"")
+                    .arg(value);
+            }
+            options.relayAddress = value;
+        } else if (option == QLatin1String("--relay-base-port")) {
+            bool ok = false;
+            const int port = value.toInt(&ok);
+            if (!ok || port < 1 || port > 65535 - 10) {
+                return QStringLiteral("--relay-base-port wants 1..65525, not \"%1\"").arg(value);
+            }
+            options.relayBasePort = port;
+        } else if (option == QLatin1String("--tournament-status")) {
+            if (value.size() != 1 || !value[0].isLetterOrNumber() || value[0].unicode() > 127) {
+                return QStringLiteral("--tournament-status wants one letter, such as Y, not \"%1\"")
+                    .arg(value);
+            }
+            options.tournamentStatus = value;
+        } else if (option == QLatin1String("--tournament-message")) {
+            if (value.size() > 200) {
+                return QStringLiteral("--tournament-message is longer than 200 characters");
+            }
+            options.tournamentMessage = value;
+        } else if (option == QLatin1String("--tournament-admin")) {
+            options.tournamentAdmin = value;
         } else {
             return QStringLiteral("unknown option \"%1\"").arg(name);
         }
@@ -154,6 +204,9 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
     }
     while (options.publicUrl.endsWith(QLatin1Char('/'))) {
         options.publicUrl.chop(1);
+    }
+    if (options.relayAddress.isEmpty()) {
+        options.relayAddress = QUrl(options.publicUrl).host();
     }
     return options;
 }

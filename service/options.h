@@ -13,9 +13,15 @@ struct Options {
     QString dataFolder;  // default: ./olk-service-data
     QString tlsCert;
     QString tlsKey;
-    QString downloads;  // default: DATA/downloads
-    QString news;       // default: DATA/news
-    QString publicUrl;  // default: http(s)://LISTEN-ADDRESS
+    QString downloads;     // default: DATA/downloads
+    QString news;          // default: DATA/news
+    QString publicUrl;     // default: http(s)://LISTEN-ADDRESS
+    QString relayAddress;  // default: the public address's host
+    int relayBasePort = 8865;
+    QString tournamentStatus = QStringLiteral("Y");
+    QString tournamentMessage;
+    QString tournamentAdmin;
+    bool rateLimit = true;
     bool help = false;
 };
 

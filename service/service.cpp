@@ -15,6 +15,7 @@ Service::Service(Store& store, Config config)
       accounts_(store, limiter_, config_.account),
       scores_(store, limiter_, accounts_),
       statistics_(store, limiter_),
+      tournament_(store, limiter_, accounts_, config_.tournament),
       router_(limiter_)
 {
     router_.add({"GET", "/ip", RateClass::Read, 0, [](const HttpRequest& request) {
@@ -44,6 +45,8 @@ Service::Service(Store& store, Config config)
                  [this](const HttpRequest& request) { return scores_.handle(request); }});
     router_.add({"POST", "/statistics", RateClass::Read, Router::defaultBodyLimit,
                  [this](const HttpRequest& request) { return statistics_.handle(request); }});
+    router_.add({"POST", "/tournament", RateClass::Read, Router::defaultBodyLimit,
+                 [this](const HttpRequest& request) { return tournament_.handle(request); }});
     router_.add({"POST", "/account/photo", RateClass::Read, AccountService::photoLimit,
                  [this](const HttpRequest& request) { return accounts_.uploadPhoto(request); }});
 }
@@ -73,7 +76,13 @@ QString Service::pathsHelp()
         "entries,\n"
         "                                    new entries\n"
         "  POST /statistics                  the statistics counters of the game (804): starts,\n"
-        "                                    installations, likes, per-game counts; the summary\n");
+        "                                    installations, likes, per-game counts; the summary\n"
+        "  POST /tournament                  the online tournament (game code 84): the ten\n"
+        "                                    tables with their relay addresses, taking and\n"
+        "                                    leaving places (within the member's session), one\n"
+        "                                    place's occupant, the status and message, a\n"
+        "                                    member's tournament record, the top ten and places\n"
+        "                                    by score, rating or games\n");
 }
 
 QByteArray Service::directory() const

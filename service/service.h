@@ -6,6 +6,7 @@
 #include "service/score_service.h"
 #include "service/statistics_service.h"
 #include "service/store.h"
+#include "service/tournament_service.h"
 
 #include <QString>
 
@@ -20,6 +21,7 @@ namespace olk::service {
 //   POST /account/photo             a member's own photo, within the session
 //   POST /scores                    the world score tables and the chat board
 //   POST /statistics                the statistics counters
+//   POST /tournament                the online tournament's tables, places and rankings
 //   GET  /news                      the news page
 class Service {
 public:
@@ -30,6 +32,7 @@ public:
         QString downloadsFolder;
         QString newsFolder;
         AccountService::Config account;
+        TournamentService::Config tournament;
     };
 
     Service(Store& store, Config config);
@@ -53,6 +56,7 @@ private:
     AccountService accounts_;
     ScoreService scores_;
     StatisticsService statistics_;
+    TournamentService tournament_;
     Router router_;
 };
 

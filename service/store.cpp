@@ -176,6 +176,21 @@ const std::vector<std::vector<QString>>& migrations()
                 "x9 BIGINT NOT NULL, x10 BIGINT NOT NULL, x11 BIGINT NOT NULL, x12 BIGINT NOT NULL,"
                 "y BIGINT NOT NULL, z VARCHAR(255) NOT NULL)"),
         },
+        // 4: the tournament: the taken places of its tables (one per member
+        // over all tables) and the members' tournament records.
+        {
+            QStringLiteral("CREATE TABLE tour_seats ("
+                           "table_num INTEGER NOT NULL, place INTEGER NOT NULL,"
+                           "nick_key VARCHAR(64) NOT NULL, nick VARCHAR(64) NOT NULL,"
+                           "score BIGINT NOT NULL, kon BIGINT NOT NULL, rating BIGINT NOT NULL,"
+                           "country VARCHAR(64) NOT NULL, city VARCHAR(64) NOT NULL,"
+                           "sex VARCHAR(4) NOT NULL, ip VARCHAR(64) NOT NULL,"
+                           "PRIMARY KEY (table_num, place))"),
+            QStringLiteral("CREATE UNIQUE INDEX tour_seats_player ON tour_seats (nick_key)"),
+            QStringLiteral("CREATE TABLE tour_players ("
+                           "nick_key VARCHAR(64) PRIMARY KEY,"
+                           "score BIGINT NOT NULL, kon BIGINT NOT NULL, rating BIGINT NOT NULL)"),
+        },
     };
     return all;
 }
@@ -908,6 +923,267 @@ std::optional<qint64> Store::placeOf(double rating)
         return std::nullopt;
     }
     return query.value(0).toLongLong() + 1;
+}
+
+namespace {
+
+const char* const seatColumns =
+    "table_num, place, nick, score, kon, rating, country, city, sex, ip";
+
+// A text bound as itself: Qt binds a null QString as NULL.
+QString notNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+TourSeat tourSeat(const QSqlQuery& query)
+{
+    TourSeat seat;
+    seat.table = query.value(0).toInt();
+    seat.place = query.value(1).toInt();
+    seat.nick = query.value(2).toString();
+    seat.score = query.value(3).toLongLong();
+    seat.kon = query.value(4).toLongLong();
+    seat.rating = query.value(5).toLongLong();
+    seat.country = query.value(6).toString();
+    seat.city = query.value(7).toString();
+    seat.sex = query.value(8).toString();
+    seat.ip = query.value(9).toString();
+    return seat;
+}
+
+// The column a ranking orders by: one of three fixed names, never a
+// request's text.
+QLatin1String rankingColumn(TourRanking ranking)
+{
+    switch (ranking) {
+    case TourRanking::Score:
+        return QLatin1String("score");
+    case TourRanking::Rating:
+        return QLatin1String("rating");
+    case TourRanking::Games:
+        break;
+    }
+    return QLatin1String("kon");
+}
+
+}  // namespace
+
+Store::SeatTaken Store::takeTourSeat(const TourSeat& seat, bool addressRule)
+{
+    QSqlDatabase db = connection();
+    Transaction transaction(db);
+    if (!transaction.isOpen()) {
+        return SeatTaken::Failed;
+    }
+    QSqlQuery held(db);
+    if (!run(db, held, QStringLiteral("SELECT table_num, place FROM tour_seats WHERE nick_key = ?"),
+             {nickKey(seat.nick)})) {
+        return SeatTaken::Failed;
+    }
+    if (held.next()) {
+        return held.value(0).toInt() == seat.table && held.value(1).toInt() == seat.place
+                   ? SeatTaken::AlreadyHeld
+                   : SeatTaken::HoldsAnother;
+    }
+    QSqlQuery table(db);
+    if (!run(db, table, QStringLiteral("SELECT place, ip FROM tour_seats WHERE table_num = ?"),
+             {seat.table})) {
+        return SeatTaken::Failed;
+    }
+    bool previousTaken = seat.place == 1;
+    while (table.next()) {
+        const int place = table.value(0).toInt();
+        if (place == seat.place) {
+            return SeatTaken::Occupied;
+        }
+        previousTaken = previousTaken || place == seat.place - 1;
+        if (addressRule && table.value(1).toString() == seat.ip) {
+            return SeatTaken::SameAddress;
+        }
+    }
+    if (!previousTaken) {
+        return SeatTaken::OutOfOrder;
+    }
+    QSqlQuery insert(db);
+    if (!run(db, insert,
+             QStringLiteral("INSERT INTO tour_seats (nick_key, %1) "
+                            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                 .arg(QLatin1String(seatColumns)),
+             {nickKey(seat.nick), seat.table, seat.place, notNull(seat.nick), seat.score, seat.kon,
+              seat.rating, notNull(seat.country), notNull(seat.city), notNull(seat.sex),
+              notNull(seat.ip)})) {
+        // Another instance took the place, or seated the member elsewhere,
+        // between the reads above and this insert: the keys refused it.
+        return SeatTaken::Occupied;
+    }
+    return transaction.commit() ? SeatTaken::Done : SeatTaken::Failed;
+}
+
+Store::SeatFreed Store::freeTourSeat(int table, int place, const QString& nick)
+{
+    QSqlDatabase db = connection();
+    Transaction transaction(db);
+    if (!transaction.isOpen()) {
+        return SeatFreed::Failed;
+    }
+    QSqlQuery holder(db);
+    if (!run(db, holder,
+             QStringLiteral("SELECT nick_key FROM tour_seats WHERE table_num = ? AND place = ?"),
+             {table, place})) {
+        return SeatFreed::Failed;
+    }
+    if (!holder.next()) {
+        return SeatFreed::WasFree;
+    }
+    if (holder.value(0).toString() != nickKey(nick)) {
+        return SeatFreed::NotHolder;
+    }
+    QSqlQuery remove(db);
+    if (!run(db, remove,
+             QStringLiteral("DELETE FROM tour_seats WHERE table_num = ? AND place >= ?"),
+             {table, place})) {
+        return SeatFreed::Failed;
+    }
+    return transaction.commit() ? SeatFreed::Done : SeatFreed::Failed;
+}
+
+std::optional<std::vector<TourSeat>> Store::tourSeats()
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT %1 FROM tour_seats ORDER BY table_num, place")
+                 .arg(QLatin1String(seatColumns)),
+             {})) {
+        return std::nullopt;
+    }
+    std::vector<TourSeat> seats;
+    while (query.next()) {
+        seats.push_back(tourSeat(query));
+    }
+    return seats;
+}
+
+namespace {
+
+const char* const standingSelect =
+    "SELECT m.nick, m.city, m.country2, m.sex, COALESCE(t.score, 0), COALESCE(t.kon, 0), "
+    "COALESCE(t.rating, 0) FROM members m LEFT JOIN tour_players t ON t.nick_key = m.nick_key ";
+
+TourStanding tourStandingRow(const QSqlQuery& query)
+{
+    TourStanding s;
+    s.nick = query.value(0).toString();
+    s.city = query.value(1).toString();
+    s.country = query.value(2).toString();
+    s.sex = query.value(3).toString();
+    s.score = query.value(4).toLongLong();
+    s.kon = query.value(5).toLongLong();
+    s.rating = query.value(6).toLongLong();
+    return s;
+}
+
+}  // namespace
+
+std::optional<TourStanding> Store::tourStanding(const QString& nick)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query, QLatin1String(standingSelect) + QLatin1String("WHERE m.nick_key = ?"),
+             {nickKey(nick)}) ||
+        !query.next()) {
+        return std::nullopt;
+    }
+    return tourStandingRow(query);
+}
+
+std::optional<std::vector<TourStanding>> Store::tourTopTen(TourRanking ranking)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QLatin1String(standingSelect) +
+                 QStringLiteral("WHERE t.kon > 0 ORDER BY t.%1 DESC, m.nick_key LIMIT ?")
+                     .arg(rankingColumn(ranking)),
+             {10})) {
+        return std::nullopt;
+    }
+    std::vector<TourStanding> rows;
+    while (query.next()) {
+        rows.push_back(tourStandingRow(query));
+    }
+    return rows;
+}
+
+std::optional<qint64> Store::tourPlace(TourRanking ranking, qint64 value)
+{
+    QSqlDatabase db = connection();
+    QSqlQuery query(db);
+    if (!run(db, query,
+             QStringLiteral("SELECT COUNT(*) FROM tour_players WHERE kon > 0 AND %1 > ?")
+                 .arg(rankingColumn(ranking)),
+             {value}) ||
+        !query.next()) {
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong() + 1;
+}
+
+bool Store::recordTournamentResult(int table, const std::vector<TournamentResult>& results)
+{
+    QSqlDatabase db = connection();
+    // A player's first game makes his record; two first games racing on
+    // PostgreSQL make the later one try again.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Transaction transaction(db);
+        if (!transaction.isOpen()) {
+            return false;
+        }
+        bool ok = true;
+        bool retry = false;
+        for (const TournamentResult& r : results) {
+            const QString key = nickKey(r.nick);
+            QSqlQuery member(db);
+            if (!run(db, member, QStringLiteral("SELECT COUNT(*) FROM members WHERE nick_key = ?"),
+                     {key}) ||
+                !member.next() || member.value(0).toLongLong() != 1) {
+                ok = false;
+                break;
+            }
+            QSqlQuery update(db);
+            if (!run(db, update,
+                     QStringLiteral("UPDATE tour_players SET score = score + ?, kon = kon + 1, "
+                                    "rating = ? WHERE nick_key = ?"),
+                     {r.scoreChange, r.rating, key})) {
+                ok = false;
+                break;
+            }
+            if (update.numRowsAffected() == 0) {
+                QSqlQuery insert(db);
+                if (!run(db, insert,
+                         QStringLiteral("INSERT INTO tour_players (nick_key, score, kon, rating) "
+                                        "VALUES (?, ?, 1, ?)"),
+                         {key, r.scoreChange, r.rating})) {
+                    ok = false;
+                    retry = true;
+                    break;
+                }
+            }
+        }
+        if (!ok) {
+            if (retry) {
+                continue;
+            }
+            return false;
+        }
+        QSqlQuery free(db);
+        if (!run(db, free, QStringLiteral("DELETE FROM tour_seats WHERE table_num = ?"), {table})) {
+            return false;
+        }
+        return transaction.commit();
+    }
+    return false;
 }
 
 }  // namespace olk::service

@@ -81,6 +81,42 @@ struct Statistics {
     QString z;                       // StatZ
 };
 
+// A taken place at a tournament table: the player's tournament standing,
+// passport values and address as they were when the place was taken.
+struct TourSeat {
+    int table = 0;  // 1..10
+    int place = 0;  // 1..4
+    QString nick;
+    qint64 score = 0;
+    qint64 kon = 0;
+    qint64 rating = 0;
+    QString country;  // the country code
+    QString city;
+    QString sex;
+    QString ip;  // the address the service saw the request come from
+};
+
+// A member's tournament record with the passport values the rankings show.
+struct TourStanding {
+    QString nick;
+    QString city;
+    QString country;  // the country code
+    QString sex;
+    qint64 score = 0;
+    qint64 kon = 0;  // games played
+    qint64 rating = 0;
+};
+
+enum class TourRanking { Score, Rating, Games };
+
+// One player's outcome of a finished tournament game: the score change and
+// the new rating; the game count goes up by one.
+struct TournamentResult {
+    QString nick;
+    qint64 scoreChange = 0;
+    qint64 rating = 0;
+};
+
 // The one key a nick is stored and found under: nicks differ only when they
 // differ in more than letter case.
 QString nickKey(const QString& nick);
@@ -157,6 +193,37 @@ public:
     std::optional<std::vector<TopTenRow>> topTen();
     // The 1-based place `rating` takes among the rated members.
     std::optional<qint64> placeOf(double rating);
+
+    // Tournament places. A member holds at most one place over all tables;
+    // place k > 1 is taken only while place k - 1 is; with `addressRule`,
+    // not at a table where a place is held from the same address.
+    enum class SeatTaken {
+        Done,
+        AlreadyHeld,
+        Occupied,
+        HoldsAnother,
+        OutOfOrder,
+        SameAddress,
+        Failed
+    };
+    SeatTaken takeTourSeat(const TourSeat& seat, bool addressRule);
+    // Frees the place `nick` holds at (table, place) and every later place
+    // of that table, which cannot play without it.
+    enum class SeatFreed { Done, WasFree, NotHolder, Failed };
+    SeatFreed freeTourSeat(int table, int place, const QString& nick);
+    // Every taken place, by table and place.
+    std::optional<std::vector<TourSeat>> tourSeats();
+    // A member's tournament record (zeros before the first game); empty when
+    // the nick is no member or the database fails.
+    std::optional<TourStanding> tourStanding(const QString& nick);
+    // The best ten by one value, among members who have played.
+    std::optional<std::vector<TourStanding>> tourTopTen(TourRanking ranking);
+    // The 1-based place `value` takes in that ranking.
+    std::optional<qint64> tourPlace(TourRanking ranking, qint64 value);
+    // The end of a tournament game at `table`, in one transaction: every
+    // player's record is updated and the table's places are freed. Fails
+    // whole (changing nothing) when a nick is no member.
+    bool recordTournamentResult(int table, const std::vector<TournamentResult>& results);
 
 private:
     // Takes `amount` off one of a session's owed sums, when it holds that much.

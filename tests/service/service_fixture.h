@@ -55,8 +55,9 @@ inline void dropTables(const QString& url)
         }
         if (db.open()) {
             QSqlQuery query(db);
-            for (const char* table : {"schema_version", "members", "sessions", "member_info",
-                                      "game_records", "scores", "statistics"}) {
+            for (const char* table :
+                 {"schema_version", "members", "sessions", "member_info", "game_records", "scores",
+                  "statistics", "tour_seats", "tour_players"}) {
                 query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(table)));
             }
         }
