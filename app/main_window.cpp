@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "accountui/account_art.h"
 #include "accountui/account_dialog.h"
@@ -137,7 +138,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::options, this, &MainWindow::openOptions);
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     connect(m_menu, &MainMenu::accountRequested, this, &MainWindow::openAccount);
-    m_menu->setAccountPicture(starPicture(online::LoggedOut, 0, 40));
+    updateAccountMenu();
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
         if (m_startup->isVisible()) {
@@ -160,9 +161,8 @@ online::OnlineSession& MainWindow::online()
 {
     if (!m_online) {
         m_online = std::make_unique<online::OnlineSession>(m_settings, m_folder);
-        connect(&m_online->account(), &online::Account::changed, this, [this] {
-            m_menu->setAccountPicture(starPicture(m_online->accountState(), 0, 40));
-        });
+        connect(&m_online->account(), &online::Account::changed, this,
+                &MainWindow::updateAccountMenu);
     }
     return *m_online;
 }
@@ -211,11 +211,18 @@ void MainWindow::showMenu()
         move(available.center() - rect().center());
     }
     m_menu->refresh(readClubFile(clubPath()).file);
+    updateAccountMenu();
     m_animation.start();
 }
 
 void MainWindow::choosePlayer(int slot)
 {
+    // Row 5 is the account's rated game while an account is logged in.
+    if (slot == 5 && !m_settings.networkMode && m_online &&
+        m_online->accountState() >= online::LoggedIn) {
+        startAccountGame();
+        return;
+    }
     play("WOpenFo");
     const ClubLoad load = readClubFile(clubPath());
     const QByteArray line = slot >= 1 && slot <= 5 && load.status == ClubStatus::Ok
@@ -372,6 +379,7 @@ void MainWindow::startGame()
     m_table->applyWindowSize();
     m_engine.setup().rules = {m_settings.threeOfAKind30, m_settings.punishKnocker};
     m_engine.setup().flyingCards = m_settings.flyingCards;
+    m_engine.setup().playsGlobalRating = m_accountGame;
     if (m_host) {
         m_host->startMatch(profileOf(m_player));
     } else if (!m_join) {
@@ -382,6 +390,10 @@ void MainWindow::startGame()
 
 void MainWindow::finishGame()
 {
+    if (m_accountGame) {
+        finishAccountGame();
+        return;
+    }
     const TableState& st = m_engine.state();
     LocalGame game;
     game.programFolder = m_folder;
@@ -420,13 +432,23 @@ void MainWindow::finishGame()
     }
     if (outcome.cycleCompleted) {
         play(endOfCycleSound(outcome.topTenPlace));
-        showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, false});
+        const CycleEnd::Kind kind = game.network ? CycleEnd::Kind::Network
+                                    : m_online && m_online->accountState() >= online::LoggedIn
+                                        ? CycleEnd::Kind::LocalLoggedIn
+                                        : CycleEnd::Kind::Local;
+        showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, kind});
     }
     showMenu();
 }
 
 void MainWindow::abandonGame()
 {
+    if (std::exchange(m_accountGame, false)) {
+        // The club keeps the provisional record: the game's deals at -200.
+        online().account().endRatedPlay();
+        showMenu();
+        return;
+    }
     closeNetwork();
     if (!m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {
         showAttention(this, text(Text::ErrorOfDiskWriting));
@@ -434,11 +456,114 @@ void MainWindow::abandonGame()
     showMenu();
 }
 
+void MainWindow::updateAccountMenu()
+{
+    const int state = m_online ? m_online->accountState() : online::LoggedOut;
+    m_menu->setAccountPicture(starPicture(state, 0, 40));
+    m_menu->setAccountRow(
+        state >= online::LoggedIn && !m_settings.networkMode ? m_online->user().Nick : QString());
+}
+
+void MainWindow::startAccountGame()
+{
+    play("WOpenFo");
+    online::Account& account = online().account();
+    {
+        AccountDialog dialog(account, m_settings, m_folder, true, this);
+        dialog.exec();
+    }
+    if (account.state() != online::PlayingRated) {
+        return;
+    }
+    // The record is written before the first deal; the menu waits meanwhile.
+    m_menu->setEnabled(false);
+    setCursor(Qt::WaitCursor);
+    account.startRatedGame([this] { play("WWrongs"); },
+                           [this, &account](bool started) {
+                               m_menu->setEnabled(true);
+                               unsetCursor();
+                               if (!started) {
+                                   showAttention(this, text(Text::CouldNotConnectToServer));
+                                   return;
+                               }
+                               // An account without rated deals starts from
+                               // zero under its nick.
+                               const online::TTevGame& game = account.game();
+                               const bool played = game.Kon > 0;
+                               m_player = ClubPlayer{};
+                               m_player.slot = 0;
+                               m_player.name = QByteArray::fromStdString(
+                                   cp1251::fromUtf8Lossy(account.user().Nick.toStdString()));
+                               m_player.deals = played ? game.KonL : 0;
+                               m_player.score = played ? game.Score : 0;
+                               m_player.rating = played ? game.Rating : 0;
+                               m_accountGame = true;
+                               startGame();
+                           });
+}
+
+void MainWindow::finishAccountGame()
+{
+    m_accountGame = false;
+    const TableState& st = m_engine.state();
+    LocalGame game;
+    game.programFolder = m_folder;
+    game.player = m_player;
+    game.dealNumber = st.dealNumber;
+    game.totalScore = st.totalScore;
+    game.result = st.gameScore;
+    game.gameDeals = st.gameDeals;
+    online::Account& account = online().account();
+    setCursor(Qt::WaitCursor);
+    const auto askAgain = [this](Text failure) {
+        return [this, failure] {
+            return askYesNo(this, text(failure) + QLatin1Char('\n') + text(Text::RepeatQuestion));
+        };
+    };
+    account.finishRatedGame(
+        game.result, game.totalScore, askAgain(Text::CouldNotConnectToServer),
+        [this, game, &account, askAgain](bool written) {
+            const QDateTime now = QDateTime::currentDateTime();
+            const QByteArray date = QByteArray::fromStdString(
+                cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
+            const GameEndOutcome outcome =
+                endAccountGame(game, account.game().Rating,
+                               now.toString(QStringLiteral("hh:mm")).toLatin1(), date);
+            if (!outcome.historyWritten) {
+                showAttention(this, text(Text::CannotSaveHistory));
+            }
+            if (outcome.sound != nullptr) {
+                play(outcome.sound);
+            }
+            const auto back = [this, &account] {
+                account.endRatedPlay();
+                unsetCursor();
+                showMenu();
+            };
+            // A completed cycle goes to the account table.
+            if (!written || account.game().KonL != 0) {
+                back();
+                return;
+            }
+            account.reportCycle(
+                game.totalScore, askAgain(Text::UnableToWriteResult),
+                [this, back, score = game.totalScore](std::int32_t place, std::int32_t bonus) {
+                    if (place > 0) {
+                        play(endOfCycleSound(place));
+                        showEndOfCycle(this, m_settings,
+                                       {place, score, CycleEnd::Kind::Account, bonus});
+                    }
+                    back();
+                });
+        });
+}
+
 void MainWindow::openAccount()
 {
     play("WOpenFo");
     AccountDialog dialog(online().account(), m_settings, m_folder, false, this);
     dialog.exec();
+    updateAccountMenu();
 }
 
 void MainWindow::openOptions()

@@ -52,6 +52,9 @@ public:
     // once.
     void openOptions();
     void openAccount();
+    void startAccountGame();
+    void finishAccountGame();
+    void updateAccountMenu();
     // Applies the settings the options dialog edited: whatever differs from
     // the settings in use takes effect now. A choice that cannot be had
     // (a missing library) falls back, and the settings in use say so.
@@ -127,8 +130,9 @@ private:
     TableView* m_table;
     MainMenu* m_menu;
     StartupPicture* m_startup;
-    QTimer m_animation;   // 20 ms: the start-up picture's colours
-    ClubPlayer m_player;  // the player at the table, as the game started
+    QTimer m_animation;          // 20 ms: the start-up picture's colours
+    ClubPlayer m_player;         // the player at the table, as the game started
+    bool m_accountGame = false;  // the game at the table is the account's rated one
     std::unique_ptr<net::HostLink> m_host;
     std::unique_ptr<net::JoinLink> m_join;
     QPointer<WaitingWindow> m_waiting;

@@ -462,7 +462,7 @@ void Account::writeProvisional(TTevGame record, int attempt, std::function<void(
 }
 
 void Account::finishRatedGame(std::int32_t result, std::int32_t cycleScore,
-                              std::function<bool()> repeat, Done done)
+                              std::function<bool()> repeat, std::function<void(bool)> done)
 {
     const std::int32_t konLBefore = m_game.KonL;
     const auto giveUpOrRepeat = [this, result, cycleScore, repeat, done] {
@@ -472,7 +472,7 @@ void Account::finishRatedGame(std::int32_t result, std::int32_t cycleScore,
         }
         m_ratedGameRunning = false;
         emit changed();
-        done();
+        done(false);
     };
     m_client.send(gameRecordRead(m_user.Nick, m_user.Pw), [this, result, cycleScore, konLBefore,
                                                            giveUpOrRepeat,
@@ -494,7 +494,7 @@ void Account::finishRatedGame(std::int32_t result, std::int32_t cycleScore,
                           m_game = written;
                           m_ratedGameRunning = false;
                           emit changed();
-                          done();
+                          done(true);
                       });
     });
 }

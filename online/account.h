@@ -111,8 +111,9 @@ public:
     // `cycleScore`: the deduction is taken back and the result added. After
     // a failed read or write `repeat` is asked whether to try again. The
     // game counts as no longer running whatever happens.
+    // `done` tells whether the club has the game's record.
     void finishRatedGame(std::int32_t result, std::int32_t cycleScore, std::function<bool()> repeat,
-                         Done done);
+                         std::function<void(bool)> done);
     // The cycle just completed goes to the account table; its place brings
     // the bonus, credited and the balance read again. `done` gets the place
     // (0 when the post failed for good) and the bonus given.

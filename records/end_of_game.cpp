@@ -79,6 +79,27 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
     return outcome;
 }
 
+GameEndOutcome endAccountGame(const LocalGame& game, double rating, const QByteArray& time,
+                              const QByteArray& date)
+{
+    GameEndOutcome outcome;
+    outcome.rating = rating;
+    outcome.cycleCompleted = game.dealNumber % 40 == 0;
+    outcome.cycleScore = game.totalScore;
+    HisStr entry;
+    entry.HName = game.player.name;
+    entry.HKon = game.gameDeals;
+    entry.HRes = game.result;
+    entry.HRei = rating;
+    entry.Ac = 1;
+    outcome.historyWritten =
+        appendHistory(game.programFolder, game.clubFileName, entry, time, date);
+    if (!outcome.cycleCompleted) {
+        outcome.sound = game.result > 0 ? "WKoGood" : game.result < 0 ? "WKoBads" : nullptr;
+    }
+    return outcome;
+}
+
 bool leaveGameEarly(const QString& clubPath, int slot)
 {
     if (slot < 1 || slot > 5) {

@@ -57,6 +57,12 @@ struct GameEndOutcome {
 GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const QByteArray& date,
                             bool writeClub);
 
+// The end of an account's rated game: the history entry (kind 1) under the
+// account's nick with `rating`, the account's rating after the game, and the
+// result's sound; the club files are not touched.
+GameEndOutcome endAccountGame(const LocalGame& game, double rating, const QByteArray& time,
+                              const QByteArray& date);
+
 // A game left before its end: the player's line is removed, nothing else.
 bool leaveGameEarly(const QString& clubPath, int slot);
 

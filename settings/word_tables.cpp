@@ -1028,6 +1028,12 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "JPEG pictures", "PhotoFilter"),
     //: hint over the photo in the personal data window
     QT_TRANSLATE_NOOP3("Olk", "Click to choose a photo (JPEG, 200 x 250)", "ClickPhotoHint"),
+    //: message: the club's service did not answer a rated game's record
+    QT_TRANSLATE_NOOP3("Olk", "Could not connect to server!", "CouldNotConnectToServer"),
+    //: question after a failed request: try again? (follows another message)
+    QT_TRANSLATE_NOOP3("Olk", "Repeat?", "RepeatQuestion"),
+    //: message: a result could not be sent to the world table
+    QT_TRANSLATE_NOOP3("Olk", "Unable to write the result of the game!", "UnableToWriteResult"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -424,6 +424,9 @@ enum class Text : int {
     ChoosePhoto,
     PhotoFilter,
     ClickPhotoHint,
+    CouldNotConnectToServer,
+    RepeatQuestion,
+    UnableToWriteResult,
     Count
 };
 

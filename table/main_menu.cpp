@@ -122,7 +122,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
         m_rows[k]->setKontur(false);
         m_rows[k]->setFocusPolicy(Qt::NoFocus);
         connect(m_rows[k], &QPushButton::clicked, this, [this, k] {
-            if (!ClubFile::isUnused(m_club.line(k))) {
+            if (!ClubFile::isUnused(m_club.line(k)) || (k == 5 && !m_accountNick.isEmpty())) {
                 emit playerChosen(k);
             }
         });
@@ -150,6 +150,12 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     m_account->setStyleSheet(
         QStringLiteral("QToolButton { border: none; background: transparent; }"));
     connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
+    retranslate();
+}
+
+void MainMenu::setAccountRow(const QString& nick)
+{
+    m_accountNick = nick;
     retranslate();
 }
 
@@ -308,7 +314,16 @@ void MainMenu::retranslate()
 {
     m_header->setText(text(TextGroup::ClubHeader, m_settings.clubListMode == 2 ? 2 : 1));
     for (int row = 1; row <= 5; ++row) {
-        const QString rowText = clubRowText(m_club.line(row), m_settings.clubListMode);
+        QString rowText = clubRowText(m_club.line(row), m_settings.clubListMode);
+        if (row == 5 && !m_accountNick.isEmpty()) {
+            if (rowText.isEmpty()) {
+                rowText = m_accountNick;
+            }
+            m_rows[row]->setToolTip(text(Text::PlayGlobalRating) + QLatin1String(": ") +
+                                    m_accountNick);
+        } else if (row == 5) {
+            m_rows[row]->setToolTip(QString());
+        }
         m_rows[row]->setText(rowText);
         m_rows[row]->setCursor(rowText.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
     }

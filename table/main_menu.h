@@ -53,6 +53,11 @@ public:
     TevCardsButton* modeButton() const { return m_mode; }
     TevCardsButton* optionsButton() const { return m_options; }
     QToolButton* accountIcon() const { return m_account; }
+    // While an account is logged in and the club is not the network one,
+    // row 5 starts the account's rated game: it is clickable even when no
+    // member holds it, and then shows the account's nick. Empty: off.
+    void setAccountRow(const QString& nick);
+
     // The account icon shows the account state (a star in its colour).
     void setAccountPicture(const QPixmap& picture);
 
@@ -104,6 +109,7 @@ private:
     TevCardsButton* m_options;
     TevCardsButton* m_exit;
     QToolButton* m_account;
+    QString m_accountNick;
 };
 
 // The start-up picture: a black field with two frames, the title picture and

@@ -174,17 +174,33 @@ const char* endOfCycleSound(int place)
 
 QStringList endOfCycleLines(const CycleEnd& end)
 {
+    using Kind = CycleEnd::Kind;
     const QString result = text(Text::ResultColon) + QString::number(end.score);
+    QStringList lines;
     if (end.place == 1) {
-        return {text(Text::Congratulations), text(Text::YourResultTheBest), result,
-                text(end.network ? Text::BachelorOfOrder : Text::MasterOfOrder)};
+        lines = {text(Text::Congratulations), text(Text::YourResultTheBest), result};
+        // A local game played while logged in earns no title.
+        if (end.kind != Kind::LocalLoggedIn) {
+            lines << text(end.kind == Kind::Network   ? Text::BachelorOfOrder
+                          : end.kind == Kind::Account ? Text::VicePresidentOfOrder
+                                                      : Text::MasterOfOrder);
+        }
+    } else if (end.place >= 2 && end.place <= 10) {
+        lines = {text(Text::Congratulations), text(Text::GoodResult), result,
+                 text(Text::HittedTopTen)};
+    } else {
+        const QString placed = end.kind == Kind::Account && end.place > 10
+                                   ? result + QLatin1String(" ; ") + text(Text::PlaceColon) +
+                                         QString::number(end.place)
+                                   : result;
+        lines = {text(Text::OurRegrets), text(Text::YourResultKeepsToWishBest), placed,
+                 text(Text::NotHittedTopTen)};
     }
-    if (end.place >= 2 && end.place <= 10) {
-        return {text(Text::Congratulations), text(Text::GoodResult), result,
-                text(Text::HittedTopTen)};
+    if (end.kind == Kind::Account && end.bonus > 0) {
+        lines << text(Text::YouGet) + QLatin1Char(' ') + QString::number(end.bonus) +
+                     QLatin1Char(' ') + text(Text::Tevs) + QLatin1String("!!!");
     }
-    return {text(Text::OurRegrets), text(Text::YourResultKeepsToWishBest), result,
-            text(Text::NotHittedTopTen)};
+    return lines;
 }
 
 void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& end)
@@ -192,7 +208,7 @@ void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& e
     RecordWindow window(parent, text(Text::TheCompletionOfGame));
     const QStringList lines = endOfCycleLines(end);
     const bool inTopTen = end.place >= 1 && end.place <= 10;
-    const int sizes[] = {32, 28, 22, inTopTen ? 22 : 20};
+    const int sizes[] = {32, 28, 22, inTopTen ? 22 : 20, 22};
     auto* row = new QHBoxLayout;
     auto* texts = new QVBoxLayout;
     for (int i = 0; i < lines.size(); ++i) {

@@ -25,9 +25,12 @@ void showCount(QWidget* parent, const Settings& settings, const TableState& stat
 // The end-of-cycle window: its lines and sound for a top-ten place (0 not in
 // the top ten, 1..10) and the cycle score.
 struct CycleEnd {
-    int place = 0;
+    // Which game ended the cycle: its title line depends on it.
+    enum class Kind { Local, LocalLoggedIn, Network, Account };
+    int place = 0;  // the club's top ten, or the account table's world place
     int score = 0;
-    bool network = false;
+    Kind kind = Kind::Local;
+    int bonus = 0;  // Tevs, in an account game
 };
 QStringList endOfCycleLines(const CycleEnd& end);
 const char* endOfCycleSound(int place);

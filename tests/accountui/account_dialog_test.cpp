@@ -33,51 +33,11 @@
 #include "online/online_session.h"
 #include "online/requests.h"
 #include "online/service_client.h"
-#include "service/http_server.h"
-#include "service/service.h"
-#include "service/store.h"
+#include "tests/service/loopback_club.h"
 #include "settings/word_tables.h"
 
 namespace olk {
 namespace {
-
-// olk-service on SQLite in a temporary folder, serving on a free port.
-class Club {
-public:
-    Club()
-    {
-        QString error;
-        store = service::Store::open(
-            QStringLiteral("sqlite:") + folder.filePath(QStringLiteral("club.sqlite")), &error);
-        EXPECT_TRUE(store) << error.toStdString();
-        service::Service::Config config;
-        config.account.hashOps = crypto_pwhash_OPSLIMIT_MIN;
-        config.account.hashMemory = crypto_pwhash_MEMLIMIT_MIN;
-        config.account.photoFolder = folder.filePath(QStringLiteral("photos"));
-        club = std::make_unique<service::Service>(*store, config);
-        for (service::RateClass c : {service::RateClass::Read, service::RateClass::Post,
-                                     service::RateClass::Login, service::RateClass::Register}) {
-            club->limiter().setRule(c, {1e6, 1e6});
-        }
-        server = std::make_unique<service::HttpServer>(*club);
-        server->setLogging(false);
-        port = server->bind(QStringLiteral("127.0.0.1"), 0);
-        serving = std::thread([this] { server->run(); });
-    }
-    ~Club()
-    {
-        server->stop();
-        serving.join();
-    }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(port); }
-
-    QTemporaryDir folder;
-    std::unique_ptr<service::Store> store;
-    std::unique_ptr<service::Service> club;
-    std::unique_ptr<service::HttpServer> server;
-    std::thread serving;
-    int port = 0;
-};
 
 // What the dialogs said, asked and opened.
 struct Recorder {
@@ -110,6 +70,8 @@ bool settle(const std::function<bool()>& done, int ms = 10000)
     }
     return done();
 }
+
+using testing::Club;
 
 class AccountDialogTest : public ::testing::Test {
 protected:
@@ -463,7 +425,11 @@ TEST_F(AccountDialogTest, ARatedGameFromStartToCycleReport)
     int asked = 0;
     bool finished = false;
     account().finishRatedGame(
-        50, 50, [&] { return ++asked < 0; }, [&] { finished = true; });
+        50, 50, [&] { return ++asked < 0; },
+        [&](bool written) {
+            finished = true;
+            EXPECT_TRUE(written);
+        });
     ASSERT_TRUE(settle([&] { return finished; }));
     EXPECT_EQ(asked, 0);
     EXPECT_FALSE(account().ratedGameRunning());

@@ -37,17 +37,27 @@ TEST(RecordWindows, CountOfTheGameOnTheTable)
 TEST(RecordWindows, EndOfCycleByPlace)
 {
     setLanguage(English);
-    EXPECT_EQ(endOfCycleLines({1, 310, false}),
+    using Kind = CycleEnd::Kind;
+    EXPECT_EQ(endOfCycleLines({1, 310, Kind::Local}),
               (QStringList{"CONGRATULATIONS!!!", "Your result - the best!", "Result: 310",
                            "You become a Master of the Order!"}));
-    EXPECT_EQ(endOfCycleLines({1, 310, true})[3],
+    EXPECT_EQ(endOfCycleLines({1, 310, Kind::Network})[3],
               QStringLiteral("You become a Bachelor of the Order!"));
-    EXPECT_EQ(endOfCycleLines({4, 200, false}),
+    EXPECT_EQ(endOfCycleLines({4, 200, Kind::Local}),
               (QStringList{"CONGRATULATIONS!!!", "Good result!", "Result: 200",
                            "You have hitted in top ten players!"}));
-    EXPECT_EQ(endOfCycleLines({0, -12, false}),
+    EXPECT_EQ(endOfCycleLines({0, -12, Kind::Local}),
               (QStringList{"Our regrets...", "Your result keeps to wish best", "Result: -12",
                            "You have not hitted in ten best players..."}));
+    // Logged in without playing for the rating: no title.
+    EXPECT_EQ(endOfCycleLines({1, 310, Kind::LocalLoggedIn}).size(), 3);
+    // An account game: the world place, the title and the bonus.
+    EXPECT_EQ(endOfCycleLines({1, 310, Kind::Account, 25}),
+              (QStringList{"CONGRATULATIONS!!!", "Your result - the best!", "Result: 310",
+                           "You become the Vice-President of the order!", "You get 25 Tevs!!!"}));
+    EXPECT_EQ(endOfCycleLines({12, 90, Kind::Account})[2],
+              QStringLiteral("Result: 90 ; Place: 12"));
+    EXPECT_EQ(endOfCycleLines({12, 90, Kind::Account}).size(), 4);
     EXPECT_STREQ(endOfCycleSound(1), "WFiBest");
     EXPECT_STREQ(endOfCycleSound(10), "WFiGood");
     EXPECT_STREQ(endOfCycleSound(0), "WFiBads");

@@ -1,0 +1,56 @@
+#pragma once
+
+// olk-service on SQLite in a temporary folder, serving on a free loopback
+// port in the test's process, for the game's side to talk to.
+
+#include <gtest/gtest.h>
+#include <sodium.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <thread>
+
+#include "service/http_server.h"
+#include "service/service.h"
+#include "service/store.h"
+
+namespace olk::testing {
+
+class Club {
+public:
+    Club()
+    {
+        QString error;
+        store = service::Store::open(
+            QStringLiteral("sqlite:") + folder.filePath(QStringLiteral("club.sqlite")), &error);
+        EXPECT_TRUE(store) << error.toStdString();
+        service::Service::Config config;
+        config.account.hashOps = crypto_pwhash_OPSLIMIT_MIN;
+        config.account.hashMemory = crypto_pwhash_MEMLIMIT_MIN;
+        config.account.photoFolder = folder.filePath(QStringLiteral("photos"));
+        club = std::make_unique<service::Service>(*store, config);
+        for (service::RateClass c : {service::RateClass::Read, service::RateClass::Post,
+                                     service::RateClass::Login, service::RateClass::Register}) {
+            club->limiter().setRule(c, {1e6, 1e6});
+        }
+        server = std::make_unique<service::HttpServer>(*club);
+        server->setLogging(false);
+        port = server->bind(QStringLiteral("127.0.0.1"), 0);
+        serving = std::thread([this] { server->run(); });
+    }
+    ~Club()
+    {
+        server->stop();
+        serving.join();
+    }
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(port); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<service::Store> store;
+    std::unique_ptr<service::Service> club;
+    std::unique_ptr<service::HttpServer> server;
+    std::thread serving;
+    int port = 0;
+};
+
+}  // namespace olk::testing
