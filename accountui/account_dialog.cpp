@@ -105,6 +105,10 @@ AccountDialogHooks AccountDialogHooks::standard()
             parent, text(Text::ChoosePhoto), QString(),
             text(Text::PhotoFilter) + QLatin1String(" (*.jpg *.jpeg *.JPG *.JPEG)"));
     };
+    hooks.editPassport = [](QWidget* parent, Settings& settings, const QString& programFolder) {
+        PassportDialog passport(settings, programFolder, parent);
+        passport.exec();
+    };
     return hooks;
 }
 

@@ -35,6 +35,8 @@ struct AccountDialogHooks {
     std::function<void(const QUrl&)> open;
     // The photo file the player picks; empty when the chooser is cancelled.
     std::function<QString(QWidget*)> choosePhoto;
+    // "My Passport" over `settings`, modal.
+    std::function<void(QWidget*, Settings&, const QString& programFolder)> editPassport;
 
     static AccountDialogHooks standard();
 };

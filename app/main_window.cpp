@@ -12,6 +12,7 @@
 
 #include "accountui/account_art.h"
 #include "accountui/account_dialog.h"
+#include "accountui/world_top_ten.h"
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
@@ -138,6 +139,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::options, this, &MainWindow::openOptions);
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     connect(m_menu, &MainMenu::accountRequested, this, &MainWindow::openAccount);
+    connect(m_menu, &MainMenu::worldTopTenRequested, this, &MainWindow::openWorldTopTen);
+    m_menu->setWorldPicture(worldTableIcon(1, 40));
     updateAccountMenu();
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
@@ -437,6 +440,12 @@ void MainWindow::finishGame()
                                         ? CycleEnd::Kind::LocalLoggedIn
                                         : CycleEnd::Kind::Local;
         showEndOfCycle(this, m_settings, {outcome.topTenPlace, outcome.cycleScore, kind});
+        // A local cycle may go to the world table under the passport.
+        if (!game.network) {
+            WorldScoreSubmission submission(online().client(), m_settings, m_folder,
+                                            outcome.cycleScore, this);
+            submission.exec();
+        }
     }
     showMenu();
 }
@@ -556,6 +565,21 @@ void MainWindow::finishAccountGame()
                     back();
                 });
         });
+}
+
+void MainWindow::openWorldTopTen()
+{
+    play("WOpenFo");
+    online::OnlineSession& session = online();
+    if (session.worldTopTenPaused()) {
+        showAttention(this, text(Text::WorldTopTenPaused));
+        return;
+    }
+    const bool member = session.accountState() >= online::LoggedIn;
+    WorldTopTenWindow window(session.client(), m_settings, m_folder,
+                             member ? session.user().Nick : QString(),
+                             member ? session.user().City : QString(), this);
+    window.exec();
 }
 
 void MainWindow::openAccount()

@@ -55,6 +55,7 @@ public:
     void startAccountGame();
     void finishAccountGame();
     void updateAccountMenu();
+    void openWorldTopTen();
     // Applies the settings the options dialog edited: whatever differs from
     // the settings in use takes effect now. A choice that cannot be had
     // (a missing library) falls back, and the settings in use say so.

@@ -1034,6 +1034,26 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "Repeat?", "RepeatQuestion"),
     //: message: a result could not be sent to the world table
     QT_TRANSLATE_NOOP3("Olk", "Unable to write the result of the game!", "UnableToWriteResult"),
+    //: title of the world score table windows (the best results of all players of this game)
+    QT_TRANSLATE_NOOP3("Olk", "World Top Ten", "WorldTopTen"),
+    //: button: send the cycle's result to the world table
+    QT_TRANSLATE_NOOP3("Olk", "Send", "SendButton"),
+    //: label; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Your score", "YourScore"),
+    //: label; ":" follows it
+    QT_TRANSLATE_NOOP3("Olk", "Your place", "YourPlace"),
+    //: label under a world table: how many results it holds; ": " and the number follow
+    QT_TRANSLATE_NOOP3("Olk", "Number of games", "NumberOfGames"),
+    //: the world table of the desktop edition of the game (players on computers)
+    QT_TRANSLATE_NOOP3("Olk", "Windows", "TableWindows"),
+    //: the world table of the game's phone edition
+    QT_TRANSLATE_NOOP3("Olk", "Android", "TableAndroid"),
+    //: the world table of the club's account players
+    QT_TRANSLATE_NOOP3("Olk", "Club accounts", "TableAccounts"),
+    //: message: the club has paused its world tables
+    QT_TRANSLATE_NOOP3("Olk", "World Top Ten Tournament is temporarily unavailable!", "WorldTopTenPaused"),
+    //: hint of the main menu's globe: opens the world score tables
+    QT_TRANSLATE_NOOP3("Olk", "World top ten", "WorldTopTenCommand"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

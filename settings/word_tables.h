@@ -427,6 +427,16 @@ enum class Text : int {
     CouldNotConnectToServer,
     RepeatQuestion,
     UnableToWriteResult,
+    WorldTopTen,
+    SendButton,
+    YourScore,
+    YourPlace,
+    NumberOfGames,
+    TableWindows,
+    TableAndroid,
+    TableAccounts,
+    WorldTopTenPaused,
+    WorldTopTenCommand,
     Count
 };
 

@@ -111,7 +111,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_mode(new TevCardsButton(this)),
       m_options(new TevCardsButton(this)),
       m_exit(new TevCardsButton(this)),
-      m_account(new QToolButton(this))
+      m_account(new QToolButton(this)),
+      m_world(new QToolButton(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -144,12 +145,15 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
         retranslate();
     });
     m_topTen->setToolTip(QStringLiteral("40"));
-    m_account->setAutoRaise(true);
-    m_account->setFocusPolicy(Qt::NoFocus);
-    m_account->setCursor(Qt::PointingHandCursor);
-    m_account->setStyleSheet(
-        QStringLiteral("QToolButton { border: none; background: transparent; }"));
+    for (QToolButton* icon : {m_account, m_world}) {
+        icon->setAutoRaise(true);
+        icon->setFocusPolicy(Qt::NoFocus);
+        icon->setCursor(Qt::PointingHandCursor);
+        icon->setStyleSheet(
+            QStringLiteral("QToolButton { border: none; background: transparent; }"));
+    }
     connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
+    connect(m_world, &QToolButton::clicked, this, &MainMenu::worldTopTenRequested);
     retranslate();
 }
 
@@ -157,6 +161,11 @@ void MainMenu::setAccountRow(const QString& nick)
 {
     m_accountNick = nick;
     retranslate();
+}
+
+void MainMenu::setWorldPicture(const QPixmap& picture)
+{
+    m_world->setIcon(picture);
 }
 
 void MainMenu::setAccountPicture(const QPixmap& picture)
@@ -205,6 +214,9 @@ void MainMenu::layoutMenu()
     const int icon = k.size(40);
     m_account->setGeometry(roundToPixel(270 * k.sx), roundToPixel(460 * k.sy), icon, icon);
     m_account->setIconSize(QSize(icon, icon));
+    // The world tables' screen stands right of it.
+    m_world->setGeometry(roundToPixel(450 * k.sx), roundToPixel(460 * k.sy), icon, icon);
+    m_world->setIconSize(QSize(icon, icon));
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
                     roundToPixel(300 * k.sx), 3 * h);
     // The title is drawn larger than it is shown: shrink it once, properly
@@ -334,6 +346,8 @@ void MainMenu::retranslate()
     m_options->setText(text(Text::Options));
     m_account->setToolTip(text(Text::TabMyAccount));
     m_account->setAccessibleName(text(Text::TabMyAccount));
+    m_world->setToolTip(text(Text::WorldTopTenCommand));
+    m_world->setAccessibleName(text(Text::WorldTopTenCommand));
     m_exit->setText(text(Text::Exit));
     loadPictures();
     update();

@@ -53,6 +53,8 @@ public:
     TevCardsButton* modeButton() const { return m_mode; }
     TevCardsButton* optionsButton() const { return m_options; }
     QToolButton* accountIcon() const { return m_account; }
+    QToolButton* worldIcon() const { return m_world; }
+    void setWorldPicture(const QPixmap& picture);
     // While an account is logged in and the club is not the network one,
     // row 5 starts the account's rated game: it is clickable even when no
     // member holds it, and then shows the account's nick. Empty: off.
@@ -69,6 +71,7 @@ signals:
     void options();
     void exitRequested();
     void accountRequested();
+    void worldTopTenRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -109,6 +112,7 @@ private:
     TevCardsButton* m_options;
     TevCardsButton* m_exit;
     QToolButton* m_account;
+    QToolButton* m_world;
     QString m_accountNick;
 };
 
