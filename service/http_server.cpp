@@ -3,6 +3,7 @@
 #include <httplib.h>
 
 #include <QDateTime>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -81,6 +82,16 @@ void HttpServer::install()
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     });
+    // Replies go out as soon as they are written: with Nagle's algorithm a
+    // reply's last segment waits for the client's delayed acknowledgement
+    // (up to 40 ms on Linux) on a kept-alive connection.
+    server_->set_tcp_nodelay(true);
+    // A busy client keeps its connection for many requests: the library's
+    // default of 5 makes it reconnect that often, and its listen queue of 5
+    // then overflows under load (a dropped connection attempt is retried
+    // only a second later).
+    server_->set_keep_alive_max_count(1000);
+    server_->new_task_queue = [threads = threads_] { return new httplib::ThreadPool(threads); };
     server_->set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {
         requestStarted = std::chrono::steady_clock::now();
         return httplib::Server::HandlerResponse::Unhandled;
@@ -111,6 +122,12 @@ void HttpServer::install()
     server_->Patch(any, handler);
     server_->Options(any, handler);
     server_->set_payload_max_length(static_cast<std::size_t>(service_.router().largestBodyLimit()));
+}
+
+void HttpServer::setThreads(std::size_t threads)
+{
+    threads_ = std::max<std::size_t>(threads, 1);
+    server_->new_task_queue = [n = threads_] { return new httplib::ThreadPool(n); };
 }
 
 int HttpServer::bind(const QString& host, int port)

@@ -29,6 +29,9 @@ public:
     void stop();
 
     void setLogging(bool on) { logging_ = on; }
+    // How many connections are served at once (each kept-alive connection
+    // holds a thread while it lasts); more wait for a free thread.
+    void setThreads(std::size_t threads);
 
 private:
     void install();
@@ -36,6 +39,7 @@ private:
     Service& service_;
     std::unique_ptr<httplib::Server> server_;
     bool logging_ = true;
+    std::size_t threads_ = 64;
 };
 
 }  // namespace olk::service

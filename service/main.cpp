@@ -67,6 +67,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "olk-service: rate limits are off (--no-rate-limit)\n");
         }
         HttpServer server(service);
+        server.setThreads(static_cast<std::size_t>(options.threads));
         if (!options.tlsCert.isEmpty() && !server.useTls(options.tlsCert, options.tlsKey, &error)) {
             std::fprintf(stderr, "olk-service: %s\n", qPrintable(error));
             return 2;

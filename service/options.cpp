@@ -42,6 +42,8 @@ QString usage()
                "  --tournament-message TEXT  the line the tournament window shows\n"
                "  --tournament-admin NICK the administrator's nick, who may sit at a table with\n"
                "                          a player from the same address (the game's own)\n"
+               "  --threads N             connections served at once (default 64; each open\n"
+               "                          connection holds one, and one database connection)\n"
                "  --no-rate-limit         answer every request without the per-address limits:\n"
                "                          for load benchmarks and trusted networks only\n"
                "  --help                  show this text\n"
@@ -85,7 +87,8 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
                                           QStringLiteral("--relay-base-port"),
                                           QStringLiteral("--tournament-status"),
                                           QStringLiteral("--tournament-message"),
-                                          QStringLiteral("--tournament-admin")};
+                                          QStringLiteral("--tournament-admin"),
+                                          QStringLiteral("--threads")};
         if (!known.contains(name.section(QLatin1Char('='), 0, 0))) {
             return QStringLiteral("unknown option \"%1\"").arg(name);
         }
@@ -169,6 +172,13 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
                 return QStringLiteral("--tournament-message is longer than 200 characters");
             }
             options.tournamentMessage = value;
+        } else if (option == QLatin1String("--threads")) {
+            bool ok = false;
+            const int threads = value.toInt(&ok);
+            if (!ok || threads < 1 || threads > 1024) {
+                return QStringLiteral("--threads wants 1..1024, not \"%1\"").arg(value);
+            }
+            options.threads = threads;
         } else if (option == QLatin1String("--tournament-admin")) {
             options.tournamentAdmin = value;
         } else {

@@ -22,6 +22,7 @@ struct Options {
     QString tournamentMessage;
     QString tournamentAdmin;
     bool rateLimit = true;
+    int threads = 64;
     bool help = false;
 };
 

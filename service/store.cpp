@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <cstdio>
 #include <initializer_list>
+#include <mutex>
 
 namespace olk::service {
 
@@ -74,9 +75,26 @@ bool run(QSqlDatabase& db, QSqlQuery& query, const QString& sql,
 }
 
 // A write transaction: rolled back unless committed.
+//
+// On SQLite the write lock is taken at the start (BEGIN IMMEDIATE): a
+// transaction that reads first and then writes would otherwise fail at once
+// ("database is locked", no waiting) whenever another connection wrote in
+// between; taken at the start, the lock is waited for (the busy timeout).
+// Within this process the writers queue on a mutex first, so they take
+// turns at once instead of in SQLite's busy-wait sleeps (up to 100 ms
+// each); the busy timeout is left for other processes on the same file.
+std::mutex sqliteWriters;
+
 class Transaction {
 public:
-    explicit Transaction(QSqlDatabase& db) : db_(db), open_(db.isOpen() && db.transaction()) {}
+    explicit Transaction(QSqlDatabase& db)
+        : db_(db),
+          lock_(db.driverName() == QLatin1String("QSQLITE")
+                    ? std::unique_lock<std::mutex>(sqliteWriters)
+                    : std::unique_lock<std::mutex>()),
+          open_(begin(db))
+    {
+    }
     ~Transaction()
     {
         if (open_) {
@@ -99,7 +117,24 @@ public:
     }
 
 private:
+    static bool begin(QSqlDatabase& db)
+    {
+        if (!db.isOpen()) {
+            return false;
+        }
+        if (db.driverName() != QLatin1String("QSQLITE")) {
+            return db.transaction();
+        }
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            report(QStringLiteral("BEGIN IMMEDIATE"), query.lastError());
+            return false;
+        }
+        return true;
+    }
+
     QSqlDatabase& db_;
+    std::unique_lock<std::mutex> lock_;
     bool open_;
 };
 
@@ -296,8 +331,18 @@ QSqlDatabase Store::connection()
         db.setConnectOptions(connectOptions_);
     }
     QSqlDatabase db = QSqlDatabase::database(name, false);
-    if (!db.isOpen() && !db.open()) {
-        report(QStringLiteral("open"), db.lastError());
+    if (!db.isOpen()) {
+        if (!db.open()) {
+            report(QStringLiteral("open"), db.lastError());
+        } else if (driver_ == QLatin1String("QSQLITE")) {
+            // Readers go on while one connection writes (write-ahead log),
+            // and a commit writes the log without waiting for the disk; the
+            // log reaches the disk at its checkpoints. A power cut can lose
+            // the latest commits but never corrupts the file.
+            QSqlQuery pragma(db);
+            run(db, pragma, QStringLiteral("PRAGMA journal_mode=WAL"), {});
+            run(db, pragma, QStringLiteral("PRAGMA synchronous=NORMAL"), {});
+        }
     }
     return db;
 }
@@ -603,6 +648,10 @@ bool Store::award(const QString& token, const QString& nick, qint64 amount)
 
 namespace {
 
+// The advisory lock the score posts take turns on (PostgreSQL): an
+// arbitrary number no other lock of this database uses.
+constexpr qint64 scorePostLock = 0x4f6c6b53636f7265;  // "OlkScore"
+
 const char* const scoreColumns = "rid, gid, score, nick, country, city, r07, r08, r09, r10";
 
 ScoreEntry scoreEntry(const QSqlQuery& query)
@@ -623,17 +672,22 @@ ScoreEntry scoreEntry(const QSqlQuery& query)
 
 // The place of a score in its table: one more than the entries above it
 // (equal scores share the earlier entry's place order by entry number).
+// Two counts: the higher scores from the index alone, then the few equal
+// ones with a lower entry number.
 std::optional<qint64> placeInTable(QSqlDatabase& db, qint64 gid, qint64 score, qint64 rid)
 {
-    QSqlQuery query(db);
-    if (!run(db, query,
-             QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ? AND (score > ? OR (score = "
-                            "? AND rid < ?))"),
-             {gid, score, score, rid}) ||
-        !query.next()) {
+    QSqlQuery higher(db);
+    QSqlQuery equal(db);
+    if (!run(db, higher, QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ? AND score > ?"),
+             {gid, score}) ||
+        !higher.next() ||
+        !run(db, equal,
+             QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ? AND score = ? AND rid < ?"),
+             {gid, score, rid}) ||
+        !equal.next()) {
         return std::nullopt;
     }
-    return query.value(0).toLongLong() + 1;
+    return higher.value(0).toLongLong() + equal.value(0).toLongLong() + 1;
 }
 
 }  // namespace
@@ -642,10 +696,19 @@ std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep)
 {
     QSqlDatabase db = connection();
     // Entry numbers are the next free one; two posts racing for the same
-    // number on PostgreSQL make the later one try again.
+    // number on PostgreSQL make the later one try again. Under load they
+    // would race again and again: there the posts of every instance take
+    // turns on one transaction-long advisory lock (SQLite writers take
+    // turns anyway).
+    const bool postgresql = db.driverName() == QLatin1String("QPSQL");
     for (int attempt = 0; attempt < 3; ++attempt) {
         Transaction transaction(db);
         if (!transaction.isOpen()) {
+            return std::nullopt;
+        }
+        QSqlQuery turn(db);
+        if (postgresql &&
+            !run(db, turn, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {scorePostLock})) {
             return std::nullopt;
         }
         QSqlQuery next(db);
@@ -662,14 +725,24 @@ std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep)
             continue;
         }
         const auto place = placeInTable(db, e.gid, e.score, rid);
-        QSqlQuery trim(db);
         // Beyond `keep` entries the lowest scores (the latest among equals)
-        // leave the table.
-        const bool trimmed = run(db, trim,
-                                 QStringLiteral("DELETE FROM scores WHERE gid = ? AND rid NOT IN "
-                                                "(SELECT rid FROM scores WHERE gid = ? "
-                                                "ORDER BY score DESC, rid LIMIT ?)"),
-                                 {e.gid, e.gid, keep});
+        // leave the table. The trim sorts the whole table, so it runs only
+        // when the table can be over: entry numbers are distinct and at
+        // most `rid`, so a table holds more than `keep` entries only once
+        // `rid` is above it, and then the count tells.
+        QSqlQuery count(db);
+        const bool counted =
+            rid <= keep ||
+            (run(db, count, QStringLiteral("SELECT COUNT(*) FROM scores WHERE gid = ?"), {e.gid}) &&
+             count.next());
+        QSqlQuery trim(db);
+        const bool trimmed =
+            counted && (rid <= keep || count.value(0).toLongLong() <= keep ||
+                        run(db, trim,
+                            QStringLiteral("DELETE FROM scores WHERE gid = ? AND rid NOT IN "
+                                           "(SELECT rid FROM scores WHERE gid = ? "
+                                           "ORDER BY score DESC, rid LIMIT ?)"),
+                            {e.gid, e.gid, keep}));
         if (place && trimmed && transaction.commit()) {
             return place;
         }
