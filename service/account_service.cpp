@@ -15,6 +15,8 @@
 #include <cstring>
 #include <ctime>
 #include <limits>
+#include <semaphore>
+#include <thread>
 
 namespace olk::service {
 
@@ -103,8 +105,33 @@ constexpr int infoLimits[14] = {20, 20, 50, 20, 50, 50, 50, 50, 50, 50, 60, 50, 
 
 }  // namespace
 
+namespace {
+
+// Argon2id takes 64 MiB and a tenth of a second of one core per hash: the
+// hashes are computed a few at a time (as many as there are cores), the
+// other logins wait their turn, so a burst of logins neither thrashes the
+// processor nor takes the pool's threads times 64 MiB.
+class HashTurn {
+public:
+    HashTurn() { turns().acquire(); }
+    ~HashTurn() { turns().release(); }
+    HashTurn(const HashTurn&) = delete;
+    HashTurn& operator=(const HashTurn&) = delete;
+
+private:
+    static std::counting_semaphore<>& turns()
+    {
+        static std::counting_semaphore<> semaphore(
+            std::max<std::ptrdiff_t>(2, std::thread::hardware_concurrency()));
+        return semaphore;
+    }
+};
+
+}  // namespace
+
 QString hashPassword(const QString& password, unsigned long long ops, std::size_t memory)
 {
+    const HashTurn turn;
     const QByteArray utf8 = password.toUtf8();
     char hash[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(hash, utf8.constData(), static_cast<unsigned long long>(utf8.size()), ops,
@@ -116,6 +143,7 @@ QString hashPassword(const QString& password, unsigned long long ops, std::size_
 
 bool passwordMatches(const QString& hash, const QString& password)
 {
+    const HashTurn turn;
     const QByteArray stored = hash.toLatin1();
     const QByteArray utf8 = password.toUtf8();
     return !stored.isEmpty() &&

@@ -130,13 +130,49 @@ void HttpServer::setThreads(std::size_t threads)
     server_->new_task_queue = [n = threads_] { return new httplib::ThreadPool(n); };
 }
 
+namespace {
+
+// The packaged library listens with a queue of 5 connection attempts: a
+// burst of clients connecting at once overflows it, and an attempt dropped
+// there is retried by the client only a second later. The listening socket
+// bound to `port` is found among this process's descriptors and given the
+// system's longest queue (listen may be called again on a listening socket).
+void lengthenListenQueue(int port)
+{
+    for (int fd = 3; fd < 1024; ++fd) {
+        int listening = 0;
+        socklen_t size = sizeof listening;
+        if (getsockopt(fd, SOL_SOCKET, SO_ACCEPTCONN, &listening, &size) != 0 || !listening) {
+            continue;
+        }
+        sockaddr_storage address{};
+        socklen_t length = sizeof address;
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+            continue;
+        }
+        int bound = -1;
+        if (address.ss_family == AF_INET) {
+            bound = ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port);
+        } else if (address.ss_family == AF_INET6) {
+            bound = ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port);
+        }
+        if (bound == port) {
+            ::listen(fd, SOMAXCONN);
+        }
+    }
+}
+
+}  // namespace
+
 int HttpServer::bind(const QString& host, int port)
 {
     const std::string address = host.toStdString();
-    if (port == 0) {
-        return server_->bind_to_any_port(address);
+    const int bound = port == 0 ? server_->bind_to_any_port(address)
+                                : (server_->bind_to_port(address, port) ? port : -1);
+    if (bound > 0) {
+        lengthenListenQueue(bound);
     }
-    return server_->bind_to_port(address, port) ? port : -1;
+    return bound;
 }
 
 bool HttpServer::run()

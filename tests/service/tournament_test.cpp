@@ -441,6 +441,7 @@ TEST(TournamentOptions, TheOperatorSetsRelayStatusAndLimits)
         {{"--relay-address", "a b"}, false, "", 0, "", true},
         {{"--tournament-status", "YES"}, false, "", 0, "", true},
         {{"--tournament-status", "$"}, false, "", 0, "", true},
+        {{"--threads", "0"}, false, "", 0, "", true},
     };
     for (const Case& c : cases) {
         const auto parsed = parseOptions(c.arguments, QStringLiteral("/srv"));
@@ -453,6 +454,7 @@ TEST(TournamentOptions, TheOperatorSetsRelayStatusAndLimits)
             EXPECT_EQ(options->rateLimit, c.rateLimit);
         }
     }
+    EXPECT_EQ(std::get<Options>(parseOptions({"--threads", "16"}, "/srv")).threads, 16);
     for (const char* word :
          {"--relay-address", "--relay-base-port", "--tournament-status", "--tournament-message",
           "--tournament-admin", "--no-rate-limit", "/tournament"}) {
