@@ -160,7 +160,7 @@ AccountDialog::AccountDialog(online::Account& account, Settings& settings,
     m_tabs->addTab(makeAccountTab(), text(Text::TabMyAccount));
     m_tabs->addTab(makeResultsTab(), text(Text::TabMyResults));
     m_tabs->addTab(makeTopTenTab(), text(Text::TabTopTen));
-    m_tabs->addTab(makeTevsTab(), text(Text::Tevs));
+    m_tabs->addTab(makeTevsTab(), text(Text::TabTevs));
     m_tabs->addTab(makeAboutTab(), text(Text::TabAboutMe));
     m_tabs->addTab(makePresidentTab(), text(Text::TabPresident));
     m_tabs->setFixedHeight(kTabHeight);

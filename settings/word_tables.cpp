@@ -1051,9 +1051,13 @@ constexpr Entry kEntries[] = {
     //: the world table of the club's account players
     QT_TRANSLATE_NOOP3("Olk", "Club accounts", "TableAccounts"),
     //: message: the club has paused its world tables
-    QT_TRANSLATE_NOOP3("Olk", "World Top Ten Tournament is temporarily unavailable!", "WorldTopTenPaused"),
+    QT_TRANSLATE_NOOP3("Olk", "World Top Ten Tournament is temporarily unavailable!",
+                       "WorldTopTenPaused"),
     //: hint of the main menu's globe: opens the world score tables
     QT_TRANSLATE_NOOP3("Olk", "World top ten", "WorldTopTenCommand"),
+    //: account dialog, fourth tab caption: the Tevs balance and transfers (the currency's name,
+    //: nominative plural)
+    QT_TRANSLATE_NOOP3("Olk", "Tevs", "TabTevs"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

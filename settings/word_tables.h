@@ -437,6 +437,7 @@ enum class Text : int {
     TableAccounts,
     WorldTopTenPaused,
     WorldTopTenCommand,
+    TabTevs,
     Count
 };
 

@@ -2061,5 +2061,515 @@
         <extracomment>continent list entry</extracomment>
         <translation>Afrika</translation>
     </message>
+    <message>
+        <source>CLUB &quot;VARNOLIA&quot;</source>
+        <comment>AccountTitle</comment>
+        <extracomment>title of the account dialog: the players&apos; club of the maker&apos;s games; VARNOLIA is a name, keep it (transliterate only if your script requires it)</extracomment>
+        <translation>KLUB &quot;VARNOLIA&quot;</translation>
+    </message>
+    <message>
+        <source>My account</source>
+        <comment>TabMyAccount</comment>
+        <extracomment>account dialog, first tab caption</extracomment>
+        <translation>Můj účet</translation>
+    </message>
+    <message>
+        <source>Your account information</source>
+        <comment>YourAccountInformation</comment>
+        <extracomment>account dialog, heading of the first tab</extracomment>
+        <translation>Údaje vašeho účtu</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <comment>PasswordLabel</comment>
+        <extracomment>account dialog, label before the password field</extracomment>
+        <translation>Heslo</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <comment>EMailLabel</comment>
+        <extracomment>account dialog, label before the e-mail field (with its colon)</extracomment>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <comment>RegistrationLabel</comment>
+        <extracomment>account dialog, label before the registration date; &quot;:&quot; follows it</extracomment>
+        <translation>Registrace</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <comment>HidePassword</comment>
+        <extracomment>account dialog, check box: the password field shows # characters</extracomment>
+        <translation>Skrýt heslo</translation>
+    </message>
+    <message>
+        <source>Play global rating</source>
+        <comment>PlayGlobalRating</comment>
+        <extracomment>account dialog, check box: the next games count for the club&apos;s world rating</extracomment>
+        <translation>Hrát o světové hodnocení</translation>
+    </message>
+    <message>
+        <source>Create an account</source>
+        <comment>CreateAccount</comment>
+        <extracomment>account dialog, button: register a new club account</extracomment>
+        <translation>Vytvořit účet</translation>
+    </message>
+    <message>
+        <source>Login to account</source>
+        <comment>LoginToAccount</comment>
+        <extracomment>account dialog, button while logged out</extracomment>
+        <translation>Přihlásit se</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <comment>SignOut</comment>
+        <extracomment>account dialog, the same button while logged in</extracomment>
+        <translation>Odhlásit se</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>SaveUser</comment>
+        <extracomment>account dialog, button: remember this account on this computer so it logs in at start</extracomment>
+        <translation>Zapamatovat</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>DeleteUser</comment>
+        <extracomment>account dialog, button: forget the account remembered on this computer</extracomment>
+        <translation>Zapomenout</translation>
+    </message>
+    <message>
+        <source>My results</source>
+        <comment>TabMyResults</comment>
+        <extracomment>account dialog, second tab caption</extracomment>
+        <translation>Mé výsledky</translation>
+    </message>
+    <message>
+        <source>Information about your games</source>
+        <comment>InformationAboutYourGames</comment>
+        <extracomment>account dialog, heading of the second tab</extracomment>
+        <translation>Informace o vašich hrách</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>ResultsGame</comment>
+        <extracomment>account dialog, results row: the name of the game; &quot;:&quot; follows it</extracomment>
+        <translation>Hra</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>ResultsPlace</comment>
+        <extracomment>account dialog, results row: place in the club&apos;s rating; &quot;:&quot; follows it</extracomment>
+        <translation>Místo</translation>
+    </message>
+    <message>
+        <source>Played games</source>
+        <comment>PlayedGames</comment>
+        <extracomment>account dialog, results row: deals played for the rating; &quot;:&quot; follows it</extracomment>
+        <translation>Odehraná kola</translation>
+    </message>
+    <message>
+        <source>My best score</source>
+        <comment>MyBestScore</comment>
+        <extracomment>account dialog, results row; &quot;:&quot; follows it</extracomment>
+        <translation>Můj nejlepší výsledek</translation>
+    </message>
+    <message>
+        <source>Played cycles</source>
+        <comment>PlayedCycles</comment>
+        <extracomment>account dialog, results row: completed cycles of 40 deals; &quot;:&quot; follows it</extracomment>
+        <translation>Odehrané cykly</translation>
+    </message>
+    <message>
+        <source>Current Deal</source>
+        <comment>CurrentDeal</comment>
+        <extracomment>account dialog, results row: deals played in the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>Aktuální kolo</translation>
+    </message>
+    <message>
+        <source>Current Score</source>
+        <comment>CurrentScore</comment>
+        <extracomment>account dialog, results row: score of the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>Aktuální skóre</translation>
+    </message>
+    <message>
+        <source>Top 10</source>
+        <comment>TabTopTen</comment>
+        <extracomment>account dialog, third tab caption: the ten best-rated players</extracomment>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>Top 10 best rated players</source>
+        <comment>TopTenBestRated</comment>
+        <extracomment>account dialog, heading of the third tab</extracomment>
+        <translation>10 nejlépe hodnocených hráčů</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>ColumnCountry</comment>
+        <extracomment>account dialog, top ten column header over the country flags: one letter for &quot;Country&quot;</extracomment>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Add Tevs to Your account</source>
+        <comment>AddTevs</comment>
+        <extracomment>account dialog, Tevs tab, button: how to buy Tevs (the club&apos;s currency)</extracomment>
+        <translation>Přidat Tevs na účet</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <comment>TransferLabel</comment>
+        <extracomment>account dialog, Tevs tab, heading over the transfer controls</extracomment>
+        <translation>Převod</translation>
+    </message>
+    <message>
+        <source>Transfer amount</source>
+        <comment>TransferAmountHint</comment>
+        <extracomment>account dialog, hint of the amount box</extracomment>
+        <translation>Částka převodu</translation>
+    </message>
+    <message>
+        <source>Nick of the club member you want to transfer to</source>
+        <comment>TransferTargetHint</comment>
+        <extracomment>account dialog, hint of the target nick field</extracomment>
+        <translation>Přezdívka člena klubu, kterému převádíte</translation>
+    </message>
+    <message>
+        <source>Transfer Tevs</source>
+        <comment>TransferTevs</comment>
+        <extracomment>account dialog, button: send the amount to the member named</extracomment>
+        <translation>Převést Tevs</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>RefreshButton</comment>
+        <extracomment>button or hint: read the values from the club&apos;s service again / open the personal data</extracomment>
+        <translation>Obnovit</translation>
+    </message>
+    <message>
+        <source>About me</source>
+        <comment>TabAboutMe</comment>
+        <extracomment>account dialog, fifth tab caption: own photo and personal information; also the title of the personal data window</extracomment>
+        <translation>O mně</translation>
+    </message>
+    <message>
+        <source>President</source>
+        <comment>TabPresident</comment>
+        <extracomment>account dialog, sixth tab caption: the best-rated player of the club</extracomment>
+        <translation>Prezident</translation>
+    </message>
+    <message>
+        <source>President of the Order</source>
+        <comment>PresidentOfTheOrder</comment>
+        <extracomment>account dialog, heading of the sixth tab; the game&apos;s name in quotes follows</extracomment>
+        <translation>Prezident Řádu</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard!</source>
+        <comment>CopiedToClipboard</comment>
+        <extracomment>account dialog, note after a click copied a contact</extracomment>
+        <translation>Zkopírováno do schránky!</translation>
+    </message>
+    <message>
+        <source>Refill</source>
+        <comment>Refill</comment>
+        <extracomment>payment comment word put on the clipboard after the nick and &quot;#&quot;: the payment refills the account</extracomment>
+        <translation>Dobití</translation>
+    </message>
+    <message>
+        <source>Add a comment when you pay, simply by inserting it from the clipboard!</source>
+        <comment>AddCommentWhenPaying</comment>
+        <extracomment>message before the payment page opens</extracomment>
+        <translation>Při platbě přidejte komentář, stačí jej vložit ze schránky!</translation>
+    </message>
+    <message>
+        <source>In case of payment, Tevs will be credited to the account within 24 hours.</source>
+        <comment>TevsCreditedWithin</comment>
+        <extracomment>second line of the same message</extracomment>
+        <translation>Po zaplacení budou Tevs připsány na účet do 24 hodin.</translation>
+    </message>
+    <message>
+        <source>Your account has been successfully created!</source>
+        <comment>AccountCreated</comment>
+        <extracomment>message after registration</extracomment>
+        <translation>Váš účet byl úspěšně vytvořen!</translation>
+    </message>
+    <message>
+        <source>The club already has a player with the same Nick!</source>
+        <comment>NickTaken</comment>
+        <extracomment>message: registration refused, the nick is taken</extracomment>
+        <translation>V klubu už je hráč se stejnou přezdívkou!</translation>
+    </message>
+    <message>
+        <source>Could not create account!</source>
+        <comment>CouldNotCreateAccount</comment>
+        <extracomment>message: registration failed</extracomment>
+        <translation>Účet se nepodařilo vytvořit!</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <comment>LoginFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>Přihlášení se nezdařilo!</translation>
+    </message>
+    <message>
+        <source>You do not have enough Tevs to transfer!</source>
+        <comment>NotEnoughTevs</comment>
+        <extracomment>message</extracomment>
+        <translation>Nemáte dost Tevs k převodu!</translation>
+    </message>
+    <message>
+        <source>I can not make an empty transfer!</source>
+        <comment>EmptyTransfer</comment>
+        <extracomment>message: the amount is 0</extracomment>
+        <translation>Nemohu provést prázdný převod!</translation>
+    </message>
+    <message>
+        <source>Do you really want to transfer to a club member</source>
+        <comment>TransferQuestion</comment>
+        <extracomment>question; followed by a blank, the nick in double quotes, the amount, &quot;Tevs&quot; and &quot;?&quot;</extracomment>
+        <translation>Opravdu chcete převést členovi klubu</translation>
+    </message>
+    <message>
+        <source>Transfer is successful!</source>
+        <comment>TransferDone</comment>
+        <extracomment>message</extracomment>
+        <translation>Převod byl úspěšný!</translation>
+    </message>
+    <message>
+        <source>There is no club member with that nick!</source>
+        <comment>NoSuchMember</comment>
+        <extracomment>message</extracomment>
+        <translation>V klubu není člen s touto přezdívkou!</translation>
+    </message>
+    <message>
+        <source>No Connect!</source>
+        <comment>NoConnectMessage</comment>
+        <extracomment>message: the club&apos;s service could not be reached</extracomment>
+        <translation>Bez připojení!</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <comment>HintName1</comment>
+        <extracomment>personal data field hint: first name</extracomment>
+        <translation>Vaše jméno</translation>
+    </message>
+    <message>
+        <source>Your last name</source>
+        <comment>HintName2</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Vaše příjmení</translation>
+    </message>
+    <message>
+        <source>Brief information about you</source>
+        <comment>HintAbout</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Krátce o vás</translation>
+    </message>
+    <message>
+        <source>Your phone number</source>
+        <comment>HintTelephone</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Váš telefon</translation>
+    </message>
+    <message>
+        <source>Your e-mail</source>
+        <comment>HintEMail</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Váš e-mail</translation>
+    </message>
+    <message>
+        <source>Your web site</source>
+        <comment>HintWebSite</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Váš web</translation>
+    </message>
+    <message>
+        <source>Your skype</source>
+        <comment>HintSkype</comment>
+        <extracomment>personal data field hint (Skype is a name)</extracomment>
+        <translation>Váš Skype</translation>
+    </message>
+    <message>
+        <source>Your OK</source>
+        <comment>HintOK</comment>
+        <extracomment>personal data field hint (OK is the social network Odnoklassniki, keep the name)</extracomment>
+        <translation>Vaše OK</translation>
+    </message>
+    <message>
+        <source>Your VK</source>
+        <comment>HintVK</comment>
+        <extracomment>personal data field hint (VK is a social network, keep the name)</extracomment>
+        <translation>Váš VK</translation>
+    </message>
+    <message>
+        <source>Your Telegram</source>
+        <comment>HintTelegram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Váš Telegram</translation>
+    </message>
+    <message>
+        <source>Your Facebook</source>
+        <comment>HintFaceBook</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Váš Facebook</translation>
+    </message>
+    <message>
+        <source>Your Twitter</source>
+        <comment>HintTwitter</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Váš Twitter</translation>
+    </message>
+    <message>
+        <source>Your Instagram</source>
+        <comment>HintInstagram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Váš Instagram</translation>
+    </message>
+    <message>
+        <source>Your YouTube</source>
+        <comment>HintYouTube</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Váš YouTube</translation>
+    </message>
+    <message>
+        <source>This information may be visible to other club members.</source>
+        <comment>InfoMayBeVisible</comment>
+        <extracomment>personal data window, note</extracomment>
+        <translation>Tyto údaje mohou vidět ostatní členové klubu.</translation>
+    </message>
+    <message>
+        <source>Refresh photo</source>
+        <comment>RefreshPhoto</comment>
+        <extracomment>personal data window, button: upload the chosen photo</extracomment>
+        <translation>Nahrát fotku</translation>
+    </message>
+    <message>
+        <source>Update info</source>
+        <comment>UpdateInfo</comment>
+        <extracomment>personal data window, button: save the fields</extracomment>
+        <translation>Uložit údaje</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <extracomment>button that closes a window</extracomment>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>The photo must be in jpg format 200x250 pixels in size!</source>
+        <comment>PhotoFormat</comment>
+        <extracomment>message: the chosen picture is refused</extracomment>
+        <translation>Fotka musí být ve formátu jpg o velikosti 200x250 pixelů!</translation>
+    </message>
+    <message>
+        <source>Failed to upload photo to server!</source>
+        <comment>PhotoUploadFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>Fotku se nepodařilo nahrát na server!</translation>
+    </message>
+    <message>
+        <source>Choose your photo</source>
+        <comment>ChoosePhoto</comment>
+        <extracomment>title of the file chooser for the own photo</extracomment>
+        <translation>Vyberte svou fotku</translation>
+    </message>
+    <message>
+        <source>JPEG pictures</source>
+        <comment>PhotoFilter</comment>
+        <extracomment>file chooser filter name; the patterns follow it</extracomment>
+        <translation>Obrázky JPEG</translation>
+    </message>
+    <message>
+        <source>Click to choose a photo (JPEG, 200 x 250)</source>
+        <comment>ClickPhotoHint</comment>
+        <extracomment>hint over the photo in the personal data window</extracomment>
+        <translation>Klepněte pro výběr fotky (JPEG, 200 x 250)</translation>
+    </message>
+    <message>
+        <source>Could not connect to server!</source>
+        <comment>CouldNotConnectToServer</comment>
+        <extracomment>message: the club&apos;s service did not answer a rated game&apos;s record</extracomment>
+        <translation>Nelze se připojit k serveru!</translation>
+    </message>
+    <message>
+        <source>Repeat?</source>
+        <comment>RepeatQuestion</comment>
+        <extracomment>question after a failed request: try again? (follows another message)</extracomment>
+        <translation>Opakovat?</translation>
+    </message>
+    <message>
+        <source>Unable to write the result of the game!</source>
+        <comment>UnableToWriteResult</comment>
+        <extracomment>message: a result could not be sent to the world table</extracomment>
+        <translation>Výsledek hry se nepodařilo zapsat!</translation>
+    </message>
+    <message>
+        <source>World Top Ten</source>
+        <comment>WorldTopTen</comment>
+        <extracomment>title of the world score table windows (the best results of all players of this game)</extracomment>
+        <translation>Světová desítka</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>SendButton</comment>
+        <extracomment>button: send the cycle&apos;s result to the world table</extracomment>
+        <translation>Odeslat</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <comment>YourScore</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>Vaše skóre</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <comment>YourPlace</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>Vaše místo</translation>
+    </message>
+    <message>
+        <source>Number of games</source>
+        <comment>NumberOfGames</comment>
+        <extracomment>label under a world table: how many results it holds; &quot;: &quot; and the number follow</extracomment>
+        <translation>Počet her</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <comment>TableWindows</comment>
+        <extracomment>the world table of the desktop edition of the game (players on computers)</extracomment>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <comment>TableAndroid</comment>
+        <extracomment>the world table of the game&apos;s phone edition</extracomment>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Club accounts</source>
+        <comment>TableAccounts</comment>
+        <extracomment>the world table of the club&apos;s account players</extracomment>
+        <translation>Účty klubu</translation>
+    </message>
+    <message>
+        <source>World Top Ten Tournament is temporarily unavailable!</source>
+        <comment>WorldTopTenPaused</comment>
+        <extracomment>message: the club has paused its world tables</extracomment>
+        <translation>Světová desítka je dočasně nedostupná!</translation>
+    </message>
+    <message>
+        <source>World top ten</source>
+        <comment>WorldTopTenCommand</comment>
+        <extracomment>hint of the main menu&apos;s globe: opens the world score tables</extracomment>
+        <translation>Světová desítka</translation>
+    </message>
+    <message>
+        <source>Tevs</source>
+        <comment>TabTevs</comment>
+        <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
+        <translation>Tevs</translation>
+    </message>
 </context>
 </TS>

@@ -2061,5 +2061,515 @@
         <extracomment>continent list entry</extracomment>
         <translation>アフリカ</translation>
     </message>
+    <message>
+        <source>CLUB &quot;VARNOLIA&quot;</source>
+        <comment>AccountTitle</comment>
+        <extracomment>title of the account dialog: the players&apos; club of the maker&apos;s games; VARNOLIA is a name, keep it (transliterate only if your script requires it)</extracomment>
+        <translation>クラブ &quot;VARNOLIA&quot;</translation>
+    </message>
+    <message>
+        <source>My account</source>
+        <comment>TabMyAccount</comment>
+        <extracomment>account dialog, first tab caption</extracomment>
+        <translation>マイアカウント</translation>
+    </message>
+    <message>
+        <source>Your account information</source>
+        <comment>YourAccountInformation</comment>
+        <extracomment>account dialog, heading of the first tab</extracomment>
+        <translation>アカウント情報</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <comment>PasswordLabel</comment>
+        <extracomment>account dialog, label before the password field</extracomment>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <comment>EMailLabel</comment>
+        <extracomment>account dialog, label before the e-mail field (with its colon)</extracomment>
+        <translation>メール：</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <comment>RegistrationLabel</comment>
+        <extracomment>account dialog, label before the registration date; &quot;:&quot; follows it</extracomment>
+        <translation>登録日</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <comment>HidePassword</comment>
+        <extracomment>account dialog, check box: the password field shows # characters</extracomment>
+        <translation>パスワードを隠す</translation>
+    </message>
+    <message>
+        <source>Play global rating</source>
+        <comment>PlayGlobalRating</comment>
+        <extracomment>account dialog, check box: the next games count for the club&apos;s world rating</extracomment>
+        <translation>世界レートで対戦</translation>
+    </message>
+    <message>
+        <source>Create an account</source>
+        <comment>CreateAccount</comment>
+        <extracomment>account dialog, button: register a new club account</extracomment>
+        <translation>アカウント作成</translation>
+    </message>
+    <message>
+        <source>Login to account</source>
+        <comment>LoginToAccount</comment>
+        <extracomment>account dialog, button while logged out</extracomment>
+        <translation>ログイン</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <comment>SignOut</comment>
+        <extracomment>account dialog, the same button while logged in</extracomment>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>SaveUser</comment>
+        <extracomment>account dialog, button: remember this account on this computer so it logs in at start</extracomment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>DeleteUser</comment>
+        <extracomment>account dialog, button: forget the account remembered on this computer</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>My results</source>
+        <comment>TabMyResults</comment>
+        <extracomment>account dialog, second tab caption</extracomment>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Information about your games</source>
+        <comment>InformationAboutYourGames</comment>
+        <extracomment>account dialog, heading of the second tab</extracomment>
+        <translation>あなたの対局情報</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>ResultsGame</comment>
+        <extracomment>account dialog, results row: the name of the game; &quot;:&quot; follows it</extracomment>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>ResultsPlace</comment>
+        <extracomment>account dialog, results row: place in the club&apos;s rating; &quot;:&quot; follows it</extracomment>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Played games</source>
+        <comment>PlayedGames</comment>
+        <extracomment>account dialog, results row: deals played for the rating; &quot;:&quot; follows it</extracomment>
+        <translation>対局数</translation>
+    </message>
+    <message>
+        <source>My best score</source>
+        <comment>MyBestScore</comment>
+        <extracomment>account dialog, results row; &quot;:&quot; follows it</extracomment>
+        <translation>自己ベスト</translation>
+    </message>
+    <message>
+        <source>Played cycles</source>
+        <comment>PlayedCycles</comment>
+        <extracomment>account dialog, results row: completed cycles of 40 deals; &quot;:&quot; follows it</extracomment>
+        <translation>完了サイクル</translation>
+    </message>
+    <message>
+        <source>Current Deal</source>
+        <comment>CurrentDeal</comment>
+        <extracomment>account dialog, results row: deals played in the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>現在の局</translation>
+    </message>
+    <message>
+        <source>Current Score</source>
+        <comment>CurrentScore</comment>
+        <extracomment>account dialog, results row: score of the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>現在の得点</translation>
+    </message>
+    <message>
+        <source>Top 10</source>
+        <comment>TabTopTen</comment>
+        <extracomment>account dialog, third tab caption: the ten best-rated players</extracomment>
+        <translation>トップ10</translation>
+    </message>
+    <message>
+        <source>Top 10 best rated players</source>
+        <comment>TopTenBestRated</comment>
+        <extracomment>account dialog, heading of the third tab</extracomment>
+        <translation>レート上位10人</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>ColumnCountry</comment>
+        <extracomment>account dialog, top ten column header over the country flags: one letter for &quot;Country&quot;</extracomment>
+        <translation>国</translation>
+    </message>
+    <message>
+        <source>Add Tevs to Your account</source>
+        <comment>AddTevs</comment>
+        <extracomment>account dialog, Tevs tab, button: how to buy Tevs (the club&apos;s currency)</extracomment>
+        <translation>テブを追加</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <comment>TransferLabel</comment>
+        <extracomment>account dialog, Tevs tab, heading over the transfer controls</extracomment>
+        <translation>送金</translation>
+    </message>
+    <message>
+        <source>Transfer amount</source>
+        <comment>TransferAmountHint</comment>
+        <extracomment>account dialog, hint of the amount box</extracomment>
+        <translation>送金額</translation>
+    </message>
+    <message>
+        <source>Nick of the club member you want to transfer to</source>
+        <comment>TransferTargetHint</comment>
+        <extracomment>account dialog, hint of the target nick field</extracomment>
+        <translation>送金先のクラブ会員のニックネーム</translation>
+    </message>
+    <message>
+        <source>Transfer Tevs</source>
+        <comment>TransferTevs</comment>
+        <extracomment>account dialog, button: send the amount to the member named</extracomment>
+        <translation>テブを送る</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>RefreshButton</comment>
+        <extracomment>button or hint: read the values from the club&apos;s service again / open the personal data</extracomment>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>About me</source>
+        <comment>TabAboutMe</comment>
+        <extracomment>account dialog, fifth tab caption: own photo and personal information; also the title of the personal data window</extracomment>
+        <translation>自己紹介</translation>
+    </message>
+    <message>
+        <source>President</source>
+        <comment>TabPresident</comment>
+        <extracomment>account dialog, sixth tab caption: the best-rated player of the club</extracomment>
+        <translation>会長</translation>
+    </message>
+    <message>
+        <source>President of the Order</source>
+        <comment>PresidentOfTheOrder</comment>
+        <extracomment>account dialog, heading of the sixth tab; the game&apos;s name in quotes follows</extracomment>
+        <translation>騎士団の会長</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard!</source>
+        <comment>CopiedToClipboard</comment>
+        <extracomment>account dialog, note after a click copied a contact</extracomment>
+        <translation>クリップボードにコピーしました！</translation>
+    </message>
+    <message>
+        <source>Refill</source>
+        <comment>Refill</comment>
+        <extracomment>payment comment word put on the clipboard after the nick and &quot;#&quot;: the payment refills the account</extracomment>
+        <translation>チャージ</translation>
+    </message>
+    <message>
+        <source>Add a comment when you pay, simply by inserting it from the clipboard!</source>
+        <comment>AddCommentWhenPaying</comment>
+        <extracomment>message before the payment page opens</extracomment>
+        <translation>支払いの際は、クリップボードから貼り付けてコメントを添えてください！</translation>
+    </message>
+    <message>
+        <source>In case of payment, Tevs will be credited to the account within 24 hours.</source>
+        <comment>TevsCreditedWithin</comment>
+        <extracomment>second line of the same message</extracomment>
+        <translation>お支払い後、24時間以内にテブがアカウントに入金されます。</translation>
+    </message>
+    <message>
+        <source>Your account has been successfully created!</source>
+        <comment>AccountCreated</comment>
+        <extracomment>message after registration</extracomment>
+        <translation>アカウントを作成しました！</translation>
+    </message>
+    <message>
+        <source>The club already has a player with the same Nick!</source>
+        <comment>NickTaken</comment>
+        <extracomment>message: registration refused, the nick is taken</extracomment>
+        <translation>そのニックネームのプレイヤーは既にクラブにいます！</translation>
+    </message>
+    <message>
+        <source>Could not create account!</source>
+        <comment>CouldNotCreateAccount</comment>
+        <extracomment>message: registration failed</extracomment>
+        <translation>アカウントを作成できませんでした！</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <comment>LoginFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>ログインに失敗しました！</translation>
+    </message>
+    <message>
+        <source>You do not have enough Tevs to transfer!</source>
+        <comment>NotEnoughTevs</comment>
+        <extracomment>message</extracomment>
+        <translation>送金するテブが足りません！</translation>
+    </message>
+    <message>
+        <source>I can not make an empty transfer!</source>
+        <comment>EmptyTransfer</comment>
+        <extracomment>message: the amount is 0</extracomment>
+        <translation>0テブは送金できません！</translation>
+    </message>
+    <message>
+        <source>Do you really want to transfer to a club member</source>
+        <comment>TransferQuestion</comment>
+        <extracomment>question; followed by a blank, the nick in double quotes, the amount, &quot;Tevs&quot; and &quot;?&quot;</extracomment>
+        <translation>本当にクラブ会員に送金しますか：</translation>
+    </message>
+    <message>
+        <source>Transfer is successful!</source>
+        <comment>TransferDone</comment>
+        <extracomment>message</extracomment>
+        <translation>送金しました！</translation>
+    </message>
+    <message>
+        <source>There is no club member with that nick!</source>
+        <comment>NoSuchMember</comment>
+        <extracomment>message</extracomment>
+        <translation>そのニックネームのクラブ会員はいません！</translation>
+    </message>
+    <message>
+        <source>No Connect!</source>
+        <comment>NoConnectMessage</comment>
+        <extracomment>message: the club&apos;s service could not be reached</extracomment>
+        <translation>接続できません！</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <comment>HintName1</comment>
+        <extracomment>personal data field hint: first name</extracomment>
+        <translation>名</translation>
+    </message>
+    <message>
+        <source>Your last name</source>
+        <comment>HintName2</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>姓</translation>
+    </message>
+    <message>
+        <source>Brief information about you</source>
+        <comment>HintAbout</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>簡単な自己紹介</translation>
+    </message>
+    <message>
+        <source>Your phone number</source>
+        <comment>HintTelephone</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>電話番号</translation>
+    </message>
+    <message>
+        <source>Your e-mail</source>
+        <comment>HintEMail</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Your web site</source>
+        <comment>HintWebSite</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>ウェブサイト</translation>
+    </message>
+    <message>
+        <source>Your skype</source>
+        <comment>HintSkype</comment>
+        <extracomment>personal data field hint (Skype is a name)</extracomment>
+        <translation>Skype</translation>
+    </message>
+    <message>
+        <source>Your OK</source>
+        <comment>HintOK</comment>
+        <extracomment>personal data field hint (OK is the social network Odnoklassniki, keep the name)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your VK</source>
+        <comment>HintVK</comment>
+        <extracomment>personal data field hint (VK is a social network, keep the name)</extracomment>
+        <translation>VK</translation>
+    </message>
+    <message>
+        <source>Your Telegram</source>
+        <comment>HintTelegram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Telegram</translation>
+    </message>
+    <message>
+        <source>Your Facebook</source>
+        <comment>HintFaceBook</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Your Twitter</source>
+        <comment>HintTwitter</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Your Instagram</source>
+        <comment>HintInstagram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Instagram</translation>
+    </message>
+    <message>
+        <source>Your YouTube</source>
+        <comment>HintYouTube</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>This information may be visible to other club members.</source>
+        <comment>InfoMayBeVisible</comment>
+        <extracomment>personal data window, note</extracomment>
+        <translation>この情報は他のクラブ会員に表示されることがあります。</translation>
+    </message>
+    <message>
+        <source>Refresh photo</source>
+        <comment>RefreshPhoto</comment>
+        <extracomment>personal data window, button: upload the chosen photo</extracomment>
+        <translation>写真を更新</translation>
+    </message>
+    <message>
+        <source>Update info</source>
+        <comment>UpdateInfo</comment>
+        <extracomment>personal data window, button: save the fields</extracomment>
+        <translation>情報を保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <extracomment>button that closes a window</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The photo must be in jpg format 200x250 pixels in size!</source>
+        <comment>PhotoFormat</comment>
+        <extracomment>message: the chosen picture is refused</extracomment>
+        <translation>写真は200x250ピクセルのjpg形式にしてください！</translation>
+    </message>
+    <message>
+        <source>Failed to upload photo to server!</source>
+        <comment>PhotoUploadFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>写真をサーバーにアップロードできませんでした！</translation>
+    </message>
+    <message>
+        <source>Choose your photo</source>
+        <comment>ChoosePhoto</comment>
+        <extracomment>title of the file chooser for the own photo</extracomment>
+        <translation>写真を選択</translation>
+    </message>
+    <message>
+        <source>JPEG pictures</source>
+        <comment>PhotoFilter</comment>
+        <extracomment>file chooser filter name; the patterns follow it</extracomment>
+        <translation>JPEG画像</translation>
+    </message>
+    <message>
+        <source>Click to choose a photo (JPEG, 200 x 250)</source>
+        <comment>ClickPhotoHint</comment>
+        <extracomment>hint over the photo in the personal data window</extracomment>
+        <translation>クリックして写真を選択（JPEG、200 x 250）</translation>
+    </message>
+    <message>
+        <source>Could not connect to server!</source>
+        <comment>CouldNotConnectToServer</comment>
+        <extracomment>message: the club&apos;s service did not answer a rated game&apos;s record</extracomment>
+        <translation>サーバーに接続できませんでした！</translation>
+    </message>
+    <message>
+        <source>Repeat?</source>
+        <comment>RepeatQuestion</comment>
+        <extracomment>question after a failed request: try again? (follows another message)</extracomment>
+        <translation>もう一度試しますか？</translation>
+    </message>
+    <message>
+        <source>Unable to write the result of the game!</source>
+        <comment>UnableToWriteResult</comment>
+        <extracomment>message: a result could not be sent to the world table</extracomment>
+        <translation>ゲームの結果を記録できませんでした！</translation>
+    </message>
+    <message>
+        <source>World Top Ten</source>
+        <comment>WorldTopTen</comment>
+        <extracomment>title of the world score table windows (the best results of all players of this game)</extracomment>
+        <translation>世界トップ10</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>SendButton</comment>
+        <extracomment>button: send the cycle&apos;s result to the world table</extracomment>
+        <translation>送信</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <comment>YourScore</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>あなたの得点</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <comment>YourPlace</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>あなたの順位</translation>
+    </message>
+    <message>
+        <source>Number of games</source>
+        <comment>NumberOfGames</comment>
+        <extracomment>label under a world table: how many results it holds; &quot;: &quot; and the number follow</extracomment>
+        <translation>ゲーム数</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <comment>TableWindows</comment>
+        <extracomment>the world table of the desktop edition of the game (players on computers)</extracomment>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <comment>TableAndroid</comment>
+        <extracomment>the world table of the game&apos;s phone edition</extracomment>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Club accounts</source>
+        <comment>TableAccounts</comment>
+        <extracomment>the world table of the club&apos;s account players</extracomment>
+        <translation>クラブアカウント</translation>
+    </message>
+    <message>
+        <source>World Top Ten Tournament is temporarily unavailable!</source>
+        <comment>WorldTopTenPaused</comment>
+        <extracomment>message: the club has paused its world tables</extracomment>
+        <translation>世界トップ10は一時的に利用できません！</translation>
+    </message>
+    <message>
+        <source>World top ten</source>
+        <comment>WorldTopTenCommand</comment>
+        <extracomment>hint of the main menu&apos;s globe: opens the world score tables</extracomment>
+        <translation>世界トップ10</translation>
+    </message>
+    <message>
+        <source>Tevs</source>
+        <comment>TabTevs</comment>
+        <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
+        <translation>テブ</translation>
+    </message>
 </context>
 </TS>

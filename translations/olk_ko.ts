@@ -2061,5 +2061,515 @@
         <extracomment>continent list entry</extracomment>
         <translation>아프리카</translation>
     </message>
+    <message>
+        <source>CLUB &quot;VARNOLIA&quot;</source>
+        <comment>AccountTitle</comment>
+        <extracomment>title of the account dialog: the players&apos; club of the maker&apos;s games; VARNOLIA is a name, keep it (transliterate only if your script requires it)</extracomment>
+        <translation>클럽 &quot;VARNOLIA&quot;</translation>
+    </message>
+    <message>
+        <source>My account</source>
+        <comment>TabMyAccount</comment>
+        <extracomment>account dialog, first tab caption</extracomment>
+        <translation>내 계정</translation>
+    </message>
+    <message>
+        <source>Your account information</source>
+        <comment>YourAccountInformation</comment>
+        <extracomment>account dialog, heading of the first tab</extracomment>
+        <translation>계정 정보</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <comment>PasswordLabel</comment>
+        <extracomment>account dialog, label before the password field</extracomment>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <comment>EMailLabel</comment>
+        <extracomment>account dialog, label before the e-mail field (with its colon)</extracomment>
+        <translation>이메일:</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <comment>RegistrationLabel</comment>
+        <extracomment>account dialog, label before the registration date; &quot;:&quot; follows it</extracomment>
+        <translation>가입일</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <comment>HidePassword</comment>
+        <extracomment>account dialog, check box: the password field shows # characters</extracomment>
+        <translation>비밀번호 숨기기</translation>
+    </message>
+    <message>
+        <source>Play global rating</source>
+        <comment>PlayGlobalRating</comment>
+        <extracomment>account dialog, check box: the next games count for the club&apos;s world rating</extracomment>
+        <translation>세계 레이팅 게임</translation>
+    </message>
+    <message>
+        <source>Create an account</source>
+        <comment>CreateAccount</comment>
+        <extracomment>account dialog, button: register a new club account</extracomment>
+        <translation>계정 만들기</translation>
+    </message>
+    <message>
+        <source>Login to account</source>
+        <comment>LoginToAccount</comment>
+        <extracomment>account dialog, button while logged out</extracomment>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <comment>SignOut</comment>
+        <extracomment>account dialog, the same button while logged in</extracomment>
+        <translation>로그아웃</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>SaveUser</comment>
+        <extracomment>account dialog, button: remember this account on this computer so it logs in at start</extracomment>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>DeleteUser</comment>
+        <extracomment>account dialog, button: forget the account remembered on this computer</extracomment>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>My results</source>
+        <comment>TabMyResults</comment>
+        <extracomment>account dialog, second tab caption</extracomment>
+        <translation>내 성적</translation>
+    </message>
+    <message>
+        <source>Information about your games</source>
+        <comment>InformationAboutYourGames</comment>
+        <extracomment>account dialog, heading of the second tab</extracomment>
+        <translation>내 게임 정보</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>ResultsGame</comment>
+        <extracomment>account dialog, results row: the name of the game; &quot;:&quot; follows it</extracomment>
+        <translation>게임</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>ResultsPlace</comment>
+        <extracomment>account dialog, results row: place in the club&apos;s rating; &quot;:&quot; follows it</extracomment>
+        <translation>순위</translation>
+    </message>
+    <message>
+        <source>Played games</source>
+        <comment>PlayedGames</comment>
+        <extracomment>account dialog, results row: deals played for the rating; &quot;:&quot; follows it</extracomment>
+        <translation>플레이한 판</translation>
+    </message>
+    <message>
+        <source>My best score</source>
+        <comment>MyBestScore</comment>
+        <extracomment>account dialog, results row; &quot;:&quot; follows it</extracomment>
+        <translation>최고 점수</translation>
+    </message>
+    <message>
+        <source>Played cycles</source>
+        <comment>PlayedCycles</comment>
+        <extracomment>account dialog, results row: completed cycles of 40 deals; &quot;:&quot; follows it</extracomment>
+        <translation>완료한 사이클</translation>
+    </message>
+    <message>
+        <source>Current Deal</source>
+        <comment>CurrentDeal</comment>
+        <extracomment>account dialog, results row: deals played in the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>현재 판</translation>
+    </message>
+    <message>
+        <source>Current Score</source>
+        <comment>CurrentScore</comment>
+        <extracomment>account dialog, results row: score of the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>현재 점수</translation>
+    </message>
+    <message>
+        <source>Top 10</source>
+        <comment>TabTopTen</comment>
+        <extracomment>account dialog, third tab caption: the ten best-rated players</extracomment>
+        <translation>톱 10</translation>
+    </message>
+    <message>
+        <source>Top 10 best rated players</source>
+        <comment>TopTenBestRated</comment>
+        <extracomment>account dialog, heading of the third tab</extracomment>
+        <translation>레이팅 상위 10명</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>ColumnCountry</comment>
+        <extracomment>account dialog, top ten column header over the country flags: one letter for &quot;Country&quot;</extracomment>
+        <translation>국</translation>
+    </message>
+    <message>
+        <source>Add Tevs to Your account</source>
+        <comment>AddTevs</comment>
+        <extracomment>account dialog, Tevs tab, button: how to buy Tevs (the club&apos;s currency)</extracomment>
+        <translation>계정에 테브 추가</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <comment>TransferLabel</comment>
+        <extracomment>account dialog, Tevs tab, heading over the transfer controls</extracomment>
+        <translation>이체</translation>
+    </message>
+    <message>
+        <source>Transfer amount</source>
+        <comment>TransferAmountHint</comment>
+        <extracomment>account dialog, hint of the amount box</extracomment>
+        <translation>이체 금액</translation>
+    </message>
+    <message>
+        <source>Nick of the club member you want to transfer to</source>
+        <comment>TransferTargetHint</comment>
+        <extracomment>account dialog, hint of the target nick field</extracomment>
+        <translation>이체받을 클럽 회원의 닉네임</translation>
+    </message>
+    <message>
+        <source>Transfer Tevs</source>
+        <comment>TransferTevs</comment>
+        <extracomment>account dialog, button: send the amount to the member named</extracomment>
+        <translation>테브 이체</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>RefreshButton</comment>
+        <extracomment>button or hint: read the values from the club&apos;s service again / open the personal data</extracomment>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>About me</source>
+        <comment>TabAboutMe</comment>
+        <extracomment>account dialog, fifth tab caption: own photo and personal information; also the title of the personal data window</extracomment>
+        <translation>내 소개</translation>
+    </message>
+    <message>
+        <source>President</source>
+        <comment>TabPresident</comment>
+        <extracomment>account dialog, sixth tab caption: the best-rated player of the club</extracomment>
+        <translation>회장</translation>
+    </message>
+    <message>
+        <source>President of the Order</source>
+        <comment>PresidentOfTheOrder</comment>
+        <extracomment>account dialog, heading of the sixth tab; the game&apos;s name in quotes follows</extracomment>
+        <translation>기사단 회장</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard!</source>
+        <comment>CopiedToClipboard</comment>
+        <extracomment>account dialog, note after a click copied a contact</extracomment>
+        <translation>클립보드에 복사했습니다!</translation>
+    </message>
+    <message>
+        <source>Refill</source>
+        <comment>Refill</comment>
+        <extracomment>payment comment word put on the clipboard after the nick and &quot;#&quot;: the payment refills the account</extracomment>
+        <translation>충전</translation>
+    </message>
+    <message>
+        <source>Add a comment when you pay, simply by inserting it from the clipboard!</source>
+        <comment>AddCommentWhenPaying</comment>
+        <extracomment>message before the payment page opens</extracomment>
+        <translation>결제할 때 클립보드에서 붙여 넣어 메모를 추가하세요!</translation>
+    </message>
+    <message>
+        <source>In case of payment, Tevs will be credited to the account within 24 hours.</source>
+        <comment>TevsCreditedWithin</comment>
+        <extracomment>second line of the same message</extracomment>
+        <translation>결제 후 24시간 이내에 테브가 계정에 적립됩니다.</translation>
+    </message>
+    <message>
+        <source>Your account has been successfully created!</source>
+        <comment>AccountCreated</comment>
+        <extracomment>message after registration</extracomment>
+        <translation>계정이 만들어졌습니다!</translation>
+    </message>
+    <message>
+        <source>The club already has a player with the same Nick!</source>
+        <comment>NickTaken</comment>
+        <extracomment>message: registration refused, the nick is taken</extracomment>
+        <translation>같은 닉네임의 플레이어가 이미 클럽에 있습니다!</translation>
+    </message>
+    <message>
+        <source>Could not create account!</source>
+        <comment>CouldNotCreateAccount</comment>
+        <extracomment>message: registration failed</extracomment>
+        <translation>계정을 만들 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <comment>LoginFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>로그인에 실패했습니다!</translation>
+    </message>
+    <message>
+        <source>You do not have enough Tevs to transfer!</source>
+        <comment>NotEnoughTevs</comment>
+        <extracomment>message</extracomment>
+        <translation>이체할 테브가 부족합니다!</translation>
+    </message>
+    <message>
+        <source>I can not make an empty transfer!</source>
+        <comment>EmptyTransfer</comment>
+        <extracomment>message: the amount is 0</extracomment>
+        <translation>0 테브는 이체할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Do you really want to transfer to a club member</source>
+        <comment>TransferQuestion</comment>
+        <extracomment>question; followed by a blank, the nick in double quotes, the amount, &quot;Tevs&quot; and &quot;?&quot;</extracomment>
+        <translation>정말 클럽 회원에게 이체하시겠습니까:</translation>
+    </message>
+    <message>
+        <source>Transfer is successful!</source>
+        <comment>TransferDone</comment>
+        <extracomment>message</extracomment>
+        <translation>이체했습니다!</translation>
+    </message>
+    <message>
+        <source>There is no club member with that nick!</source>
+        <comment>NoSuchMember</comment>
+        <extracomment>message</extracomment>
+        <translation>그 닉네임의 클럽 회원이 없습니다!</translation>
+    </message>
+    <message>
+        <source>No Connect!</source>
+        <comment>NoConnectMessage</comment>
+        <extracomment>message: the club&apos;s service could not be reached</extracomment>
+        <translation>연결 안 됨!</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <comment>HintName1</comment>
+        <extracomment>personal data field hint: first name</extracomment>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Your last name</source>
+        <comment>HintName2</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>성</translation>
+    </message>
+    <message>
+        <source>Brief information about you</source>
+        <comment>HintAbout</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>간단한 자기소개</translation>
+    </message>
+    <message>
+        <source>Your phone number</source>
+        <comment>HintTelephone</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>전화번호</translation>
+    </message>
+    <message>
+        <source>Your e-mail</source>
+        <comment>HintEMail</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Your web site</source>
+        <comment>HintWebSite</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>웹사이트</translation>
+    </message>
+    <message>
+        <source>Your skype</source>
+        <comment>HintSkype</comment>
+        <extracomment>personal data field hint (Skype is a name)</extracomment>
+        <translation>Skype</translation>
+    </message>
+    <message>
+        <source>Your OK</source>
+        <comment>HintOK</comment>
+        <extracomment>personal data field hint (OK is the social network Odnoklassniki, keep the name)</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Your VK</source>
+        <comment>HintVK</comment>
+        <extracomment>personal data field hint (VK is a social network, keep the name)</extracomment>
+        <translation>VK</translation>
+    </message>
+    <message>
+        <source>Your Telegram</source>
+        <comment>HintTelegram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Telegram</translation>
+    </message>
+    <message>
+        <source>Your Facebook</source>
+        <comment>HintFaceBook</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Your Twitter</source>
+        <comment>HintTwitter</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Your Instagram</source>
+        <comment>HintInstagram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Instagram</translation>
+    </message>
+    <message>
+        <source>Your YouTube</source>
+        <comment>HintYouTube</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <source>This information may be visible to other club members.</source>
+        <comment>InfoMayBeVisible</comment>
+        <extracomment>personal data window, note</extracomment>
+        <translation>이 정보는 다른 클럽 회원에게 보일 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Refresh photo</source>
+        <comment>RefreshPhoto</comment>
+        <extracomment>personal data window, button: upload the chosen photo</extracomment>
+        <translation>사진 올리기</translation>
+    </message>
+    <message>
+        <source>Update info</source>
+        <comment>UpdateInfo</comment>
+        <extracomment>personal data window, button: save the fields</extracomment>
+        <translation>정보 저장</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <extracomment>button that closes a window</extracomment>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>The photo must be in jpg format 200x250 pixels in size!</source>
+        <comment>PhotoFormat</comment>
+        <extracomment>message: the chosen picture is refused</extracomment>
+        <translation>사진은 200x250 픽셀 jpg 형식이어야 합니다!</translation>
+    </message>
+    <message>
+        <source>Failed to upload photo to server!</source>
+        <comment>PhotoUploadFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>사진을 서버에 올리지 못했습니다!</translation>
+    </message>
+    <message>
+        <source>Choose your photo</source>
+        <comment>ChoosePhoto</comment>
+        <extracomment>title of the file chooser for the own photo</extracomment>
+        <translation>사진 선택</translation>
+    </message>
+    <message>
+        <source>JPEG pictures</source>
+        <comment>PhotoFilter</comment>
+        <extracomment>file chooser filter name; the patterns follow it</extracomment>
+        <translation>JPEG 이미지</translation>
+    </message>
+    <message>
+        <source>Click to choose a photo (JPEG, 200 x 250)</source>
+        <comment>ClickPhotoHint</comment>
+        <extracomment>hint over the photo in the personal data window</extracomment>
+        <translation>클릭하여 사진 선택 (JPEG, 200 x 250)</translation>
+    </message>
+    <message>
+        <source>Could not connect to server!</source>
+        <comment>CouldNotConnectToServer</comment>
+        <extracomment>message: the club&apos;s service did not answer a rated game&apos;s record</extracomment>
+        <translation>서버에 연결할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Repeat?</source>
+        <comment>RepeatQuestion</comment>
+        <extracomment>question after a failed request: try again? (follows another message)</extracomment>
+        <translation>다시 시도할까요?</translation>
+    </message>
+    <message>
+        <source>Unable to write the result of the game!</source>
+        <comment>UnableToWriteResult</comment>
+        <extracomment>message: a result could not be sent to the world table</extracomment>
+        <translation>게임 결과를 기록할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>World Top Ten</source>
+        <comment>WorldTopTen</comment>
+        <extracomment>title of the world score table windows (the best results of all players of this game)</extracomment>
+        <translation>세계 톱 10</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>SendButton</comment>
+        <extracomment>button: send the cycle&apos;s result to the world table</extracomment>
+        <translation>보내기</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <comment>YourScore</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>내 점수</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <comment>YourPlace</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>내 순위</translation>
+    </message>
+    <message>
+        <source>Number of games</source>
+        <comment>NumberOfGames</comment>
+        <extracomment>label under a world table: how many results it holds; &quot;: &quot; and the number follow</extracomment>
+        <translation>게임 수</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <comment>TableWindows</comment>
+        <extracomment>the world table of the desktop edition of the game (players on computers)</extracomment>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <comment>TableAndroid</comment>
+        <extracomment>the world table of the game&apos;s phone edition</extracomment>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Club accounts</source>
+        <comment>TableAccounts</comment>
+        <extracomment>the world table of the club&apos;s account players</extracomment>
+        <translation>클럽 계정</translation>
+    </message>
+    <message>
+        <source>World Top Ten Tournament is temporarily unavailable!</source>
+        <comment>WorldTopTenPaused</comment>
+        <extracomment>message: the club has paused its world tables</extracomment>
+        <translation>세계 톱 10을 일시적으로 사용할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>World top ten</source>
+        <comment>WorldTopTenCommand</comment>
+        <extracomment>hint of the main menu&apos;s globe: opens the world score tables</extracomment>
+        <translation>세계 톱 10</translation>
+    </message>
+    <message>
+        <source>Tevs</source>
+        <comment>TabTevs</comment>
+        <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
+        <translation>테브</translation>
+    </message>
 </context>
 </TS>

@@ -2061,5 +2061,515 @@
         <extracomment>continent list entry</extracomment>
         <translation>Африка</translation>
     </message>
+    <message>
+        <source>CLUB &quot;VARNOLIA&quot;</source>
+        <comment>AccountTitle</comment>
+        <extracomment>title of the account dialog: the players&apos; club of the maker&apos;s games; VARNOLIA is a name, keep it (transliterate only if your script requires it)</extracomment>
+        <translation>КЛУБ &quot;VARNOLIA&quot;</translation>
+    </message>
+    <message>
+        <source>My account</source>
+        <comment>TabMyAccount</comment>
+        <extracomment>account dialog, first tab caption</extracomment>
+        <translation>Мой аккаунт</translation>
+    </message>
+    <message>
+        <source>Your account information</source>
+        <comment>YourAccountInformation</comment>
+        <extracomment>account dialog, heading of the first tab</extracomment>
+        <translation>Данные вашего аккаунта</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <comment>PasswordLabel</comment>
+        <extracomment>account dialog, label before the password field</extracomment>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <comment>EMailLabel</comment>
+        <extracomment>account dialog, label before the e-mail field (with its colon)</extracomment>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <comment>RegistrationLabel</comment>
+        <extracomment>account dialog, label before the registration date; &quot;:&quot; follows it</extracomment>
+        <translation>Регистрация</translation>
+    </message>
+    <message>
+        <source>Hide password</source>
+        <comment>HidePassword</comment>
+        <extracomment>account dialog, check box: the password field shows # characters</extracomment>
+        <translation>Скрыть пароль</translation>
+    </message>
+    <message>
+        <source>Play global rating</source>
+        <comment>PlayGlobalRating</comment>
+        <extracomment>account dialog, check box: the next games count for the club&apos;s world rating</extracomment>
+        <translation>Играть на мировой рейтинг</translation>
+    </message>
+    <message>
+        <source>Create an account</source>
+        <comment>CreateAccount</comment>
+        <extracomment>account dialog, button: register a new club account</extracomment>
+        <translation>Создать аккаунт</translation>
+    </message>
+    <message>
+        <source>Login to account</source>
+        <comment>LoginToAccount</comment>
+        <extracomment>account dialog, button while logged out</extracomment>
+        <translation>Войти в аккаунт</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <comment>SignOut</comment>
+        <extracomment>account dialog, the same button while logged in</extracomment>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>SaveUser</comment>
+        <extracomment>account dialog, button: remember this account on this computer so it logs in at start</extracomment>
+        <translation>Запомнить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>DeleteUser</comment>
+        <extracomment>account dialog, button: forget the account remembered on this computer</extracomment>
+        <translation>Забыть</translation>
+    </message>
+    <message>
+        <source>My results</source>
+        <comment>TabMyResults</comment>
+        <extracomment>account dialog, second tab caption</extracomment>
+        <translation>Мои результаты</translation>
+    </message>
+    <message>
+        <source>Information about your games</source>
+        <comment>InformationAboutYourGames</comment>
+        <extracomment>account dialog, heading of the second tab</extracomment>
+        <translation>Информация о ваших играх</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>ResultsGame</comment>
+        <extracomment>account dialog, results row: the name of the game; &quot;:&quot; follows it</extracomment>
+        <translation>Игра</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <comment>ResultsPlace</comment>
+        <extracomment>account dialog, results row: place in the club&apos;s rating; &quot;:&quot; follows it</extracomment>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Played games</source>
+        <comment>PlayedGames</comment>
+        <extracomment>account dialog, results row: deals played for the rating; &quot;:&quot; follows it</extracomment>
+        <translation>Сыграно раздач</translation>
+    </message>
+    <message>
+        <source>My best score</source>
+        <comment>MyBestScore</comment>
+        <extracomment>account dialog, results row; &quot;:&quot; follows it</extracomment>
+        <translation>Мой лучший счёт</translation>
+    </message>
+    <message>
+        <source>Played cycles</source>
+        <comment>PlayedCycles</comment>
+        <extracomment>account dialog, results row: completed cycles of 40 deals; &quot;:&quot; follows it</extracomment>
+        <translation>Сыграно циклов</translation>
+    </message>
+    <message>
+        <source>Current Deal</source>
+        <comment>CurrentDeal</comment>
+        <extracomment>account dialog, results row: deals played in the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>Текущая раздача</translation>
+    </message>
+    <message>
+        <source>Current Score</source>
+        <comment>CurrentScore</comment>
+        <extracomment>account dialog, results row: score of the current cycle; &quot;:&quot; follows it</extracomment>
+        <translation>Текущий счёт</translation>
+    </message>
+    <message>
+        <source>Top 10</source>
+        <comment>TabTopTen</comment>
+        <extracomment>account dialog, third tab caption: the ten best-rated players</extracomment>
+        <translation>Топ 10</translation>
+    </message>
+    <message>
+        <source>Top 10 best rated players</source>
+        <comment>TopTenBestRated</comment>
+        <extracomment>account dialog, heading of the third tab</extracomment>
+        <translation>10 лучших игроков по рейтингу</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>ColumnCountry</comment>
+        <extracomment>account dialog, top ten column header over the country flags: one letter for &quot;Country&quot;</extracomment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>Add Tevs to Your account</source>
+        <comment>AddTevs</comment>
+        <extracomment>account dialog, Tevs tab, button: how to buy Tevs (the club&apos;s currency)</extracomment>
+        <translation>Пополнить аккаунт Тевами</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <comment>TransferLabel</comment>
+        <extracomment>account dialog, Tevs tab, heading over the transfer controls</extracomment>
+        <translation>Перевод</translation>
+    </message>
+    <message>
+        <source>Transfer amount</source>
+        <comment>TransferAmountHint</comment>
+        <extracomment>account dialog, hint of the amount box</extracomment>
+        <translation>Сумма перевода</translation>
+    </message>
+    <message>
+        <source>Nick of the club member you want to transfer to</source>
+        <comment>TransferTargetHint</comment>
+        <extracomment>account dialog, hint of the target nick field</extracomment>
+        <translation>Ник члена клуба, которому вы переводите</translation>
+    </message>
+    <message>
+        <source>Transfer Tevs</source>
+        <comment>TransferTevs</comment>
+        <extracomment>account dialog, button: send the amount to the member named</extracomment>
+        <translation>Перевести Тевы</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>RefreshButton</comment>
+        <extracomment>button or hint: read the values from the club&apos;s service again / open the personal data</extracomment>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>About me</source>
+        <comment>TabAboutMe</comment>
+        <extracomment>account dialog, fifth tab caption: own photo and personal information; also the title of the personal data window</extracomment>
+        <translation>Обо мне</translation>
+    </message>
+    <message>
+        <source>President</source>
+        <comment>TabPresident</comment>
+        <extracomment>account dialog, sixth tab caption: the best-rated player of the club</extracomment>
+        <translation>Президент</translation>
+    </message>
+    <message>
+        <source>President of the Order</source>
+        <comment>PresidentOfTheOrder</comment>
+        <extracomment>account dialog, heading of the sixth tab; the game&apos;s name in quotes follows</extracomment>
+        <translation>Президент Ордена</translation>
+    </message>
+    <message>
+        <source>Copied to clipboard!</source>
+        <comment>CopiedToClipboard</comment>
+        <extracomment>account dialog, note after a click copied a contact</extracomment>
+        <translation>Скопировано в буфер обмена!</translation>
+    </message>
+    <message>
+        <source>Refill</source>
+        <comment>Refill</comment>
+        <extracomment>payment comment word put on the clipboard after the nick and &quot;#&quot;: the payment refills the account</extracomment>
+        <translation>Пополнение</translation>
+    </message>
+    <message>
+        <source>Add a comment when you pay, simply by inserting it from the clipboard!</source>
+        <comment>AddCommentWhenPaying</comment>
+        <extracomment>message before the payment page opens</extracomment>
+        <translation>При оплате добавьте комментарий, просто вставив его из буфера обмена!</translation>
+    </message>
+    <message>
+        <source>In case of payment, Tevs will be credited to the account within 24 hours.</source>
+        <comment>TevsCreditedWithin</comment>
+        <extracomment>second line of the same message</extracomment>
+        <translation>После оплаты Тевы поступят на аккаунт в течение 24 часов.</translation>
+    </message>
+    <message>
+        <source>Your account has been successfully created!</source>
+        <comment>AccountCreated</comment>
+        <extracomment>message after registration</extracomment>
+        <translation>Ваш аккаунт успешно создан!</translation>
+    </message>
+    <message>
+        <source>The club already has a player with the same Nick!</source>
+        <comment>NickTaken</comment>
+        <extracomment>message: registration refused, the nick is taken</extracomment>
+        <translation>В клубе уже есть игрок с таким ником!</translation>
+    </message>
+    <message>
+        <source>Could not create account!</source>
+        <comment>CouldNotCreateAccount</comment>
+        <extracomment>message: registration failed</extracomment>
+        <translation>Не удалось создать аккаунт!</translation>
+    </message>
+    <message>
+        <source>Login failed!</source>
+        <comment>LoginFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>Не удалось войти!</translation>
+    </message>
+    <message>
+        <source>You do not have enough Tevs to transfer!</source>
+        <comment>NotEnoughTevs</comment>
+        <extracomment>message</extracomment>
+        <translation>У вас недостаточно Тевов для перевода!</translation>
+    </message>
+    <message>
+        <source>I can not make an empty transfer!</source>
+        <comment>EmptyTransfer</comment>
+        <extracomment>message: the amount is 0</extracomment>
+        <translation>Я не могу сделать пустой перевод!</translation>
+    </message>
+    <message>
+        <source>Do you really want to transfer to a club member</source>
+        <comment>TransferQuestion</comment>
+        <extracomment>question; followed by a blank, the nick in double quotes, the amount, &quot;Tevs&quot; and &quot;?&quot;</extracomment>
+        <translation>Вы действительно хотите перевести члену клуба</translation>
+    </message>
+    <message>
+        <source>Transfer is successful!</source>
+        <comment>TransferDone</comment>
+        <extracomment>message</extracomment>
+        <translation>Перевод выполнен успешно!</translation>
+    </message>
+    <message>
+        <source>There is no club member with that nick!</source>
+        <comment>NoSuchMember</comment>
+        <extracomment>message</extracomment>
+        <translation>В клубе нет игрока с таким ником!</translation>
+    </message>
+    <message>
+        <source>No Connect!</source>
+        <comment>NoConnectMessage</comment>
+        <extracomment>message: the club&apos;s service could not be reached</extracomment>
+        <translation>Нет связи!</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <comment>HintName1</comment>
+        <extracomment>personal data field hint: first name</extracomment>
+        <translation>Ваше имя</translation>
+    </message>
+    <message>
+        <source>Your last name</source>
+        <comment>HintName2</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Ваша фамилия</translation>
+    </message>
+    <message>
+        <source>Brief information about you</source>
+        <comment>HintAbout</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Коротко о себе</translation>
+    </message>
+    <message>
+        <source>Your phone number</source>
+        <comment>HintTelephone</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Ваш телефон</translation>
+    </message>
+    <message>
+        <source>Your e-mail</source>
+        <comment>HintEMail</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Ваш e-mail</translation>
+    </message>
+    <message>
+        <source>Your web site</source>
+        <comment>HintWebSite</comment>
+        <extracomment>personal data field hint</extracomment>
+        <translation>Ваш сайт</translation>
+    </message>
+    <message>
+        <source>Your skype</source>
+        <comment>HintSkype</comment>
+        <extracomment>personal data field hint (Skype is a name)</extracomment>
+        <translation>Ваш Skype</translation>
+    </message>
+    <message>
+        <source>Your OK</source>
+        <comment>HintOK</comment>
+        <extracomment>personal data field hint (OK is the social network Odnoklassniki, keep the name)</extracomment>
+        <translation>Ваши OK</translation>
+    </message>
+    <message>
+        <source>Your VK</source>
+        <comment>HintVK</comment>
+        <extracomment>personal data field hint (VK is a social network, keep the name)</extracomment>
+        <translation>Ваш VK</translation>
+    </message>
+    <message>
+        <source>Your Telegram</source>
+        <comment>HintTelegram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Ваш Telegram</translation>
+    </message>
+    <message>
+        <source>Your Facebook</source>
+        <comment>HintFaceBook</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Ваш Facebook</translation>
+    </message>
+    <message>
+        <source>Your Twitter</source>
+        <comment>HintTwitter</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Ваш Twitter</translation>
+    </message>
+    <message>
+        <source>Your Instagram</source>
+        <comment>HintInstagram</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Ваш Instagram</translation>
+    </message>
+    <message>
+        <source>Your YouTube</source>
+        <comment>HintYouTube</comment>
+        <extracomment>personal data field hint (keep the name)</extracomment>
+        <translation>Ваш YouTube</translation>
+    </message>
+    <message>
+        <source>This information may be visible to other club members.</source>
+        <comment>InfoMayBeVisible</comment>
+        <extracomment>personal data window, note</extracomment>
+        <translation>Эти сведения могут видеть другие члены клуба.</translation>
+    </message>
+    <message>
+        <source>Refresh photo</source>
+        <comment>RefreshPhoto</comment>
+        <extracomment>personal data window, button: upload the chosen photo</extracomment>
+        <translation>Обновить фото</translation>
+    </message>
+    <message>
+        <source>Update info</source>
+        <comment>UpdateInfo</comment>
+        <extracomment>personal data window, button: save the fields</extracomment>
+        <translation>Сохранить данные</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>CloseButton</comment>
+        <extracomment>button that closes a window</extracomment>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The photo must be in jpg format 200x250 pixels in size!</source>
+        <comment>PhotoFormat</comment>
+        <extracomment>message: the chosen picture is refused</extracomment>
+        <translation>Фото должно быть в формате jpg размером 200x250 пикселей!</translation>
+    </message>
+    <message>
+        <source>Failed to upload photo to server!</source>
+        <comment>PhotoUploadFailed</comment>
+        <extracomment>message</extracomment>
+        <translation>Не удалось загрузить фото на сервер!</translation>
+    </message>
+    <message>
+        <source>Choose your photo</source>
+        <comment>ChoosePhoto</comment>
+        <extracomment>title of the file chooser for the own photo</extracomment>
+        <translation>Выберите своё фото</translation>
+    </message>
+    <message>
+        <source>JPEG pictures</source>
+        <comment>PhotoFilter</comment>
+        <extracomment>file chooser filter name; the patterns follow it</extracomment>
+        <translation>Изображения JPEG</translation>
+    </message>
+    <message>
+        <source>Click to choose a photo (JPEG, 200 x 250)</source>
+        <comment>ClickPhotoHint</comment>
+        <extracomment>hint over the photo in the personal data window</extracomment>
+        <translation>Нажмите, чтобы выбрать фото (JPEG, 200 x 250)</translation>
+    </message>
+    <message>
+        <source>Could not connect to server!</source>
+        <comment>CouldNotConnectToServer</comment>
+        <extracomment>message: the club&apos;s service did not answer a rated game&apos;s record</extracomment>
+        <translation>Не удалось связаться с сервером!</translation>
+    </message>
+    <message>
+        <source>Repeat?</source>
+        <comment>RepeatQuestion</comment>
+        <extracomment>question after a failed request: try again? (follows another message)</extracomment>
+        <translation>Повторить?</translation>
+    </message>
+    <message>
+        <source>Unable to write the result of the game!</source>
+        <comment>UnableToWriteResult</comment>
+        <extracomment>message: a result could not be sent to the world table</extracomment>
+        <translation>Не удалось записать результат игры!</translation>
+    </message>
+    <message>
+        <source>World Top Ten</source>
+        <comment>WorldTopTen</comment>
+        <extracomment>title of the world score table windows (the best results of all players of this game)</extracomment>
+        <translation>Мировая десятка</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <comment>SendButton</comment>
+        <extracomment>button: send the cycle&apos;s result to the world table</extracomment>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <comment>YourScore</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>Ваш счёт</translation>
+    </message>
+    <message>
+        <source>Your place</source>
+        <comment>YourPlace</comment>
+        <extracomment>label; &quot;:&quot; follows it</extracomment>
+        <translation>Ваше место</translation>
+    </message>
+    <message>
+        <source>Number of games</source>
+        <comment>NumberOfGames</comment>
+        <extracomment>label under a world table: how many results it holds; &quot;: &quot; and the number follow</extracomment>
+        <translation>Количество игр</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <comment>TableWindows</comment>
+        <extracomment>the world table of the desktop edition of the game (players on computers)</extracomment>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <comment>TableAndroid</comment>
+        <extracomment>the world table of the game&apos;s phone edition</extracomment>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Club accounts</source>
+        <comment>TableAccounts</comment>
+        <extracomment>the world table of the club&apos;s account players</extracomment>
+        <translation>Аккаунты клуба</translation>
+    </message>
+    <message>
+        <source>World Top Ten Tournament is temporarily unavailable!</source>
+        <comment>WorldTopTenPaused</comment>
+        <extracomment>message: the club has paused its world tables</extracomment>
+        <translation>Мировая десятка временно недоступна!</translation>
+    </message>
+    <message>
+        <source>World top ten</source>
+        <comment>WorldTopTenCommand</comment>
+        <extracomment>hint of the main menu&apos;s globe: opens the world score tables</extracomment>
+        <translation>Мировая десятка</translation>
+    </message>
+    <message>
+        <source>Tevs</source>
+        <comment>TabTevs</comment>
+        <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
+        <translation>Тевы</translation>
+    </message>
 </context>
 </TS>
