@@ -1,5 +1,10 @@
 #include "accountui/account_art.h"
 
+#include "extras/aux_design.h"
+#include "extras/card_pictures.h"
+#include "extras/cards_button.h"
+#include "settings/fonts.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -36,6 +41,26 @@ QPainterPath starPath(QPointF centre, double outer, double inner, double turn)
 }
 
 }  // namespace
+
+TevCardsButton* dialogButton(QWidget* parent, const Settings& settings, const AuxDesign& design,
+                             const QString& caption, int width)
+{
+    auto* button = new TevCardsButton(parent);
+    button->setText(caption);
+    button->setFixedSize(width, 28);
+    button->setColorSB(design.purple() ? ColorSB::DCards : ColorSB::DRed);
+    button->setNata(settings.newButtons);
+    button->setFont(familyFont(settings, FontFamily::Decor, 11));
+    return button;
+}
+
+QPixmap countryFlag(const QString& code, QSize size)
+{
+    const QImage flag = builtInPicture(QStringLiteral("Country") + code);
+    return flag.isNull() ? QPixmap()
+                         : QPixmap::fromImage(
+                               flag.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
 
 QPixmap starPicture(int accountState, int frame, int size)
 {

@@ -6,8 +6,24 @@
 
 #include <QChar>
 #include <QPixmap>
+#include <QString>
+
+#include "settings/settings.h"
+
+class QWidget;
 
 namespace olk {
+
+class AuxDesign;
+class TevCardsButton;
+
+// A button of the online dialogs in the chosen look: the cards look in the
+// purple design, red otherwise, `width` x 28.
+TevCardsButton* dialogButton(QWidget* parent, const Settings& settings, const AuxDesign& design,
+                             const QString& caption, int width);
+
+// The flag of a country code at `size`; empty when the code names none.
+QPixmap countryFlag(const QString& code, QSize size);
 
 // The star of account state 1 (red), 2 (yellow) or 3 (green); `frame`
 // 0..11 of its twinkle.

@@ -165,7 +165,7 @@ AccountDialog::AccountDialog(online::Account& account, Settings& settings,
     m_tabs->addTab(makePresidentTab(), text(Text::TabPresident));
     m_tabs->setFixedHeight(kTabHeight);
     layout->addWidget(m_tabs);
-    TevCardsButton* ok = makeButton(text(Text::Ok), 110);
+    TevCardsButton* ok = dialogButton(this, m_settings, m_design, text(Text::Ok), 110);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
@@ -191,17 +191,6 @@ AccountDialog::AccountDialog(online::Account& account, Settings& settings,
 }
 
 AccountDialog::~AccountDialog() = default;
-
-TevCardsButton* AccountDialog::makeButton(const QString& caption, int width)
-{
-    auto* button = new TevCardsButton(this);
-    button->setText(caption);
-    button->setFixedSize(width, 28);
-    button->setColorSB(m_design.purple() ? ColorSB::DCards : ColorSB::DRed);
-    button->setNata(m_settings.newButtons);
-    button->setFont(familyFont(m_settings, FontFamily::Decor, 11));
-    return button;
-}
 
 QPushButton* AccountDialog::makeRefreshButton()
 {
@@ -281,10 +270,10 @@ QWidget* AccountDialog::makeAccountTab()
     grid->addWidget(m_hidePassword, 5, 1, 1, 3);
     grid->addWidget(m_playRated, 5, 4, 1, 3);
 
-    m_create = makeButton(text(Text::CreateAccount), 150);
-    m_login = makeButton(text(Text::LoginToAccount), 150);
-    m_save = makeButton(text(Text::SaveUser), 100);
-    m_delete = makeButton(text(Text::DeleteUser), 100);
+    m_create = dialogButton(this, m_settings, m_design, text(Text::CreateAccount), 150);
+    m_login = dialogButton(this, m_settings, m_design, text(Text::LoginToAccount), 150);
+    m_save = dialogButton(this, m_settings, m_design, text(Text::SaveUser), 100);
+    m_delete = dialogButton(this, m_settings, m_design, text(Text::DeleteUser), 100);
     auto* buttons = new QHBoxLayout;
     for (TevCardsButton* button : {m_create, m_login, m_save, m_delete}) {
         buttons->addWidget(button);
@@ -384,7 +373,7 @@ QWidget* AccountDialog::makeTevsTab()
     m_balance->setAlignment(Qt::AlignCenter);
     m_balance->setMinimumHeight(110);
     grid->addWidget(m_balance, 0, 0, 1, 3);
-    m_addTevs = makeButton(text(Text::AddTevs), 260);
+    m_addTevs = dialogButton(this, m_settings, m_design, text(Text::AddTevs), 260);
     connect(m_addTevs, &QPushButton::clicked, this, &AccountDialog::addTevs);
     grid->addWidget(m_addTevs, 1, 0, 1, 3, Qt::AlignCenter);
     grid->addWidget(heading(text(Text::TransferLabel), page), 2, 0, 1, 3);
@@ -397,7 +386,7 @@ QWidget* AccountDialog::makeTevsTab()
     m_target->setValidator(new AccountValidator(m_target));
     m_target->setToolTip(text(Text::TransferTargetHint));
     m_target->setPlaceholderText(text(Text::TransferTargetHint));
-    m_transfer = makeButton(text(Text::TransferTevs), 150);
+    m_transfer = dialogButton(this, m_settings, m_design, text(Text::TransferTevs), 150);
     grid->addWidget(m_amount, 3, 0);
     grid->addWidget(m_target, 3, 1);
     grid->addWidget(m_transfer, 3, 2);
@@ -432,7 +421,7 @@ QWidget* AccountDialog::makeAboutTab()
         grid->addWidget(icon, field, 1);
         grid->addWidget(m_ownInfo[field], field, 2);
     }
-    m_personalData = makeButton(text(Text::RefreshButton), 120);
+    m_personalData = dialogButton(this, m_settings, m_design, text(Text::RefreshButton), 120);
     connect(m_personalData, &QPushButton::clicked, this, &AccountDialog::openPersonalData);
     grid->addWidget(m_personalData, 10, 0, 4, 1, Qt::AlignBottom | Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
@@ -655,11 +644,7 @@ void AccountDialog::showTopTen()
         QTableWidgetItem* flag = item(QString());
         QTableWidgetItem* face = item(QString());
         if (filled) {
-            const QImage picture = builtInPicture(QStringLiteral("Country") + entry.Country);
-            if (!picture.isNull()) {
-                flag->setIcon(QPixmap::fromImage(
-                    picture.scaled(24, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-            }
+            flag->setIcon(countryFlag(entry.Country, QSize(24, 16)));
             flag->setToolTip(countryName(entry.Country));
             face->setIcon(facePicture(entry.Sex, QSize(16, 20)));
             face->setToolTip(text(entry.Sex == u'W' ? Text::Female : Text::Male));

@@ -108,7 +108,6 @@ private:
     QWidget* makeTevsTab();
     QWidget* makeAboutTab();
     QWidget* makePresidentTab();
-    TevCardsButton* makeButton(const QString& caption, int width);
     QPushButton* makeRefreshButton();
 
     // Everything shown follows the account again.

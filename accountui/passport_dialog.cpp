@@ -10,6 +10,7 @@
 #include <QValidator>
 
 #include "account/countries.h"
+#include "accountui/account_art.h"
 #include "extras/card_pictures.h"
 #include "extras/cards_button.h"
 #include "settings/fonts.h"
@@ -77,12 +78,8 @@ void fillCountryList(QComboBox* list, int continent)
     list->setIconSize(QSize(20, 14));
     const std::span<const Country> countries = countriesOf(continent);
     for (int index = 0; index < static_cast<int>(countries.size()); ++index) {
-        const QImage flag =
-            builtInPicture(QStringLiteral("Country") + countryCode(continent, index));
-        const QIcon icon = flag.isNull()
-                               ? QIcon()
-                               : QIcon(QPixmap::fromImage(flag.scaled(20, 14, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation)));
+        const QPixmap flag = countryFlag(countryCode(continent, index), QSize(20, 14));
+        const QIcon icon = flag.isNull() ? QIcon() : QIcon(flag);
         list->addItem(icon, QString::fromUtf8(countries[index].name));
     }
 }

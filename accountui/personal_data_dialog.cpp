@@ -80,7 +80,7 @@ PersonalDataDialog::PersonalDataDialog(online::Account& account, Settings& setti
     m_photo->setCursor(Qt::PointingHandCursor);
     connect(m_photo, &QPushButton::clicked, this, &PersonalDataDialog::choosePhoto);
     grid->addWidget(m_photo, 0, 2, 11, 1, Qt::AlignTop | Qt::AlignHCenter);
-    m_refreshPhoto = makeButton(text(Text::RefreshPhoto), 160);
+    m_refreshPhoto = dialogButton(this, m_settings, m_design, text(Text::RefreshPhoto), 160);
     m_refreshPhoto->setEnabled(false);
     connect(m_refreshPhoto, &QPushButton::clicked, this, &PersonalDataDialog::refreshPhoto);
     grid->addWidget(m_refreshPhoto, 11, 2, 2, 1, Qt::AlignCenter);
@@ -88,10 +88,10 @@ PersonalDataDialog::PersonalDataDialog(online::Account& account, Settings& setti
     auto* note = new QLabel(text(Text::InfoMayBeVisible), this);
     note->setWordWrap(true);
     grid->addWidget(note, 14, 0, 1, 3);
-    m_updateInfo = makeButton(text(Text::UpdateInfo), 140);
+    m_updateInfo = dialogButton(this, m_settings, m_design, text(Text::UpdateInfo), 140);
     m_updateInfo->setEnabled(false);
     connect(m_updateInfo, &QPushButton::clicked, this, &PersonalDataDialog::updateInfo);
-    TevCardsButton* close = makeButton(text(Text::CloseButton), 110);
+    TevCardsButton* close = dialogButton(this, m_settings, m_design, text(Text::CloseButton), 110);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -106,17 +106,6 @@ PersonalDataDialog::PersonalDataDialog(online::Account& account, Settings& setti
     }
     showPhoto(m_account.ownPhoto());
     setFixedSize(sizeHint().expandedTo(QSize(600, 0)));
-}
-
-TevCardsButton* PersonalDataDialog::makeButton(const QString& caption, int width)
-{
-    auto* button = new TevCardsButton(this);
-    button->setText(caption);
-    button->setFixedSize(width, 28);
-    button->setColorSB(m_design.purple() ? ColorSB::DCards : ColorSB::DRed);
-    button->setNata(m_settings.newButtons);
-    button->setFont(familyFont(m_settings, FontFamily::Decor, 11));
-    return button;
 }
 
 void PersonalDataDialog::loadFields()

@@ -43,7 +43,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TevCardsButton* makeButton(const QString& caption, int width);
     void loadFields();
     void showPhoto(const QByteArray& jpeg);
     void updateInfo();

@@ -21,26 +21,6 @@
 namespace olk {
 namespace {
 
-QPixmap flagOf(const QString& code)
-{
-    const QImage flag = builtInPicture(QStringLiteral("Country") + code);
-    return flag.isNull() ? QPixmap()
-                         : QPixmap::fromImage(flag.scaled(24, 16, Qt::IgnoreAspectRatio,
-                                                          Qt::SmoothTransformation));
-}
-
-TevCardsButton* makeButton(QWidget* parent, const Settings& settings, const AuxDesign& design,
-                           const QString& caption, int width)
-{
-    auto* button = new TevCardsButton(parent);
-    button->setText(caption);
-    button->setFixedSize(width, 28);
-    button->setColorSB(design.purple() ? ColorSB::DCards : ColorSB::DRed);
-    button->setNata(settings.newButtons);
-    button->setFont(familyFont(settings, FontFamily::Decor, 11));
-    return button;
-}
-
 QLabel* boldLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -125,9 +105,9 @@ WorldScoreSubmission::WorldScoreSubmission(online::ServiceClient& client, Settin
     grid->addWidget(new QLabel(text(Text::YourScore) + QLatin1Char(':'), this), 2, 0);
     grid->addWidget(score, 2, 2);
     grid->addWidget(m_place, 3, 0, 1, 3);
-    m_send = makeButton(this, settings, m_design, text(Text::SendButton), 110);
-    m_passport = makeButton(this, settings, m_design, text(Text::Passport), 110);
-    TevCardsButton* close = makeButton(this, settings, m_design, text(Text::CloseButton), 110);
+    m_send = dialogButton(this, settings, m_design, text(Text::SendButton), 110);
+    m_passport = dialogButton(this, settings, m_design, text(Text::Passport), 110);
+    TevCardsButton* close = dialogButton(this, settings, m_design, text(Text::CloseButton), 110);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_send);
     buttons->addWidget(m_passport);
@@ -149,7 +129,7 @@ void WorldScoreSubmission::showPassport()
     const QChar sex = m_settings.passportSex == QLatin1String("W") ? u'W' : u'M';
     m_face->setPixmap(facePicture(sex, QSize(20, 25)));
     m_nick->setText(m_settings.passportNick);
-    m_flag->setPixmap(flagOf(m_settings.passportCountry));
+    m_flag->setPixmap(countryFlag(m_settings.passportCountry, QSize(24, 16)));
     m_flag->setToolTip(countryName(m_settings.passportCountry));
     m_city->setText(m_settings.passportCity);
 }
@@ -299,8 +279,8 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
     m_ownFailed = new QLabel(text(Text::NoConnect), this);
     right->addWidget(m_ownFailed);
     auto* buttons = new QHBoxLayout;
-    TevCardsButton* passport = makeButton(this, settings, m_design, text(Text::Passport), 110);
-    TevCardsButton* close = makeButton(this, settings, m_design, text(Text::CloseButton), 110);
+    TevCardsButton* passport = dialogButton(this, settings, m_design, text(Text::Passport), 110);
+    TevCardsButton* close = dialogButton(this, settings, m_design, text(Text::CloseButton), 110);
     buttons->addWidget(passport);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -355,7 +335,8 @@ void WorldTopTenWindow::reload()
             const bool shown = table.ok && !entry.isEmpty();
             self->m_places[r]->setText(shown ? QString::number(r + 1) + QLatin1Char('.')
                                              : QString());
-            self->m_flags[r]->setPixmap(shown && windows ? flagOf(entry.Country) : QPixmap());
+            self->m_flags[r]->setPixmap(shown && windows ? countryFlag(entry.Country, QSize(24, 16))
+                                                         : QPixmap());
             self->m_faces[r]->setPixmap(
                 shown ? facePicture(entry.R07 == QLatin1String("M") ? u'M' : u'W', QSize(16, 20))
                       : QPixmap());

@@ -33,11 +33,13 @@
 #include "online/online_session.h"
 #include "online/requests.h"
 #include "online/service_client.h"
-#include "tests/service/loopback_club.h"
 #include "settings/word_tables.h"
+#include "tests/service/loopback_club.h"
 
 namespace olk {
 namespace {
+
+using testing::settle;
 
 // What the dialogs said, asked and opened.
 struct Recorder {
@@ -60,16 +62,6 @@ struct Recorder {
         return h;
     }
 };
-
-bool settle(const std::function<bool()>& done, int ms = 10000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return done();
-}
 
 using testing::Club;
 

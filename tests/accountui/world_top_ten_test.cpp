@@ -20,15 +20,7 @@
 namespace olk {
 namespace {
 
-bool settle(const std::function<bool()>& done, int ms = 10000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return done();
-}
+using testing::settle;
 
 class WorldTables : public ::testing::Test {
 protected:

@@ -16,12 +16,13 @@
 #include <memory>
 
 #include "core/seats.h"
+#include "extras/attention_box.h"
 #include "net/direct_link.h"
 #include "records/end_of_game.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
 #include "table/welcome_dialog.h"
-#include "extras/attention_box.h"
+#include "tests/app/play_deal.h"
 
 #include <QLabel>
 #include <functional>
@@ -114,31 +115,6 @@ protected:
 private:
     std::unique_ptr<MainWindow> m_window;
 };
-
-// Plays the deal on the table to its end: computer ticks, and the local
-// player always takes from the deck and throws away his first card.
-void playDeal(TableView& table, const GameEngine& engine)
-{
-    QTest::mouseClick(table.button7(), Qt::LeftButton);  // "To Begin"
-    const TableGeometry& g = table.tableGeometry();
-    int guard = 0;
-    while (engine.state().turnState != turn::kDealOver && ++guard < 500) {
-        const TableState& st = engine.state();
-        if (st.turnState == 4) {
-            const QPoint deck =
-                g.koloda.topLeft() +
-                QPoint(g.scale.size(72) + 10, g.scale.size(stackOffset(st.deckLeft())) + 10);
-            QTest::mouseClick(&table, Qt::LeftButton, {}, deck);
-        } else if (st.turnState == 14) {
-            const QList<int> xs = cardPositions(g.cards[4].width(), g.cardWidth, 4);
-            QTest::mouseClick(&table, Qt::LeftButton, {},
-                              g.cards[4].topLeft() + QPoint(xs[0] + 5, 20));
-        } else {
-            table.onTick();
-        }
-    }
-    ASSERT_EQ(engine.state().turnState, turn::kDealOver);
-}
 
 TEST_F(FlowGame, StartNewPlayerFourDealsExitToMenu)
 {

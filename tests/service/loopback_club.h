@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 #include <sodium.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTemporaryDir>
+#include <QThread>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -52,5 +56,16 @@ public:
     std::thread serving;
     int port = 0;
 };
+
+// Runs the event loop until `done` holds, for at most `ms`; whether it holds.
+inline bool settle(const std::function<bool()>& done, int ms = 10000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return done();
+}
 
 }  // namespace olk::testing
