@@ -698,7 +698,9 @@ void AccountDialog::showPresident()
     m_presidentNick->setText(first.Nick.isEmpty() ? QString()
                                                   : first.Nick + QLatin1String(", ") + first.City);
     for (int row = 0; row < 12; ++row) {
-        m_presidentRows[row]->setText(info.*online::kInfoFields[row + kPresidentFirstField]);
+        // A member's "&" is shown as it is, never taken for a shortcut.
+        QString shown = info.*online::kInfoFields[row + kPresidentFirstField];
+        m_presidentRows[row]->setText(shown.replace(u'&', QLatin1String("&&")));
     }
 }
 

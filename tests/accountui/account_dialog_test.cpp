@@ -296,6 +296,7 @@ TEST_F(AccountDialogTest, PersonalDataPhotosAndThePresident)
         EXPECT_FALSE(data.updateInfoButton()->isEnabled());
         data.field(0)->setText(QStringLiteral("Anna"));
         QTest::keyClicks(data.field(2), "Cards $ and ~ chess");
+        data.field(3)->setText(QStringLiteral("R&D 555"));
         data.field(6)->setText(QStringLiteral("javascript:alert(1)"));
         EXPECT_TRUE(data.updateInfoButton()->isEnabled());
         data.updateInfoButton()->click();
@@ -343,6 +344,9 @@ TEST_F(AccountDialogTest, PersonalDataPhotosAndThePresident)
     EXPECT_EQ(account().presidentInfo().Name1, QStringLiteral("Anna"));
     EXPECT_FALSE(account().presidentPhoto().isEmpty());
     EXPECT_EQ(dialog->presidentRow(0)->text(), QStringLiteral("Cards   and   chess"));
+    EXPECT_EQ(dialog->presidentRow(1)->text(), QStringLiteral("R&&D 555")) << "no shortcut";
+    dialog->presidentRow(1)->click();  // the telephone: copied as it is
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("R&D 555"));
     dialog->presidentRow(0)->click();  // About: copied
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Cards   and   chess"));
     EXPECT_EQ(recorder.told.last(), text(Text::CopiedToClipboard));
