@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace olk {
 
@@ -63,6 +64,12 @@ struct Settings {
     QString passportCity = QStringLiteral("Moscow");
     QString passportSex = QStringLiteral("M");
     QByteArray statisticsAddress;
+
+    // Whether the anonymous counters (starts, games, wins and losses) go to
+    // the game's world statistics: asked once, at the first start; unset
+    // until the player has answered, and nothing is sent meanwhile. Kept
+    // in a file of its own (kStatisticsConsentFileName), not in "Olk.ini".
+    std::optional<bool> sendStatistics;
 
     bool saveGamesAsGif = false;
     int gifArea = 1;  // 1 main window, 2 whole screen

@@ -350,10 +350,19 @@ SettingsRead loadSettings(const QString& folder)
     constexpr qint64 kLimit = 1 << 20;
     const FileRead read =
         readOwnFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)), kLimit);
-    if (read.status != ReadStatus::Ok) {
-        return {};
+    SettingsRead result;
+    if (read.status == ReadStatus::Ok) {
+        result = settingsFromLines(splitLines(read.content));
     }
-    return settingsFromLines(splitLines(read.content));
+    const FileRead consent = readOwnFile(
+        QDir(folder).filePath(QString::fromLatin1(kStatisticsConsentFileName)), 64);
+    if (consent.status == ReadStatus::Ok) {
+        const QByteArray answer = consent.content.trimmed();
+        if (answer == "1" || answer == "0") {
+            result.settings.sendStatistics = answer == "1";
+        }
+    }
+    return result;
 }
 
 SettingsRead loadStartupSettings(const QString& folder)
@@ -386,7 +395,14 @@ bool saveSettings(const QString& folder, const Settings& settings, const QList<Q
     }
     const QString path = QDir(folder).filePath(QString::fromLatin1(kSettingsFileName));
     // A second attempt, as a busy file may refuse the first.
-    return writeOwnFile(path, content) || writeOwnFile(path, content);
+    const bool saved = writeOwnFile(path, content) || writeOwnFile(path, content);
+    if (!settings.sendStatistics) {
+        return saved;
+    }
+    const QString consent =
+        QDir(folder).filePath(QString::fromLatin1(kStatisticsConsentFileName));
+    const QByteArray answer = *settings.sendStatistics ? "1\r\n" : "0\r\n";
+    return (writeOwnFile(consent, answer) || writeOwnFile(consent, answer)) && saved;
 }
 
 int scaledFontHeight(int size, int percent)

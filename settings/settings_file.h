@@ -37,6 +37,9 @@ namespace olk {
 // belongs, a number out of its range) falls back to that field's default.
 inline constexpr int kSettingsLines = 35;
 inline constexpr const char* kSettingsFileName = "Olk.ini";
+// The player's answer about the anonymous statistics, beside "Olk.ini": one
+// line, "1" send or "0" do not. Missing or unreadable: not asked yet.
+inline constexpr const char* kStatisticsConsentFileName = "OlkStat.ini";
 
 struct SettingsRead {
     Settings settings;
@@ -53,7 +56,8 @@ struct SettingsRead {
 SettingsRead settingsFromLines(const QList<QByteArray>& lines);
 QList<QByteArray> settingsToLines(const Settings& settings);
 
-// Reads exe folder + "Olk.ini"; a missing or unreadable file gives defaults.
+// Reads exe folder + "Olk.ini" (and the statistics answer beside it); a
+// missing or unreadable file gives defaults.
 SettingsRead loadSettings(const QString& folder);
 
 // The start of the program: the settings file, then the language rule of the
@@ -65,6 +69,7 @@ SettingsRead loadStartupSettings(const QString& folder);
 // Writes exe folder + "Olk.ini" through a temporary file that replaces the
 // old one only once it is complete, so a failed write never loses it. False
 // when the file could not be written (the caller says "Can`t save options!").
+// The statistics answer, once given, is written beside it.
 // `asRead` are the lines of the file as it was read: a line whose value
 // the program did not change is written back exactly as it stood, so bytes
 // the code page leaves undefined, or a number written "05", survive.

@@ -1058,6 +1058,29 @@ constexpr Entry kEntries[] = {
     //: account dialog, fourth tab caption: the Tevs balance and transfers (the currency's name,
     //: nominative plural)
     QT_TRANSLATE_NOOP3("Olk", "Tevs", "TabTevs"),
+    //: title of the players' chat window (Tev is the maker's name; keep 'Tev')
+    QT_TRANSLATE_NOOP3("Olk", "Tev Games Chat", "ChatWindowTitle"),
+    //: chat window check box: draw the newest message in the last row instead of the first
+    QT_TRANSLATE_NOOP3("Olk", "Last message at the bottom", "LastMessageAtBottom"),
+    //: chat window check box: open the chat window by itself during a game when a new message
+    //: arrives (the original wording is terse; keep it short)
+    QT_TRANSLATE_NOOP3("Olk", "Open this window when a new message", "OpenOnNewMessage"),
+    //: message box: the chat message could not be sent to the online service
+    QT_TRANSLATE_NOOP3("Olk", "Unable to send a message!", "UnableToSendMessage"),
+    //: message box: the online chat is paused by the service
+    QT_TRANSLATE_NOOP3("Olk", "Chat is temporarily unavailable!", "ChatUnavailable"),
+    //: hint of the main menu's news indicator (Tev is the maker's name; keep 'Tev')
+    QT_TRANSLATE_NOOP3("Olk", "Tev News!", "TevNewsHint"),
+    //: hint of the main menu's chat indicator (Tev is the maker's name; keep 'Tev')
+    QT_TRANSLATE_NOOP3("Olk", "Tev Chat!", "TevChatHint"),
+    //: question asked once at the first start; Yes allows the anonymous statistics, No forbids them
+    QT_TRANSLATE_NOOP3("Olk", "May Olk send anonymous counters to the game's world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.", "StatisticsQuestion"),
+    //: options dialog check box: allow sending the anonymous usage counters (starts, games, wins,
+    //: losses)
+    QT_TRANSLATE_NOOP3("Olk", "Send anonymous statistics", "SendStatistics"),
+    //: input box of the statistics window's like button when the passport nick is still the default
+    //: 'Incognito'
+    QT_TRANSLATE_NOOP3("Olk", "Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):", "LikeNickQuestion"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -438,6 +438,16 @@ enum class Text : int {
     WorldTopTenPaused,
     WorldTopTenCommand,
     TabTevs,
+    ChatWindowTitle,
+    LastMessageAtBottom,
+    OpenOnNewMessage,
+    UnableToSendMessage,
+    ChatUnavailable,
+    TevNewsHint,
+    TevChatHint,
+    StatisticsQuestion,
+    SendStatistics,
+    LikeNickQuestion,
     Count
 };
 

@@ -2571,5 +2571,65 @@
         <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
         <translation>Tevs</translation>
     </message>
+    <message>
+        <source>Tev Games Chat</source>
+        <comment>ChatWindowTitle</comment>
+        <extracomment>title of the players&apos; chat window (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Chat her Tev</translation>
+    </message>
+    <message>
+        <source>Last message at the bottom</source>
+        <comment>LastMessageAtBottom</comment>
+        <extracomment>chat window check box: draw the newest message in the last row instead of the first</extracomment>
+        <translation>Poslední zpráva dole</translation>
+    </message>
+    <message>
+        <source>Open this window when a new message</source>
+        <comment>OpenOnNewMessage</comment>
+        <extracomment>chat window check box: open the chat window by itself during a game when a new message arrives (the original wording is terse; keep it short)</extracomment>
+        <translation>Otevřít toto okno při nové zprávě</translation>
+    </message>
+    <message>
+        <source>Unable to send a message!</source>
+        <comment>UnableToSendMessage</comment>
+        <extracomment>message box: the chat message could not be sent to the online service</extracomment>
+        <translation>Zprávu se nepodařilo odeslat!</translation>
+    </message>
+    <message>
+        <source>Chat is temporarily unavailable!</source>
+        <comment>ChatUnavailable</comment>
+        <extracomment>message box: the online chat is paused by the service</extracomment>
+        <translation>Chat je dočasně nedostupný!</translation>
+    </message>
+    <message>
+        <source>Tev News!</source>
+        <comment>TevNewsHint</comment>
+        <extracomment>hint of the main menu&apos;s news indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Novinky Tev!</translation>
+    </message>
+    <message>
+        <source>Tev Chat!</source>
+        <comment>TevChatHint</comment>
+        <extracomment>hint of the main menu&apos;s chat indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Chat Tev!</translation>
+    </message>
+    <message>
+        <source>May Olk send anonymous counters to the game&apos;s world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.</source>
+        <comment>StatisticsQuestion</comment>
+        <extracomment>question asked once at the first start; Yes allows the anonymous statistics, No forbids them</extracomment>
+        <translation>Smí Olk posílat anonymní počítadla do světové statistiky hry: kolikrát se spouští, kolik her se odehraje, kolik bodů se vyhraje a prohraje? Neposílá se žádné jméno ani adresa. Kdykoli to můžete změnit v možnostech.</translation>
+    </message>
+    <message>
+        <source>Send anonymous statistics</source>
+        <comment>SendStatistics</comment>
+        <extracomment>options dialog check box: allow sending the anonymous usage counters (starts, games, wins, losses)</extracomment>
+        <translation>Posílat anonymní statistiku</translation>
+    </message>
+    <message>
+        <source>Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):</source>
+        <comment>LikeNickQuestion</comment>
+        <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
+        <translation>Vaše přezdívka pro světovou statistiku (2 až 12 písmen, číslic nebo !(),-.@_):</translation>
+    </message>
 </context>
 </TS>

@@ -2571,5 +2571,65 @@
         <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
         <translation>Tev</translation>
     </message>
+    <message>
+        <source>Tev Games Chat</source>
+        <comment>ChatWindowTitle</comment>
+        <extracomment>title of the players&apos; chat window (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev-Spiele-Chat</translation>
+    </message>
+    <message>
+        <source>Last message at the bottom</source>
+        <comment>LastMessageAtBottom</comment>
+        <extracomment>chat window check box: draw the newest message in the last row instead of the first</extracomment>
+        <translation>Neueste Nachricht unten</translation>
+    </message>
+    <message>
+        <source>Open this window when a new message</source>
+        <comment>OpenOnNewMessage</comment>
+        <extracomment>chat window check box: open the chat window by itself during a game when a new message arrives (the original wording is terse; keep it short)</extracomment>
+        <translation>Dieses Fenster bei neuer Nachricht öffnen</translation>
+    </message>
+    <message>
+        <source>Unable to send a message!</source>
+        <comment>UnableToSendMessage</comment>
+        <extracomment>message box: the chat message could not be sent to the online service</extracomment>
+        <translation>Die Nachricht konnte nicht gesendet werden!</translation>
+    </message>
+    <message>
+        <source>Chat is temporarily unavailable!</source>
+        <comment>ChatUnavailable</comment>
+        <extracomment>message box: the online chat is paused by the service</extracomment>
+        <translation>Der Chat ist vorübergehend nicht verfügbar!</translation>
+    </message>
+    <message>
+        <source>Tev News!</source>
+        <comment>TevNewsHint</comment>
+        <extracomment>hint of the main menu&apos;s news indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev-Neuigkeiten!</translation>
+    </message>
+    <message>
+        <source>Tev Chat!</source>
+        <comment>TevChatHint</comment>
+        <extracomment>hint of the main menu&apos;s chat indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev-Chat!</translation>
+    </message>
+    <message>
+        <source>May Olk send anonymous counters to the game&apos;s world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.</source>
+        <comment>StatisticsQuestion</comment>
+        <extracomment>question asked once at the first start; Yes allows the anonymous statistics, No forbids them</extracomment>
+        <translation>Darf Olk anonyme Zähler an die Weltstatistik des Spiels senden: wie oft es gestartet wird, wie viele Spiele gespielt und wie viele Punkte gewonnen und verloren werden? Es werden weder Name noch Adresse gesendet. Sie können das jederzeit in den Optionen ändern.</translation>
+    </message>
+    <message>
+        <source>Send anonymous statistics</source>
+        <comment>SendStatistics</comment>
+        <extracomment>options dialog check box: allow sending the anonymous usage counters (starts, games, wins, losses)</extracomment>
+        <translation>Anonyme Statistik senden</translation>
+    </message>
+    <message>
+        <source>Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):</source>
+        <comment>LikeNickQuestion</comment>
+        <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
+        <translation>Ihr Nick für die Weltstatistik (2 bis 12 Buchstaben, Ziffern oder !(),-.@_):</translation>
+    </message>
 </context>
 </TS>

@@ -2571,5 +2571,65 @@
         <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
         <translation>テブ</translation>
     </message>
+    <message>
+        <source>Tev Games Chat</source>
+        <comment>ChatWindowTitle</comment>
+        <extracomment>title of the players&apos; chat window (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev ゲームチャット</translation>
+    </message>
+    <message>
+        <source>Last message at the bottom</source>
+        <comment>LastMessageAtBottom</comment>
+        <extracomment>chat window check box: draw the newest message in the last row instead of the first</extracomment>
+        <translation>最新メッセージを下に</translation>
+    </message>
+    <message>
+        <source>Open this window when a new message</source>
+        <comment>OpenOnNewMessage</comment>
+        <extracomment>chat window check box: open the chat window by itself during a game when a new message arrives (the original wording is terse; keep it short)</extracomment>
+        <translation>新しいメッセージでこのウィンドウを開く</translation>
+    </message>
+    <message>
+        <source>Unable to send a message!</source>
+        <comment>UnableToSendMessage</comment>
+        <extracomment>message box: the chat message could not be sent to the online service</extracomment>
+        <translation>メッセージを送信できません！</translation>
+    </message>
+    <message>
+        <source>Chat is temporarily unavailable!</source>
+        <comment>ChatUnavailable</comment>
+        <extracomment>message box: the online chat is paused by the service</extracomment>
+        <translation>チャットは一時的に利用できません！</translation>
+    </message>
+    <message>
+        <source>Tev News!</source>
+        <comment>TevNewsHint</comment>
+        <extracomment>hint of the main menu&apos;s news indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev ニュース！</translation>
+    </message>
+    <message>
+        <source>Tev Chat!</source>
+        <comment>TevChatHint</comment>
+        <extracomment>hint of the main menu&apos;s chat indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev チャット！</translation>
+    </message>
+    <message>
+        <source>May Olk send anonymous counters to the game&apos;s world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.</source>
+        <comment>StatisticsQuestion</comment>
+        <extracomment>question asked once at the first start; Yes allows the anonymous statistics, No forbids them</extracomment>
+        <translation>Olk がゲームの世界統計に匿名のカウンター（起動回数、プレイしたゲーム数、獲得・喪失ポイント）を送信してもよいですか？名前やアドレスは送信されません。これはオプションでいつでも変更できます。</translation>
+    </message>
+    <message>
+        <source>Send anonymous statistics</source>
+        <comment>SendStatistics</comment>
+        <extracomment>options dialog check box: allow sending the anonymous usage counters (starts, games, wins, losses)</extracomment>
+        <translation>匿名の統計を送信</translation>
+    </message>
+    <message>
+        <source>Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):</source>
+        <comment>LikeNickQuestion</comment>
+        <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
+        <translation>世界統計用のニックネーム（2～12 文字の英字・数字または !(),-.@_）：</translation>
+    </message>
 </context>
 </TS>

@@ -2571,5 +2571,65 @@
         <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
         <translation>테브</translation>
     </message>
+    <message>
+        <source>Tev Games Chat</source>
+        <comment>ChatWindowTitle</comment>
+        <extracomment>title of the players&apos; chat window (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 게임 채팅</translation>
+    </message>
+    <message>
+        <source>Last message at the bottom</source>
+        <comment>LastMessageAtBottom</comment>
+        <extracomment>chat window check box: draw the newest message in the last row instead of the first</extracomment>
+        <translation>최신 메시지를 아래에</translation>
+    </message>
+    <message>
+        <source>Open this window when a new message</source>
+        <comment>OpenOnNewMessage</comment>
+        <extracomment>chat window check box: open the chat window by itself during a game when a new message arrives (the original wording is terse; keep it short)</extracomment>
+        <translation>새 메시지가 오면 이 창 열기</translation>
+    </message>
+    <message>
+        <source>Unable to send a message!</source>
+        <comment>UnableToSendMessage</comment>
+        <extracomment>message box: the chat message could not be sent to the online service</extracomment>
+        <translation>메시지를 보낼 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Chat is temporarily unavailable!</source>
+        <comment>ChatUnavailable</comment>
+        <extracomment>message box: the online chat is paused by the service</extracomment>
+        <translation>채팅을 일시적으로 사용할 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Tev News!</source>
+        <comment>TevNewsHint</comment>
+        <extracomment>hint of the main menu&apos;s news indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 소식!</translation>
+    </message>
+    <message>
+        <source>Tev Chat!</source>
+        <comment>TevChatHint</comment>
+        <extracomment>hint of the main menu&apos;s chat indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 채팅!</translation>
+    </message>
+    <message>
+        <source>May Olk send anonymous counters to the game&apos;s world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.</source>
+        <comment>StatisticsQuestion</comment>
+        <extracomment>question asked once at the first start; Yes allows the anonymous statistics, No forbids them</extracomment>
+        <translation>Olk가 게임의 세계 통계에 익명 카운터(실행 횟수, 플레이한 게임 수, 얻은 점수와 잃은 점수)를 보내도 될까요? 이름이나 주소는 보내지 않습니다. 옵션에서 언제든지 바꿀 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Send anonymous statistics</source>
+        <comment>SendStatistics</comment>
+        <extracomment>options dialog check box: allow sending the anonymous usage counters (starts, games, wins, losses)</extracomment>
+        <translation>익명 통계 보내기</translation>
+    </message>
+    <message>
+        <source>Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):</source>
+        <comment>LikeNickQuestion</comment>
+        <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
+        <translation>세계 통계에 쓸 닉네임 (2~12자의 문자, 숫자 또는 !(),-.@_):</translation>
+    </message>
 </context>
 </TS>

@@ -2571,5 +2571,65 @@
         <extracomment>account dialog, fourth tab caption: the Tevs balance and transfers (the currency&apos;s name, nominative plural)</extracomment>
         <translation>特夫</translation>
     </message>
+    <message>
+        <source>Tev Games Chat</source>
+        <comment>ChatWindowTitle</comment>
+        <extracomment>title of the players&apos; chat window (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 游戏聊天</translation>
+    </message>
+    <message>
+        <source>Last message at the bottom</source>
+        <comment>LastMessageAtBottom</comment>
+        <extracomment>chat window check box: draw the newest message in the last row instead of the first</extracomment>
+        <translation>最新消息在底部</translation>
+    </message>
+    <message>
+        <source>Open this window when a new message</source>
+        <comment>OpenOnNewMessage</comment>
+        <extracomment>chat window check box: open the chat window by itself during a game when a new message arrives (the original wording is terse; keep it short)</extracomment>
+        <translation>有新消息时打开此窗口</translation>
+    </message>
+    <message>
+        <source>Unable to send a message!</source>
+        <comment>UnableToSendMessage</comment>
+        <extracomment>message box: the chat message could not be sent to the online service</extracomment>
+        <translation>无法发送消息！</translation>
+    </message>
+    <message>
+        <source>Chat is temporarily unavailable!</source>
+        <comment>ChatUnavailable</comment>
+        <extracomment>message box: the online chat is paused by the service</extracomment>
+        <translation>聊天暂时不可用！</translation>
+    </message>
+    <message>
+        <source>Tev News!</source>
+        <comment>TevNewsHint</comment>
+        <extracomment>hint of the main menu&apos;s news indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 新闻！</translation>
+    </message>
+    <message>
+        <source>Tev Chat!</source>
+        <comment>TevChatHint</comment>
+        <extracomment>hint of the main menu&apos;s chat indicator (Tev is the maker&apos;s name; keep &apos;Tev&apos;)</extracomment>
+        <translation>Tev 聊天！</translation>
+    </message>
+    <message>
+        <source>May Olk send anonymous counters to the game&apos;s world statistics: how often it starts, how many games are played, points won and lost? No name or address is sent. You can change this at any time in Options.</source>
+        <comment>StatisticsQuestion</comment>
+        <extracomment>question asked once at the first start; Yes allows the anonymous statistics, No forbids them</extracomment>
+        <translation>Olk 可以向游戏的全球统计发送匿名计数吗：启动次数、游戏局数、赢得和失去的分数？不会发送任何姓名或地址。您可以随时在选项中更改此设置。</translation>
+    </message>
+    <message>
+        <source>Send anonymous statistics</source>
+        <comment>SendStatistics</comment>
+        <extracomment>options dialog check box: allow sending the anonymous usage counters (starts, games, wins, losses)</extracomment>
+        <translation>发送匿名统计</translation>
+    </message>
+    <message>
+        <source>Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):</source>
+        <comment>LikeNickQuestion</comment>
+        <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
+        <translation>您在全球统计中的昵称（2 到 12 个字母、数字或 !(),-.@_）：</translation>
+    </message>
 </context>
 </TS>

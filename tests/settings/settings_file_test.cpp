@@ -193,6 +193,27 @@ TEST(SettingsFile, UnchangedLinesAreWrittenBackAsTheyStood)
     EXPECT_NE(saved[1], lines[1] + "\r");
 }
 
+// The statistics answer lives beside "Olk.ini": written only once given,
+// and anything but "1" or "0" there counts as not asked yet.
+TEST(SettingsFile, TheStatisticsAnswerIsKeptBesideTheSettings)
+{
+    QTemporaryDir dir;
+    Settings s;
+    ASSERT_TRUE(saveSettings(dir.path(), s));
+    EXPECT_FALSE(QFile::exists(dir.filePath("OlkStat.ini")));
+    EXPECT_FALSE(loadSettings(dir.path()).settings.sendStatistics.has_value());
+    s.sendStatistics = true;
+    ASSERT_TRUE(saveSettings(dir.path(), s));
+    EXPECT_EQ(readFile(dir.filePath("OlkStat.ini")), "1\r\n");
+    EXPECT_EQ(loadSettings(dir.path()).settings.sendStatistics, std::optional<bool>(true));
+    for (const QByteArray& garbage : {QByteArray("yes"), QByteArray("2\r\n"), QByteArray()}) {
+        writeFile(dir.filePath("OlkStat.ini"), garbage);
+        EXPECT_FALSE(loadSettings(dir.path()).settings.sendStatistics.has_value()) << garbage.data();
+    }
+    // The settings file's own lines do not change with it.
+    EXPECT_EQ(readFile(dir.filePath("Olk.ini")).count("\r\n"), 35);
+}
+
 TEST(SettingsFile, MissingOrShortFileGivesDefaults)
 {
     QTemporaryDir dir;
