@@ -2,6 +2,7 @@
 
 #include "online/form_body.h"
 #include "service/field_checks.h"
+#include "service/plausibility.h"
 #include "service/reply_text.h"
 
 #include <sodium.h>
@@ -435,7 +436,26 @@ HttpResponse AccountService::handle(const HttpRequest& request)
         record.score = *score;
         record.r1 = *r1;
         record.r2 = v[9].isEmpty() ? QStringLiteral("#") : replyToken(v[9]);
-        return reply(store_.writeGameRecord(v[0], record) ? ok : refused);
+        // Only what a rated game can make of the stored record is kept
+        // (plausibility.h).
+        const auto written = store_.updateGameRecord(
+            v[0], [&record](const GameRecord& stored, const std::optional<OpenRatedGame>& open)
+                      -> std::optional<std::pair<GameRecord, std::optional<OpenRatedGame>>> {
+                const auto next = plausible::nextRecord({stored, open}, record);
+                if (!next) {
+                    return std::nullopt;
+                }
+                return std::make_pair(next->record, next->open);
+            });
+        switch (written) {
+        case Store::RecordWritten::Done:
+            return reply(ok);
+        case Store::RecordWritten::Refused:
+            return reply(QStringLiteral("refused: not a record a game can produce"));
+        case Store::RecordWritten::Failed:
+            break;
+        }
+        return plainResponse(503, "Try again later\n");
     }
     }
     return plainResponse(400, "Not an account request\n");

@@ -2,6 +2,7 @@
 
 #include "online/form_body.h"
 #include "service/field_checks.h"
+#include "service/plausibility.h"
 #include "service/reply_text.h"
 
 #include <QRegularExpression>
@@ -117,12 +118,16 @@ HttpResponse ScoreService::handle(const HttpRequest& request)
     if (entry.r10.endsWith(QLatin1Char('*'))) {
         entry.r10.chop(1);
     }
+    // A world table's score is a 40-deal cycle's; a chat message is at most
+    // the game's 80 characters.
+    const bool chat = gid && *gid == chatTable;
     const bool valid =
-        gid && score && (*gid == windowsTable || *gid == accountTable || *gid == chatTable) &&
-        passportFieldValid(entry.nick, 1) && passportFieldValid(entry.city, 2) &&
-        allowedText(entry.country, 20) &&
+        gid && score && (*gid == windowsTable || *gid == accountTable || chat) &&
+        (chat || plausible::cycleScore(*score)) && passportFieldValid(entry.nick, 1) &&
+        passportFieldValid(entry.city, 2) && allowedText(entry.country, 20) &&
         (entry.r07 == QLatin1String("M") || entry.r07 == QLatin1String("W")) &&
-        tokenValid(entry.r08, 10) && tokenValid(entry.r09, 80) && tokenValid(entry.r10, 200);
+        tokenValid(entry.r08, 10) && tokenValid(entry.r09, chatStampLongest) &&
+        tokenValid(entry.r10, chat ? chatMessageLongest : 200);
     if (!valid) {
         return reply(QStringLiteral("no"));
     }
@@ -139,16 +144,15 @@ HttpResponse ScoreService::handle(const HttpRequest& request)
         }
         entry.nick = session->nick;
     }
-    if (entry.gid == chatTable) {
-        // The board numbers its messages itself: the next after the latest.
-        const auto latest = store_.scoreTable(chatTable, 1);
-        if (!latest) {
-            return unavailable();
-        }
-        entry.score = latest->empty() ? 1 : latest->front().score + 1;
+    // A chat message takes the number after the latest (the writer read it
+    // just before), so two writers never share a number and nobody writes
+    // ahead; the loser of a race reads the board again.
+    const qint64 keep = chat ? 100 : 1'000'000;
+    bool outOfTurn = false;
+    const auto place = store_.postScore(entry, keep, chat ? &outOfTurn : nullptr);
+    if (outOfTurn) {
+        return reply(QStringLiteral("no"));
     }
-    const qint64 keep = entry.gid == chatTable ? 100 : 1'000'000;
-    const auto place = store_.postScore(entry, keep);
     if (!place) {
         return unavailable();
     }

@@ -20,8 +20,11 @@ namespace olk::service {
 // Tables: 804 (this game's cycle scores, signed with the passport), 1104
 // (the account table: posted only within the session of the nick it names;
 // a place 1 earns 25 Tevs, places 2-10 earn 10, awarded here), 100 (the chat
-// board: the service numbers the messages itself and keeps the latest 100);
-// 904 (the other edition's table) is only read.
+// board: a message is taken only with the number after the latest, R10 the
+// message of at most 80 characters, R09 the writer's time, date and game;
+// the latest 100 are kept); 904 (the other edition's table) is only read.
+// The world tables take only scores a 40-deal cycle can reach
+// (plausibility.h); equal scores rank by the earlier post.
 class ScoreService {
 public:
     ScoreService(Store& store, RateLimiter& limiter, AccountService& accounts);
@@ -32,6 +35,8 @@ public:
     static constexpr qint64 windowsTable = 804;
     static constexpr qint64 androidTable = 904;
     static constexpr qint64 accountTable = 1104;
+    static constexpr qsizetype chatMessageLongest = 80;
+    static constexpr qsizetype chatStampLongest = 80;
 
 private:
     Store& store_;

@@ -226,6 +226,14 @@ const std::vector<std::vector<QString>>& migrations()
                            "nick_key VARCHAR(64) PRIMARY KEY,"
                            "score BIGINT NOT NULL, kon BIGINT NOT NULL, rating BIGINT NOT NULL)"),
         },
+        // 5: the rated game begun on a game record and not finished yet:
+        // the cycle's deals (-1: none open) and score from before it.
+        {
+            QStringLiteral(
+                "ALTER TABLE game_records ADD COLUMN open_kon_l BIGINT NOT NULL DEFAULT -1"),
+            QStringLiteral(
+                "ALTER TABLE game_records ADD COLUMN open_score BIGINT NOT NULL DEFAULT 0"),
+        },
     };
     return all;
 }
@@ -692,8 +700,11 @@ std::optional<qint64> placeInTable(QSqlDatabase& db, qint64 gid, qint64 score, q
 
 }  // namespace
 
-std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep)
+std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep, bool* outOfTurn)
 {
+    if (outOfTurn) {
+        *outOfTurn = false;
+    }
     QSqlDatabase db = connection();
     // Entry numbers are the next free one; two posts racing for the same
     // number on PostgreSQL make the later one try again. Under load they
@@ -710,6 +721,19 @@ std::optional<qint64> Store::postScore(const ScoreEntry& e, qint64 keep)
         if (postgresql &&
             !run(db, turn, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {scorePostLock})) {
             return std::nullopt;
+        }
+        if (outOfTurn) {
+            QSqlQuery latest(db);
+            if (!run(db, latest,
+                     QStringLiteral("SELECT COALESCE(MAX(score), 0) FROM scores WHERE gid = ?"),
+                     {e.gid}) ||
+                !latest.next()) {
+                return std::nullopt;
+            }
+            if (e.score != latest.value(0).toLongLong() + 1) {
+                *outOfTurn = true;
+                return std::nullopt;
+            }
         }
         QSqlQuery next(db);
         if (!run(db, next, QStringLiteral("SELECT COALESCE(MAX(rid), 0) + 1 FROM scores"), {}) ||
@@ -962,6 +986,63 @@ bool Store::writeGameRecord(const QString& nick, const GameRecord& r)
                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                {nickKey(nick), r.kon, r.best, r.rating, r.sessions, r.konL, r.score, r.r1, r.r2}) &&
            transaction.commit();
+}
+
+Store::RecordWritten Store::updateGameRecord(const QString& nick, const RecordDecision& decide)
+{
+    QSqlDatabase db = connection();
+    Transaction transaction(db);
+    if (!transaction.isOpen()) {
+        return RecordWritten::Failed;
+    }
+    // The empty update takes the row's lock (PostgreSQL) before it is read;
+    // SQLite's writers take turns on the whole database anyway.
+    QSqlQuery lock(db);
+    QSqlQuery query(db);
+    if (!run(db, lock, QStringLiteral("UPDATE game_records SET kon = kon WHERE nick_key = ?"),
+             {nickKey(nick)}) ||
+        !run(db, query,
+             QStringLiteral("SELECT kon, best, rating, sessions, kon_l, score, r1, r2, open_kon_l, "
+                            "open_score FROM game_records WHERE nick_key = ?"),
+             {nickKey(nick)})) {
+        return RecordWritten::Failed;
+    }
+    GameRecord stored;
+    std::optional<OpenRatedGame> open;
+    if (query.next()) {
+        stored.kon = query.value(0).toLongLong();
+        stored.best = query.value(1).toLongLong();
+        stored.rating = query.value(2).toDouble();
+        stored.sessions = query.value(3).toLongLong();
+        stored.konL = query.value(4).toLongLong();
+        stored.score = query.value(5).toLongLong();
+        stored.r1 = query.value(6).toLongLong();
+        stored.r2 = query.value(7).toString();
+        if (query.value(8).toLongLong() >= 0) {
+            open = OpenRatedGame{query.value(8).toLongLong(), query.value(9).toLongLong()};
+        }
+    }
+    query.finish();
+    const auto next = decide(stored, open);
+    if (!next) {
+        return RecordWritten::Refused;
+    }
+    const GameRecord& r = next->first;
+    const qint64 openKonL = next->second ? next->second->konL : -1;
+    const qint64 openScore = next->second ? next->second->score : 0;
+    QSqlQuery remove(db);
+    QSqlQuery insert(db);
+    const bool written =
+        run(db, remove, QStringLiteral("DELETE FROM game_records WHERE nick_key = ?"),
+            {nickKey(nick)}) &&
+        run(db, insert,
+            QStringLiteral("INSERT INTO game_records (nick_key, kon, best, rating, sessions, "
+                           "kon_l, score, r1, r2, open_kon_l, open_score) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {nickKey(nick), r.kon, r.best, r.rating, r.sessions, r.konL, r.score, r.r1, r.r2,
+             openKonL, openScore}) &&
+        transaction.commit();
+    return written ? RecordWritten::Done : RecordWritten::Failed;
 }
 
 std::optional<std::vector<TopTenRow>> Store::topTen()

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -45,6 +46,13 @@ struct GameRecord {
     qint64 score = 0;
     qint64 r1 = 0;
     QString r2 = QStringLiteral("#");
+};
+
+// A rated game begun on an account's game record and not finished yet: the
+// cycle's deals and score from before its provisional record.
+struct OpenRatedGame {
+    qint64 konL = 0;
+    qint64 score = 0;
 };
 
 struct TopTenRow {
@@ -173,8 +181,13 @@ public:
     bool settleAward(const QString& token, qint64 amount);
 
     // World score tables. A new entry's place, empty on failure; a table
-    // keeps at most `keep` entries (the lowest scores go first).
-    std::optional<qint64> postScore(const ScoreEntry& entry, qint64 keep);
+    // keeps at most `keep` entries (the lowest scores go first). Equal
+    // scores stand in the order they were posted. With `outOfTurn`, the
+    // entry is taken only when its score is one more than the table's
+    // highest (0 for an empty table), checked in the posting transaction;
+    // otherwise nothing is stored and *outOfTurn is set.
+    std::optional<qint64> postScore(const ScoreEntry& entry, qint64 keep,
+                                    bool* outOfTurn = nullptr);
     std::optional<std::vector<ScoreEntry>> scoreTable(qint64 gid, int rows);
     std::optional<std::vector<ScoreEntry>> playerScores(qint64 gid, const QString& nick,
                                                         const QString& city, int rows);
@@ -190,6 +203,15 @@ public:
 
     std::optional<GameRecord> readGameRecord(const QString& nick);
     bool writeGameRecord(const QString& nick, const GameRecord& record);
+    // Reads the member's record (zeros before the first write) with its open
+    // rated game and writes what `decide` makes of them, in one transaction,
+    // so two writes never both follow the same stored record. Nothing is
+    // written when `decide` gives nothing.
+    enum class RecordWritten { Done, Refused, Failed };
+    using RecordDecision =
+        std::function<std::optional<std::pair<GameRecord, std::optional<OpenRatedGame>>>(
+            const GameRecord& stored, const std::optional<OpenRatedGame>& open)>;
+    RecordWritten updateGameRecord(const QString& nick, const RecordDecision& decide);
     std::optional<std::vector<TopTenRow>> topTen();
     // The 1-based place `rating` takes among the rated members.
     std::optional<qint64> placeOf(double rating);

@@ -3,8 +3,11 @@
 
 #include "service_fixture.h"
 
+#include "online/rating.h"
+
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 namespace olk::service::testing {
 namespace {
@@ -246,15 +249,23 @@ TEST_P(AccountTest, PersonalInformationIsSavedOnlyByItsOwner)
 TEST_P(AccountTest, GameRecordsTopTenAndPlace)
 {
     const char* nicks[] = {"Anna", "Boris", "Clara", "Dmitri"};
-    const char* ratings[] = {"12.5", "-3.25", "40", "0"};
-    const char* kons[] = {"40", "80", "4", "0"};  // Dmitri never played: unrated
+    const double ratings[] = {12.5, -3.25, 40, 0};
+    const qint64 kons[] = {40, 80, 4, 0};  // Dmitri never played: unrated
     for (int i = 0; i < 4; ++i) {
         ASSERT_EQ(registerMember(QString::fromLatin1(nicks[i]), QStringLiteral("secret1")),
                   QStringLiteral("ok"));
-        EXPECT_EQ(account(gameRecord(QString::fromLatin1(nicks[i]), QStringLiteral("secret1"),
-                                     QString::fromLatin1(kons[i]), QString::fromLatin1(ratings[i])),
-                          true),
-                  QStringLiteral("ok"));
+        // Records made by games played before (the writes' own rules are
+        // tested below).
+        GameRecord record;
+        record.kon = kons[i];
+        record.rating = ratings[i];
+        record.best = 120;
+        record.sessions = 2;
+        record.konL = 8;
+        record.score = -35;
+        if (kons[i] > 0) {
+            ASSERT_TRUE(store->writeGameRecord(QString::fromLatin1(nicks[i]), record));
+        }
     }
     // Wrong password, bad numbers: refused, nothing changes.
     EXPECT_EQ(
@@ -291,6 +302,214 @@ TEST_P(AccountTest, GameRecordsTopTenAndPlace)
             << rating;
     }
 }
+
+// The game record as the game reads it: the rating through its text.
+online::TTevGame readBack(Store& store, const QString& nick)
+{
+    const GameRecord r = *store.readGameRecord(nick);
+    online::TTevGame g;
+    g.Kon = static_cast<std::int32_t>(r.kon);
+    g.Best = static_cast<std::int32_t>(r.best);
+    g.Rating = online::formatRating(r.rating).toDouble();
+    g.Sessions = static_cast<std::int32_t>(r.sessions);
+    g.KonL = static_cast<std::int32_t>(r.konL);
+    g.Score = static_cast<std::int32_t>(r.score);
+    g.R1 = static_cast<std::int32_t>(r.r1);
+    g.R2 = r.r2;
+    return g;
+}
+
+std::string describe(const online::TTevGame& g)
+{
+    return QStringLiteral("Kon %1 Best %2 Rating %3 Sessions %4 KonL %5 Score %6")
+        .arg(g.Kon)
+        .arg(g.Best)
+        .arg(QString::fromLatin1(online::formatRating(g.Rating)))
+        .arg(g.Sessions)
+        .arg(g.KonL)
+        .arg(g.Score)
+        .toStdString();
+}
+
+class GameRecordTest : public AccountTest {
+protected:
+    void SetUp() override
+    {
+        AccountTest::SetUp();
+        if (!IsSkipped() && store) {
+            ASSERT_EQ(registerMember(nick, QStringLiteral("secret1")), QStringLiteral("ok"));
+        }
+    }
+
+    QString write(const online::TTevGame& g)
+    {
+        return account({{"nick", nick},
+                        {"pw", QStringLiteral("secret1")},
+                        {"crdolkkon", QString::number(g.Kon)},
+                        {"crdolkbest", QString::number(g.Best)},
+                        {"crdolkrating", QString::fromLatin1(online::formatRating(g.Rating))},
+                        {"crdolkses", QString::number(g.Sessions)},
+                        {"crdolkkonl", QString::number(g.KonL)},
+                        {"crdolkscore", QString::number(g.Score)},
+                        {"crdolkR1", QString::number(g.R1)},
+                        {"crdolkR2", g.R2}},
+                       true);
+    }
+
+    online::TTevGame stored() { return readBack(*store, nick); }
+
+    // One rated game of `result` as the game plays it: the provisional
+    // record at the start, the final one at the end.
+    void play(int result)
+    {
+        const online::TTevGame before = stored();
+        ASSERT_EQ(write(online::provisionalRecord(before)), QStringLiteral("ok"));
+        ASSERT_EQ(write(online::finalRecord(stored(), result, before.Score + result, before.KonL)),
+                  QStringLiteral("ok"))
+            << result;
+    }
+
+    const QString nick = QStringLiteral("Anna");
+};
+
+TEST_P(GameRecordTest, RatedGamesAreKeptAsTheGameWritesThem)
+{
+    // The first game: -200 while it runs, then the real result.
+    ASSERT_EQ(write(online::provisionalRecord(stored())), QStringLiteral("ok"));
+    EXPECT_DOUBLE_EQ(stored().Rating, -49.9);
+    const online::TTevGame final = online::finalRecord(stored(), 50, 50, 0);
+    ASSERT_EQ(write(final), QStringLiteral("ok"));
+    EXPECT_DOUBLE_EQ(stored().Rating, 12.6);
+    EXPECT_EQ(describe(stored()), describe(final));
+
+    // The same final record again (its reply was lost) changes nothing; a
+    // second final of the same game is refused.
+    EXPECT_EQ(write(final), QStringLiteral("ok"));
+    EXPECT_FALSE(write(online::finalRecord(stored(), 60, 110, 4)).contains(QLatin1String("ok")));
+    EXPECT_EQ(describe(stored()), describe(final));
+
+    // The rest of the cycle, the extremes included: 4 x 93 won or lost.
+    int cycle = 50;
+    for (int result : {372, -372, 0, 93, -1, 17, -100, 5}) {
+        play(result);
+        cycle += result;
+        EXPECT_EQ(stored().Score, cycle);
+    }
+    EXPECT_EQ(stored().KonL, 36);
+    play(-40);  // the tenth game ends the cycle
+    online::TTevGame after = stored();
+    EXPECT_EQ(after.Kon, 40);
+    EXPECT_EQ(after.KonL, 0);
+    EXPECT_EQ(after.Score, 0);
+    EXPECT_EQ(after.Sessions, 1);
+    EXPECT_EQ(after.Best, 24);  // the cycle's score, better than none
+
+    // An abandoned game keeps its -200 and loses the cycle's progress; the
+    // next game starts over from the provisional record.
+    play(30);
+    ASSERT_EQ(write(online::provisionalRecord(stored())), QStringLiteral("ok"));
+    const online::TTevGame abandoned = stored();
+    ASSERT_EQ(write(online::provisionalRecord(abandoned)), QStringLiteral("ok"));
+    ASSERT_EQ(write(online::finalRecord(stored(), 10, 10, abandoned.KonL)), QStringLiteral("ok"));
+    after = stored();
+    EXPECT_EQ(after.Kon, 52);
+    EXPECT_EQ(after.KonL, 4);
+    EXPECT_EQ(after.Score, 10);
+    EXPECT_EQ(after.Sessions, 1);
+}
+
+TEST_P(GameRecordTest, WritesNoGameCanProduceAreRefusedAndNothingIsStored)
+{
+    play(40);
+    play(-20);  // Kon 8, KonL 8, Score 20
+    const online::TTevGame read = stored();
+    const online::TTevGame start = online::provisionalRecord(read);
+    struct Case {
+        const char* what;
+        std::function<void(online::TTevGame&)> change;
+    };
+    const Case starts[] = {
+        {"deals grow by 8", [](auto& g) { g.Kon += 4; }},
+        {"deals go back", [](auto& g) { g.Kon -= 8; }},
+        {"the cycle's deals kept", [&](auto& g) { g.KonL = read.KonL; }},
+        {"the cycle's score kept", [&](auto& g) { g.Score = read.Score; }},
+        {"only 100 deducted", [](auto& g) { g.Rating += 100.0 / g.Kon; }},
+        {"a cycle completed", [](auto& g) { g.Sessions += 1; }},
+        {"a better best", [](auto& g) { g.Best += 100; }},
+        {"a negative count", [](auto& g) { g.Sessions = -1; }},
+    };
+    for (const Case& c : starts) {
+        online::TTevGame g = start;
+        c.change(g);
+        EXPECT_FALSE(write(g).contains(QLatin1String("ok"))) << c.what;
+        EXPECT_EQ(describe(stored()), describe(read)) << c.what;
+    }
+    ASSERT_EQ(write(start), QStringLiteral("ok"));
+
+    const online::TTevGame provisional = stored();
+    const online::TTevGame end = online::finalRecord(provisional, 30, read.Score + 30, read.KonL);
+    const Case ends[] = {
+        {"won more than 4 deals can bring",
+         [&](auto& g) { g = online::finalRecord(provisional, 373, read.Score + 373, read.KonL); }},
+        {"lost more than 4 deals can cost",
+         [&](auto& g) { g = online::finalRecord(provisional, -373, read.Score - 373, read.KonL); }},
+        {"half a point", [](auto& g) { g.Rating += 0.5 / g.Kon; }},
+        {"a rating from nowhere", [](auto& g) { g.Rating = 1000; }},
+        {"deals grow at the end", [](auto& g) { g.Kon += 4; }},
+        {"the cycle's deals skip a game", [](auto& g) { g.KonL += 4; }},
+        {"the cycle's deals off the step", [](auto& g) { g.KonL = 13; }},
+        {"a cycle of 40 deals kept open", [](auto& g) { g.KonL = 40; }},
+        {"a cycle score not the game's", [](auto& g) { g.Score += 1; }},
+        {"a cycle completed early", [](auto& g) { g.Sessions += 1; }},
+        {"a better best", [](auto& g) { g.Best = 999; }},
+    };
+    for (const Case& c : ends) {
+        online::TTevGame g = end;
+        c.change(g);
+        EXPECT_FALSE(write(g).contains(QLatin1String("ok"))) << c.what;
+        EXPECT_EQ(describe(stored()), describe(provisional)) << c.what;
+    }
+    EXPECT_EQ(write(end), QStringLiteral("ok"));
+    EXPECT_EQ(describe(stored()), describe(end));
+}
+
+TEST_P(GameRecordTest, TheCycleEndMovesEveryCounterOnce)
+{
+    for (int game = 0; game < 9; ++game) {
+        play(game % 2 == 0 ? 60 : -10);
+    }
+    const online::TTevGame read = stored();  // KonL 36, Score 260
+    ASSERT_EQ(read.KonL, 36);
+    ASSERT_EQ(write(online::provisionalRecord(read)), QStringLiteral("ok"));
+    const online::TTevGame provisional = stored();
+    const online::TTevGame end = online::finalRecord(provisional, 8, read.Score + 8, read.KonL);
+    struct Case {
+        const char* what;
+        std::function<void(online::TTevGame&)> change;
+    };
+    const Case cases[] = {
+        {"no completed cycle", [](auto& g) { g.Sessions -= 1; }},
+        {"two completed cycles", [](auto& g) { g.Sessions += 1; }},
+        {"the cycle kept open", [&](auto& g) {
+             g.KonL = 40;
+             g.Score = read.Score + 8;
+         }},
+        {"a best not the cycle's", [](auto& g) { g.Best += 1; }},
+        {"a score left behind", [](auto& g) { g.Score = 5; }},
+    };
+    for (const Case& c : cases) {
+        online::TTevGame g = end;
+        c.change(g);
+        EXPECT_FALSE(write(g).contains(QLatin1String("ok"))) << c.what;
+        EXPECT_EQ(describe(stored()), describe(provisional)) << c.what;
+    }
+    ASSERT_EQ(write(end), QStringLiteral("ok"));
+    EXPECT_EQ(stored().Sessions, 1);
+    EXPECT_EQ(stored().Best, 268);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, GameRecordTest, ::testing::Values("sqlite", "postgresql"),
+                         backendName);
 
 TEST_P(AccountTest, HostileBodiesAreRefusedWhole)
 {

@@ -102,14 +102,97 @@ TEST_P(ScoreTest, PostsOutsideTheRulesAreRefused)
     EXPECT_EQ(send("POST", "/scores", "%FF%FE").status, 400);
 }
 
-TEST_P(ScoreTest, ChatMessagesAreNumberedByTheBoard)
+TEST_P(ScoreTest, ChatMessagesTakeTheNumberAfterTheLatest)
 {
-    EXPECT_EQ(post(100, QStringLiteral("Anna"), 999999, QStringLiteral("Hello all")),
-              QStringLiteral("ok$1"));
-    EXPECT_EQ(post(100, QStringLiteral("Boris"), 1, QStringLiteral("Hi $ * ~ there")),
-              QStringLiteral("ok$1"));
-    EXPECT_EQ(table(100), QStringLiteral("ok$1 2 2 Boris 1-001 Omsk M 5.7f # Hi_______there*"
-                                         "$2 1 1 Anna 1-001 Omsk M 5.7f # Hello_all*"));
+    const auto count = [&] {
+        return scores(online::listFormBody({{"rgid", QStringLiteral("100")}}));
+    };
+    struct Case {
+        const char* nick;
+        qint64 number;
+        QString message;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"Anna", 0, "Hello all", false},       // before the first
+        {"Anna", 2, "Hello all", false},       // ahead of the board
+        {"Anna", 999999, "Hello all", false},  // far ahead
+        {"Anna", 1, "Hello all", true},        // the first of an empty board
+        {"Boris", 1, "Me too", false},         // the number is taken
+        {"Boris", 2, "Hi $ * ~ there", true},
+        {"Clara", 3, QString(81, u'x'), false},  // longer than the game's 80
+        {"Clara", 3, QString(80, u'x'), true},
+    };
+    qint64 stored = 0;
+    for (const Case& c : cases) {
+        const QString reply = post(100, QString::fromLatin1(c.nick), c.number, c.message);
+        EXPECT_EQ(reply, c.accepted ? QStringLiteral("ok$1") : QStringLiteral("no"))
+            << c.nick << " " << c.number;
+        stored += c.accepted ? 1 : 0;
+        EXPECT_EQ(count(), QStringLiteral("ok$%1").arg(stored)) << c.nick << " " << c.number;
+    }
+    EXPECT_TRUE(table(100).startsWith(
+        QStringLiteral("ok$1 3 3 Clara 1-001 Omsk M 5.7f # %1*$2 2 2 Boris 1-001 Omsk M 5.7f # "
+                       "Hi_______there*$3 1 1 Anna 1-001 Omsk M 5.7f # Hello_all*")
+            .arg(QString(80, u'x'))))
+        << table(100).toStdString();
+
+    // The writer's stamp (time, date and game) within its field.
+    FormFields fields{{"gid", QStringLiteral("100")},   {"nick", QStringLiteral("Dmitri")},
+                      {"city", QStringLiteral("Omsk")}, {"country", QStringLiteral("1-001")},
+                      {"score", QStringLiteral("4")},   {"R7", QStringLiteral("M")},
+                      {"R8", QStringLiteral("5.7f")},   {"R9", QString(81, u'9')},
+                      {"R10", QStringLiteral("Hi")}};
+    EXPECT_EQ(scores(online::rawFormBody(fields) + "*"), QStringLiteral("no"));
+    fields[7].value = QStringLiteral("12:00:00_10.12.2026_Olk");
+    EXPECT_EQ(scores(online::rawFormBody(fields) + "*"), QStringLiteral("ok$1"));
+}
+
+TEST_P(ScoreTest, WorldTablesTakeOnlyScoresACycleCanReach)
+{
+    // A cycle is 40 deals; one deal moves a balance by at most 3 x 31.
+    struct Case {
+        qint64 gid;
+        qint64 score;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {804, 3720, true},   {804, -3720, true},  {804, 0, true},       {804, 3721, false},
+        {804, -3721, false}, {804, 99999, false}, {1104, 3720, true},   {1104, 3721, false},
+        {1104, -3721, false}, {1104, -3720, true},
+    };
+    ASSERT_EQ(registerMember(QStringLiteral("Anna"), QStringLiteral("secret1")),
+              QStringLiteral("ok"));
+    const std::string anna = login(QStringLiteral("Anna"), QStringLiteral("secret1"));
+    qint64 stored804 = 0;
+    qint64 stored1104 = 0;
+    for (const Case& c : cases) {
+        const QString reply =
+            post(c.gid, QStringLiteral("Anna"), c.score, QStringLiteral("#"), anna);
+        EXPECT_EQ(reply.startsWith(QLatin1String("ok$")), c.accepted) << c.gid << " " << c.score;
+        (c.gid == 804 ? stored804 : stored1104) += c.accepted ? 1 : 0;
+    }
+    EXPECT_EQ(scores(online::listFormBody({{"rgid", QStringLiteral("804")}})),
+              QStringLiteral("ok$%1").arg(stored804));
+    EXPECT_EQ(scores(online::listFormBody({{"rgid", QStringLiteral("1104")}})),
+              QStringLiteral("ok$%1").arg(stored1104));
+}
+
+TEST_P(ScoreTest, EqualScoresRankByTheEarlierPost)
+{
+    // Posted out of alphabetical order, and with a better score between.
+    const char* nicks[] = {"Zoe", "Boris", "Anna", "Mila"};
+    const qint64 points[] = {70, 70, 90, 70};
+    for (int i = 0; i < 4; ++i) {
+        post(804, QString::fromLatin1(nicks[i]), points[i]);
+    }
+    const QString rows = table(804);
+    EXPECT_TRUE(rows.startsWith(QStringLiteral("ok$1 3 90 Anna")) &&
+                rows.contains(QStringLiteral("$2 1 70 Zoe")) &&
+                rows.contains(QStringLiteral("$3 2 70 Boris")) &&
+                rows.contains(QStringLiteral("$4 4 70 Mila")))
+        << rows.toStdString();
+    EXPECT_EQ(post(804, QStringLiteral("Olga"), 70), QStringLiteral("ok$5"));
 }
 
 TEST_P(ScoreTest, TheAccountTableAwardsItsBonusOnce)
