@@ -38,7 +38,7 @@ function request()
     if kind == "ScorePost" then
         counter = counter + 1
         local body = "gid=804&nick=" .. nick .. "&city=Omsk&country=1-001&score=" ..
-                     (counter * 7919 % 100000) .. "&R7=M&R8=5.7f&R9=#&R10=#*"
+                     (counter * 7919 % 7441 - 3720) .. "&R7=M&R8=5.7f&R9=#&R10=#*"
         return wrk.format(nil, nil, nil, body)
     end
     return wrk.format()
