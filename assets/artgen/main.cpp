@@ -28,6 +28,19 @@
 //                           cycle (strips of 24 frames of 160 x 200)
 //   end-of-cycle medal      "Medal" (120 x 160) and the places "Place01" ..
 //                           "Place10" (64 x 64) put on it
+//   menu clocks             the panel "GClockBG" (115 x 64); segment digits
+//                           "G" + set + "Clock0" .. "Clock9" and the minus
+//                           "G" + set + "ClockM" (18 x 40) for the sets B
+//                           (the clock, amber, with the colon "GBClockP",
+//                           6 x 22), R red, A aqua, G green, Y yellow,
+//                           V violet, L gold and N blue; the icons
+//                           "Windows", "Android", "Account48" (48 x 48) and
+//                           "GTevs128" (128 x 128), shown at 16 x 16
+//   news and chat           the beacons "GSirenaB" (blue) and "GSirenaR"
+//                           (red), strips of 12 frames of 32 x 32; the
+//                           board "GPolkaNw" (220 x 125), "GNews072" and
+//                           "GChat072" (72 x 72) and the badge "GNew"
+//                           (30 x 14)
 // Everything but the faces is drawn here with QPainter; the output only
 // depends on the deck file, so two builds give the same pictures.
 
@@ -41,6 +54,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <QSvgRenderer>
 #include <QTextStream>
@@ -632,6 +646,502 @@ bool makeMenu(QSvgRenderer& svg)
     return save(renderTitle(svg), "GTitle");
 }
 
+// ---------------------------------------------------------------- menu clocks
+
+// The digits of the menu's two clock panels: lit segments of a seven-segment
+// display, leaning a little, with the unlit segments left as a faint ghost of
+// the same colour, all on transparency over the dark panel "GClockBG".
+constexpr int kDigitWidth = 18;
+constexpr int kDigitHeight = 40;
+
+// Lit segments a..g as bits 0..6 (a top, b upper right, c lower right,
+// d bottom, e lower left, f upper left, g middle).
+constexpr int kDigitSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+constexpr int kMinusSegments = 0x40;
+
+QPainterPath segmentPath(int segment)
+{
+    const double t = 3.6;    // thickness
+    const double gap = 0.7;  // between neighbouring segments
+    const double left = 2.6 + t / 2;
+    const double right = kDigitWidth - 2.6 - t / 2;
+    const double top = 1.2 + t / 2;
+    const double bottom = kDigitHeight - 1.2 - t / 2;
+    const double middle = kDigitHeight / 2.0;
+    QPolygonF shape;
+    auto across = [&](double y) {
+        const double x1 = left + gap;
+        const double x2 = right - gap;
+        shape << QPointF(x1, y) << QPointF(x1 + t / 2, y - t / 2) << QPointF(x2 - t / 2, y - t / 2)
+              << QPointF(x2, y) << QPointF(x2 - t / 2, y + t / 2) << QPointF(x1 + t / 2, y + t / 2);
+    };
+    auto down = [&](double x, double y1, double y2) {
+        y1 += gap;
+        y2 -= gap;
+        shape << QPointF(x, y1) << QPointF(x + t / 2, y1 + t / 2) << QPointF(x + t / 2, y2 - t / 2)
+              << QPointF(x, y2) << QPointF(x - t / 2, y2 - t / 2) << QPointF(x - t / 2, y1 + t / 2);
+    };
+    switch (segment) {
+    case 0: across(top); break;
+    case 1: down(right, top, middle); break;
+    case 2: down(right, middle, bottom); break;
+    case 3: across(bottom); break;
+    case 4: down(left, middle, bottom); break;
+    case 5: down(left, top, middle); break;
+    default: across(middle); break;
+    }
+    // The lean: the top leans right, the foot left.
+    QTransform lean;
+    lean.translate(0, middle);
+    lean.shear(-0.07, 0);
+    lean.translate(0, -middle);
+    QPainterPath path;
+    path.addPolygon(lean.map(shape));
+    path.closeSubpath();
+    return path;
+}
+
+void paintLit(QPainter& p, const QPainterPath& path, const QColor& colour)
+{
+    // A soft halo, then the segment bright in its middle.
+    QColor halo = colour;
+    halo.setAlpha(70);
+    p.setPen(QPen(halo, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    const QRectF box = path.boundingRect();
+    QLinearGradient fill(box.topLeft(), box.width() > box.height() ? box.bottomLeft()
+                                                                   : box.topRight());
+    fill.setColorAt(0.0, colour);
+    fill.setColorAt(0.5, colour.lighter(150));
+    fill.setColorAt(1.0, colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+QImage renderDigit(int segments, const QColor& colour)
+{
+    QImage image = canvas(kDigitWidth, kDigitHeight);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor ghost = colour;
+    ghost.setAlpha(26);
+    for (int segment = 0; segment < 7; ++segment) {
+        if (!(segments & (1 << segment))) {
+            p.fillPath(segmentPath(segment), ghost);
+        }
+    }
+    for (int segment = 0; segment < 7; ++segment) {
+        if (segments & (1 << segment)) {
+            paintLit(p, segmentPath(segment), colour);
+        }
+    }
+    return image;
+}
+
+// The clock's colon, drawn at (55, 24): two dots level with the segments'
+// thirds.
+QImage renderColon(const QColor& colour)
+{
+    QImage image = canvas(6, 22);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const QPointF& centre : {QPointF(3.4, 5), QPointF(2.6, 17)}) {
+        QPainterPath dot;
+        dot.addEllipse(centre, 1.9, 1.9);
+        paintLit(p, dot, colour);
+    }
+    return image;
+}
+
+// The panel under the digits: dark glass in a bevelled metal frame.
+QImage renderClockPanel()
+{
+    constexpr int w = 115;
+    constexpr int h = 64;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF outer(0.5, 0.5, w - 1.0, h - 1.0);
+    QLinearGradient metal(outer.topLeft(), outer.bottomLeft());
+    metal.setColorAt(0.0, QColor(190, 195, 205));
+    metal.setColorAt(0.5, QColor(105, 110, 122));
+    metal.setColorAt(1.0, QColor(60, 62, 70));
+    p.setPen(QPen(QColor(25, 25, 30), 1));
+    p.setBrush(metal);
+    p.drawRoundedRect(outer, 8, 8);
+    const QRectF glass(4, 4, w - 8, h - 8);
+    QLinearGradient dark(glass.topLeft(), glass.bottomLeft());
+    dark.setColorAt(0.0, QColor(30, 33, 40));
+    dark.setColorAt(1.0, QColor(8, 9, 12));
+    p.setPen(QPen(QColor(15, 15, 18), 1.2));
+    p.setBrush(dark);
+    p.drawRoundedRect(glass, 5, 5);
+    // Fine rows, as on a display behind glass.
+    p.setClipRect(glass.adjusted(1, 1, -1, -1));
+    p.setPen(QPen(QColor(255, 255, 255, 7), 1));
+    for (double y = glass.top() + 2; y < glass.bottom(); y += 2) {
+        p.drawLine(QPointF(glass.left(), y), QPointF(glass.right(), y));
+    }
+    // A glint across the upper part of the glass.
+    QPainterPath glint;
+    glint.moveTo(glass.left(), glass.top());
+    glint.lineTo(glass.right(), glass.top());
+    glint.lineTo(glass.right(), glass.top() + 10);
+    glint.cubicTo(glass.center().x() + 20, glass.top() + 16, glass.center().x() - 20,
+                  glass.top() + 20, glass.left(), glass.top() + 24);
+    glint.closeSubpath();
+    QLinearGradient shine(glass.topLeft(), QPointF(glass.left(), glass.top() + 24));
+    shine.setColorAt(0.0, QColor(255, 255, 255, 38));
+    shine.setColorAt(1.0, QColor(255, 255, 255, 4));
+    p.fillPath(glint, shine);
+    return image;
+}
+
+// The icons of the figure panel, drawn at 48 (or 128) and shown at 16 x 16.
+QImage renderWindowsIcon()
+{
+    QImage image = canvas(48, 48);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor tiles[4] = {QColor(240, 80, 40), QColor(120, 190, 30), QColor(0, 160, 240),
+                             QColor(255, 190, 0)};
+    for (int k = 0; k < 4; ++k) {
+        const QRectF tile(3 + (k % 2) * 22, 3 + (k / 2) * 22, 20, 20);
+        QLinearGradient fill(tile.topLeft(), tile.bottomRight());
+        fill.setColorAt(0.0, tiles[k].lighter(130));
+        fill.setColorAt(1.0, tiles[k].darker(115));
+        p.setPen(QPen(tiles[k].darker(170), 1.5));
+        p.setBrush(fill);
+        p.drawRoundedRect(tile, 3, 3);
+    }
+    return image;
+}
+
+QImage renderAndroidIcon()
+{
+    QImage image = canvas(48, 48);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor green(120, 200, 60);
+    p.setPen(QPen(green.darker(160), 1.5));
+    p.setBrush(green);
+    // Head (half a disc), body, arms and legs.
+    QPainterPath head;
+    head.moveTo(11, 19);
+    head.arcTo(QRectF(11, 5, 26, 28), 180, -180);
+    head.closeSubpath();
+    p.drawPath(head);
+    p.drawRoundedRect(QRectF(11, 21, 26, 18), 4, 4);
+    p.drawRoundedRect(QRectF(3, 21, 6, 15), 3, 3);
+    p.drawRoundedRect(QRectF(39, 21, 6, 15), 3, 3);
+    p.drawRoundedRect(QRectF(16, 36, 6, 10), 3, 3);
+    p.drawRoundedRect(QRectF(26, 36, 6, 10), 3, 3);
+    p.setPen(QPen(green.darker(160), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 9), QPointF(13, 4));
+    p.drawLine(QPointF(32, 9), QPointF(35, 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(18.5, 13.5), 2, 2);
+    p.drawEllipse(QPointF(29.5, 13.5), 2, 2);
+    return image;
+}
+
+QImage renderAccountIcon()
+{
+    QImage image = canvas(48, 48);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient fill(QPointF(20, 14), 36);
+    fill.setColorAt(0.0, QColor(170, 215, 255));
+    fill.setColorAt(1.0, QColor(40, 100, 200));
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(15, 40, 100), 2));
+    QPainterPath body;
+    body.moveTo(5, 46);
+    body.cubicTo(5, 30, 14, 26, 24, 26);
+    body.cubicTo(34, 26, 43, 30, 43, 46);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.drawEllipse(QPointF(24, 14), 10, 11);
+    return image;
+}
+
+QImage renderTevsCoin()
+{
+    QImage image = canvas(128, 128);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient gold(QPointF(48, 44), 80);
+    gold.setColorAt(0.0, QColor(255, 248, 190));
+    gold.setColorAt(0.55, QColor(240, 190, 50));
+    gold.setColorAt(1.0, QColor(170, 110, 10));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(110, 65, 5), 6));
+    p.drawEllipse(QRectF(5, 5, 118, 118));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 235, 150), 4));
+    p.drawEllipse(QRectF(18, 18, 92, 92));
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setPixelSize(76);
+    QPainterPath letter;
+    const QFontMetrics metrics(font);
+    letter.addText((128 - metrics.horizontalAdvance(QLatin1Char('T'))) / 2.0, 91, font,
+                   QStringLiteral("T"));
+    p.fillPath(letter.translated(2, 2), QColor(120, 70, 5, 160));
+    p.fillPath(letter, QColor(150, 95, 10));
+    return image;
+}
+
+bool makeClocks()
+{
+    const struct {
+        char letter;
+        QColor colour;
+    } sets[] = {{'B', QColor(255, 150, 20)}, {'R', QColor(255, 55, 45)},
+                {'A', QColor(40, 225, 235)}, {'G', QColor(70, 235, 80)},
+                {'Y', QColor(245, 240, 60)}, {'V', QColor(185, 110, 255)},
+                {'L', QColor(255, 200, 70)}, {'N', QColor(70, 150, 255)}};
+    for (const auto& set : sets) {
+        const QString base = QStringLiteral("G") + QLatin1Char(set.letter) + QStringLiteral("Clock");
+        for (int digit = 0; digit <= 9; ++digit) {
+            if (!save(renderDigit(kDigitSegments[digit], set.colour), base + QString::number(digit))) {
+                return false;
+            }
+        }
+        if (!save(renderDigit(kMinusSegments, set.colour), base + QStringLiteral("M"))) {
+            return false;
+        }
+        if (set.letter == 'B' && !save(renderColon(set.colour), base + QStringLiteral("P"))) {
+            return false;
+        }
+    }
+    return save(renderClockPanel(), "GClockBG") && save(renderWindowsIcon(), "Windows") &&
+           save(renderAndroidIcon(), "Android") && save(renderAccountIcon(), "Account48") &&
+           save(renderTevsCoin(), "GTevs128");
+}
+
+// ---------------------------------------------------------------- news and chat
+
+// A beacon on a dark foot whose lamp turns: a light runs round the dome and
+// throws rays while it faces the viewer.
+QImage renderSiren(const QColor& colour)
+{
+    return renderStrip(
+        12,
+        [&](QPainter& p, double phase) {
+            const double angle = phase * 2 * M_PI;
+            const double facing = std::cos(angle);  // 1: the light looks out of the picture
+            // Rays behind the dome.
+            if (facing > 0) {
+                QColor ray = colour.lighter(150);
+                ray.setAlpha(static_cast<int>(150 * facing));
+                p.setPen(QPen(ray, 2, Qt::SolidLine, Qt::RoundCap));
+                for (int k = 0; k < 5; ++k) {
+                    const double a = M_PI * (0.1 + 0.2 * k);
+                    const QPointF from(16 - 12 * std::cos(a), 17 - 12 * std::sin(a));
+                    const QPointF to(16 - 15.5 * std::cos(a), 17 - 15.5 * std::sin(a));
+                    p.drawLine(from, to);
+                }
+            }
+            // The dome.
+            QPainterPath dome;
+            dome.moveTo(7, 25);
+            dome.lineTo(7, 17);
+            dome.arcTo(QRectF(7, 8, 18, 18), 180, -180);
+            dome.lineTo(25, 25);
+            dome.closeSubpath();
+            QLinearGradient glass(7, 0, 25, 0);
+            glass.setColorAt(0.0, colour.darker(160));
+            glass.setColorAt(0.5, colour);
+            glass.setColorAt(1.0, colour.darker(160));
+            p.setPen(QPen(colour.darker(260), 1));
+            p.setBrush(glass);
+            p.drawPath(dome);
+            // The lamp's light inside the dome.
+            p.save();
+            p.setClipPath(dome);
+            const QPointF light(16 + 8 * std::sin(angle), 18);
+            QRadialGradient glow(light, 9);
+            const int strength = static_cast<int>(120 + 135 * std::max(0.0, facing));
+            glow.setColorAt(0.0, QColor(255, 255, 255, strength));
+            glow.setColorAt(0.4, QColor(colour.lighter(170).red(), colour.lighter(170).green(),
+                                        colour.lighter(170).blue(), strength * 2 / 3));
+            glow.setColorAt(1.0, QColor(255, 255, 255, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(glow);
+            p.drawRect(QRectF(0, 0, 32, 32));
+            p.restore();
+            // A gloss on the dome and the foot.
+            p.setPen(QPen(QColor(255, 255, 255, 150), 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(10, 11, 12, 12), 100 * 16, 50 * 16);
+            QLinearGradient foot(0, 25, 0, 30);
+            foot.setColorAt(0.0, QColor(120, 120, 130));
+            foot.setColorAt(1.0, QColor(40, 40, 45));
+            p.setPen(QPen(QColor(20, 20, 25), 1));
+            p.setBrush(foot);
+            p.drawRoundedRect(QRectF(4.5, 24.5, 23, 6), 2, 2);
+        },
+        QSize(32, 32));
+}
+
+// The board that holds the news and chat pictures with their beacons: a
+// wooden plaque with a ledge along its foot.
+QImage renderShelf()
+{
+    constexpr int w = 220;
+    constexpr int h = 125;
+    QImage image = canvas(w, h);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF board(2, 2, w - 4, h - 14);
+    QLinearGradient wood(board.topLeft(), board.bottomLeft());
+    wood.setColorAt(0.0, QColor(150, 96, 52));
+    wood.setColorAt(1.0, QColor(104, 62, 30));
+    p.setPen(QPen(QColor(60, 32, 12), 2));
+    p.setBrush(wood);
+    p.drawRoundedRect(board, 10, 10);
+    // Grain, from a fixed seed so every build is the same.
+    std::uint32_t state = 0x6C8E9CF5u;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    p.setClipRect(board.adjusted(3, 3, -3, -3));
+    for (int line = 0; line < 22; ++line) {
+        const double y = board.top() + 4 + line * 5 + next() % 3;
+        QPainterPath grain;
+        grain.moveTo(board.left(), y);
+        for (double x = board.left(); x < board.right(); x += 20) {
+            grain.quadTo(x + 10, y + (static_cast<int>(next() % 5) - 2) * 0.8, x + 20, y);
+        }
+        p.setPen(QPen(line % 3 ? QColor(70, 40, 15, 45) : QColor(210, 160, 100, 40), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(grain);
+    }
+    p.setClipping(false);
+    // An inner bevel.
+    p.setPen(QPen(QColor(230, 180, 120, 90), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(board.adjusted(5, 5, -5, -5), 7, 7);
+    // The ledge with its shadow on the board.
+    p.fillRect(QRectF(10, h - 21, w - 20, 5), QColor(0, 0, 0, 60));
+    const QRectF ledge(4, h - 16, w - 8, 14);
+    QLinearGradient plank(ledge.topLeft(), ledge.bottomLeft());
+    plank.setColorAt(0.0, QColor(196, 136, 80));
+    plank.setColorAt(0.3, QColor(160, 104, 56));
+    plank.setColorAt(1.0, QColor(90, 52, 22));
+    p.setPen(QPen(QColor(60, 32, 12), 1.5));
+    p.setBrush(plank);
+    p.drawRoundedRect(ledge, 4, 4);
+    return image;
+}
+
+QImage renderNewspaper()
+{
+    QImage image = canvas(72, 72);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(36, 36);
+    p.rotate(-8);
+    p.translate(-36, -36);
+    const QRectF sheet(12, 8, 50, 58);
+    p.fillRect(sheet.translated(2.5, 2.5), QColor(0, 0, 0, 70));
+    // The back pages, then the front one.
+    p.setPen(QPen(QColor(120, 115, 100), 1));
+    p.setBrush(QColor(225, 220, 200));
+    p.drawRect(sheet.translated(-4, 2));
+    QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
+    paper.setColorAt(0.0, QColor(252, 250, 240));
+    paper.setColorAt(1.0, QColor(225, 220, 205));
+    p.setBrush(paper);
+    p.drawRect(sheet);
+    // Masthead, headline, a picture and the columns.
+    p.fillRect(QRectF(16, 12, 42, 7), QColor(30, 30, 35));
+    p.fillRect(QRectF(16, 22, 42, 3), QColor(180, 30, 30));
+    p.fillRect(QRectF(16, 28, 18, 14), QColor(70, 110, 170));
+    p.setPen(QPen(QColor(110, 110, 115), 1.4));
+    for (int row = 0; row < 4; ++row) {
+        p.drawLine(QPointF(37, 29.5 + row * 4), QPointF(58, 29.5 + row * 4));
+    }
+    for (int row = 0; row < 5; ++row) {
+        p.drawLine(QPointF(16, 46.5 + row * 4), QPointF(35, 46.5 + row * 4));
+        p.drawLine(QPointF(39, 46.5 + row * 4), QPointF(58, 46.5 + row * 4));
+    }
+    return image;
+}
+
+QImage renderChatBubbles()
+{
+    QImage image = canvas(72, 72);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    auto bubble = [&p](const QRectF& r, bool tailLeft, const QColor& top, const QColor& bottom) {
+        QPainterPath shape;
+        shape.addRoundedRect(r, 10, 10);
+        QPainterPath tail;
+        const double x = tailLeft ? r.left() + 10 : r.right() - 10;
+        const double dx = tailLeft ? -6 : 6;
+        tail.moveTo(x - 5, r.bottom() - 2);
+        tail.lineTo(x + dx, r.bottom() + 9);
+        tail.lineTo(x + 6, r.bottom() - 2);
+        tail.closeSubpath();
+        shape = shape.united(tail);
+        p.fillPath(shape.translated(2, 2), QColor(0, 0, 0, 60));
+        QLinearGradient fill(r.topLeft(), r.bottomLeft());
+        fill.setColorAt(0.0, top);
+        fill.setColorAt(1.0, bottom);
+        p.setPen(QPen(bottom.darker(190), 1.5));
+        p.setBrush(fill);
+        p.drawPath(shape);
+    };
+    bubble(QRectF(4, 6, 46, 30), true, QColor(130, 200, 255), QColor(30, 110, 210));
+    bubble(QRectF(22, 30, 46, 28), false, QColor(255, 255, 255), QColor(210, 215, 225));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    for (int k = 0; k < 3; ++k) {
+        p.drawEllipse(QPointF(17 + k * 10, 21), 3, 3);
+    }
+    p.setBrush(QColor(60, 70, 90));
+    for (int k = 0; k < 3; ++k) {
+        p.drawEllipse(QPointF(35 + k * 10, 44), 3, 3);
+    }
+    return image;
+}
+
+// The badge put on what is new.
+QImage renderNewBadge()
+{
+    QImage image = canvas(30, 14);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, 14);
+    fill.setColorAt(0.0, QColor(255, 90, 70));
+    fill.setColorAt(1.0, QColor(190, 10, 20));
+    p.setPen(QPen(QColor(110, 0, 0), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 29, 13), 6.5, 6.5);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(9);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 30, 14), Qt::AlignCenter, QStringLiteral("NEW"));
+    return image;
+}
+
+bool makeNewsArt()
+{
+    return save(renderSiren(QColor(40, 110, 255)), "GSirenaB") &&
+           save(renderSiren(QColor(235, 30, 30)), "GSirenaR") && save(renderShelf(), "GPolkaNw") &&
+           save(renderNewspaper(), "GNews072") && save(renderChatBubbles(), "GChat072") &&
+           save(renderNewBadge(), "GNew");
+}
+
 // ---------------------------------------------------------------- buttons
 
 // The row colours of a button piece: the normal look takes the shading lines
@@ -761,7 +1271,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
-        !makeButtons() || !writeQrc()) {
+        !makeClocks() || !makeNewsArt() || !makeButtons() || !writeQrc()) {
         return 1;
     }
     return 0;
