@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTime>
 #include <QTimer>
 #include <QToolButton>
 
@@ -112,8 +113,12 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_options(new TevCardsButton(this)),
       m_exit(new TevCardsButton(this)),
       m_account(new QToolButton(this)),
-      m_world(new QToolButton(this))
+      m_world(new QToolButton(this)),
+      m_clock(new MenuClock(this)),
+      m_figurePanel(new MenuFigurePanel(this))
 {
+    m_clock->hide();
+    m_figurePanel->hide();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int k = 1; k <= 5; ++k) {
@@ -178,7 +183,15 @@ void MainMenu::refresh(const ClubFile& club)
     m_club = club;
     layoutMenu();
     retranslate();
+    if (m_clocksShown) {
+        m_figurePanel->ask(online::menuFigureKind(QTime::currentTime().minute()));
+    }
     update();
+}
+
+void MainMenu::setFigureSource(FigureSource source)
+{
+    m_figurePanel->setSource(std::move(source));
 }
 
 void MainMenu::layoutMenu()
@@ -237,6 +250,18 @@ void MainMenu::layoutMenu()
         QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
     m_animations[1] = QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(592 * k.sx),
                             animationTop, 160, 200);
+    // The clock panels, unscaled, centred under the scrolls in the room
+    // between their feet and the side buttons, never over the buttons.
+    m_clocksShown = menuClocksShown(m_settings.windowSize, size());
+    const int buttonsTop = roundToPixel(225 * k.sy);
+    QWidget* panels[2] = {m_clock, m_figurePanel};
+    for (int side = 0; side < 2; ++side) {
+        const int foot = m_scrolls[side].top() + m_scrolls[side].height();
+        const int top = std::min(foot + (buttonsTop - foot - kClockPanelHeight) / 2,
+                                 buttonsTop - kClockPanelHeight - 2);
+        panels[side]->move(m_scrolls[side].left() - 7, top);
+        panels[side]->setVisible(m_clocksShown);
+    }
     if (m_lamps[0].isNull()) {
         for (int i = 0; i < 6; ++i) {
             m_lamps[i] = builtInPicture(QStringLiteral("Lamp%1").arg(i + 1));
@@ -313,6 +338,13 @@ void MainMenu::tick()
         update(m_scrolls[0]);
         update(m_scrolls[1]);
     }
+    if (m_clocksShown) {
+        const QTime now = QTime::currentTime();
+        m_clock->showTime(now);
+        if (const int kind = m_figureCycle.tick(now)) {
+            m_figurePanel->ask(kind);
+        }
+    }
 }
 
 void MainMenu::restartAnimations()
@@ -367,6 +399,9 @@ void MainMenu::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_background.size() != size()) {
         layoutMenu();
+        if (m_clocksShown && !m_figurePanel->asked()) {
+            m_figurePanel->ask(online::menuFigureKind(QTime::currentTime().minute()));
+        }
     }
     p.drawImage(0, 0, m_background);
     for (int side = 0; side < 2; ++side) {

@@ -8,6 +8,7 @@
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "settings/settings.h"
+#include "table/menu_clocks.h"
 #include "table/table_geometry.h"
 
 class QLabel;
@@ -41,8 +42,18 @@ public:
     // The program's folder, where the picture libraries lie (or above it).
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
-    // One tick of the 20 ms timer: the lamps blink, the pictures move.
+    // One tick of the 20 ms timer: the lamps blink, the pictures move, the
+    // clock goes on and, in second 01 of a minute, the right clock panel asks
+    // for its next figure.
     void tick();
+
+    // Where the right clock panel gets its figures (online/menu_figures.h);
+    // it asks when the menu is refreshed and once a minute.
+    void setFigureSource(FigureSource source);
+    // The two clock panels under the scrolls; shown only at the larger
+    // window sizes (menuClocksShown).
+    MenuClock* clockPanel() const { return m_clock; }
+    MenuFigurePanel* figurePanel() const { return m_figurePanel; }
     int animationFrame() const { return m_frame; }
     // The two animated pictures start again from their first frame (or stand
     // on it, with animations off).
@@ -114,6 +125,10 @@ private:
     QToolButton* m_account;
     QToolButton* m_world;
     QString m_accountNick;
+    MenuClock* m_clock;
+    MenuFigurePanel* m_figurePanel;
+    FigureCycle m_figureCycle;
+    bool m_clocksShown = false;
 };
 
 // The start-up picture: a black field with two frames, the title picture and
