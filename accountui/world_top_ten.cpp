@@ -221,7 +221,7 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
     setWindowTitle(text(Text::WorldTopTen));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    m_design.load(settings, programFolder, {"Passport", "GFormPass", "GIcon48Opt"});
+    m_design.load(settings, programFolder, {"", "GFormPass", "GIcon48Opt"});
     setPalette(m_design.palette());
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(12, m_design.headerHeight() + 10, 12, 12);

@@ -24,7 +24,10 @@ void AuxDesign::load(const Settings& settings, const QString& programFolder, Aux
     m_icon = {};
     m_ribbon = {};
     const QString header = QString::fromLatin1(names.header);
-    m_header = builtInPicture(pictureName(QString::fromLatin1(names.lettering)));
+    // A dialog may have no lettering of its own: its title is written then.
+    m_header = *names.lettering != '\0'
+                   ? builtInPicture(pictureName(QString::fromLatin1(names.lettering)))
+                   : QImage();
     if (m_purple) {
         m_form = graphicsLibraryPicture(programFolder, header);
         m_icon = graphicsLibraryPicture(programFolder, QString::fromLatin1(names.icon));
@@ -60,6 +63,23 @@ QPalette AuxDesign::palette() const
     return look;
 }
 
+// A dialog without a lettering picture of its own has its title written:
+// bold serif, as large as fits.
+static void drawTitle(QPainter& p, const QRect& place, const Settings& settings, const QString& title,
+               const QColor& colour)
+{
+    QFont serif = familyFont(settings, FontFamily::Serif, 40);
+    serif.setBold(true);
+    QFontMetrics metrics(serif);
+    while (metrics.horizontalAdvance(title) > place.width() && serif.pixelSize() > 12) {
+        serif.setPixelSize(serif.pixelSize() - 2);
+        metrics = QFontMetrics(serif);
+    }
+    p.setFont(serif);
+    p.setPen(colour);
+    p.drawText(place, Qt::AlignCenter, title);
+}
+
 void AuxDesign::paint(QPainter& p, int w, int h, const Settings& settings, const QString& title,
                       int iconFrame) const
 {
@@ -71,6 +91,8 @@ void AuxDesign::paint(QPainter& p, int w, int h, const Settings& settings, const
         }
         if (!m_header.isNull()) {
             p.drawImage(QRect(5, 5, w - 10, 48), m_header);
+        } else {
+            drawTitle(p, QRect(90, 5, w - 180, 48), settings, title, QColor(240, 200, 255));
         }
         if (!m_icon.isNull()) {
             p.drawImage(QPoint(35, 22), m_icon, QRect(48 * iconFrame, 0, 48, 48));
@@ -85,6 +107,8 @@ void AuxDesign::paint(QPainter& p, int w, int h, const Settings& settings, const
         p.fillRect(0, 0, w, m_headerHeight, QColor(120, 124, 132));
         if (!m_header.isNull()) {
             p.drawImage(QRect(5, 0, w - 10, 48), m_header);
+        } else {
+            drawTitle(p, QRect(5, 0, w - 10, 48), settings, title, QColor(255, 255, 255));
         }
         break;
     case 3: {
@@ -109,17 +133,8 @@ void AuxDesign::paint(QPainter& p, int w, int h, const Settings& settings, const
         if (!plate.isNull()) {
             p.drawImage(place, plate);
         }
-        QFont serif = familyFont(settings, FontFamily::Serif, 40);
-        serif.setBold(true);
-        const QString capitals = title.toUpper();
-        QFontMetrics metrics(serif);
-        while (metrics.horizontalAdvance(capitals) > place.width() - 24 && serif.pixelSize() > 12) {
-            serif.setPixelSize(serif.pixelSize() - 2);
-            metrics = QFontMetrics(serif);
-        }
-        p.setFont(serif);
-        p.setPen(QColor(255, 255, 0));
-        p.drawText(place, Qt::AlignCenter, capitals);
+        drawTitle(p, place.adjusted(12, 0, -12, 0), settings, title.toUpper(),
+                  QColor(255, 255, 0));
         break;
     }
     }

@@ -19,7 +19,8 @@ namespace olk {
 
 // What a dialog names for its look: its lettering ("Options"), its header
 // picture ("GFormOpt", also its purple background) and its purple icon
-// strip ("GIcon48Opt"), all without the language suffix.
+// strip ("GIcon48Opt"), all without the language suffix. An empty lettering:
+// the title is written instead.
 struct AuxPictureNames {
     const char* lettering;
     const char* header;

@@ -1,6 +1,7 @@
 #include "online/news_chat.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QLocale>
 
 #include "account/field_checks.h"
@@ -160,6 +161,7 @@ void NewsAndChat::checkNews(std::function<void()> done)
 void NewsAndChat::checkChat(std::function<void()> done)
 {
     m_chat = readChatState(m_programFolder);
+    m_chatRead = true;
     m_client.send(scoreTable(kChatTable), [this, done = std::move(done)](const Reply& reply) {
         const ScoreTableResult board = parseScoreTable(reply, kChatTable);
         m_latestChat = board.ok && !board.rows[0].isEmpty() ? board.rows[0].Score : 0;
@@ -174,9 +176,21 @@ void NewsAndChat::checkChat(std::function<void()> done)
     });
 }
 
+const ChatState& NewsAndChat::chatState()
+{
+    if (!m_chatRead) {
+        m_chat = readChatState(m_programFolder);
+        m_chatRead = true;
+    }
+    return m_chat;
+}
+
 QString NewsAndChat::openNews()
 {
-    writeNewsState(m_programFolder, m_latestNews);
+    // Never backwards either.
+    if (m_latestNews > readNewsState(m_programFolder)) {
+        writeNewsState(m_programFolder, m_latestNews);
+    }
     if (m_newsUnread) {
         m_newsUnread = false;
         emit changed();
@@ -186,7 +200,9 @@ QString NewsAndChat::openNews()
 
 void NewsAndChat::openChat()
 {
-    m_chat.lastSeen = m_latestChat;
+    chatState();
+    // Never backwards: a board that could not be read says nothing.
+    m_chat.lastSeen = std::max(m_chat.lastSeen, m_latestChat);
     writeChatState(m_programFolder, m_chat);
     if (m_chatUnread) {
         m_chatUnread = false;
@@ -201,6 +217,7 @@ void NewsAndChat::boardLoaded(int newest)
 
 void NewsAndChat::messageSent(int number)
 {
+    chatState();
     m_latestChat = number;
     m_chat.lastSeen = number;
     writeChatState(m_programFolder, m_chat);
@@ -208,6 +225,7 @@ void NewsAndChat::messageSent(int number)
 
 void NewsAndChat::setChatOptions(bool lastAtBottom, bool openOnNew)
 {
+    chatState();
     m_chat.lastAtBottom = lastAtBottom;
     m_chat.openOnNew = openOnNew;
     writeChatState(m_programFolder, m_chat);

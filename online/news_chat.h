@@ -77,7 +77,8 @@ public:
     bool chatUnread() const { return m_chatUnread; }
     int latestNews() const { return m_latestNews; }
     int latestChat() const { return m_latestChat; }
-    const ChatState& chatState() const { return m_chat; }
+    // As last read from the state file (read now if it never was).
+    const ChatState& chatState();
 
     // Opening the news page: its latest number counts as read from now on.
     // Returns the page's address for the browser (empty when unreadable).
@@ -102,6 +103,7 @@ private:
     bool m_newsUnread = false;
     bool m_chatUnread = false;
     ChatState m_chat;
+    bool m_chatRead = false;
 };
 
 }  // namespace olk::online

@@ -17,6 +17,7 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
       m_sizes(windowSizeChoices(dialog.environment().screen)),
       m_windowSize(new QComboBox(this)),
       m_multiplayer(new QCheckBox(this)),
+      m_statistics(new QCheckBox(this)),
       m_multimedia(new QGroupBox(this)),
       m_sound(new QCheckBox(m_multimedia)),
       m_music(new QCheckBox(m_multimedia)),
@@ -35,6 +36,7 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
     auto* left = new QVBoxLayout;
     left->addWidget(m_windowSize);
     left->addWidget(m_multiplayer);
+    left->addWidget(m_statistics);
     left->addSpacing(8);
     m_speed->setColorSB(ColorSB::DGreen);
     m_speed->setFixedHeight(30);
@@ -76,6 +78,14 @@ GeneralTab::GeneralTab(OptionsDialog& dialog)
             }
         });
     }
+    // Ticking or clearing it is the player's answer, as if the question had
+    // been asked.
+    connect(m_statistics, &QCheckBox::toggled, this, [this](bool on) {
+        if (Settings* s = edit()) {
+            s->sendStatistics = on;
+            commit();
+        }
+    });
     connect(m_passport, &QPushButton::clicked, this, [this] {
         PassportDialog passport(m_dialog.edit(), m_dialog.environment().programFolder, &m_dialog);
         passport.exec();
@@ -94,6 +104,7 @@ void GeneralTab::load(const Settings& s)
 {
     m_windowSize->setCurrentIndex(static_cast<int>(m_sizes.indexOf(s.windowSize)));
     m_multiplayer->setChecked(s.networkMode);
+    m_statistics->setChecked(s.sendStatistics.value_or(false));
     m_sound->setChecked(s.soundOn);
     m_music->setChecked(s.musicOn);
     m_gif->setChecked(s.gifAnimation);
@@ -112,6 +123,7 @@ void GeneralTab::retranslate()
         m_windowSize->setItemText(i, text(kSizes[m_sizes[i] - 1]));
     }
     m_multiplayer->setText(text(Text::Multiplayer));
+    m_statistics->setText(text(Text::SendStatistics));
     m_multimedia->setTitle(text(Text::Multimedia));
     m_sound->setText(text(Text::Sound));
     m_music->setText(text(Text::Music));

@@ -59,6 +59,7 @@ public:
     QCheckBox* flyingCards() const { return m_fly; }
     QCheckBox* ownCursor() const { return m_cursor; }
     QCheckBox* newButtons() const { return m_newButtons; }
+    QCheckBox* sendStatistics() const { return m_statistics; }
     TevCardsButton* speedButton() const { return m_speed; }
     TevCardsButton* passportButton() const { return m_passport; }
 
@@ -66,6 +67,7 @@ private:
     QList<int> m_sizes;
     QComboBox* m_windowSize;
     QCheckBox* m_multiplayer;
+    QCheckBox* m_statistics;
     QGroupBox* m_multimedia;
     QCheckBox* m_sound;
     QCheckBox* m_music;

@@ -32,6 +32,7 @@ public:
         config.account.hashOps = crypto_pwhash_OPSLIMIT_MIN;
         config.account.hashMemory = crypto_pwhash_MEMLIMIT_MIN;
         config.account.photoFolder = folder.filePath(QStringLiteral("photos"));
+        config.newsFolder = folder.filePath(QStringLiteral("news"));
         club = std::make_unique<service::Service>(*store, config);
         for (service::RateClass c : {service::RateClass::Read, service::RateClass::Post,
                                      service::RateClass::Login, service::RateClass::Register}) {
