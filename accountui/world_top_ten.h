@@ -66,19 +66,44 @@ private:
 
 // "World Top Ten": the Windows, Android and account tables of the club, each
 // with its ten best, the number of results and the player's own entries
-// (under the passport, or the account in the account table).
+// (under the passport, or the account in the account table). In the purple
+// design seven categories: the account rating, the account, Windows and
+// Android tables, the tournament rankings (by score, rating or games) and
+// the two club files of this computer. The table, the category and the
+// tournament ranking chosen last stay chosen for the run.
 class WorldTopTenWindow : public QDialog {
     Q_OBJECT
 
 public:
+    enum Category {
+        AccountRating = 1,
+        AccountScores,
+        WindowsScores,
+        AndroidScores,
+        Tournament,
+        LocalClub,
+        NetClub,
+    };
+
     // `accountNick` and `accountCity`: the logged-in account, or empty.
+    // `localClub`: opened from the local top ten command, on the club file
+    // of the mode in use (purple design only).
     WorldTopTenWindow(online::ServiceClient& client, Settings& settings,
                       const QString& programFolder, QString accountNick, QString accountCity,
-                      QWidget* parent, AccountDialogHooks hooks = AccountDialogHooks::standard());
+                      QWidget* parent, AccountDialogHooks hooks = AccountDialogHooks::standard(),
+                      bool localClub = false);
 
     // 1 Windows, 2 Android, 3 account; reloads.
     void chooseTable(int table);
     int table() const { return m_table; }
+    bool purple() const { return m_design.purple(); }
+    // Purple design: the category 1..7 and the tournament ranking (0 score,
+    // 1 rating, 2 games); each reloads.
+    void chooseCategory(int category);
+    void chooseKind(int kind);
+    int category() const { return m_category; }
+    QLabel* heading() const { return m_heading; }
+    QToolButton* kindButton(int kind) const { return m_kinds[kind]; }
     // Row 0..9: the nick and city; its score.
     QLabel* row(int index) const { return m_rows[index]; }
     QLabel* score(int index) const { return m_scores[index]; }
@@ -93,6 +118,13 @@ protected:
 private:
     void reload();
     void finishOne();
+    void loadScores(int gid, bool withFlag, const QString& nick, const QString& city);
+    void loadAccountRating();
+    void loadTournament();
+    void loadClubFile(const QString& name);
+    void clearRows();
+    void showRow(int r, const QString& flagCode, QChar sex, const QString& who,
+                 const QString& value);
 
     online::ServiceClient& m_client;
     Settings& m_settings;
@@ -102,7 +134,12 @@ private:
     AccountDialogHooks m_hooks;
     AuxDesign m_design;
     int m_table = 1;
+    int m_category = WindowsScores;
+    int m_kind = 0;
     QToolButton* m_tables[3] = {};
+    QToolButton* m_categories[7] = {};
+    QToolButton* m_kinds[3] = {};
+    QLabel* m_heading = nullptr;
     QLabel* m_places[10] = {};
     QLabel* m_flags[10] = {};
     QLabel* m_faces[10] = {};
@@ -116,7 +153,9 @@ private:
     int m_generation = 0;
 };
 
-// The pictures of the world tables: a computer screen, a phone, the club.
+// The pictures of the world tables: 1 a computer screen, 2 a phone, 3 the
+// club; and of the other categories: 4 the tournament's cup, 5 the club
+// files of this computer, 6 the network club.
 QPixmap worldTableIcon(int table, int size);
 
 }  // namespace olk

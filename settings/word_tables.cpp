@@ -1081,6 +1081,17 @@ constexpr Entry kEntries[] = {
     //: input box of the statistics window's like button when the passport nick is still the default
     //: 'Incognito'
     QT_TRANSLATE_NOOP3("Olk", "Your nick for the world statistics (2 to 12 letters, digits or !(),-.@_):", "LikeNickQuestion"),
+    //: world top ten heading (capitals): the club accounts ranked by rating over all their games
+    QT_TRANSLATE_NOOP3("Olk", "ACCOUNT. RATING. ALL GAMES", "AccountRatingHeading"),
+    //: world top ten heading (capitals): the accounts' best scores of a 40-deal cycle
+    QT_TRANSLATE_NOOP3("Olk", "ACCOUNT. SCORE. GAMES IN CYCLE", "AccountScoreHeading"),
+    //: world top ten heading (capitals): the best 40-deal cycle scores of the desktop game (keep
+    //: 'WINDOWS' as the platform's name)
+    QT_TRANSLATE_NOOP3("Olk", "WINDOWS. SCORE. GAMES IN CYCLE", "WindowsScoreHeading"),
+    //: world top ten heading (capitals): the best 40-deal cycle scores of the phone game
+    QT_TRANSLATE_NOOP3("Olk", "ANDROID. SCORE. GAMES IN CYCLE", "AndroidScoreHeading"),
+    //: world top ten heading (capitals): the online tournament's rankings
+    QT_TRANSLATE_NOOP3("Olk", "WINDOWS. ONLINE TOURNAMENT", "TournamentHeading"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

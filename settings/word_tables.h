@@ -448,6 +448,11 @@ enum class Text : int {
     StatisticsQuestion,
     SendStatistics,
     LikeNickQuestion,
+    AccountRatingHeading,
+    AccountScoreHeading,
+    WindowsScoreHeading,
+    AndroidScoreHeading,
+    TournamentHeading,
     Count
 };
 

@@ -2631,5 +2631,35 @@
         <extracomment>input box of the statistics window&apos;s like button when the passport nick is still the default &apos;Incognito&apos;</extracomment>
         <translation>世界統計用のニックネーム（2～12 文字の英字・数字または !(),-.@_）：</translation>
     </message>
+    <message>
+        <source>ACCOUNT. RATING. ALL GAMES</source>
+        <comment>AccountRatingHeading</comment>
+        <extracomment>world top ten heading (capitals): the club accounts ranked by rating over all their games</extracomment>
+        <translation>アカウント。レーティング。全ゲーム</translation>
+    </message>
+    <message>
+        <source>ACCOUNT. SCORE. GAMES IN CYCLE</source>
+        <comment>AccountScoreHeading</comment>
+        <extracomment>world top ten heading (capitals): the accounts&apos; best scores of a 40-deal cycle</extracomment>
+        <translation>アカウント。スコア。サイクル内のゲーム</translation>
+    </message>
+    <message>
+        <source>WINDOWS. SCORE. GAMES IN CYCLE</source>
+        <comment>WindowsScoreHeading</comment>
+        <extracomment>world top ten heading (capitals): the best 40-deal cycle scores of the desktop game (keep &apos;WINDOWS&apos; as the platform&apos;s name)</extracomment>
+        <translation>WINDOWS。スコア。サイクル内のゲーム</translation>
+    </message>
+    <message>
+        <source>ANDROID. SCORE. GAMES IN CYCLE</source>
+        <comment>AndroidScoreHeading</comment>
+        <extracomment>world top ten heading (capitals): the best 40-deal cycle scores of the phone game</extracomment>
+        <translation>ANDROID。スコア。サイクル内のゲーム</translation>
+    </message>
+    <message>
+        <source>WINDOWS. ONLINE TOURNAMENT</source>
+        <comment>TournamentHeading</comment>
+        <extracomment>world top ten heading (capitals): the online tournament&apos;s rankings</extracomment>
+        <translation>WINDOWS。オンライントーナメント</translation>
+    </message>
 </context>
 </TS>

@@ -8,10 +8,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
+#include <QToolButton>
 
 #include "extras/cards_button.h"
 #include "online/requests.h"
+#include "records/club_file.h"
 #include "online/service_client.h"
 #include "settings/address_cipher.h"
 #include "settings/word_tables.h"
@@ -127,6 +131,102 @@ TEST_F(WorldTables, TheWindowsTableItsCountAndTheOwnEntries)
     EXPECT_FALSE(window.failedLabel()->isHidden());
     EXPECT_TRUE(window.row(0)->text().isEmpty());
     EXPECT_TRUE(window.countLabel()->text().isEmpty());
+}
+
+// The purple design: seven categories, each from its own source, with the
+// ranking marked or (in the tournament) chosen.
+TEST_F(WorldTables, ThePurpleDesignShowsEveryCategory)
+{
+    post(QStringLiteral("Anna"), 420);
+    QTemporaryDir program;
+    const ClubFile clubFile = defaultClubFile();
+    for (const char* name : {"Olk.clb", "Olk.net"}) {
+        QFile file(program.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(clubFile.serialize());
+    }
+    client.setAddress(online::Endpoint::Account, encipherAddress(club.address() + "/account"));
+    client.setAddress(online::Endpoint::Tournament,
+                      encipherAddress(club.address() + "/tournament"));
+    settings.auxDesignPurple = true;
+    WorldTopTenWindow window(client, settings, program.path(), QString(), QString(), nullptr,
+                             hooks);
+    ASSERT_TRUE(window.purple());
+    EXPECT_EQ(window.category(), WorldTopTenWindow::WindowsScores);
+    ASSERT_TRUE(settle([&] { return !window.busy(); }));
+    EXPECT_EQ(window.heading()->text(), text(Text::WindowsScoreHeading));
+    EXPECT_EQ(window.row(0)->text(), QStringLiteral("Anna, Omsk"));
+    EXPECT_EQ(window.score(0)->text(), QStringLiteral("420"));
+
+    const QString firstMember = QString::fromLatin1(clubFile.line(6).left(20)).trimmed();
+    const struct {
+        int category;
+        Text heading;
+        int markedKind;
+    } cases[] = {
+        {WorldTopTenWindow::AccountRating, Text::AccountRatingHeading, 1},
+        {WorldTopTenWindow::AccountScores, Text::AccountScoreHeading, 0},
+        {WorldTopTenWindow::AndroidScores, Text::AndroidScoreHeading, 0},
+        {WorldTopTenWindow::Tournament, Text::TournamentHeading, 0},
+        {WorldTopTenWindow::LocalClub, Text::WindowsLocalGames, 0},
+        {WorldTopTenWindow::NetClub, Text::WindowsNetGames, 0},
+    };
+    for (const auto& each : cases) {
+        window.chooseCategory(each.category);
+        ASSERT_TRUE(settle([&] { return !window.busy(); }));
+        EXPECT_EQ(window.heading()->text(), text(each.heading));
+        EXPECT_TRUE(window.failedLabel()->isHidden()) << each.category;
+        EXPECT_TRUE(window.kindButton(each.markedKind)->isChecked()) << each.category;
+        EXPECT_EQ(window.kindButton(2)->isEnabled(),
+                  each.category == WorldTopTenWindow::Tournament);
+        if (each.category >= WorldTopTenWindow::LocalClub) {
+            EXPECT_EQ(window.row(0)->text(), firstMember);
+        } else {
+            EXPECT_TRUE(window.row(0)->text().isEmpty()) << each.category;
+        }
+    }
+    // The tournament's ranking is the player's to choose.
+    window.chooseCategory(WorldTopTenWindow::Tournament);
+    window.kindButton(2)->click();
+    ASSERT_TRUE(settle([&] { return !window.busy(); }));
+    EXPECT_TRUE(window.kindButton(2)->isChecked());
+    EXPECT_FALSE(window.kindButton(0)->isChecked());
+
+    // Without the service every online category says so; this computer's
+    // clubs still show.
+    for (auto e : {online::Endpoint::Scores, online::Endpoint::Account,
+                   online::Endpoint::Tournament}) {
+        client.setAddress(e, encipherAddress("http://127.0.0.1:9/x"));
+    }
+    for (int category = 1; category <= 7; ++category) {
+        window.chooseCategory(category);
+        ASSERT_TRUE(settle([&] { return !window.busy(); }));
+        EXPECT_EQ(window.failedLabel()->isHidden(), category >= WorldTopTenWindow::LocalClub)
+            << category;
+    }
+}
+
+// The choice stays for the run; from the menu the category is a score
+// table's, from the local top ten command this computer's club of the mode.
+TEST_F(WorldTables, ThePurpleWindowOpensOnTheRightCategory)
+{
+    settings.auxDesignPurple = true;
+    const auto opened = [&](bool localClub, int choose) {
+        WorldTopTenWindow window(client, settings, QString(), QString(), QString(), nullptr,
+                                 hooks, localClub);
+        const int category = window.category();
+        if (choose != 0) {
+            window.chooseCategory(choose);
+        }
+        window.accept();
+        return category;
+    };
+    opened(false, WorldTopTenWindow::AndroidScores);
+    EXPECT_EQ(opened(false, WorldTopTenWindow::Tournament), WorldTopTenWindow::AndroidScores);
+    EXPECT_EQ(opened(false, 0), WorldTopTenWindow::WindowsScores);
+    EXPECT_EQ(opened(true, 0), WorldTopTenWindow::LocalClub);
+    settings.networkMode = true;
+    EXPECT_EQ(opened(true, 0), WorldTopTenWindow::NetClub);
 }
 
 }  // namespace
