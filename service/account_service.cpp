@@ -439,8 +439,9 @@ HttpResponse AccountService::handle(const HttpRequest& request)
         // Only what a rated game can make of the stored record is kept
         // (plausibility.h).
         const auto written = store_.updateGameRecord(
-            v[0], [&record](const GameRecord& stored, const std::optional<OpenRatedGame>& open)
-                      -> std::optional<std::pair<GameRecord, std::optional<OpenRatedGame>>> {
+            v[0],
+            [&record](const GameRecord& stored, const std::optional<OpenRatedGame>& open)
+                -> std::optional<std::pair<GameRecord, std::optional<OpenRatedGame>>> {
                 const auto next = plausible::nextRecord({stored, open}, record);
                 if (!next) {
                     return std::nullopt;

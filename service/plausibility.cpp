@@ -39,8 +39,8 @@ bool cycleScore(qint64 score)
 std::optional<RecordState> nextRecord(const RecordState& stored, const GameRecord& written)
 {
     const GameRecord& old = stored.record;
-    if (written.kon < 0 || written.sessions < 0 || written.konL < 0 ||
-        written.konL >= cycleDeals || written.konL % ratedGameDeals != 0 ||
+    if (written.kon < 0 || written.sessions < 0 || written.konL < 0 || written.konL >= cycleDeals ||
+        written.konL % ratedGameDeals != 0 ||
         std::llabs(written.score) > written.konL * dealBalanceMost ||
         std::llabs(written.best) > cycleScoreMost) {
         return std::nullopt;
@@ -60,8 +60,7 @@ std::optional<RecordState> nextRecord(const RecordState& stored, const GameRecor
     if (written.kon == old.kon + ratedGameDeals) {
         // The provisional record of a rated game's start.
         if (written.konL != 0 || written.score != 0 || written.sessions != old.sessions ||
-            written.best != old.best ||
-            std::fabs(change + provisionalDeduction) > tolerance) {
+            written.best != old.best || std::fabs(change + provisionalDeduction) > tolerance) {
             return std::nullopt;
         }
         return RecordState{written, OpenRatedGame{old.konL, old.score}};
@@ -88,8 +87,8 @@ std::optional<RecordState> nextRecord(const RecordState& stored, const GameRecor
         deals >= cycleDeals
             ? written.konL == 0 && written.score == 0 && written.sessions == old.sessions + 1 &&
                   written.best == std::max(old.best, cycle)
-            : written.konL == deals && written.score == cycle &&
-                  written.sessions == old.sessions && written.best == old.best;
+            : written.konL == deals && written.score == cycle && written.sessions == old.sessions &&
+                  written.best == old.best;
     if (!plausibleEnd) {
         return std::nullopt;
     }

@@ -121,13 +121,13 @@ HttpResponse ScoreService::handle(const HttpRequest& request)
     // A world table's score is a 40-deal cycle's; a chat message is at most
     // the game's 80 characters.
     const bool chat = gid && *gid == chatTable;
-    const bool valid =
-        gid && score && (*gid == windowsTable || *gid == accountTable || chat) &&
-        (chat || plausible::cycleScore(*score)) && passportFieldValid(entry.nick, 1) &&
-        passportFieldValid(entry.city, 2) && allowedText(entry.country, 20) &&
-        (entry.r07 == QLatin1String("M") || entry.r07 == QLatin1String("W")) &&
-        tokenValid(entry.r08, 10) && tokenValid(entry.r09, chatStampLongest) &&
-        tokenValid(entry.r10, chat ? chatMessageLongest : 200);
+    const bool valid = gid && score && (*gid == windowsTable || *gid == accountTable || chat) &&
+                       (chat || plausible::cycleScore(*score)) &&
+                       passportFieldValid(entry.nick, 1) && passportFieldValid(entry.city, 2) &&
+                       allowedText(entry.country, 20) &&
+                       (entry.r07 == QLatin1String("M") || entry.r07 == QLatin1String("W")) &&
+                       tokenValid(entry.r08, 10) && tokenValid(entry.r09, chatStampLongest) &&
+                       tokenValid(entry.r10, chat ? chatMessageLongest : 200);
     if (!valid) {
         return reply(QStringLiteral("no"));
     }

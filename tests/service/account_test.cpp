@@ -490,7 +490,8 @@ TEST_P(GameRecordTest, TheCycleEndMovesEveryCounterOnce)
     const Case cases[] = {
         {"no completed cycle", [](auto& g) { g.Sessions -= 1; }},
         {"two completed cycles", [](auto& g) { g.Sessions += 1; }},
-        {"the cycle kept open", [&](auto& g) {
+        {"the cycle kept open",
+         [&](auto& g) {
              g.KonL = 40;
              g.Score = read.Score + 8;
          }},

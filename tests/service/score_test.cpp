@@ -157,8 +157,8 @@ TEST_P(ScoreTest, WorldTablesTakeOnlyScoresACycleCanReach)
         bool accepted;
     };
     const Case cases[] = {
-        {804, 3720, true},   {804, -3720, true},  {804, 0, true},       {804, 3721, false},
-        {804, -3721, false}, {804, 99999, false}, {1104, 3720, true},   {1104, 3721, false},
+        {804, 3720, true},    {804, -3720, true},  {804, 0, true},     {804, 3721, false},
+        {804, -3721, false},  {804, 99999, false}, {1104, 3720, true}, {1104, 3721, false},
         {1104, -3721, false}, {1104, -3720, true},
     };
     ASSERT_EQ(registerMember(QStringLiteral("Anna"), QStringLiteral("secret1")),
