@@ -1,6 +1,7 @@
 // olk-service: the online service of Olk. See `olk-service --help`.
 
 #include "service/http_server.h"
+#include "service/news_publish.h"
 #include "service/options.h"
 
 #include <pthread.h>
@@ -24,6 +25,9 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 
     QCoreApplication app(argc, argv);
+    if (app.arguments().size() > 1 && app.arguments()[1] == QLatin1String("publish-news")) {
+        return runPublishNews(app.arguments().mid(2), QDir::currentPath());
+    }
     const auto parsed = parseOptions(app.arguments().mid(1), QDir::currentPath());
     if (const auto* error = std::get_if<QString>(&parsed)) {
         std::fprintf(stderr, "olk-service: %s\nTry 'olk-service --help'.\n", qPrintable(*error));

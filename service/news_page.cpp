@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <map>
 
 namespace olk::service {
@@ -10,9 +11,32 @@ namespace olk::service {
 namespace {
 
 constexpr int mostItems = 50;
-constexpr qint64 largestItem = 64 * 1024;
+
+// The item's number for a file name "N.txt", 0 for any other name.
+int itemNumber(const QString& name)
+{
+    if (!name.endsWith(QLatin1String(".txt"))) {
+        return 0;
+    }
+    bool ok = false;
+    const int number = name.chopped(4).toInt(&ok);
+    if (!ok || number < 1 || number > newsNumberLargest ||
+        name.chopped(4) != QString::number(number)) {
+        return 0;
+    }
+    return number;
+}
 
 }  // namespace
+
+int latestNewsNumber(const QString& folder)
+{
+    int latest = 0;
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        latest = std::max(latest, itemNumber(name));
+    }
+    return latest;
+}
 
 QByteArray newsPage(const QString& folder)
 {
@@ -21,13 +45,12 @@ QByteArray newsPage(const QString& folder)
     const QStringList names =
         QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable);
     for (const QString& name : names) {
-        bool ok = false;
-        const int number = name.chopped(4).toInt(&ok);
-        if (!ok || number < 1 || number > 99999 || name.chopped(4) != QString::number(number)) {
+        const int number = itemNumber(name);
+        if (number == 0) {
             continue;
         }
         QFile file(QDir(folder).filePath(name));
-        if (file.size() > largestItem || !file.open(QIODevice::ReadOnly)) {
+        if (file.size() > newsItemLargest || !file.open(QIODevice::ReadOnly)) {
             continue;
         }
         const QString text = QString::fromUtf8(file.readAll());

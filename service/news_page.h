@@ -14,4 +14,13 @@ namespace olk::service {
 // browser shows.
 QByteArray newsPage(const QString& folder);
 
+// The page leaves out item files larger than this, and numbers beyond the
+// largest.
+constexpr qint64 newsItemLargest = 64 * 1024;
+constexpr int newsNumberLargest = 99999;
+
+// The number of the latest item in the folder (0 when there is none): the
+// largest valid "N.txt" name, as the page reads it.
+int latestNewsNumber(const QString& folder);
+
 }  // namespace olk::service

@@ -11,6 +11,8 @@ QString usage()
 {
     return QStringLiteral(
                "Usage: olk-service [OPTION]...\n"
+               "       olk-service publish-news [--news DIR | --data DIR] --title TITLE\n"
+               "                                (--text TEXT | --text-file FILE)\n"
                "The online service of the card game Olk: accounts, Tevs, photos, the service\n"
                "directory and the card library downloads.\n"
                "\n"
@@ -47,6 +49,13 @@ QString usage()
                "  --no-rate-limit         answer every request without the per-address limits:\n"
                "                          for load benchmarks and trusted networks only\n"
                "  --help                  show this text\n"
+               "\n"
+               "publish-news adds one item to the news page: the next number's file in the news\n"
+               "folder (--news, or DATA/news as above), written under a temporary name and\n"
+               "renamed. The title is one line; the text (UTF-8) may have several, an empty line\n"
+               "between paragraphs; the item may take at most 64 KiB. It prints the new item's\n"
+               "number (exit 0), or what is wrong (exit 2). 'publish-news --help' for its own\n"
+               "text.\n"
                "\n"
                "Paths served:\n") +
            Service::pathsHelp() +
