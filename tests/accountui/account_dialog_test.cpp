@@ -2,6 +2,7 @@
 // the player types, the club's answers, and every control's enabling.
 
 #include "accountui/account_dialog.h"
+#include "online/rating.h"
 
 #include <gtest/gtest.h>
 #include <sodium.h>
@@ -330,12 +331,13 @@ TEST_F(AccountDialogTest, PersonalDataPhotosAndThePresident)
         EXPECT_EQ(stored.size(), QSize(200, 250));
     }
 
-    // Anna's first rated deals make her the whole club's President: her
-    // data, her links.
-    online::TTevGame game;
-    game.Kon = 4;
-    game.Score = 60;
-    game.Rating = 12.5;
+    // Anna's first rated game (50 points) makes her the whole club's
+    // President: her data, her links. The service keeps only records a game
+    // can produce: the provisional one, then the final one.
+    const online::TTevGame provisional = online::provisionalRecord(online::TTevGame{});
+    ASSERT_TRUE(online::parseGameRecordWrite(online::sendAndWait(
+        session->client(), online::gameRecordWrite("Anna", "secret1", provisional))));
+    const online::TTevGame game = online::finalRecord(provisional, 50, 50, 0);
     ASSERT_TRUE(online::parseGameRecordWrite(
         online::sendAndWait(session->client(), online::gameRecordWrite("Anna", "secret1", game))));
     bool read = false;
@@ -354,7 +356,7 @@ TEST_F(AccountDialogTest, PersonalDataPhotosAndThePresident)
     EXPECT_TRUE(recorder.opened.isEmpty() ||
                 recorder.opened.last().scheme() == QLatin1String("https"));
     EXPECT_EQ(dialog->topTenTable()->item(0, 1)->text(), QStringLiteral("Anna"));
-    EXPECT_EQ(dialog->topTenTable()->item(0, 5)->text(), QStringLiteral("12,500"));
+    EXPECT_EQ(dialog->topTenTable()->item(0, 5)->text(), QStringLiteral("12,600"));
     EXPECT_TRUE(dialog->topTenTable()->item(1, 1)->text().isEmpty());
     EXPECT_EQ(dialog->ownInfoRow(0)->text(), QStringLiteral("Anna"));
 }
