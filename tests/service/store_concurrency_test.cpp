@@ -78,6 +78,46 @@ TEST_P(StoreConcurrencyTest, OnePlaceGoesToOnePlayer)
     EXPECT_EQ(store->tourSeats()->size(), 1u);
 }
 
+// Chat writers who all read the same latest number: each number is taken
+// once, every round by exactly one writer, and the board has no gaps.
+TEST_P(StoreConcurrencyTest, OneChatNumberGoesToOneWriter)
+{
+    constexpr int threads = 8;
+    constexpr int rounds = 5;
+    for (int round = 1; round <= rounds; ++round) {
+        std::atomic<int> taken{0};
+        std::atomic<int> failed{0};
+        std::vector<std::thread> workers;
+        for (int t = 0; t < threads; ++t) {
+            workers.emplace_back([&, t] {
+                ScoreEntry entry;
+                entry.gid = 100;
+                entry.score = round;
+                entry.nick = QStringLiteral("W%1").arg(t);
+                entry.country = entry.city = entry.r07 = entry.r08 = entry.r09 = entry.r10 =
+                    QStringLiteral("#");
+                bool outOfTurn = false;
+                if (store->postScore(entry, 100, &outOfTurn)) {
+                    ++taken;
+                } else if (!outOfTurn) {
+                    ++failed;
+                }
+            });
+        }
+        for (std::thread& w : workers) {
+            w.join();
+        }
+        EXPECT_EQ(taken.load(), 1) << round;
+        EXPECT_EQ(failed.load(), 0) << round;
+    }
+    const auto board = store->scoreTable(100, rounds + 1);
+    ASSERT_TRUE(board);
+    ASSERT_EQ(board->size(), static_cast<std::size_t>(rounds));
+    for (int row = 0; row < rounds; ++row) {
+        EXPECT_EQ((*board)[static_cast<std::size_t>(row)].score, rounds - row);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, StoreConcurrencyTest, ::testing::Values("sqlite", "postgresql"),
                          backendName);
 
