@@ -157,6 +157,11 @@ MenuFigurePanel::MenuFigurePanel(QWidget* parent)
 void MenuFigurePanel::ask(int kind)
 {
     const int question = ++m_questions;
+    if (!m_hasFigure) {
+        // Until the first answer: the kind's "00", without a hint.
+        draw(online::startingFigure(kind));
+        setToolTip(QString());
+    }
     if (!m_source) {
         showFigure(online::failedFigure(kind));
         return;
@@ -171,9 +176,16 @@ void MenuFigurePanel::ask(int kind)
 
 void MenuFigurePanel::showFigure(const online::MenuFigure& figure)
 {
-    const bool newKind = !m_hasFigure || figure.kind != m_figure.kind;
-    m_figure = figure;
+    draw(figure);
     m_hasFigure = true;
+    // The hint is plain text whatever a nick holds.
+    setToolTip(Qt::convertFromPlainText(figure.hint, Qt::WhiteSpaceNoWrap));
+}
+
+void MenuFigurePanel::draw(const online::MenuFigure& figure)
+{
+    const bool newKind = m_digits[0].isNull() || figure.kind != m_figure.kind;
+    m_figure = figure;
     if (newKind) {
         const QChar letter = figureLetter(figure.kind);
         for (int digit = 0; digit <= 9; ++digit) {
@@ -190,8 +202,6 @@ void MenuFigurePanel::showFigure(const online::MenuFigure& figure)
             m_flag = flag.scaled(20, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
     }
-    // The hint is plain text whatever a nick holds.
-    setToolTip(Qt::convertFromPlainText(figure.hint, Qt::WhiteSpaceNoWrap));
     update();
 }
 
@@ -211,8 +221,8 @@ void MenuFigurePanel::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.drawImage(0, 0, m_background);
-    if (!m_hasFigure) {
-        return;
+    if (m_digits[0].isNull()) {
+        return;  // never asked
     }
     p.drawImage(10, 10, m_icon);
     const int width = online::figureDigitWidth(static_cast<int>(m_figure.value.size()));

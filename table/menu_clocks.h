@@ -90,13 +90,16 @@ public:
     void setSource(FigureSource source) { m_source = std::move(source); }
 
     // Asks the source for the figure of `kind`; the panel keeps showing what
-    // it shows until the answer comes. An answer that comes after a newer
-    // question, or after the panel is gone, is dropped. Without a source the
-    // figure reads as failed at once.
+    // it shows until the answer comes (before the first answer, the kind's
+    // "00" without a hint). An answer that comes after a newer question, or
+    // after the panel is gone, is dropped. Without a source the figure reads
+    // as failed at once.
     void ask(int kind);
     bool asked() const { return m_questions > 0; }
 
+    // Shows an answer, with its hint as the tooltip.
     void showFigure(const online::MenuFigure& figure);
+    // Whether an answer has come; `figure` is what the panel shows.
     bool hasFigure() const { return m_hasFigure; }
     const online::MenuFigure& figure() const { return m_figure; }
     // The value's characters and where they are drawn, and each one's width
@@ -107,6 +110,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void draw(const online::MenuFigure& figure);
+
     FigureSource m_source;
     online::MenuFigure m_figure;
     bool m_hasFigure = false;

@@ -360,15 +360,22 @@ TEST(MenuClocksOnTheMenu, ALateAnswerIsHarmless)
     menu->refresh(defaultClubFile());
     menu->refresh(defaultClubFile());
     ASSERT_EQ(answers.size(), 2u);
+    // Before any answer: "00" and no hint.
+    EXPECT_FALSE(menu->figurePanel()->hasFigure());
+    EXPECT_EQ(menu->figurePanel()->figure().value, QStringLiteral("00"));
+    EXPECT_TRUE(menu->figurePanel()->toolTip().isEmpty());
 
     // The older question's answer is dropped once a newer one is out.
     MenuFigure members = online::startingFigure(7);
     members.value = QStringLiteral("12");
     answers[0](members);
     EXPECT_FALSE(menu->figurePanel()->hasFigure());
+    EXPECT_EQ(menu->figurePanel()->figure().value, QStringLiteral("00"));
+    members.hint = text(Text::ClockHintBestWindowsPlayer) + QStringLiteral("<b>Zoe</b>");
     answers[1](members);
     EXPECT_EQ(menu->figurePanel()->figure().value, QStringLiteral("12"));
-    EXPECT_FALSE(menu->figurePanel()->toolTip().isEmpty());
+    // A nick's markup is shown as it is, never interpreted.
+    EXPECT_TRUE(menu->figurePanel()->toolTip().contains(QStringLiteral("&lt;b&gt;Zoe")));
 
     // An answer after the menu has gone is dropped too.
     menu->refresh(defaultClubFile());
