@@ -378,7 +378,6 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
     }
     m_ownFailed = new QLabel(text(Text::NoConnect), this);
     side->addWidget(m_ownFailed);
-    auto* buttons = new QHBoxLayout;
     TevCardsButton* passport = dialogButton(this, settings, m_design, text(Text::Passport), 110);
     TevCardsButton* close = dialogButton(this, settings, m_design, text(Text::CloseButton), 110);
     if (purple) {
@@ -390,6 +389,7 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
         outer->addSpacing(10);
         outer->addLayout(side);
     } else {
+        auto* buttons = new QHBoxLayout;
         buttons->addWidget(passport);
         buttons->addStretch();
         buttons->addWidget(close);

@@ -2,22 +2,27 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <utility>
 
 #include "accountui/account_art.h"
 #include "accountui/account_dialog.h"
+#include "accountui/chat_window.h"
+#include "accountui/statistics_window.h"
 #include "accountui/world_top_ten.h"
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
 #include "extras/own_cursors.h"
 #include "extras/salute.h"
+#include "online/menu_figures.h"
 #include "options/option_rules.h"
 #include "records/end_of_game.h"
 #include "settings/language.h"
@@ -96,6 +101,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             // settle in the background; nothing waits for them.
             if (m_onlineAtStart) {
                 online().start();
+                m_newsTimer.start();
+                m_chatTimer.start();
             }
         });
     });
@@ -105,6 +112,9 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         }
         applyWindowSize();
         showMenu();
+        if (m_onlineAtStart) {
+            askStatisticsConsent();
+        }
         // The chosen card set and deck are looked for now: a missing library
         // is named, and its choice falls back, before the first game.
         m_table->setGeometry(rect());
@@ -125,6 +135,18 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::newPlayer, this, [this] { choosePlayer(6); });
     connect(m_menu, &MainMenu::topTen, this, [this] {
         play("WOpenFo");
+        // The purple design shows this computer's club among the world
+        // tables.
+        if (m_settings.auxDesignPurple && graphicsLibraryPresent()) {
+            online::OnlineSession& session = online();
+            const bool member = session.accountState() >= online::LoggedIn;
+            WorldTopTenWindow window(session.client(), m_settings, m_folder,
+                                     member ? session.user().Nick : QString(),
+                                     member ? session.user().City : QString(), this,
+                                     AccountDialogHooks::standard(), true);
+            window.exec();
+            return;
+        }
         const ClubFile club = readClubFile(clubPath()).file;
         QList<QByteArray> lines;
         for (int n = 6; n <= 15; ++n) {
@@ -140,7 +162,25 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::exitRequested, this, &QWidget::close);
     connect(m_menu, &MainMenu::accountRequested, this, &MainWindow::openAccount);
     connect(m_menu, &MainMenu::worldTopTenRequested, this, &MainWindow::openWorldTopTen);
-    m_menu->setWorldPicture(worldTableIcon(1, 40));
+    connect(m_menu, &MainMenu::statisticsRequested, this, &MainWindow::openStatistics);
+    connect(m_menu, &MainMenu::newsRequested, this, &MainWindow::openNews);
+    connect(m_menu, &MainMenu::chatRequested, this, &MainWindow::openChat);
+    // The right clock panel's figure of the minute, from the service; never
+    // waited for.
+    m_menu->setFigureSource(
+        [this](int kind, std::function<void(const online::MenuFigure&)> done) {
+            // A window that stays offline (made for a test) reads nothing.
+            if (!m_onlineAtStart && !m_online) {
+                QTimer::singleShot(0, this, [kind, done = std::move(done)] {
+                    done(online::failedFigure(online::shownFigureKind(kind, online::LoggedOut)));
+                });
+                return;
+            }
+            online::OnlineSession& session = online();
+            online::fetchMenuFigure(session.client(), kind, session.accountState(),
+                                    session.user().Nick, std::move(done));
+        });
+    m_menu->setWorldPicture(worldTableIcon(1, 96));
     updateAccountMenu();
     m_animation.setInterval(20);
     connect(&m_animation, &QTimer::timeout, this, [this] {
@@ -150,6 +190,10 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             m_menu->tick();
         }
     });
+    m_newsTimer.setInterval(30 * 1000);
+    connect(&m_newsTimer, &QTimer::timeout, this, &MainWindow::newsTick);
+    m_chatTimer.setInterval(15 * 60 * 1000);
+    connect(&m_chatTimer, &QTimer::timeout, this, &MainWindow::chatTick);
     m_table->hide();
     m_menu->hide();
 }
@@ -166,6 +210,9 @@ online::OnlineSession& MainWindow::online()
         m_online = std::make_unique<online::OnlineSession>(m_settings, m_folder);
         connect(&m_online->account(), &online::Account::changed, this,
                 &MainWindow::updateAccountMenu);
+        // The start-up report goes out once the statistics address settled.
+        connect(m_online.get(), &online::OnlineSession::addressesSettled, this,
+                &MainWindow::reportStart);
     }
     return *m_online;
 }
@@ -216,6 +263,9 @@ void MainWindow::showMenu()
     m_menu->refresh(readClubFile(clubPath()).file);
     updateAccountMenu();
     m_animation.start();
+    if (m_onlineAtStart) {
+        checkNewsAndChat();
+    }
 }
 
 void MainWindow::choosePlayer(int slot)
@@ -398,6 +448,14 @@ void MainWindow::finishGame()
         return;
     }
     const TableState& st = m_engine.state();
+    online::FinishedGame report;
+    report.kind = isNetworkGame() ? online::FinishedGame::Kind::Network
+                                  : online::FinishedGame::Kind::Local;
+    report.host = m_host != nullptr;
+    report.deals = st.gameDeals;
+    report.dealNumber = st.dealNumber;
+    report.result = st.gameScore;
+    reportGame(report);
     LocalGame game;
     game.programFolder = m_folder;
     game.player = m_player;
@@ -468,7 +526,7 @@ void MainWindow::abandonGame()
 void MainWindow::updateAccountMenu()
 {
     const int state = m_online ? m_online->accountState() : online::LoggedOut;
-    m_menu->setAccountPicture(starPicture(state, 0, 40));
+    m_menu->setAccountPicture(starPicture(state, 0, 96));
     m_menu->setAccountRow(
         state >= online::LoggedIn && !m_settings.networkMode ? m_online->user().Nick : QString());
 }
@@ -522,8 +580,15 @@ void MainWindow::finishAccountGame()
     game.totalScore = st.totalScore;
     game.result = st.gameScore;
     game.gameDeals = st.gameDeals;
+    // An account game counts as a local one.
+    online::FinishedGame report;
+    report.deals = st.gameDeals;
+    report.dealNumber = st.dealNumber;
+    report.result = st.gameScore;
+    reportGame(report);
     online::Account& account = online().account();
     setCursor(Qt::WaitCursor);
+    showWaitBanner(true);
     const auto askAgain = [this](Text failure) {
         return [this, failure] {
             return askYesNo(this, text(failure) + QLatin1Char('\n') + text(Text::RepeatQuestion));
@@ -532,6 +597,7 @@ void MainWindow::finishAccountGame()
     account.finishRatedGame(
         game.result, game.totalScore, askAgain(Text::CouldNotConnectToServer),
         [this, game, &account, askAgain](bool written) {
+            showWaitBanner(false);
             const QDateTime now = QDateTime::currentDateTime();
             const QByteArray date = QByteArray::fromStdString(
                 cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
@@ -579,6 +645,183 @@ void MainWindow::openWorldTopTen()
     WorldTopTenWindow window(session.client(), m_settings, m_folder,
                              member ? session.user().Nick : QString(),
                              member ? session.user().City : QString(), this);
+    window.exec();
+}
+
+void MainWindow::showWaitBanner(bool on)
+{
+    if (!on) {
+        if (m_waitBanner) {
+            m_waitBanner->hide();
+        }
+        return;
+    }
+    if (!m_waitBanner) {
+        m_waitBanner = new QLabel(this);
+        m_waitBanner->setAlignment(Qt::AlignCenter);
+        m_waitBanner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // 350 x 80 units in the middle of the window, drawn at its size.
+    const double scale = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
+    const QSize size(qRound(350 * scale), qRound(80 * scale));
+    QPixmap banner(size);
+    banner.fill(Qt::transparent);
+    {
+        QPainter p(&banner);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient band(0, 0, 0, size.height());
+        band.setColorAt(0, QColor(40, 60, 120));
+        band.setColorAt(1, QColor(15, 25, 60));
+        p.setBrush(band);
+        p.setPen(QPen(QColor(240, 200, 60), 3 * scale));
+        p.drawRoundedRect(QRectF(banner.rect()).adjusted(2, 2, -2, -2), 12 * scale, 12 * scale);
+        QFont font = this->font();
+        font.setPixelSize(qRound(30 * scale));
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(QColor(255, 240, 160));
+        p.drawText(banner.rect(), Qt::AlignCenter, text(Text::PleaseWait));
+    }
+    m_waitBanner->setPixmap(banner);
+    m_waitBanner->setGeometry(QRect(QPoint(0, 0), size).translated(rect().center() -
+                                                                   QPoint(size.width() / 2,
+                                                                          size.height() / 2)));
+    m_waitBanner->show();
+    m_waitBanner->raise();
+}
+
+void MainWindow::askStatisticsConsent()
+{
+    if (m_settings.sendStatistics) {
+        return;
+    }
+    m_settings.sendStatistics = askYesNo(this, text(Text::StatisticsQuestion));
+    saveSettingsNow();
+    reportStart();
+}
+
+bool MainWindow::saveSettingsNow()
+{
+    return saveSettings(m_folder, settingsToSave(), m_settingsAsRead);
+}
+
+void MainWindow::reportStart()
+{
+    // Once a run, after the addresses settled, and only with the player's
+    // leave; a club labelled as not counted never reports.
+    if (m_startReported || !m_settings.sendStatistics.value_or(false) || !m_online ||
+        !m_online->started()) {
+        return;
+    }
+    const QByteArray label = readClubFile(QDir(m_folder).filePath(QStringLiteral("Olk.clb")))
+                                 .file.line(17)
+                                 .mid(6, 3);
+    if (label == online::kUncountedLabel) {
+        return;
+    }
+    m_startReported = true;
+    const bool registered = m_settings.statRegistered;
+    online::sendStartupReport(online().client(), registered, [this, registered](bool accepted) {
+        if (!registered) {
+            // A failed first report counts this installation as new again
+            // next time.
+            m_settings.statRegistered = accepted;
+        }
+        saveSettingsNow();
+    });
+}
+
+void MainWindow::reportGame(const online::FinishedGame& game)
+{
+    if (m_settings.sendStatistics.value_or(false) && (m_onlineAtStart || m_online)) {
+        online::sendGameReport(online().client(), game);
+    }
+}
+
+online::NewsAndChat& MainWindow::newsAndChat()
+{
+    if (!m_news) {
+        m_news = std::make_unique<online::NewsAndChat>(online().client(), m_folder);
+        connect(m_news.get(), &online::NewsAndChat::changed, this, &MainWindow::updateIndicators);
+    }
+    return *m_news;
+}
+
+void MainWindow::checkNewsAndChat()
+{
+    online::NewsAndChat& news = newsAndChat();
+    news.checkNews([this, &news] { news.checkChat([this] { updateIndicators(); }); });
+}
+
+void MainWindow::newsTick()
+{
+    if (m_menu->isVisible() && !newsAndChat().newsUnread()) {
+        newsAndChat().checkNews();
+    }
+}
+
+void MainWindow::chatTick()
+{
+    online::NewsAndChat& news = newsAndChat();
+    if (news.chatUnread()) {
+        return;
+    }
+    news.checkChat([this, &news] {
+        if (!news.chatUnread()) {
+            return;
+        }
+        play("WToMenK");
+        updateIndicators();
+        const bool gameOn = m_table->isVisible() && m_engine.state().gameActive;
+        if (gameOn && news.chatState().openOnNew && !m_chatWindow) {
+            openChat();
+        }
+    });
+}
+
+void MainWindow::updateIndicators()
+{
+    if (!m_news) {
+        return;
+    }
+    m_menu->setIndicators(m_news->newsUnread(), m_news->chatUnread());
+}
+
+void MainWindow::openNews()
+{
+    play("WOpenFo");
+    const QString address = newsAndChat().openNews();
+    if (!address.isEmpty()) {
+        QDesktopServices::openUrl(QUrl(address));
+    }
+    updateIndicators();
+}
+
+void MainWindow::openChat()
+{
+    if (m_chatWindow) {
+        return;
+    }
+    play("WOpenFo");
+    online::OnlineSession& session = online();
+    if (session.chatPaused()) {
+        showAttention(this, text(Text::ChatUnavailable));
+        return;
+    }
+    online::NewsAndChat& news = newsAndChat();
+    ChatWindow window(session.client(), news, m_settings, m_folder, this);
+    news.openChat();
+    updateIndicators();
+    m_chatWindow = &window;
+    window.exec();
+    updateIndicators();
+}
+
+void MainWindow::openStatistics()
+{
+    play("WOpenFo");
+    StatisticsWindow window(online().client(), m_settings, m_folder, [this] { saveSettingsNow(); },
+                            this);
     window.exec();
 }
 
@@ -658,6 +901,10 @@ void MainWindow::applyOptions(const Settings& next)
     }
     if (m_settings.musicOn != before.musicOn) {
         followMusic();
+    }
+    // Allowed now: this run's start counts too.
+    if (m_settings.sendStatistics != before.sendStatistics) {
+        reportStart();
     }
     const bool looksChanged = sizeChanged || m_settings.cardSet != before.cardSet ||
                               m_settings.deckIndex != before.deckIndex;
@@ -766,7 +1013,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_table->driver().stop();
     m_melody.music(false);
     closeNetwork();
-    if (!saveSettings(m_folder, settingsToSave(), m_settingsAsRead)) {
+    if (!saveSettingsNow()) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));
     }
     if (gameOnTable && !m_clubWritesBlocked && !leaveGameEarly(clubPath(), m_player.slot)) {

@@ -8,7 +8,9 @@
 #include "extras/melody_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
+#include "online/news_chat.h"
 #include "online/online_session.h"
+#include "online/statistics_reports.h"
 #include "options/options_dialog.h"
 #include "session/game_session.h"
 #include "settings/settings.h"
@@ -17,6 +19,7 @@
 #include "table/waiting_window.h"
 #include "table/welcome_dialog.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -56,6 +59,25 @@ public:
     void finishAccountGame();
     void updateAccountMenu();
     void openWorldTopTen();
+    // The world statistics window with its "I like this game!".
+    void openStatistics();
+    // The news page in the browser; the news counts as read.
+    void openNews();
+    // The chat window, unless the service pauses the chat.
+    void openChat();
+    // The news check, then the chat check, then the menu's indicators.
+    void checkNewsAndChat();
+    // The periodic checks: news every 30 s while the menu shows and no news
+    // is known to be unread, chat every 15 min while no chat is.
+    void newsTick();
+    void chatTick();
+    online::NewsAndChat& newsAndChat();
+    QPointer<QDialog> chatWindow() const { return m_chatWindow; }
+    // The first start's question about the anonymous statistics, when it
+    // was never answered.
+    void askStatisticsConsent();
+    // Saves the settings file now (as at the end of the run).
+    bool saveSettingsNow();
     // Applies the settings the options dialog edited: whatever differs from
     // the settings in use takes effect now. A choice that cannot be had
     // (a missing library) falls back, and the settings in use say so.
@@ -106,6 +128,11 @@ private:
 
     void finishGame();
     void abandonGame();
+    // The centred "Please, wait..." while a rated game's result is written.
+    void showWaitBanner(bool on);
+    void reportStart();
+    void reportGame(const online::FinishedGame& game);
+    void updateIndicators();
     void choosePlayer(int slot);
     void changeName();
     void startGame();
@@ -138,6 +165,12 @@ private:
     std::unique_ptr<net::JoinLink> m_join;
     QPointer<WaitingWindow> m_waiting;
     QPointer<OptionsDialog> m_options;
+    std::unique_ptr<online::NewsAndChat> m_news;
+    QTimer m_newsTimer;  // 30 s
+    QTimer m_chatTimer;  // 15 min
+    QPointer<QDialog> m_chatWindow;
+    QLabel* m_waitBanner = nullptr;
+    bool m_startReported = false;  // this run's start-up report went out
 };
 
 // Checks "Olk.clb", then "Olk.net", in `folder` at start. A missing or

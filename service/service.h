@@ -37,6 +37,10 @@ public:
 
     Service(Store& store, Config config);
 
+    // The address the directory names, once it is known (a service bound to
+    // a port picked by the system); only before serving starts.
+    void setPublicUrl(const QString& url) { config_.publicUrl = url; }
+
     HttpResponse handle(const HttpRequest& request) { return router_.handle(request); }
     const Router& router() const { return router_; }
     RateLimiter& limiter() { return limiter_; }

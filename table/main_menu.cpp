@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +27,30 @@
 namespace olk {
 
 namespace {
+
+// The world statistics' icon: three rising bars over a base line.
+QImage statisticsPicture(int size)
+{
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    const QColor colours[3] = {QColor(60, 170, 90), QColor(240, 190, 40), QColor(220, 70, 50)};
+    const double heights[3] = {0.35, 0.55, 0.8};
+    for (int k = 0; k < 3; ++k) {
+        const QRectF bar(s * (0.12 + k * 0.27), s * (0.88 - heights[k]), s * 0.2, s * heights[k]);
+        QLinearGradient shade(bar.topLeft(), bar.topRight());
+        shade.setColorAt(0, colours[k].lighter(140));
+        shade.setColorAt(1, colours[k].darker(130));
+        p.setBrush(shade);
+        p.setPen(QPen(colours[k].darker(170), s * 0.02));
+        p.drawRoundedRect(bar, s * 0.03, s * 0.03);
+    }
+    p.setPen(QPen(QColor(40, 40, 50), s * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(s * 0.06, s * 0.9), QPointF(s * 0.94, s * 0.9));
+    return picture;
+}
 
 int channel(double value)
 {
@@ -114,6 +139,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_exit(new TevCardsButton(this)),
       m_account(new QToolButton(this)),
       m_world(new QToolButton(this)),
+      m_statistics(new QToolButton(this)),
+      m_newsChat(new NewsChatPanel(this)),
       m_clock(new MenuClock(this)),
       m_figurePanel(new MenuFigurePanel(this))
 {
@@ -150,7 +177,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
         retranslate();
     });
     m_topTen->setToolTip(QStringLiteral("40"));
-    for (QToolButton* icon : {m_account, m_world}) {
+    m_statistics->setIcon(QPixmap::fromImage(statisticsPicture(96)));
+    for (QToolButton* icon : {m_account, m_world, m_statistics}) {
         icon->setAutoRaise(true);
         icon->setFocusPolicy(Qt::NoFocus);
         icon->setCursor(Qt::PointingHandCursor);
@@ -158,6 +186,9 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
             QStringLiteral("QToolButton { border: none; background: transparent; }"));
     }
     connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
+    connect(m_statistics, &QToolButton::clicked, this, &MainMenu::statisticsRequested);
+    connect(m_newsChat, &NewsChatPanel::newsClicked, this, &MainMenu::newsRequested);
+    connect(m_newsChat, &NewsChatPanel::chatClicked, this, &MainMenu::chatRequested);
     connect(m_world, &QToolButton::clicked, this, &MainMenu::worldTopTenRequested);
     retranslate();
 }
@@ -187,6 +218,11 @@ void MainMenu::refresh(const ClubFile& club)
         m_figurePanel->ask(online::menuFigureKind(QTime::currentTime().minute()));
     }
     update();
+}
+
+void MainMenu::setIndicators(bool newsUnread, bool chatUnread)
+{
+    m_newsChat->setUnread(newsUnread, chatUnread);
 }
 
 void MainMenu::setFigureSource(FigureSource source)
@@ -230,6 +266,22 @@ void MainMenu::layoutMenu()
     // The world tables' screen stands right of it.
     m_world->setGeometry(roundToPixel(450 * k.sx), roundToPixel(460 * k.sy), icon, icon);
     m_world->setIconSize(QSize(icon, icon));
+    // The world statistics beside the world tables.
+    m_statistics->setGeometry(roundToPixel(496 * k.sx), roundToPixel(460 * k.sy), icon, icon);
+    m_statistics->setIconSize(QSize(icon, icon));
+    // News and chat: two icons between the left animation and the star, or
+    // the shelf at the larger sizes, under the left animation's feet.
+    m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
+    const QSize corner = m_newsChat->panelSize(m_newsChat->large() ? 1.0 : k.sx);
+    if (m_newsChat->large()) {
+        m_newsChat->setGeometry(roundToPixel(270 * k.sx) - corner.width() - k.size(8),
+                                height() - corner.height() - k.size(6), corner.width(),
+                                corner.height());
+    } else {
+        m_newsChat->setGeometry(roundToPixel(264 * k.sx) - corner.width(),
+                                roundToPixel(460 * k.sy) + icon - corner.height(),
+                                corner.width(), corner.height());
+    }
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
                     roundToPixel(300 * k.sx), 3 * h);
     // The title is drawn larger than it is shown: shrink it once, properly
@@ -338,6 +390,7 @@ void MainMenu::tick()
         update(m_scrolls[0]);
         update(m_scrolls[1]);
     }
+    m_newsChat->tick();
     if (m_clocksShown) {
         const QTime now = QTime::currentTime();
         m_clock->showTime(now);
@@ -378,6 +431,8 @@ void MainMenu::retranslate()
     m_options->setText(text(Text::Options));
     m_account->setToolTip(text(Text::TabMyAccount));
     m_account->setAccessibleName(text(Text::TabMyAccount));
+    m_statistics->setToolTip(text(Text::Statistics));
+    m_statistics->setAccessibleName(text(Text::Statistics));
     m_world->setToolTip(text(Text::WorldTopTenCommand));
     m_world->setAccessibleName(text(Text::WorldTopTenCommand));
     m_exit->setText(text(Text::Exit));

@@ -9,6 +9,7 @@
 #include "records/club_file.h"
 #include "settings/settings.h"
 #include "table/menu_clocks.h"
+#include "table/news_chat_panel.h"
 #include "table/table_geometry.h"
 
 class QLabel;
@@ -73,6 +74,10 @@ public:
 
     // The account icon shows the account state (a star in its colour).
     void setAccountPicture(const QPixmap& picture);
+    // The news and chat indicators: whether each kind has something unread.
+    void setIndicators(bool newsUnread, bool chatUnread);
+    NewsChatPanel* newsChatPanel() const { return m_newsChat; }
+    QToolButton* statisticsIcon() const { return m_statistics; }
 
 signals:
     void playerChosen(int slot);  // 1..5
@@ -83,6 +88,9 @@ signals:
     void exitRequested();
     void accountRequested();
     void worldTopTenRequested();
+    void statisticsRequested();
+    void newsRequested();
+    void chatRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -124,6 +132,8 @@ private:
     TevCardsButton* m_exit;
     QToolButton* m_account;
     QToolButton* m_world;
+    QToolButton* m_statistics;
+    NewsChatPanel* m_newsChat;
     QString m_accountNick;
     MenuClock* m_clock;
     MenuFigurePanel* m_figurePanel;

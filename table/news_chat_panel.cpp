@@ -14,7 +14,10 @@ namespace {
 // The shelf's design: 220 x 125 units, the pictures 72 x 72 on it.
 constexpr double kShelfWidth = 220;
 constexpr double kShelfHeight = 125;
-constexpr int kSmallIcon = 34;
+// The small corner: two icons of 34 x 34 units, a siren of 20 on each
+// icon's upper right corner; 94 x 40 units in all.
+constexpr double kSmallWidth = 94;
+constexpr double kSmallHeight = 40;
 constexpr int kTicksPerFrame = 4;  // 80 ms a frame
 
 int frameCount(const QImage& strip)
@@ -47,9 +50,7 @@ QSize NewsChatPanel::panelSize(double scale) const
     if (m_large) {
         return QSize(qRound(kShelfWidth * scale), qRound(kShelfHeight * scale));
     }
-    const int icon = qRound(kSmallIcon * scale);
-    // Icon, siren, a gap, icon, siren.
-    return QSize(4 * icon + icon / 2, icon);
+    return QSize(qRound(kSmallWidth * scale), qRound(kSmallHeight * scale));
 }
 
 void NewsChatPanel::setUnread(bool news, bool chat)
@@ -79,7 +80,8 @@ QRect NewsChatPanel::newsArea() const
         const double s = width() / kShelfWidth;
         return QRectF(24 * s, 44 * s, 72 * s, 72 * s).toRect();
     }
-    return QRect(0, 0, height(), height());
+    const double u = height() / kSmallHeight;
+    return QRectF(0, 6 * u, 34 * u, 34 * u).toRect();
 }
 
 QRect NewsChatPanel::chatArea() const
@@ -88,8 +90,8 @@ QRect NewsChatPanel::chatArea() const
         const double s = width() / kShelfWidth;
         return QRectF(124 * s, 44 * s, 72 * s, 72 * s).toRect();
     }
-    const int icon = height();
-    return QRect(2 * icon + icon / 2, 0, icon, icon);
+    const double u = height() / kSmallHeight;
+    return QRectF(50 * u, 6 * u, 34 * u, 34 * u).toRect();
 }
 
 QRect NewsChatPanel::sirenArea(bool chat) const
@@ -100,8 +102,10 @@ QRect NewsChatPanel::sirenArea(bool chat) const
         const int side = picture.width() * 4 / 9;
         return QRect(picture.center().x() - side / 2, picture.top() - side - 4, side, side);
     }
-    const int side = picture.height() * 3 / 4;
-    return QRect(picture.right() + 2, picture.top() + (picture.height() - side) / 2, side, side);
+    // On the icon's upper right corner.
+    const double u = height() / kSmallHeight;
+    const int side = qRound(20 * u);
+    return QRect(picture.right() + 1 + qRound(10 * u) - side, 0, side, side);
 }
 
 void NewsChatPanel::drawSiren(QPainter& p, const QImage& strip, const QRect& place,

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 #include "accountui/account_dialog.h"
+#include "online/requests.h"
+#include "online/service_client.h"
 #include "records/end_of_game.h"
 #include "records/history_file.h"
 #include "table/main_menu.h"
@@ -34,6 +36,7 @@ TEST(AccountGame, RowFiveStartsARatedGameAndTheClubKeepsItsRecord)
     Settings settings;
     settings.flyingCards = false;
     settings.soundOn = false;
+    settings.sendStatistics = true;
     MainWindow window(settings, folder.path());
     ASSERT_TRUE(window.online().useService(club.address()));
     online::Account& account = window.online().account();
@@ -98,6 +101,13 @@ TEST(AccountGame, RowFiveStartsARatedGameAndTheClubKeepsItsRecord)
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].mid(15, 4), "Anna");
     EXPECT_EQ(entries[0].mid(89, 1), "A");
+
+    // The world statistics count it as a local game of four deals.
+    const online::StatReadResult stats = online::parseStatRead(
+        online::sendAndWait(window.online().client(), online::statRead()));
+    ASSERT_TRUE(stats.ok);
+    EXPECT_EQ(stats.stat.StatX[0], 4);
+    EXPECT_EQ(stats.stat.StatX[2] - stats.stat.StatX[3], result);
 }
 
 }  // namespace

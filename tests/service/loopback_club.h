@@ -41,6 +41,7 @@ public:
         server = std::make_unique<service::HttpServer>(*club);
         server->setLogging(false);
         port = server->bind(QStringLiteral("127.0.0.1"), 0);
+        club->setPublicUrl(address());
         serving = std::thread([this] { server->run(); });
     }
     ~Club()
