@@ -128,7 +128,7 @@ void ServiceClient::send(const ServiceRequest& request, Done done)
     post.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
     post.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(kContentType));
     post.setRawHeader("Accept", kAccept);
-    post.setTransferTimeout(m_readTimeoutMs);
+    post.setTransferTimeout(m_readTimeoutMs > 0 ? m_readTimeoutMs : kLongestSilenceMs);
     collect(m_manager.post(post, request.body()), std::move(done));
 }
 
@@ -141,7 +141,9 @@ void ServiceClient::fetch(Endpoint endpoint, const QString& suffix, Done done)
     }
     auto* manager = new QNetworkAccessManager(this);
     manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    collect(manager->get(QNetworkRequest(*url)), std::move(done), manager);
+    QNetworkRequest get(*url);
+    get.setTransferTimeout(kLongestSilenceMs);
+    collect(manager->get(get), std::move(done), manager);
 }
 
 void ServiceClient::upload(Endpoint endpoint, const QString& suffix, const QByteArray& body,
@@ -155,7 +157,7 @@ void ServiceClient::upload(Endpoint endpoint, const QString& suffix, const QByte
     QNetworkRequest post(*url);
     post.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
     post.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
-    post.setTransferTimeout(m_readTimeoutMs);
+    post.setTransferTimeout(m_readTimeoutMs > 0 ? m_readTimeoutMs : kLongestSilenceMs);
     collect(m_manager.post(post, body), std::move(done));
 }
 

@@ -15,9 +15,12 @@ namespace olk::online {
 // window: its cookies carry over from request to request, every form post
 // carries kUserAgent, kAccept and kContentType, and once a request that
 // waits at most kReadTimeoutMs has been sent, every later one waits that
-// long too (no limit before). The directory, the news and the photos are
-// fetched by short-lived managers of their own: default headers, no
-// cookies shared, no time-out.
+// long too. Before that, and for the directory, the news and the photos
+// (fetched by short-lived managers of their own: default headers, no
+// cookies shared), a transfer ends only after kLongestSilenceMs without a
+// byte: a service that takes connections and never answers must not keep
+// requests, and their sockets, pending for ever while the menu asks again
+// every half minute.
 //
 // Addresses are kept enciphered (settings/address_cipher.h) and deciphered
 // only when a request goes out; they start at the built-in ones.
@@ -49,6 +52,7 @@ public:
     int readTimeoutMs() const { return m_readTimeoutMs; }
 
     static constexpr qsizetype kMostReply = 4 * 1024 * 1024;
+    static constexpr int kLongestSilenceMs = 30000;
 
 private:
     QNetworkAccessManager m_manager;
