@@ -33,7 +33,11 @@ public:
     const SeatPlan& plan() const { return m_plan; }
     QTimer& timer1() { return m_timer1; }
 
-    void setView(TableObserver* view) { m_engine.setObserver(view); }
+    void setView(TableObserver* view)
+    {
+        m_view = view;
+        m_engine.setObserver(view);
+    }
     void setLink(ParticipantLink* link) { m_engine.setLink(link); }
 
     // In a local game the computer waits while this says so (a question or
@@ -55,8 +59,22 @@ public:
     void setSeatName(int seat, const std::string& name);
     // A joined player: the host's deal. Taken only while this machine waits
     // for a deal (the first one, or after a deal has ended, before the
-    // match is over); false, and nothing changes, otherwise.
+    // match is over); false, and nothing changes, otherwise. A tournament
+    // place takes the relay's next deal the same way, always under the
+    // tournament's rules.
     bool receiveDeal(const DeckCells& deck, const RuleOptions& rules);
+
+    // A tournament game at `place` (1..4) starts with the relay's first
+    // deal: a new game for `profile`, the hands filled by place, waiting for
+    // "To Begin" (place 1's button). The seats' names are set before or
+    // after. False, and nothing changes, for a deck that is not the 52
+    // cards or a place outside 1..4.
+    bool startTournamentGame(int place, const Profile& profile, const DeckCells& deck);
+    // The tournament game is over before its end (a player left or ran out
+    // of time, the relay was lost or ended it): no more moves, "Exit to
+    // menu" enabled, the first button disabled.
+    void endTournamentGame();
+    bool tournamentEnded() const { return m_tournamentEnded; }
 
     // The local player, at seat 4. Each returns false, and nothing changes,
     // when the move is not one he may make now.
@@ -83,6 +101,8 @@ public:
 signals:
     // "Exit to menu" after a finished game.
     void gameFinished();
+    // Tournament, place 1: "Next game" asks the relay for the next deal.
+    void nextDealRequested();
     // The game was left before its end.
     void gameAbandoned();
     // A computer seat made an action (the view redraws the turn arrow).
@@ -93,6 +113,9 @@ private:
     SeatPlan m_plan;
     QTimer m_timer1;
     std::function<bool()> m_hold;
+    TableObserver* m_view = nullptr;
+    bool m_tournamentEnded = false;
+    bool m_nextDealAsked = false;
 };
 
 }  // namespace olk
