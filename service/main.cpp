@@ -3,6 +3,7 @@
 #include "service/http_server.h"
 #include "service/news_publish.h"
 #include "service/options.h"
+#include "service/relay.h"
 
 #include <pthread.h>
 #include <QCoreApplication>
@@ -89,12 +90,29 @@ int main(int argc, char** argv)
             qPrintable(options.database.startsWith(QLatin1String("sqlite:"))
                            ? options.database
                            : QStringLiteral("PostgreSQL")));
+        // The tournament relay listens where the service does, in a thread
+        // of its own.
+        Relay::Config relayConfig;
+        relayConfig.listenAddress = options.listenHost;
+        relayConfig.basePort = options.relayBasePort;
+        Relay relay(*store, relayConfig);
+        if (options.relay) {
+            if (!relay.start(&error)) {
+                std::fprintf(stderr, "olk-service: %s\n", qPrintable(error));
+                return 2;
+            }
+            std::fprintf(stderr,
+                         "olk-service: tournament relay on %s ports %d..%d (table 1..%d)\n",
+                         qPrintable(options.listenHost), options.relayBasePort + 1,
+                         options.relayBasePort + relayConfig.tables, relayConfig.tables);
+        }
         std::thread serving([&server] { server.run(); });
         int signal = 0;
         sigwait(&stopSignals, &signal);
         std::fprintf(stderr, "olk-service: stopping (signal %d)\n", signal);
         server.stop();
         serving.join();
+        relay.stop();
     }
     store.reset();
     return 0;

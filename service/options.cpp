@@ -44,6 +44,8 @@ QString usage()
                "  --tournament-message TEXT  the line the tournament window shows\n"
                "  --tournament-admin NICK the administrator's nick, who may sit at a table with\n"
                "                          a player from the same address (the game's own)\n"
+               "  --no-relay              do not run the tournament relay (its tables then have\n"
+               "                          no games; for tests of the HTTP side)\n"
                "  --threads N             connections served at once (default 64; each open\n"
                "                          connection holds one, and one database connection)\n"
                "  --no-rate-limit         answer every request without the per-address limits:\n"
@@ -76,6 +78,10 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
         const QString& name = arguments[i];
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             options.help = true;
+            continue;
+        }
+        if (name == QLatin1String("--no-relay")) {
+            options.relay = false;
             continue;
         }
         if (name == QLatin1String("--no-rate-limit")) {

@@ -22,6 +22,7 @@ struct Options {
     QString tournamentMessage;
     QString tournamentAdmin;
     bool rateLimit = true;
+    bool relay = true;  // the tournament relay runs with the service
     int threads = 64;
     bool help = false;
 };
