@@ -1,20 +1,35 @@
 // olk-bot: a network player without a window, for tests, benchmarks and
-// anyone who wants to try the network game alone. It plays its own seat as
-// the computer opponent does; as the host it also plays the seats nobody
-// took. No pauses, no flights.
+// anyone who wants to try the network game or the tournament alone. It
+// plays its own seat as the computer opponent does; as the host it also
+// plays the seats nobody took. No pauses, no flights.
 //
 //   olk-bot --host PORT [--name NAME] [--players N] [--wait-seconds S] [--seed S]
 //   olk-bot --join ADDRESS:PORT [--name NAME]
+//   olk-bot --tournament SERVICE_URL --table T --place K --nick NICK --password PW
+//           [--slow SECONDS] [--wait-seconds S]
 //
-// It writes one line for each of: its role ("role R"), the four names in
-// role order ("names A|B|C|D"), every deal as dealt ("deal D deck C1 ... C52",
-// card codes as olk-sim --decks reads them), every deal's end ("end D
-// balances B1 B2 B3 B4", by role), and finally "match complete" (exit 0). A
-// match that cannot go on: "match abandoned: REASON" (exit 3). Cannot listen,
-// connect or find players: a message on standard error (exit 2).
+// It writes one line for each of: its role ("role R"; in a tournament the
+// place), the four names in role order ("names A|B|C|D"; in a tournament the
+// nicks by place), every deal as dealt ("deal D deck C1 ... C52", card codes
+// as olk-sim --decks reads them), every deal's end ("end D balances B1 B2 B3
+// B4", by role or place), and finally "match complete" (exit 0). A match
+// that cannot go on: "match abandoned: REASON" (exit 3). Cannot listen,
+// connect, log in, take the place or find players: a message on standard
+// error (exit 2).
+//
+// In a tournament it logs in to the account at the olk-service of
+// SERVICE_URL ("http://host:port"), reads the table list for the address
+// and the port of table T's relay, takes place K at table T, waits until
+// all four places are taken (--wait-seconds, 120 by default; the place is
+// given back when they are not), and plays the game through the relay.
+// Place 1 begins every deal and asks for the next one. --slow waits that
+// long before each of its own moves (a move clock may run out meanwhile).
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -26,95 +41,17 @@
 #include "core/cp1251.h"
 #include "core/seats.h"
 #include "net/direct_link.h"
+#include "net/relay_link.h"
+#include "online/requests.h"
+#include "online/service_client.h"
 #include "session/game_session.h"
+#include "settings/address_cipher.h"
+#include "tools/bot/bot_options.h"
 
 namespace {
 
 using namespace olk;
-
-struct Options {
-    bool host = false;
-    quint16 port = 0;
-    QString address;
-    QByteArray name = "Bot";
-    int players = 1;
-    int waitSeconds = 30;
-    std::optional<std::uint64_t> seed;
-};
-
-constexpr const char* kUsage =
-    "usage: olk-bot --host PORT [--name NAME] [--players N] [--wait-seconds S] [--seed S]\n"
-    "       olk-bot --join ADDRESS:PORT [--name NAME]\n";
-
-std::optional<long long> number(const QString& text, long long min, long long max)
-{
-    bool ok = false;
-    const long long value = text.toLongLong(&ok);
-    return ok && value >= min && value <= max ? std::optional<long long>(value) : std::nullopt;
-}
-
-// The options, or a message for standard error.
-std::variant<Options, std::string> parse(const QStringList& args)
-{
-    Options options;
-    bool mode = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (i + 1 >= args.size()) {
-            return "missing value after " + arg.toStdString();
-        }
-        const QString value = args[++i];
-        if (arg == QLatin1String("--host")) {
-            const auto port = number(value, 1, 65535);
-            if (!port) {
-                return "--host needs a port 1..65535";
-            }
-            options.host = true;
-            options.port = static_cast<quint16>(*port);
-            mode = true;
-        } else if (arg == QLatin1String("--join")) {
-            const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
-            const auto port = colon > 0 ? number(value.mid(colon + 1), 1, 65535) : std::nullopt;
-            if (!port) {
-                return "--join needs ADDRESS:PORT";
-            }
-            options.address = value.left(colon);
-            options.port = static_cast<quint16>(*port);
-            mode = true;
-        } else if (arg == QLatin1String("--name")) {
-            const auto bytes = cp1251::fromUtf8(value.toStdString());
-            if (!bytes || bytes->empty()) {
-                return "--name needs a name in Latin or Cyrillic letters";
-            }
-            options.name = QByteArray::fromStdString(*bytes);
-        } else if (arg == QLatin1String("--players")) {
-            const auto players = number(value, 1, 3);
-            if (!players) {
-                return "--players needs 1, 2 or 3";
-            }
-            options.players = static_cast<int>(*players);
-        } else if (arg == QLatin1String("--wait-seconds")) {
-            const auto seconds = number(value, 0, 86400);
-            if (!seconds) {
-                return "--wait-seconds needs 0..86400";
-            }
-            options.waitSeconds = static_cast<int>(*seconds);
-        } else if (arg == QLatin1String("--seed")) {
-            bool ok = false;
-            const qulonglong seed = value.toULongLong(&ok);
-            if (!ok) {
-                return "--seed needs a number";
-            }
-            options.seed = seed;
-        } else {
-            return "unknown option " + arg.toStdString();
-        }
-    }
-    if (!mode) {
-        return std::string("say --host PORT or --join ADDRESS:PORT");
-    }
-    return options;
-}
+using bot::BotOptions;
 
 // Writes the deals and their ends as the bot sees them.
 class Transcript : public TableObserver {
@@ -123,6 +60,8 @@ public:
 
     // Called once the match's first deal is laid: everybody has joined.
     std::function<void()> beforeFirstDeal;
+    // Deals that came to their end.
+    int dealsEnded = 0;
 
     // The end of startDeal: the deck is the deal's.
     void setDealNumberHint(int, int) override
@@ -142,6 +81,7 @@ public:
 
     void dealEnded(const DealResult&) override
     {
+        ++dealsEnded;
         const TableState& st = m_engine.state();
         const int own = m_engine.setup().ownRole;
         std::printf("end %d balances", st.gameDeals);
@@ -173,18 +113,8 @@ void printNames(const net::NameBlock& names)
     std::exit(3);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int runDirect(QCoreApplication& app, const BotOptions& options)
 {
-    QCoreApplication app(argc, argv);
-    const auto parsed = parse(app.arguments());
-    if (const auto* error = std::get_if<std::string>(&parsed)) {
-        std::fprintf(stderr, "olk-bot: %s\n%s", error->c_str(), kUsage);
-        return 2;
-    }
-    const Options& options = std::get<Options>(parsed);
-
     GameSession session(options.seed ? Rng(*options.seed) : Rng::fromClock());
     Transcript transcript(session.engine());
     session.setView(&transcript);
@@ -231,7 +161,7 @@ int main(int argc, char** argv)
         }
     });
 
-    if (options.host) {
+    if (options.mode == BotOptions::Mode::Host) {
         host = std::make_unique<net::HostLink>(session);
         host->setHostName(options.name);
         if (!host->listen(options.port)) {
@@ -280,4 +210,241 @@ int main(int argc, char** argv)
         joined->connectToHost(options.address, options.port, options.name, profile);
     }
     return app.exec();
+}
+
+// ------------------------------------------------------------ tournament
+
+void waitMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The service's addresses under its root, as the game's online session
+// points them at an olk-service.
+void useService(online::ServiceClient& client, const QString& base)
+{
+    QString root = QUrl(base).adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
+    while (root.endsWith(u'/')) {
+        root.chop(1);
+    }
+    client.setAddress(online::Endpoint::Account, encipherAddress(root + "/account"));
+    client.setAddress(online::Endpoint::Tournament, encipherAddress(root + "/tournament"));
+}
+
+// A place record that frees a place: "X" texts and zero numbers.
+online::TTevClient emptyPlace()
+{
+    online::TTevClient x;
+    x.Nick = x.Country = x.City = x.IP = QStringLiteral("X");
+    x.Sex = u'X';
+    return x;
+}
+
+int failTournament(const std::string& message)
+{
+    std::fprintf(stderr, "olk-bot: %s\n", message.c_str());
+    return 2;
+}
+
+int runTournament(QCoreApplication& app, const BotOptions& options)
+{
+    using namespace online;
+    ServiceClient client;
+    useService(client, options.serviceUrl);
+    const std::string who = options.nick.toStdString();
+
+    const LoginResult login = parseAccountLogin(
+        sendAndWait(client, accountLogin(options.nick, options.password)), TTevUser{},
+        options.nick, options.password);
+    if (!login.ok) {
+        return failTournament("cannot log in as " + who);
+    }
+    TTevClient me;
+    me.Nick = options.nick;
+    me.Country = login.user.Country1;
+    me.City = login.user.City;
+    me.Sex = login.user.Sex;
+    me.IP = QStringLiteral("127.0.0.1");  // the service takes the address it sees
+    const TourRatingResult rating = parseTourRatingRead(sendAndWait(client, tourRatingRead(options.nick)));
+    if (rating.ok && rating.score >= 0) {
+        me.Score = rating.score;
+        me.Kon = rating.kon;
+        me.Rating = rating.rating;
+    }
+
+    const TourTablesResult tables = parseTourTables(sendAndWait(client, tourTables()));
+    if (!tables.ok) {
+        return failTournament("cannot read the tournament tables");
+    }
+    // Each table's record holds its own relay address and port.
+    const TTevTable_4& record = tables.tables[static_cast<std::size_t>(options.table - 1)];
+    if (record.Port < 1 || record.Port > 65535 || record.IP.isEmpty() ||
+        record.IP == QLatin1String("0.0.0.0")) {
+        return failTournament("table " + std::to_string(options.table) + " has no relay");
+    }
+    const QString relayAddress = record.IP;
+    const auto relayPort = static_cast<quint16>(record.Port);
+
+    const TourSeatResult seated = parseTourSeat(
+        sendAndWait(client, tourSeat(options.table, options.place, SeatAction::Take, me)));
+    if (!seated.ok) {
+        return failTournament("cannot take place " + std::to_string(options.place) +
+                              " at table " + std::to_string(options.table));
+    }
+    const auto giveBack = [&] {
+        sendAndWait(client, tourSeat(options.table, options.place, SeatAction::Leave, emptyPlace()));
+    };
+
+    // The relay deals once all four are there; their nicks are the names.
+    OneBasedArray<std::string, kSeats> nicks;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const TourTablesResult now = parseTourTables(sendAndWait(client, tourTables()));
+        if (now.ok) {
+            const TTevTable_4& table = now.tables[static_cast<std::size_t>(options.table - 1)];
+            bool full = true;
+            for (int place = 1; place <= kSeats; ++place) {
+                const QString& nick = table.Places[static_cast<std::size_t>(place - 1)].Nick;
+                full = full && nick != QLatin1String("X") && !nick.isEmpty();
+                nicks[place] = nick.toStdString();
+            }
+            if (nicks[options.place] != who) {
+                return failTournament("place " + std::to_string(options.place) +
+                                      " is not ours any more");
+            }
+            if (full) {
+                break;
+            }
+        }
+        if (waited.elapsed() > options.waitSeconds * 1000LL) {
+            giveBack();
+            return failTournament("the table did not fill");
+        }
+        waitMs(200);
+    }
+
+    GameSession session(options.seed ? Rng(*options.seed) : Rng::fromClock());
+    Transcript transcript(session.engine());
+    session.setView(&transcript);
+    session.engine().setup().flyingCards = false;
+    net::RelayLink link(session);
+    link.setPlaceNames(nicks);
+    transcript.beforeFirstDeal = [&] {
+        std::string line = "names ";
+        for (int place = 1; place <= kSeats; ++place) {
+            line += nicks[place] + (place < kSeats ? "|" : "");
+        }
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    };
+
+    bool finished = false;
+    const auto end = [&](int code, const std::string& line) {
+        if (finished) {
+            return;
+        }
+        finished = true;
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+        // What is still to go out ("TOut", "o") goes before the end.
+        QTimer::singleShot(200, &app, [code] { QCoreApplication::exit(code); });
+    };
+    const auto complete = [&] { return transcript.dealsEnded == kMatchDeals; };
+    const auto abandonWith = [&](const std::string& reason) {
+        end(3, "match abandoned: " + reason);
+    };
+
+    QObject::connect(&link, &net::RelayLink::gameEnded, [&] {
+        if (complete()) {
+            end(0, "match complete");
+        } else {
+            abandonWith("the relay ended the game");
+        }
+    });
+    QObject::connect(&link, &net::RelayLink::playerLeft, [&](int place, int) {
+        abandonWith("place " + std::to_string(place) + " left the table");
+    });
+    QObject::connect(&link, &net::RelayLink::playerTimedOut, [&](int place, int) {
+        abandonWith("place " + std::to_string(place) + " ran out of time");
+    });
+    QObject::connect(&link, &net::RelayLink::localTimeUp,
+                     [&] { abandonWith("our time is up"); });
+    QObject::connect(&link, &net::RelayLink::connectionLost,
+                     [&] { abandonWith("lost the connection with the relay"); });
+    QObject::connect(&link, &net::RelayLink::connectionError, [&] {
+        if (!finished) {
+            finished = true;
+            std::fprintf(stderr, "olk-bot: cannot play at the relay %s:%u\n",
+                         qPrintable(relayAddress), relayPort);
+            QCoreApplication::exit(2);
+        }
+    });
+
+    // Plays its own seat; place 1 also presses "To Begin" and "Next game".
+    // With --slow, each own move waits that long first.
+    QElapsedTimer turnWaited;
+    int turnKey = -1;
+    QTimer play;
+    play.setInterval(2);
+    QObject::connect(&play, &QTimer::timeout, [&] {
+        GameEngine& engine = session.engine();
+        const TableState& st = engine.state();
+        if (finished || !link.hasGameStarted() || session.tournamentEnded()) {
+            return;
+        }
+        if (st.turnState == turn::kDealOver) {
+            if (st.matchOver && complete()) {
+                // The relay's "e" follows place 1's balances; do not wait for
+                // ever.
+                QTimer::singleShot(3000, &app, [&] { end(0, "match complete"); });
+                play.stop();
+            } else if (engine.buttons().firstEnabled) {
+                session.pressFirstButton();  // "Next game": "bnext"
+            }
+            return;
+        }
+        if (st.playPhase == 1) {
+            if (engine.buttons().firstEnabled) {
+                session.pressFirstButton();  // "To Begin"
+            }
+            return;
+        }
+        if (st.playPhase == 2 && turn::seatOf(st.turnState) == kLocalSeat) {
+            const int key = st.moveCount * 16 + st.turnState;
+            if (key != turnKey) {
+                turnKey = key;
+                turnWaited.start();
+            }
+            if (turnWaited.elapsed() >= options.slowMs) {
+                engine.playComputerAction(true);
+            }
+        }
+    });
+
+    std::printf("role %d\n", options.place);
+    std::fflush(stdout);
+    const Profile profile{who, 0, me.Score, static_cast<double>(me.Rating)};
+    link.connectToRelay(relayAddress, relayPort, options.place, profile);
+    play.start();
+    return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const auto parsed = bot::parseBotOptions(app.arguments());
+    if (const auto* error = std::get_if<std::string>(&parsed)) {
+        std::fprintf(stderr, "olk-bot: %s\n%s", error->c_str(), bot::kBotUsage);
+        return 2;
+    }
+    const BotOptions& options = std::get<BotOptions>(parsed);
+    if (options.mode == BotOptions::Mode::Tournament) {
+        return runTournament(app, options);
+    }
+    return runDirect(app, options);
 }
