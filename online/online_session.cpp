@@ -34,7 +34,7 @@ bool OnlineSession::useService(const QString& base)
     } paths[] = {{Endpoint::Directory, "/directory"},   {Endpoint::Account, "/account"},
                  {Endpoint::Scores, "/scores"},         {Endpoint::Statistics, "/statistics"},
                  {Endpoint::Tournament, "/tournament"}, {Endpoint::News, "/news"},
-                 {Endpoint::Photos, "/photos/"}};
+                 {Endpoint::Photos, "/photos/"},        {Endpoint::PublicAddress, "/ip"}};
     for (const auto& each : paths) {
         m_client.setAddress(each.endpoint, encipherAddress(root + QLatin1String(each.path)));
     }

@@ -23,7 +23,9 @@ namespace olk::online {
 // never fails otherwise than by its result, and a record it cannot fill
 // keeps the starting values named with it.
 
-enum class Endpoint { Directory, Account, Scores, Statistics, Tournament, News, Photos };
+// PublicAddress: a GET whose reply is the caller's address as the service
+// sees it (the tournament record's IP).
+enum class Endpoint { Directory, Account, Scores, Statistics, Tournament, News, Photos, PublicAddress };
 
 struct ServiceRequest {
     Endpoint endpoint = Endpoint::Account;

@@ -85,6 +85,7 @@ ServiceClient::ServiceClient(QObject* parent)
           {Endpoint::Tournament, tournamentAddress()},
           {Endpoint::News, newsAddress()},
           {Endpoint::Photos, photoStoreAddress()},
+          {Endpoint::PublicAddress, publicAddressAddress()},
       }
 {
     // Redirects are not part of the service; a 3xx is an error status.

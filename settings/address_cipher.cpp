@@ -88,4 +88,10 @@ QByteArray photoStoreAddress()
     return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk943HWPWf8S");
 }
 
+QByteArray publicAddressAddress()
+{
+    // "http://127.0.0.1:8765/ip"
+    return QByteArrayLiteral("onoXMwJOpXAUEdEFutQiKSQVX/F5Wk9hxA==");
+}
+
 }  // namespace olk

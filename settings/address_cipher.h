@@ -27,5 +27,6 @@ QByteArray defaultAccountAddress();     // the accounts
 QByteArray tournamentAddress();         // the tournament tables and rankings
 QByteArray newsAddress();               // the news document
 QByteArray photoStoreAddress();         // the members' photos: + nick + ".jpg"
+QByteArray publicAddressAddress();      // the caller's own address, as seen
 
 }  // namespace olk

@@ -1092,6 +1092,42 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "ANDROID. SCORE. GAMES IN CYCLE", "AndroidScoreHeading"),
     //: world top ten heading (capitals): the online tournament's rankings
     QT_TRANSLATE_NOOP3("Olk", "WINDOWS. ONLINE TOURNAMENT", "TournamentHeading"),
+    //: title of the online tournament window (capitals)
+    QT_TRANSLATE_NOOP3("Olk", "WORLD ONLINE TOURNAMENT", "TournamentTitle"),
+    //: tournament place button: leave the place the player holds
+    QT_TRANSLATE_NOOP3("Olk", "Log off", "LogOff"),
+    //: tournament place button: sit down at this free place (short; the button is about 150 units
+    //: wide)
+    QT_TRANSLATE_NOOP3("Olk", "Take the place of", "TakeThePlaceOf"),
+    //: tournament place button: the place is free but cannot be taken yet (a lower place is still
+    //: empty)
+    QT_TRANSLATE_NOOP3("Olk", "Free", "PlaceFree"),
+    //: tournament window: the tournament server is closed or cannot be reached (place buttons and
+    //: the status picture)
+    QT_TRANSLATE_NOOP3("Olk", "Server Off", "ServerOff"),
+    //: tournament window: the tournament server is open
+    QT_TRANSLATE_NOOP3("Olk", "Server On", "ServerOn"),
+    //: message box: another player from the same internet address already sits at this tournament
+    //: table
+    QT_TRANSLATE_NOOP3("Olk", "This table is already occupied by a player with your IP!", "SameAddressAtTable"),
+    //: title of the hint of the tournament place buttons, which names the table's rules
+    QT_TRANSLATE_NOOP3("Olk", "Rules", "RulesTitle"),
+    //: message box: the connection to the tournament relay server failed; the place is given up
+    QT_TRANSLATE_NOOP3("Olk", "Server connection error!", "ServerConnectionError"),
+    //: title of the window with the tournament's best ten players
+    QT_TRANSLATE_NOOP3("Olk", "Tournament Top Ten", "TournamentTopTenTitle"),
+    //: title of the box shown when the player's own move clock ran out in a tournament game
+    QT_TRANSLATE_NOOP3("Olk", "You lose!", "YouLose"),
+    //: text of the box shown when the player's own move clock ran out in a tournament game
+    QT_TRANSLATE_NOOP3("Olk", "Your time is up!", "YourTimeIsUp"),
+    //: title of the box shown when another tournament player left or ran out of time
+    QT_TRANSLATE_NOOP3("Olk", "You won!", "YouWon"),
+    //: tournament: follows "Player" + blank + the player's name: that player left the table
+    QT_TRANSLATE_NOOP3("Olk", "interrupted the game!", "InterruptedTheGame"),
+    //: tournament: follows "Player" + blank + the player's name: that player's move clock ran out
+    QT_TRANSLATE_NOOP3("Olk", "time is up!", "TimeIsUp"),
+    //: message box: the connection to the tournament relay server was lost during a game
+    QT_TRANSLATE_NOOP3("Olk", "Lost connection with the server!", "LostConnectionWithServer"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

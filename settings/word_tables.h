@@ -453,6 +453,22 @@ enum class Text : int {
     WindowsScoreHeading,
     AndroidScoreHeading,
     TournamentHeading,
+    TournamentTitle,
+    LogOff,
+    TakeThePlaceOf,
+    PlaceFree,
+    ServerOff,
+    ServerOn,
+    SameAddressAtTable,
+    RulesTitle,
+    ServerConnectionError,
+    TournamentTopTenTitle,
+    YouLose,
+    YourTimeIsUp,
+    YouWon,
+    InterruptedTheGame,
+    TimeIsUp,
+    LostConnectionWithServer,
     Count
 };
 

@@ -2661,5 +2661,101 @@
         <extracomment>world top ten heading (capitals): the online tournament&apos;s rankings</extracomment>
         <translation>WINDOWS. TOURNOI EN LIGNE</translation>
     </message>
+    <message>
+        <source>WORLD ONLINE TOURNAMENT</source>
+        <comment>TournamentTitle</comment>
+        <extracomment>title of the online tournament window (capitals)</extracomment>
+        <translation>TOURNOI MONDIAL EN LIGNE</translation>
+    </message>
+    <message>
+        <source>Log off</source>
+        <comment>LogOff</comment>
+        <extracomment>tournament place button: leave the place the player holds</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Take the place of</source>
+        <comment>TakeThePlaceOf</comment>
+        <extracomment>tournament place button: sit down at this free place (short; the button is about 150 units wide)</extracomment>
+        <translation>Prendre la place</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <comment>PlaceFree</comment>
+        <extracomment>tournament place button: the place is free but cannot be taken yet (a lower place is still empty)</extracomment>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Server Off</source>
+        <comment>ServerOff</comment>
+        <extracomment>tournament window: the tournament server is closed or cannot be reached (place buttons and the status picture)</extracomment>
+        <translation>Serveur arrêté</translation>
+    </message>
+    <message>
+        <source>Server On</source>
+        <comment>ServerOn</comment>
+        <extracomment>tournament window: the tournament server is open</extracomment>
+        <translation>Serveur actif</translation>
+    </message>
+    <message>
+        <source>This table is already occupied by a player with your IP!</source>
+        <comment>SameAddressAtTable</comment>
+        <extracomment>message box: another player from the same internet address already sits at this tournament table</extracomment>
+        <translation>Un joueur avec votre IP occupe déjà cette table !</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>RulesTitle</comment>
+        <extracomment>title of the hint of the tournament place buttons, which names the table&apos;s rules</extracomment>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Server connection error!</source>
+        <comment>ServerConnectionError</comment>
+        <extracomment>message box: the connection to the tournament relay server failed; the place is given up</extracomment>
+        <translation>Erreur de connexion au serveur !</translation>
+    </message>
+    <message>
+        <source>Tournament Top Ten</source>
+        <comment>TournamentTopTenTitle</comment>
+        <extracomment>title of the window with the tournament&apos;s best ten players</extracomment>
+        <translation>Top 10 du tournoi</translation>
+    </message>
+    <message>
+        <source>You lose!</source>
+        <comment>YouLose</comment>
+        <extracomment>title of the box shown when the player&apos;s own move clock ran out in a tournament game</extracomment>
+        <translation>Vous avez perdu !</translation>
+    </message>
+    <message>
+        <source>Your time is up!</source>
+        <comment>YourTimeIsUp</comment>
+        <extracomment>text of the box shown when the player&apos;s own move clock ran out in a tournament game</extracomment>
+        <translation>Votre temps est écoulé !</translation>
+    </message>
+    <message>
+        <source>You won!</source>
+        <comment>YouWon</comment>
+        <extracomment>title of the box shown when another tournament player left or ran out of time</extracomment>
+        <translation>Vous avez gagné !</translation>
+    </message>
+    <message>
+        <source>interrupted the game!</source>
+        <comment>InterruptedTheGame</comment>
+        <extracomment>tournament: follows &quot;Player&quot; + blank + the player&apos;s name: that player left the table</extracomment>
+        <translation>a interrompu la partie !</translation>
+    </message>
+    <message>
+        <source>time is up!</source>
+        <comment>TimeIsUp</comment>
+        <extracomment>tournament: follows &quot;Player&quot; + blank + the player&apos;s name: that player&apos;s move clock ran out</extracomment>
+        <translation>temps écoulé !</translation>
+    </message>
+    <message>
+        <source>Lost connection with the server!</source>
+        <comment>LostConnectionWithServer</comment>
+        <extracomment>message box: the connection to the tournament relay server was lost during a game</extracomment>
+        <translation>Connexion au serveur perdue !</translation>
+    </message>
 </context>
 </TS>
