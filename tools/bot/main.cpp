@@ -287,6 +287,29 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
     const QString relayAddress = record.IP;
     const auto relayPort = static_cast<quint16>(record.Port);
 
+    // A place after the first is offered only while the one before it is
+    // taken: wait for it, as a player at the tournament window would.
+    QElapsedTimer waited;
+    waited.start();
+    const auto timeLeft = [&] { return waited.elapsed() <= options.waitSeconds * 1000LL; };
+    const auto nickAt = [&](const TourTablesResult& list, int place) {
+        return list.tables[static_cast<std::size_t>(options.table - 1)]
+            .Places[static_cast<std::size_t>(place - 1)]
+            .Nick;
+    };
+    const auto isTaken = [](const QString& nick) {
+        return !nick.isEmpty() && nick != QLatin1String("X");
+    };
+    for (TourTablesResult list = tables;
+         options.place > 1 && !(list.ok && isTaken(nickAt(list, options.place - 1)));
+         list = parseTourTables(sendAndWait(client, tourTables()))) {
+        if (!timeLeft()) {
+            return failTournament("place " + std::to_string(options.place - 1) +
+                                  " was not taken");
+        }
+        waitMs(200);
+    }
+
     const TourSeatResult seated = parseTourSeat(
         sendAndWait(client, tourSeat(options.table, options.place, SeatAction::Take, me)));
     if (!seated.ok) {
@@ -299,16 +322,13 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
 
     // The relay deals once all four are there; their nicks are the names.
     OneBasedArray<std::string, kSeats> nicks;
-    QElapsedTimer waited;
-    waited.start();
     for (;;) {
         const TourTablesResult now = parseTourTables(sendAndWait(client, tourTables()));
         if (now.ok) {
-            const TTevTable_4& table = now.tables[static_cast<std::size_t>(options.table - 1)];
             bool full = true;
             for (int place = 1; place <= kSeats; ++place) {
-                const QString& nick = table.Places[static_cast<std::size_t>(place - 1)].Nick;
-                full = full && nick != QLatin1String("X") && !nick.isEmpty();
+                const QString nick = nickAt(now, place);
+                full = full && isTaken(nick);
                 nicks[place] = nick.toStdString();
             }
             if (nicks[options.place] != who) {
@@ -319,7 +339,7 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
                 break;
             }
         }
-        if (waited.elapsed() > options.waitSeconds * 1000LL) {
+        if (!timeLeft()) {
             giveBack();
             return failTournament("the table did not fill");
         }
