@@ -266,6 +266,7 @@ void RelayLink::dropSocket()
 void RelayLink::onDisconnected()
 {
     breakOff();
+    emit closed();
 }
 
 void RelayLink::onError()

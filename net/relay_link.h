@@ -91,6 +91,9 @@ signals:
     void connectionLost();
     // The connection could not be made or failed before the game started.
     void connectionError();
+    // The relay connection ended, for whatever reason and in any phase (the
+    // chat input goes off); reported once per connection.
+    void closed();
 
 private:
     void onConnected();

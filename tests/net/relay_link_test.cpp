@@ -121,6 +121,7 @@ struct Place {
         });
         QObject::connect(&link, &RelayLink::localTimeUp, [this] { ++ownTimeUp; });
         QObject::connect(&link, &RelayLink::connectionLost, [this] { ++lost; });
+        QObject::connect(&link, &RelayLink::closed, [this] { ++closed; });
         OneBasedArray<std::string, kSeats> names;
         const char* given[] = {"Anna", "Boris", "Clara", "Dmitri"};
         for (int p = 1; p <= kSeats; ++p) {
@@ -144,7 +145,7 @@ struct Place {
     RelayLink link;
     std::vector<std::pair<int, QByteArray>> chat;
     std::vector<std::pair<int, int>> left, timedOut;
-    int ended = 0, ownTimeUp = 0, lost = 0;
+    int ended = 0, ownTimeUp = 0, lost = 0, closed = 0;
 };
 
 class Table : public ::testing::Test {
@@ -304,6 +305,7 @@ TEST_F(Table, APlayerWhoLeftEndsTheGameOnceAndNotAfterItsEnd)
     EXPECT_EQ(at(1).session.engine().state().turnState, turn::kDealOver);
     EXPECT_EQ(at(1).link.phase(), RelayLink::Phase::Over);
     EXPECT_TRUE(at(1).session.tournamentEnded());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return at(1).closed == 1; }, 5000)) << "the link closed";
     at(1).session.pressFirstButton();
     EXPECT_EQ(at(1).session.engine().state().playPhase, 1) << "nothing begins after the end";
 
@@ -369,6 +371,7 @@ TEST_F(Table, TheRelayGoneEndsTheGame)
     ASSERT_TRUE(QTest::qWaitFor([&] { return allStarted(); }, 5000));
     relay.byPlace[2]->abort();
     ASSERT_TRUE(QTest::qWaitFor([&] { return at(2).lost == 1; }, 5000));
+    EXPECT_EQ(at(2).closed, 1);
     EXPECT_TRUE(at(2).session.engine().state().matchOver);
     EXPECT_EQ(at(2).link.clock().seat(), 0) << "clocks cleared";
 }
