@@ -128,7 +128,8 @@ void RelayLink::handle(const Message& message)
         return;
     }
     if (const auto* chat = std::get_if<ChatLine>(&message)) {
-        emit chatReceived(chat->role, chat->text);
+        // No longer than a player may type, whatever the relay passed on.
+        emit chatReceived(chat->role, chat->text.left(kChatLineLength));
         return;
     }
     if (std::holds_alternative<GameEnded>(message)) {

@@ -110,8 +110,9 @@ private:
 struct Place {
     explicit Place(int place, quint16 port, std::uint64_t seed) : session(Rng(seed)), link(session)
     {
-        QObject::connect(&link, &RelayLink::chatReceived,
-                         [this](int from, const QByteArray& line) { chat.push_back({from, line}); });
+        QObject::connect(&link, &RelayLink::chatReceived, [this](int from, const QByteArray& line) {
+            chat.push_back({from, line});
+        });
         QObject::connect(&link, &RelayLink::gameEnded, [this] { ++ended; });
         QObject::connect(&link, &RelayLink::playerLeft, [this](int p, int seat) {
             left.push_back({p, seat});
@@ -291,6 +292,10 @@ TEST_F(Table, ChatLinesComeWithTheirWritersPlace)
     ASSERT_TRUE(QTest::qWaitFor([&] { return at(2).chat.size() == 2; }, 5000));
     EXPECT_EQ(at(2).chat[1], std::make_pair(4, QByteArray("Hello")));
     EXPECT_TRUE(at(3).chat.empty());
+    // A longer line is cut to what a player may type.
+    relay.sendTo(2, QByteArray("s") + QByteArray(30, 'x') + fill(18) + "1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return at(2).chat.size() == 3; }, 5000));
+    EXPECT_EQ(at(2).chat[2], std::make_pair(1, QByteArray(kChatLineLength, 'x')));
 }
 
 TEST_F(Table, APlayerWhoLeftEndsTheGameOnceAndNotAfterItsEnd)

@@ -153,5 +153,42 @@ TEST_F(Session, LeavingAndFinishingAreSignalled)
     EXPECT_FALSE(session.timer1().isActive());
 }
 
+// A tournament game starts only from a whole deck at a real place, and
+// takes the relay's next deal only once a deal is over.
+TEST(GameSession, ATournamentGameStartsFromTheRelaysDeck)
+{
+    DeckCells deck;
+    for (int n = 1; n <= kDeckCards; ++n) {
+        deck[n] = cardFromNumber(n);
+    }
+    DeckCells twice = deck;
+    twice[52] = twice[1];
+
+    GameSession session(Rng(3));
+    const Profile profile{"Anna", 0, 120, 0.0};
+    EXPECT_FALSE(session.startTournamentGame(0, profile, deck));
+    EXPECT_FALSE(session.startTournamentGame(5, profile, deck));
+    EXPECT_FALSE(session.startTournamentGame(2, profile, twice));
+    EXPECT_EQ(session.engine().setup().mode, GameMode::Local) << "nothing changed";
+
+    ASSERT_TRUE(session.startTournamentGame(2, profile, deck));
+    const TableState& st = session.engine().state();
+    EXPECT_EQ(session.engine().setup().mode, GameMode::Tournament);
+    EXPECT_EQ(st.gameDeals, 1);
+    EXPECT_EQ(st.totalScore, 120);
+    EXPECT_EQ(st.players[kLocalSeat].cells[1].code.isEmpty(), false);
+    EXPECT_FALSE(session.engine().buttons().firstEnabled) << "place 2 does not begin";
+    EXPECT_FALSE(session.receiveDeal(deck, {})) << "a deal is being played";
+
+    int asked = 0;
+    QObject::connect(&session, &GameSession::nextDealRequested, [&] { ++asked; });
+    session.endTournamentGame();
+    EXPECT_TRUE(st.matchOver);
+    EXPECT_EQ(st.turnState, turn::kDealOver);
+    EXPECT_FALSE(session.receiveDeal(deck, {})) << "nothing is dealt after the end";
+    session.pressFirstButton();
+    EXPECT_EQ(asked, 0);
+}
+
 }  // namespace
 }  // namespace olk

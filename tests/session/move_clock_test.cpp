@@ -13,8 +13,9 @@ namespace {
 struct Recorder {
     explicit Recorder(MoveClock& clock)
     {
-        QObject::connect(&clock, &MoveClock::ticked,
-                         [this](int seat, int seconds) { ticks.push_back({seat, seconds}); });
+        QObject::connect(&clock, &MoveClock::ticked, [this](int seat, int seconds) {
+            ticks.push_back({seat, seconds});
+        });
         QObject::connect(&clock, &MoveClock::localTimeUp, [this] { ++timeUps; });
     }
     std::vector<std::pair<int, int>> ticks;

@@ -8,8 +8,8 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -113,12 +113,11 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("ASAN_OPTIONS", "detect_leaks=0");
         bot->setProcessEnvironment(env);
-        bot->start(OLK_BOT_PROGRAM, QStringList{"--tournament", club.address(), "--table",
-                                                QString::number(kTable), "--place",
-                                                QString::number(place), "--nick",
-                                                kNicks[place - 1], "--password", "secret1",
-                                                "--wait-seconds", "60"} +
-                                        extra);
+        bot->start(OLK_BOT_PROGRAM,
+                   QStringList{"--tournament", club.address(), "--table", QString::number(kTable),
+                               "--place", QString::number(place), "--nick", kNicks[place - 1],
+                               "--password", "secret1", "--wait-seconds", "60"} +
+                       extra);
         EXPECT_TRUE(bot->waitForStarted(5000));
         return bot;
     }

@@ -142,8 +142,7 @@ std::variant<BotOptions, std::string> parseBotOptions(const QStringList& args)
         if (named || playersGiven) {
             return std::string("--name and --players do not go with --tournament");
         }
-        if (options.table == 0 || options.place == 0 || options.nick.isEmpty() ||
-            !passwordGiven) {
+        if (options.table == 0 || options.place == 0 || options.nick.isEmpty() || !passwordGiven) {
             return std::string("--tournament needs --table, --place, --nick and --password");
         }
         // A tournament bot waits longer for the table to fill.

@@ -255,9 +255,9 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
     useService(client, options.serviceUrl);
     const std::string who = options.nick.toStdString();
 
-    const LoginResult login = parseAccountLogin(
-        sendAndWait(client, accountLogin(options.nick, options.password)), TTevUser{},
-        options.nick, options.password);
+    const LoginResult login =
+        parseAccountLogin(sendAndWait(client, accountLogin(options.nick, options.password)),
+                          TTevUser{}, options.nick, options.password);
     if (!login.ok) {
         return failTournament("cannot log in as " + who);
     }
@@ -267,7 +267,8 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
     me.City = login.user.City;
     me.Sex = login.user.Sex;
     me.IP = QStringLiteral("127.0.0.1");  // the service takes the address it sees
-    const TourRatingResult rating = parseTourRatingRead(sendAndWait(client, tourRatingRead(options.nick)));
+    const TourRatingResult rating =
+        parseTourRatingRead(sendAndWait(client, tourRatingRead(options.nick)));
     if (rating.ok && rating.score >= 0) {
         me.Score = rating.score;
         me.Kon = rating.kon;
@@ -304,8 +305,7 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
          options.place > 1 && !(list.ok && isTaken(nickAt(list, options.place - 1)));
          list = parseTourTables(sendAndWait(client, tourTables()))) {
         if (!timeLeft()) {
-            return failTournament("place " + std::to_string(options.place - 1) +
-                                  " was not taken");
+            return failTournament("place " + std::to_string(options.place - 1) + " was not taken");
         }
         waitMs(200);
     }
@@ -313,11 +313,12 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
     const TourSeatResult seated = parseTourSeat(
         sendAndWait(client, tourSeat(options.table, options.place, SeatAction::Take, me)));
     if (!seated.ok) {
-        return failTournament("cannot take place " + std::to_string(options.place) +
-                              " at table " + std::to_string(options.table));
+        return failTournament("cannot take place " + std::to_string(options.place) + " at table " +
+                              std::to_string(options.table));
     }
     const auto giveBack = [&] {
-        sendAndWait(client, tourSeat(options.table, options.place, SeatAction::Leave, emptyPlace()));
+        sendAndWait(client,
+                    tourSeat(options.table, options.place, SeatAction::Leave, emptyPlace()));
     };
 
     // The relay deals once all four are there; their nicks are the names.
@@ -390,8 +391,7 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
     QObject::connect(&link, &net::RelayLink::playerTimedOut, [&](int place, int) {
         abandonWith("place " + std::to_string(place) + " ran out of time");
     });
-    QObject::connect(&link, &net::RelayLink::localTimeUp,
-                     [&] { abandonWith("our time is up"); });
+    QObject::connect(&link, &net::RelayLink::localTimeUp, [&] { abandonWith("our time is up"); });
     QObject::connect(&link, &net::RelayLink::connectionLost,
                      [&] { abandonWith("lost the connection with the relay"); });
     QObject::connect(&link, &net::RelayLink::connectionError, [&] {
