@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTcpServer>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -89,12 +91,70 @@ struct RelayCounters {
     std::atomic<int> broken{0};
 };
 
+// The relay's database work, in a thread of its own so that a slow query
+// never holds up the frames of any table. Jobs run in the order given; an
+// answer comes back to the relay's thread through `home`, which lives as
+// long as the lane's answers can arrive (the lane is drained before it goes).
+class StoreLane {
+public:
+    explicit StoreLane(QObject* home) : home_(home)
+    {
+        thread_.setObjectName(QStringLiteral("relay-store"));
+        thread_.start();
+        context_.moveToThread(&thread_);
+    }
+
+    ~StoreLane()
+    {
+        // Every job given so far runs to its end (a game's result included).
+        QMetaObject::invokeMethod(&context_, [] {}, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+
+    StoreLane(const StoreLane&) = delete;
+    StoreLane& operator=(const StoreLane&) = delete;
+
+    void run(std::function<void()> job)
+    {
+        QMetaObject::invokeMethod(&context_, std::move(job), Qt::QueuedConnection);
+    }
+
+    template <typename Result>
+    void ask(std::function<Result()> job, std::function<void(Result)> answer)
+    {
+        QObject* home = home_;
+        QMetaObject::invokeMethod(
+            &context_,
+            [home, job = std::move(job), answer = std::move(answer)]() mutable {
+                QMetaObject::invokeMethod(
+                    home,
+                    [answer = std::move(answer), result = job()]() mutable {
+                        answer(std::move(result));
+                    },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QObject* home_;
+    QThread thread_;
+    QObject context_;
+};
+
 // One table: its listening socket, its connections and, while a game runs,
 // its rules engine and move clock. Lives in the relay's thread.
 class RelayTable : public ParticipantLink {
 public:
-    RelayTable(int number, Store& store, const Relay::Config& config, RelayCounters& counters)
-        : number_(number), store_(store), config_(config), counters_(counters), plan_(allRemote())
+    RelayTable(int number, Store& store, StoreLane& lane, const Relay::Config& config,
+               RelayCounters& counters)
+        : number_(number),
+          store_(store),
+          lane_(lane),
+          config_(config),
+          counters_(counters),
+          plan_(allRemote())
     {
         clock_.setSingleShot(true);
         QObject::connect(&clock_, &QTimer::timeout, &server_, [this] {
@@ -120,7 +180,16 @@ public:
     bool listen(QString* error)
     {
         const int port = config_.basePort + number_;
-        if (!server_.listen(QHostAddress(config_.listenAddress), static_cast<quint16>(port))) {
+        QHostAddress address(config_.listenAddress);
+        if (address.isNull()) {
+            // A host name, such as "localhost": its first address.
+            const QList<QHostAddress> found = QHostInfo::fromName(config_.listenAddress).addresses();
+            if (!found.isEmpty()) {
+                address = found.front();
+            }
+        }
+        if (port < 1 || port > 65535 || address.isNull() ||
+            !server_.listen(address, static_cast<quint16>(port))) {
             *error = QStringLiteral("cannot listen on %1 port %2 for tournament table %3: %4")
                          .arg(config_.listenAddress)
                          .arg(port)
@@ -145,8 +214,11 @@ public:
     }
 
 private:
-    enum class State { Unseated, Seated, Finished };
+    // Unseated -> Asking (the store is asked about its place) -> Seated ->
+    // Finished (its game is over).
+    enum class State { Unseated, Asking, Seated, Finished };
     struct Connection {
+        quint64 id = 0;
         State state = State::Unseated;
         int place = 0;
         QByteArray unread;
@@ -176,11 +248,15 @@ private:
             socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             socket->setReadBufferSize(kMaxUnread);
             Connection& connection = connections_[socket];
+            connection.id = ++nextConnection_;
             connection.since.start();
             QObject::connect(socket, &QTcpSocket::readyRead, &server_,
                              [this, socket] { readFrom(socket); });
-            QObject::connect(socket, &QTcpSocket::disconnected, &server_,
-                             [this, socket] { drop(socket, nullptr); });
+            // Queued: a write that finds the peer gone must not end a game
+            // in the middle of dealing or passing on a move.
+            QObject::connect(
+                socket, &QTcpSocket::disconnected, socket, [this, socket] { drop(socket, nullptr); },
+                Qt::QueuedConnection);
             if (socket->bytesAvailable() > 0) {
                 readFrom(socket);
             }
@@ -210,7 +286,9 @@ private:
             }
             it->second.unread += chunk;
             qsizetype used = 0;
-            while (it->second.unread.size() - used >= kParticipantFrameLength) {
+            // Frames after "connect" wait until the store has answered.
+            while (it->second.state != State::Asking &&
+                   it->second.unread.size() - used >= kParticipantFrameLength) {
                 const QByteArray frame = it->second.unread.mid(used, kParticipantFrameLength);
                 used += kParticipantFrameLength;
                 if (!countFrame(it->second)) {
@@ -224,6 +302,9 @@ private:
                 }
             }
             it->second.unread.remove(0, used);
+            if (it->second.state == State::Asking) {
+                return;
+            }
         }
     }
 
@@ -309,23 +390,47 @@ private:
             return;
         }
         sendOthers(place, relayMoveFrame(move, place));
-        if (finalBalances_) {
+        if (playing_ && finalBalances_) {
             endRecorded();
         }
     }
 
+    using Seats = std::optional<std::vector<TourSeat>>;
+
+    // The place is claimed at once; the store's answer seats the connection
+    // or closes it.
     void seat(QTcpSocket* socket, int place)
     {
         if (playing_ || holders_[place] != nullptr) {
             drop(socket, "asked for a place that is in play");
             return;
         }
-        const auto seats = store_.tourSeats();
+        Connection& c = connections_.at(socket);
+        c.state = State::Asking;
+        c.place = place;
+        holders_[place] = socket;
+        ++generation_;
+        const quint64 id = c.id;
+        Store* store = &store_;
+        lane_.ask<Seats>([store] { return store->tourSeats(); },
+                         [this, socket, id, place](Seats seats) {
+                             seated(socket, id, place, seats);
+                         });
+    }
+
+    void seated(QTcpSocket* socket, quint64 id, int place, const Seats& seats)
+    {
+        const auto it = connections_.find(socket);
+        if (it == connections_.end() || it->second.id != id ||
+            it->second.state != State::Asking) {
+            return;  // gone meanwhile
+        }
         const TourSeat* held = nullptr;
         if (seats) {
             for (const TourSeat& s : *seats) {
                 if (s.table == number_ && s.place == place) {
                     held = &s;
+                    break;
                 }
             }
         }
@@ -335,34 +440,54 @@ private:
             drop(socket, "asked for a place it does not hold");
             return;
         }
-        Connection& c = connections_.at(socket);
-        c.state = State::Seated;
-        c.place = place;
-        holders_[place] = socket;
+        it->second.state = State::Seated;
         nicks_[place] = held->nick;
+        ++generation_;
         startWhenFull();
+        // What it sent after "connect" waited for this.
+        QPointer<QTcpSocket> p(socket);
+        QMetaObject::invokeMethod(
+            &server_,
+            [this, p] {
+                if (p) {
+                    readFrom(p.data());
+                }
+            },
+            Qt::QueuedConnection);
     }
 
+    // When the four places are seated, the store is asked once more: a
+    // place may have been left over HTTP since its player sat down, and only
+    // the players still holding theirs play.
     void startWhenFull()
     {
+        if (playing_ || verifying_) {
+            return;
+        }
         for (QTcpSocket* s : holders_) {
-            if (s == nullptr) {
+            if (s == nullptr || connections_.at(s).state != State::Seated) {
                 return;
             }
         }
-        if (playing_) {
-            return;
-        }
-        // The places may have been left over HTTP since their players sat
-        // down; only those still held by the same players play.
-        const auto seats = store_.tourSeats();
-        if (!seats) {
-            return;  // the sweep tries again
-        }
+        verifying_ = true;
+        const quint64 generation = generation_;
+        Store* store = &store_;
+        lane_.ask<Seats>([store] { return store->tourSeats(); },
+                         [this, generation](Seats seats) {
+                             verifying_ = false;
+                             if (generation == generation_ && seats) {
+                                 start(*seats);
+                             }
+                             // Otherwise the next change, or the sweep, asks again.
+                         });
+    }
+
+    void start(const std::vector<TourSeat>& seats)
+    {
         std::vector<QTcpSocket*> gone;
         for (int place = 1; place <= kSeats; ++place) {
             bool same = false;
-            for (const TourSeat& s : *seats) {
+            for (const TourSeat& s : seats) {
                 same = same || (s.table == number_ && s.place == place &&
                                 nickKey(s.nick) == nickKey(nicks_[place]));
             }
@@ -405,26 +530,33 @@ private:
         restartMoveClock(seatOfPlace(1));
     }
 
-    // The fourth deal ended: the result from the relay's own balances.
+    // The fourth deal ended: the result from the relay's own balances,
+    // recorded in the store's lane (which also frees the table's places).
     void endRecorded()
     {
         const OneBasedArray<int, kSeats> balances = *finalBalances_;
-        std::vector<TournamentResult> results;
-        bool read = true;
-        for (int place = 1; place <= kSeats; ++place) {
-            const auto standing = store_.tourStanding(nicks_[place]);
-            read = read && standing.has_value();
-            const qint64 score = standing ? standing->score : 0;
-            const qint64 games = standing ? standing->kon : 0;
-            const qint64 newScore = score + balances[place];
-            results.push_back({nicks_[place], balances[place], newScore / (games + 1)});
-        }
-        if (read && store_.recordTournamentResult(number_, results)) {
-            ++counters_.recorded;
-        } else {
-            note("could not record the game's result", 0);
-            freePlaces();
-        }
+        const OneBasedArray<QString, kSeats> nicks = nicks_;
+        Store* store = &store_;
+        RelayCounters* counters = &counters_;
+        const int table = number_;
+        lane_.run([store, counters, table, balances, nicks] {
+            std::vector<TournamentResult> results;
+            bool read = true;
+            for (int place = 1; place <= kSeats; ++place) {
+                const auto standing = store->tourStanding(nicks[place]);
+                read = read && standing.has_value();
+                const qint64 games = standing ? standing->kon : 0;
+                const qint64 newScore = (standing ? standing->score : 0) + balances[place];
+                results.push_back({nicks[place], balances[place], newScore / (games + 1)});
+            }
+            if (read && store->recordTournamentResult(table, results)) {
+                ++counters->recorded;
+                return;
+            }
+            std::fprintf(stderr, "olk-service: relay table %d: the game's result was not recorded\n",
+                         table);
+            freePlaces(*store, table, nicks);
+        });
         if (QTcpSocket* first = holders_[1]) {
             connections_.at(first).expectedBalances = balances;
         }
@@ -441,13 +573,21 @@ private:
         endGame();
     }
 
-    void freePlaces()
+    static void freePlaces(Store& store, int table, const OneBasedArray<QString, kSeats>& nicks)
     {
         for (int place = 1; place <= kSeats; ++place) {
-            if (!nicks_[place].isEmpty()) {
-                store_.freeTourSeat(number_, place, nicks_[place]);
+            if (!nicks[place].isEmpty()) {
+                store.freeTourSeat(table, place, nicks[place]);
             }
         }
+    }
+
+    void freePlaces()
+    {
+        Store* store = &store_;
+        const int table = number_;
+        const OneBasedArray<QString, kSeats> nicks = nicks_;
+        lane_.run([store, table, nicks] { freePlaces(*store, table, nicks); });
     }
 
     // The table is free again at once; the game's connections are closed a
@@ -465,6 +605,7 @@ private:
             }
             s = nullptr;
         }
+        ++generation_;
         for (QString& nick : nicks_) {
             nick.clear();
         }
@@ -494,17 +635,24 @@ private:
             note(why, c.place);
         }
         closeAtOnce(socket);
+        if (c.place != 0 && holders_[c.place] == socket) {
+            holders_[c.place] = nullptr;
+            ++generation_;
+        }
         if (c.state != State::Seated) {
             return;
         }
-        holders_[c.place] = nullptr;
         if (playing_) {
             endBroken(c.place, false);
         } else {
             // Before the game a leaver's place, and the later ones, are
             // freed as the client itself frees them.
-            store_.freeTourSeat(number_, c.place, nicks_[c.place]);
-            nicks_[c.place].clear();
+            Store* store = &store_;
+            const int table = number_;
+            const int place = c.place;
+            const QString nick = nicks_[place];
+            lane_.run([store, table, place, nick] { store->freeTourSeat(table, place, nick); });
+            nicks_[place].clear();
         }
     }
 
@@ -552,6 +700,7 @@ private:
 
     int number_;
     Store& store_;
+    StoreLane& lane_;
     const Relay::Config& config_;
     RelayCounters& counters_;
     SeatPlan plan_;
@@ -563,6 +712,9 @@ private:
     OneBasedArray<QTcpSocket*, kSeats> holders_{};
     OneBasedArray<QString, kSeats> nicks_{};
     bool playing_ = false;
+    bool verifying_ = false;     // the store is asked whether the four may start
+    quint64 generation_ = 0;     // changes whenever a place's holder does
+    quint64 nextConnection_ = 0;
     std::unique_ptr<GameEngine> engine_;
     std::optional<OneBasedArray<int, kSeats>> finalBalances_;
 };
@@ -574,10 +726,18 @@ public:
     {
     }
 
+    ~RelayWorker() override
+    {
+        // The lane's last answers come to this object, which goes after it.
+        lane_.reset();
+        tables_.clear();
+    }
+
     bool listen(QString* error)
     {
+        lane_ = std::make_unique<StoreLane>(this);
         for (int n = 1; n <= config_.tables; ++n) {
-            tables_.push_back(std::make_unique<RelayTable>(n, store_, config_, counters_));
+            tables_.push_back(std::make_unique<RelayTable>(n, store_, *lane_, config_, counters_));
             if (!tables_.back()->listen(error)) {
                 tables_.clear();
                 return false;
@@ -590,6 +750,7 @@ private:
     Store& store_;
     const Relay::Config& config_;
     RelayCounters& counters_;
+    std::unique_ptr<StoreLane> lane_;
     std::vector<std::unique_ptr<RelayTable>> tables_;
 };
 

@@ -32,9 +32,11 @@ public:
         setup.ownRole = place;
         setup.flyingCards = false;
         engine_.setLink(this);
-        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        QObject::connect(&socket_, &QTcpSocket::connected, &socket_,
-                         [this] { send(net::buildRelayConnect(place_)); });
+        QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
+            // Frames go at once, as the game sends them (no Nagle delay).
+            socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+            send(net::buildRelayConnect(place_));
+        });
         QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] { read(); });
         QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] { closed_ = true; });
         socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
