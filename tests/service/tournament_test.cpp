@@ -455,9 +455,11 @@ TEST(TournamentOptions, TheOperatorSetsRelayStatusAndLimits)
         }
     }
     EXPECT_EQ(std::get<Options>(parseOptions({"--threads", "16"}, "/srv")).threads, 16);
+    EXPECT_TRUE(std::get<Options>(parseOptions({}, "/srv")).relay);
+    EXPECT_FALSE(std::get<Options>(parseOptions({"--no-relay"}, "/srv")).relay);
     for (const char* word :
          {"--relay-address", "--relay-base-port", "--tournament-status", "--tournament-message",
-          "--tournament-admin", "--no-rate-limit", "/tournament"}) {
+          "--tournament-admin", "--no-rate-limit", "--no-relay", "/tournament"}) {
         EXPECT_TRUE(usage().contains(QLatin1String(word))) << word;
     }
 }
