@@ -226,6 +226,7 @@ void TournamentWindow::readResults()
             }
             return;
         }
+        self->m_recordRead = true;
         self->m_record.Score = read.score;
         self->m_record.Kon = read.kon;
         self->m_record.Rating = read.rating;

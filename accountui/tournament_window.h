@@ -71,6 +71,8 @@ public:
     int heldPlace() const { return m_heldPlace; }
     bool busy() const { return m_waiting > 0; }
     const online::TTevClient& record() const { return m_record; }
+    // The record's score, games and rating came from the service.
+    bool recordRead() const { return m_recordRead; }
 
     void refresh();
     void takePlace(int table, int place);
@@ -111,6 +113,7 @@ private:
     online::TTevClient m_record;
     std::array<online::TTevTable_4, online::kTournamentTables> m_tables{};
     bool m_tablesRead = false;
+    bool m_recordRead = false;
     bool m_infoRead = false;
     QChar m_serverStatus = u'X';
     int m_heldTable = 0;

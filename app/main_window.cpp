@@ -16,6 +16,7 @@
 #include "accountui/account_dialog.h"
 #include "accountui/chat_window.h"
 #include "accountui/statistics_window.h"
+#include "accountui/tournament_window.h"
 #include "accountui/world_top_ten.h"
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
@@ -128,6 +129,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
             m_host->sendChat(bytes);
         } else if (m_join) {
             m_join->sendChat(bytes);
+        } else if (m_relay) {
+            m_relay->sendChat(bytes);
         }
         m_table->addChatLine(ownRole(), line);
     });
@@ -163,6 +166,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::accountRequested, this, &MainWindow::openAccount);
     connect(m_menu, &MainMenu::worldTopTenRequested, this, &MainWindow::openWorldTopTen);
     connect(m_menu, &MainMenu::statisticsRequested, this, &MainWindow::openStatistics);
+    connect(m_menu, &MainMenu::tournamentRequested, this, &MainWindow::openTournament);
+    m_menu->setTournamentPicture(worldTableIcon(4, 96));
     connect(m_menu, &MainMenu::newsRequested, this, &MainWindow::openNews);
     connect(m_menu, &MainMenu::chatRequested, this, &MainWindow::openChat);
     // The right clock panel's figure of the minute, from the service; never
@@ -314,7 +319,7 @@ Profile MainWindow::profileOf(const ClubPlayer& player) const
 
 int MainWindow::ownRole() const
 {
-    return m_join ? m_join->role() : 1;
+    return m_join ? m_join->role() : m_relay ? m_relay->place() : 1;
 }
 
 bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& player,
@@ -447,6 +452,10 @@ void MainWindow::finishGame()
         finishAccountGame();
         return;
     }
+    if (m_relay) {
+        finishTournamentGame();
+        return;
+    }
     const TableState& st = m_engine.state();
     online::FinishedGame report;
     report.kind = isNetworkGame() ? online::FinishedGame::Kind::Network
@@ -510,6 +519,13 @@ void MainWindow::finishGame()
 
 void MainWindow::abandonGame()
 {
+    if (m_relay) {
+        // The place is given up; the others are told so.
+        m_relay->leave();
+        dropRelay();
+        showMenu();
+        return;
+    }
     if (std::exchange(m_accountGame, false)) {
         // The club keeps the provisional record: the game's deals at -200.
         online().account().endRatedPlay();
@@ -815,6 +831,162 @@ void MainWindow::openChat()
     m_chatWindow = &window;
     window.exec();
     updateIndicators();
+}
+
+void MainWindow::openTournament()
+{
+    play("WOpenFo");
+    online::OnlineSession& session = online();
+    if (session.accountState() < online::LoggedIn) {
+        showAttention(this, text(Text::LogInToYourAccount));
+        return;
+    }
+    if (m_relay) {
+        return;
+    }
+    TournamentWindow window(session.client(), session.user(), m_settings, m_folder, this,
+                            AccountDialogHooks::standard(), [this](const char* effect) { play(effect); });
+    connect(&window, &TournamentWindow::placeTaken, this,
+            [this, &window](int table, int place, const QString& address, int port) {
+                dropRelay();
+                m_relay = std::make_unique<net::RelayLink>(m_session);
+                net::RelayLink* relay = m_relay.get();
+                connect(relay, &net::RelayLink::gameStarted, &window, &QDialog::accept);
+                connect(relay, &net::RelayLink::gameStarted, this, [this, table] {
+                    // The names at the table, from the table list.
+                    online().client().send(online::tourTables(), [this,
+                                                                  table](const online::Reply& r) {
+                        const online::TourTablesResult list = online::parseTourTables(r);
+                        if (!m_relay || !list.ok) {
+                            return;
+                        }
+                        OneBasedArray<std::string, kSeats> names;
+                        const auto& places = list.tables[static_cast<std::size_t>(table - 1)].Places;
+                        for (int k = 1; k <= kSeats; ++k) {
+                            names[k] = places[static_cast<std::size_t>(k - 1)].Nick.toStdString();
+                        }
+                        m_relay->setPlaceNames(names);
+                        m_table->redrawAll();
+                    });
+                });
+                connect(relay, &net::RelayLink::connectionError, &window,
+                        &TournamentWindow::relayFailed);
+                connect(relay, &net::RelayLink::chatReceived, this, &MainWindow::showChat);
+                connect(relay, &net::RelayLink::gameEnded, this,
+                        [this] { m_table->setChatEnabled(false); });
+                connect(relay, &net::RelayLink::closed, this,
+                        [this] { m_table->setChatEnabled(false); });
+                connect(relay, &net::RelayLink::playerLeft, this, [this](int, int seat) {
+                    play("WWrongs");
+                    showAttention(this, text(Text::YouWon),
+                                  text(Text::Player) + QLatin1Char(' ') +
+                                      QString::fromStdString(m_engine.state().players[seat].name) +
+                                      QLatin1Char(' ') + text(Text::InterruptedTheGame));
+                });
+                connect(relay, &net::RelayLink::playerTimedOut, this, [this](int, int seat) {
+                    play("WKoGutX");
+                    showAttention(this, text(Text::YouWon),
+                                  text(Text::Player) + QLatin1Char(' ') +
+                                      QString::fromStdString(m_engine.state().players[seat].name) +
+                                      QLatin1Char(' ') + text(Text::TimeIsUp));
+                });
+                connect(relay, &net::RelayLink::localTimeUp, this, [this] {
+                    play("WWrongs");
+                    showAttention(this, text(Text::YouLose), text(Text::YourTimeIsUp));
+                });
+                connect(relay, &net::RelayLink::connectionLost, this, [this] {
+                    m_table->setChatEnabled(false);
+                    if (!m_menu->isVisible()) {
+                        showAttention(this, text(Text::LostConnectionWithServer));
+                    }
+                });
+                // The tournament record before the game, as the window read
+                // it: the result is the change of the score.
+                const online::TTevClient& record = window.record();
+                m_tourBefore = {window.recordRead(), record.Score, record.Kon, record.Rating};
+                Profile profile;
+                profile.name = online().user().Nick.toStdString();
+                profile.scoreBase = m_tourBefore.ok ? m_tourBefore.score : 0;
+                profile.rating = m_tourBefore.ok ? m_tourBefore.rating : 0;
+                relay->connectToRelay(address, static_cast<quint16>(port), place, profile);
+            });
+    connect(&window, &TournamentWindow::placeLeft, this, [this] {
+        if (m_relay) {
+            m_relay->leave();
+            dropRelay();
+        }
+    });
+    connect(&window, &TournamentWindow::topTenRequested, this, [this, &window] {
+        online::OnlineSession& s = online();
+        WorldTopTenWindow top(s.client(), m_settings, m_folder, s.user().Nick, s.user().City,
+                              &window);
+        top.chooseCategory(WorldTopTenWindow::Tournament);
+        top.exec();
+    });
+    window.exec();
+    if (m_relay && m_relay->hasGameStarted()) {
+        showTournamentTable();
+    }
+}
+
+void MainWindow::showTournamentTable()
+{
+    m_animation.stop();
+    showOnly(m_table);
+    m_table->applyWindowSize();
+    m_table->setMoveClock(&m_relay->clock());
+    m_table->setChatEnabled(true);
+    m_table->redrawAll();
+}
+
+void MainWindow::dropRelay()
+{
+    if (!m_relay) {
+        return;
+    }
+    m_table->setMoveClock(nullptr);
+    // It goes later: this may run inside one of its own signals.
+    m_relay->close();
+    m_relay.release()->deleteLater();
+}
+
+void MainWindow::finishTournamentGame()
+{
+    const TableState& st = m_engine.state();
+    online::FinishedGame report;
+    report.kind = online::FinishedGame::Kind::Tournament;
+    report.placeOne = m_relay->place() == 1;
+    report.deals = st.gameDeals;
+    reportGame(report);
+    dropRelay();
+    // The result is what the relay recorded: the change of the tournament
+    // score.
+    online::OnlineSession& session = online();
+    const online::TourRatingResult after = online::parseTourRatingRead(
+        online::sendAndWait(session.client(), online::tourRatingRead(session.user().Nick)));
+    LocalGame game;
+    game.programFolder = m_folder;
+    game.player.name =
+        QByteArray::fromStdString(cp1251::fromUtf8Lossy(session.user().Nick.toStdString()));
+    game.dealNumber = st.dealNumber;
+    game.totalScore = after.ok ? after.score : st.totalScore;
+    game.result = after.ok && m_tourBefore.ok ? after.score - m_tourBefore.score : st.gameScore;
+    game.gameDeals = st.gameDeals;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray date =
+        QByteArray::fromStdString(cp1251::fromUtf8Lossy(historyDateText(now.date()).toStdString()));
+    const GameEndOutcome outcome =
+        endTournamentGame(game, after.ok ? after.rating : m_tourBefore.rating,
+                          now.toString(QStringLiteral("hh:mm")).toLatin1(), date);
+    if (!outcome.historyWritten) {
+        showAttention(this, text(Text::CannotSaveHistory));
+    }
+    if (outcome.sound != nullptr) {
+        play(outcome.sound);
+    }
+    showMenu();
+    // Back to the tables for the next game.
+    QTimer::singleShot(0, this, &MainWindow::openTournament);
 }
 
 void MainWindow::openStatistics()

@@ -8,6 +8,7 @@
 #include "extras/melody_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
+#include "net/relay_link.h"
 #include "online/news_chat.h"
 #include "online/online_session.h"
 #include "online/statistics_reports.h"
@@ -59,6 +60,11 @@ public:
     void finishAccountGame();
     void updateAccountMenu();
     void openWorldTopTen();
+    // The online tournament window, for a logged-in account; a place taken
+    // there connects to its table's relay, and the first deal brings the
+    // table.
+    void openTournament();
+    net::RelayLink* relay() const { return m_relay.get(); }
     // The world statistics window with its "I like this game!".
     void openStatistics();
     // The news page in the browser; the news counts as read.
@@ -123,11 +129,15 @@ private:
     void play(const char* effect) { m_sound.playEffect(QString::fromLatin1(effect), false); }
     void closeNetwork();
     bool isNetworkGame() const { return m_host != nullptr || m_join != nullptr; }
+    bool isTournamentGame() const { return m_relay != nullptr; }
     int ownRole() const;
     Profile profileOf(const ClubPlayer& player) const;
 
     void finishGame();
+    void finishTournamentGame();
     void abandonGame();
+    void dropRelay();
+    void showTournamentTable();
     // The centred "Please, wait..." while a rated game's result is written.
     void showWaitBanner(bool on);
     void reportStart();
@@ -163,6 +173,8 @@ private:
     bool m_accountGame = false;  // the game at the table is the account's rated one
     std::unique_ptr<net::HostLink> m_host;
     std::unique_ptr<net::JoinLink> m_join;
+    std::unique_ptr<net::RelayLink> m_relay;
+    online::TourRatingResult m_tourBefore;  // the tournament record as the game started
     QPointer<WaitingWindow> m_waiting;
     QPointer<OptionsDialog> m_options;
     std::unique_ptr<online::NewsAndChat> m_news;

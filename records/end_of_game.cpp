@@ -79,25 +79,44 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
     return outcome;
 }
 
-GameEndOutcome endAccountGame(const LocalGame& game, double rating, const QByteArray& time,
-                              const QByteArray& date)
+namespace {
+
+// An online game's end: the history entry of `kind` under the online name,
+// the online rating, the result's sound; no club file is touched.
+GameEndOutcome endOnlineGame(const LocalGame& game, double rating, int kind,
+                             const QByteArray& time, const QByteArray& date)
 {
     GameEndOutcome outcome;
     outcome.rating = rating;
-    outcome.cycleCompleted = game.dealNumber % 40 == 0;
+    // Only the account's games run in cycles of 40 deals.
+    outcome.cycleCompleted = kind == 1 && game.dealNumber % 40 == 0;
     outcome.cycleScore = game.totalScore;
     HisStr entry;
     entry.HName = game.player.name;
     entry.HKon = game.gameDeals;
     entry.HRes = game.result;
     entry.HRei = rating;
-    entry.Ac = 1;
+    entry.Ac = kind;
     outcome.historyWritten =
         appendHistory(game.programFolder, game.clubFileName, entry, time, date);
     if (!outcome.cycleCompleted) {
         outcome.sound = game.result > 0 ? "WKoGood" : game.result < 0 ? "WKoBads" : nullptr;
     }
     return outcome;
+}
+
+}  // namespace
+
+GameEndOutcome endAccountGame(const LocalGame& game, double rating, const QByteArray& time,
+                              const QByteArray& date)
+{
+    return endOnlineGame(game, rating, 1, time, date);
+}
+
+GameEndOutcome endTournamentGame(const LocalGame& game, double rating, const QByteArray& time,
+                                 const QByteArray& date)
+{
+    return endOnlineGame(game, rating, 2, time, date);
 }
 
 bool leaveGameEarly(const QString& clubPath, int slot)

@@ -63,6 +63,12 @@ GameEndOutcome endLocalGame(const LocalGame& game, const QByteArray& time, const
 GameEndOutcome endAccountGame(const LocalGame& game, double rating, const QByteArray& time,
                               const QByteArray& date);
 
+// The end of a tournament game: the history entry (kind 2) under the
+// account's nick with the tournament rating and the result (the change of
+// the tournament score), and the result's sound.
+GameEndOutcome endTournamentGame(const LocalGame& game, double rating, const QByteArray& time,
+                                 const QByteArray& date);
+
 // A game left before its end: the player's line is removed, nothing else.
 bool leaveGameEarly(const QString& clubPath, int slot);
 

@@ -140,6 +140,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_account(new QToolButton(this)),
       m_world(new QToolButton(this)),
       m_statistics(new QToolButton(this)),
+      m_tournament(new QToolButton(this)),
       m_newsChat(new NewsChatPanel(this)),
       m_clock(new MenuClock(this)),
       m_figurePanel(new MenuFigurePanel(this))
@@ -178,7 +179,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     });
     m_topTen->setToolTip(QStringLiteral("40"));
     m_statistics->setIcon(QPixmap::fromImage(statisticsPicture(96)));
-    for (QToolButton* icon : {m_account, m_world, m_statistics}) {
+    for (QToolButton* icon : {m_account, m_world, m_statistics, m_tournament}) {
         icon->setAutoRaise(true);
         icon->setFocusPolicy(Qt::NoFocus);
         icon->setCursor(Qt::PointingHandCursor);
@@ -187,6 +188,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     }
     connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
     connect(m_statistics, &QToolButton::clicked, this, &MainMenu::statisticsRequested);
+    connect(m_tournament, &QToolButton::clicked, this, &MainMenu::tournamentRequested);
     connect(m_newsChat, &NewsChatPanel::newsClicked, this, &MainMenu::newsRequested);
     connect(m_newsChat, &NewsChatPanel::chatClicked, this, &MainMenu::chatRequested);
     connect(m_world, &QToolButton::clicked, this, &MainMenu::worldTopTenRequested);
@@ -218,6 +220,11 @@ void MainMenu::refresh(const ClubFile& club)
         m_figurePanel->ask(online::menuFigureKind(QTime::currentTime().minute()));
     }
     update();
+}
+
+void MainMenu::setTournamentPicture(const QPixmap& picture)
+{
+    m_tournament->setIcon(picture);
 }
 
 void MainMenu::setIndicators(bool newsUnread, bool chatUnread)
@@ -269,6 +276,9 @@ void MainMenu::layoutMenu()
     // The world statistics beside the world tables.
     m_statistics->setGeometry(roundToPixel(496 * k.sx), roundToPixel(460 * k.sy), icon, icon);
     m_statistics->setIconSize(QSize(icon, icon));
+    // The tournament's cup closes the row.
+    m_tournament->setGeometry(roundToPixel(542 * k.sx), roundToPixel(460 * k.sy), icon, icon);
+    m_tournament->setIconSize(QSize(icon, icon));
     // News and chat: two icons between the left animation and the star, or
     // the shelf at the larger sizes, under the left animation's feet.
     m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
@@ -431,6 +441,8 @@ void MainMenu::retranslate()
     m_options->setText(text(Text::Options));
     m_account->setToolTip(text(Text::TabMyAccount));
     m_account->setAccessibleName(text(Text::TabMyAccount));
+    m_tournament->setToolTip(text(Text::TournamentTitle));
+    m_tournament->setAccessibleName(text(Text::TournamentTitle));
     m_statistics->setToolTip(text(Text::Statistics));
     m_statistics->setAccessibleName(text(Text::Statistics));
     m_world->setToolTip(text(Text::WorldTopTenCommand));

@@ -78,6 +78,8 @@ public:
     void setIndicators(bool newsUnread, bool chatUnread);
     NewsChatPanel* newsChatPanel() const { return m_newsChat; }
     QToolButton* statisticsIcon() const { return m_statistics; }
+    QToolButton* tournamentIcon() const { return m_tournament; }
+    void setTournamentPicture(const QPixmap& picture);
 
 signals:
     void playerChosen(int slot);  // 1..5
@@ -89,6 +91,7 @@ signals:
     void accountRequested();
     void worldTopTenRequested();
     void statisticsRequested();
+    void tournamentRequested();
     void newsRequested();
     void chatRequested();
 
@@ -133,6 +136,7 @@ private:
     QToolButton* m_account;
     QToolButton* m_world;
     QToolButton* m_statistics;
+    QToolButton* m_tournament;
     NewsChatPanel* m_newsChat;
     QString m_accountNick;
     MenuClock* m_clock;

@@ -203,6 +203,8 @@ void TableView::redrawAll()
         showTurnArrow(m_arrowSeat);
         showDeckAndPile();
         showDealCounter();
+        m_clockSeat = 0;
+        showMoveClock();
         if (m_engine.setup().mode == GameMode::NetworkJoined &&
             m_engine.setup().awaitingFirstDeal) {
             showAwaitingServer();
@@ -210,6 +212,64 @@ void TableView::redrawAll()
     }
     drawChat();
     update();
+}
+
+void TableView::setMoveClock(const MoveClock* clock)
+{
+    if (m_clock) {
+        disconnect(m_clock, nullptr, this, nullptr);
+    }
+    m_clock = clock;
+    if (clock) {
+        connect(clock, &MoveClock::changed, this, &TableView::showMoveClock);
+        connect(clock, &MoveClock::ticked, this, [this](int seat, int seconds) {
+            showMoveClock();
+            if (seat == 4) {
+                if (const char* sound = MoveClock::tickSound(seconds)) {
+                    playSound(sound, false);
+                }
+            }
+        });
+    }
+    showMoveClock();
+}
+
+QRect TableView::moveClockArea(int seat) const
+{
+    const QRect plate = m_geometry.plates[seat];
+    return QRect(plate.right() + 1 + m_geometry.scale.size(10), plate.top(), plate.height(),
+                 plate.height());
+}
+
+void TableView::showMoveClock()
+{
+    if (m_frame.isNull()) {
+        return;
+    }
+    if (m_clockSeat != 0) {
+        const QRect old = moveClockArea(m_clockSeat);
+        refill(old);
+        present(old);
+        m_clockSeat = 0;
+    }
+    if (!m_clock || m_clock->seat() == 0) {
+        return;
+    }
+    m_clockSeat = m_clock->seat();
+    const QRect r = moveClockArea(m_clockSeat);
+    const int seconds = m_clock->secondsLeft();
+    const bool low = MoveClock::lowOnTime(seconds);
+    QPainter p(&m_frame);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.drawImage(r, builtInPicture(low ? QStringLiteral("GTimerR") : QStringLiteral("GTimerY")));
+    QFont font = familyFont(m_settings, FontFamily::Serif, m_geometry.scale.size(18));
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(low ? QColor(255, 255, 0) : QColor(200, 0, 0));
+    p.drawText(r, Qt::AlignCenter, QString::number(seconds));
+    p.end();
+    present(r);
 }
 
 void TableView::refill(const QRect& rect)

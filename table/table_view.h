@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include "extras/cards_button.h"
 #include "extras/sound_player.h"
 #include "session/game_session.h"
+#include "session/move_clock.h"
 #include "settings/settings.h"
 #include "table/card_flight.h"
 #include "table/table_geometry.h"
@@ -61,6 +63,12 @@ public:
 
     // Draws every element of the table again from the game state.
     void redrawAll();
+
+    // A tournament's move clock: its seconds are drawn beside the name plate
+    // of the seat whose clock runs, and the local seat's ticks are heard.
+    // Null: no clock (every other game).
+    void setMoveClock(const MoveClock* clock);
+    QRect moveClockArea(int seat) const;
 
     const TableGeometry& tableGeometry() const { return m_geometry; }
     const QImage& frame() const { return m_frame; }
@@ -184,6 +192,9 @@ private:
     QList<int> m_chatRoles;
     bool m_chatShown = false;
     QString m_typedOnSend;  // digits typed while the send button has the focus
+    QPointer<const MoveClock> m_clock;
+    int m_clockSeat = 0;  // where a clock was drawn last
+    void showMoveClock();
     QTimer m_balloonTimer;
     bool m_overDealPanel = false;
 };

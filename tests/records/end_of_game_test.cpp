@@ -1,4 +1,5 @@
 #include "records/end_of_game.h"
+#include "records/history_file.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,30 @@ TEST_F(EndOfGame, TheFortiethDealCompletesTheCycle)
     EXPECT_EQ(playerScore(file.line(1)), 0);  // a new cycle starts from zero
     EXPECT_EQ(playerDeals(file.line(1)), 40);
     EXPECT_TRUE(ClubFile::isUnused(file.line(2)));  // the old line was replaced
+}
+
+// Online games leave the club alone and write their own kind into the
+// history; only the account's run in cycles.
+TEST_F(EndOfGame, OnlineGamesWriteTheirKindAndNoClubLine)
+{
+    const struct {
+        GameEndOutcome (*end)(const LocalGame&, double, const QByteArray&, const QByteArray&);
+        char kind;
+        bool cycle;
+    } cases[] = {{endAccountGame, 'A', true}, {endTournamentGame, 'T', false}};
+    int entries = 0;
+    for (const auto& each : cases) {
+        const GameEndOutcome out = each.end(game(0, 36, 4, -12), 3.5, "12:00", "10.12.2026");
+        EXPECT_EQ(out.cycleCompleted, each.cycle) << each.kind;
+        EXPECT_EQ(out.sound == nullptr, each.cycle) << each.kind;
+        EXPECT_DOUBLE_EQ(out.rating, 3.5);
+        QFile history(historyFilePath(dir.path(), "Olk.clb", 1));
+        ASSERT_TRUE(history.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = historyEntries(history.readAll());
+        ASSERT_EQ(lines.size(), ++entries);
+        EXPECT_EQ(lines.last().mid(89, 1), QByteArray(1, each.kind));
+    }
+    EXPECT_TRUE(ClubFile::isUnused(club().line(1)));
 }
 
 // With club writes blocked the file stays as it is, but the player still
