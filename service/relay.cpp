@@ -89,6 +89,7 @@ void closeAtOnce(QTcpSocket* socket)
 struct RelayCounters {
     std::atomic<int> recorded{0};
     std::atomic<int> broken{0};
+    std::atomic<int> seated{0};
 };
 
 // The relay's database work, in a thread of its own so that a slow query
@@ -397,19 +398,24 @@ private:
 
     using Seats = std::optional<std::vector<TourSeat>>;
 
-    // The place is claimed at once; the store's answer seats the connection
-    // or closes it.
+    // The place is claimed at once when nobody holds it; the store's answer
+    // seats the connection or closes it. Before the game, a place whose
+    // seated connection's player no longer holds it in the store (left over
+    // HTTP) goes to the connection of its new holder.
     void seat(QTcpSocket* socket, int place)
     {
-        if (playing_ || holders_[place] != nullptr) {
+        QTcpSocket* current = holders_[place];
+        if (playing_ || (current != nullptr && connections_.at(current).state != State::Seated)) {
             drop(socket, "asked for a place that is in play");
             return;
         }
         Connection& c = connections_.at(socket);
         c.state = State::Asking;
         c.place = place;
-        holders_[place] = socket;
-        ++generation_;
+        if (current == nullptr) {
+            holders_[place] = socket;
+            ++generation_;
+        }
         const quint64 id = c.id;
         Store* store = &store_;
         lane_.ask<Seats>([store] { return store->tourSeats(); },
@@ -440,9 +446,21 @@ private:
             drop(socket, "asked for a place it does not hold");
             return;
         }
+        if (QTcpSocket* current = holders_[place]; current != socket) {
+            if (current != nullptr) {
+                if (playing_ || connections_.at(current).state != State::Seated ||
+                    nickKey(nicks_[place]) == nickKey(held->nick)) {
+                    drop(socket, "asked for a place that another connection holds");
+                    return;
+                }
+                drop(current, "no longer holds its place");
+            }
+            holders_[place] = socket;
+        }
         it->second.state = State::Seated;
         nicks_[place] = held->nick;
         ++generation_;
+        ++counters_.seated;
         startWhenFull();
         // What it sent after "connect" waited for this.
         QPointer<QTcpSocket> p(socket);
@@ -811,6 +829,11 @@ int Relay::gamesRecorded() const
 int Relay::gamesBroken() const
 {
     return counters_->broken;
+}
+
+int Relay::connectionsSeated() const
+{
+    return counters_->seated;
 }
 
 }  // namespace olk::service

@@ -20,10 +20,13 @@ struct RelayCounters;
 // What the protocol leaves to the relay, settled here:
 // - A connection is seated at place k of table n when its first frame asks
 //   for k ("connect" + k), the store says k is held, the connection comes
-//   from the address the place was taken from, and no other connection
-//   holds k. Otherwise it is closed. From then on it plays place k whatever
-//   digit its frames carry. A connection that has not asked for a place
-//   within `identifyMilliseconds` is closed.
+//   from the address the place was taken from (the service lets no two
+//   players from one address sit at one table, unless the relay is on
+//   loopback), and no other connection holds k for the same player: before
+//   the game, a connection whose player has left k over HTTP gives it up to
+//   the connection of k's new holder. Otherwise it is closed. From then on
+//   it plays place k whatever digit its frames carry. A connection that has
+//   not asked for a place within `identifyMilliseconds` is closed.
 // - When the fourth place is seated (and the store still holds all four for
 //   the players seated) the relay deals: its own shuffle, seeded from the
 //   system's secure source, sent as the "b" frame to all four, and the
@@ -86,9 +89,11 @@ public:
     // Closes every connection and ends the thread.
     void stop();
 
-    // Tests and benchmarks: games recorded, and games broken, so far.
+    // Tests and benchmarks: games recorded, games broken, and connections
+    // seated at a place, so far.
     int gamesRecorded() const;
     int gamesBroken() const;
+    int connectionsSeated() const;
 
 private:
     Store& store_;

@@ -257,6 +257,29 @@ TEST_F(RelayTest, PlacesAreTakenOnlyAsTheStoreHoldsThemAndFramesCarryTheSeatedPl
     EXPECT_EQ(relay->gamesBroken(), 0);
 }
 
+TEST_F(RelayTest, APlaceLeftOverHttpBeforeTheGameGoesToItsNewHolder)
+{
+    startRelay();
+    takePlace(1);
+    RelayPlayer anna(1, port(), false);
+    ASSERT_TRUE(waitFor([&] { return relay->connectionsSeated() == 1; }));
+    // Anna leaves over HTTP but keeps her connection; Dmitri takes place 1.
+    ASSERT_EQ(store->freeTourSeat(kTable, 1, QStringLiteral("Anna")), Store::SeatFreed::Done);
+    TourSeat seat;
+    seat.table = kTable;
+    seat.place = 1;
+    seat.nick = QStringLiteral("Dmitri");
+    seat.ip = QStringLiteral("127.0.0.1");
+    ASSERT_EQ(store->takeTourSeat(seat, false), Store::SeatTaken::Done);
+    RelayPlayer dmitri(1, port(), false);
+    ASSERT_TRUE(waitFor([&] { return anna.closed() && relay->connectionsSeated() == 2; }));
+    // A second connection for Dmitri's place is refused; his stays.
+    RelayPlayer again(1, port(), false);
+    ASSERT_TRUE(waitFor([&] { return again.closed(); }));
+    EXPECT_FALSE(dmitri.closed());
+    EXPECT_EQ(placesHeld(), 1);
+}
+
 TEST_F(RelayTest, WhatEndsAGameEndsItForTheOthersAndFreesThePlaces)
 {
     // Table of endings: what one place does, and which frame the other
