@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "accountui/account_art.h"
+#include "extras/card_pictures.h"
 #include "extras/cards_button.h"
 #include "online/service_client.h"
 #include "settings/word_tables.h"
@@ -487,6 +488,167 @@ void TournamentWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     m_design.paint(p, width(), height(), m_settings, text(Text::TournamentTitle), 0);
+}
+
+// ---- The tournament's top ten ------------------------------------------------
+
+TournamentTopTenWindow::TournamentTopTenWindow(online::ServiceClient& client,
+                                               const online::TTevClient& own, Settings& settings,
+                                               const QString& programFolder, QWidget* parent)
+    : QDialog(parent),
+      m_client(client),
+      m_own(own),
+      m_settings(settings),
+      m_failed(new QLabel(text(Text::NoConnect), this)),
+      m_place(new QLabel(this)),
+      m_medal(new QLabel(this))
+{
+    setWindowTitle(text(Text::TournamentTopTenTitle));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    m_design.load(settings, programFolder, {"", "GFormPass", "GIcon48Opt"});
+    setPalette(m_design.palette());
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, m_design.headerHeight() + 8, 16, 12);
+    auto* kinds = new QHBoxLayout;
+    static constexpr Text kKinds[3] = {Text::Score, Text::Rating, Text::Games};
+    for (int k = 0; k < 3; ++k) {
+        m_kinds[k] = dialogButton(this, settings, m_design, text(kKinds[k]), 100);
+        m_kinds[k]->setCheckable(true);
+        connect(m_kinds[k], &QPushButton::clicked, this, [this, k] { chooseKind(k); });
+        kinds->addWidget(m_kinds[k]);
+    }
+    kinds->addStretch();
+    column->addLayout(kinds);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(3);
+    for (int r = 0; r < 10; ++r) {
+        m_places[r] = new QLabel(this);
+        m_flags[r] = new QLabel(this);
+        m_faces[r] = new QLabel(this);
+        m_rows[r] = new QLabel(this);
+        m_rows[r]->setTextFormat(Qt::PlainText);
+        m_values[r] = new QLabel(this);
+        m_values[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold = m_values[r]->font();
+        bold.setBold(true);
+        m_values[r]->setFont(bold);
+        grid->addWidget(m_places[r], r, 0);
+        grid->addWidget(m_flags[r], r, 1);
+        grid->addWidget(m_faces[r], r, 2);
+        grid->addWidget(m_rows[r], r, 3);
+        grid->addWidget(m_values[r], r, 4);
+        grid->setRowMinimumHeight(r, 20);
+    }
+    grid->setColumnStretch(3, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(grid, 1);
+    auto* mine = new QVBoxLayout;
+    m_medal->setAlignment(Qt::AlignCenter);
+    m_place->setAlignment(Qt::AlignCenter);
+    mine->addStretch();
+    mine->addWidget(m_medal);
+    mine->addWidget(m_place);
+    mine->addStretch();
+    middle->addSpacing(12);
+    middle->addLayout(mine);
+    column->addLayout(middle);
+    m_failed->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_failed);
+    TevCardsButton* close = dialogButton(this, settings, m_design, text(Text::CloseButton), 110);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(close, 0, Qt::AlignRight);
+    setFixedWidth(600);
+    chooseKind(0);
+}
+
+void TournamentTopTenWindow::chooseKind(int kind)
+{
+    m_kind = std::clamp(kind, 0, 2);
+    for (int k = 0; k < 3; ++k) {
+        m_kinds[k]->setChecked(k == m_kind);
+    }
+    const int generation = ++m_generation;
+    for (int r = 0; r < 10; ++r) {
+        for (QLabel* label : {m_places[r], m_flags[r], m_faces[r], m_rows[r], m_values[r]}) {
+            label->clear();
+        }
+    }
+    m_failed->hide();
+    m_place->clear();
+    m_medal->clear();
+    m_shownPlace = 0;
+    static constexpr online::TourKind kKinds[3] = {
+        online::TourKind::Score, online::TourKind::Rating, online::TourKind::Games};
+    const online::TourKind which = kKinds[m_kind];
+    QPointer<TournamentTopTenWindow> self(this);
+    m_waiting += 2;
+    setCursor(Qt::BusyCursor);
+    const auto done = [self] {
+        if (--self->m_waiting == 0) {
+            self->unsetCursor();
+        }
+    };
+    m_client.send(online::tourTopTen(which), [self, generation,
+                                              done](const online::Reply& reply) {
+        if (!self) {
+            return;
+        }
+        done();
+        if (generation != self->m_generation) {
+            return;
+        }
+        const online::ScoreTableResult top = online::parseTourTopTen(reply);
+        self->m_failed->setVisible(!top.ok);
+        for (int r = 0; r < 10 && top.ok; ++r) {
+            const online::TTevRecord& entry = top.rows[r];
+            if (entry.isEmpty()) {
+                continue;
+            }
+            self->m_places[r]->setText(QString::number(r + 1) + QLatin1Char('.'));
+            self->m_flags[r]->setPixmap(countryFlag(entry.Country, QSize(24, 16)));
+            self->m_faces[r]->setPixmap(
+                facePicture(entry.R07 == QLatin1String("M") ? u'M' : u'W', QSize(16, 20)));
+            self->m_rows[r]->setText(entry.Nick + QLatin1String(", ") + entry.City);
+            self->m_values[r]->setText(QString::number(entry.Score));
+        }
+    });
+    const std::int32_t ownValue =
+        m_kind == 0 ? m_own.Score : m_kind == 1 ? m_own.Rating : m_own.Kon;
+    m_client.send(online::tourPlace(which, ownValue), [self, generation,
+                                                       done](const online::Reply& reply) {
+        if (!self) {
+            return;
+        }
+        done();
+        if (generation != self->m_generation) {
+            return;
+        }
+        const online::NumberResult place = online::parseTourPlace(reply);
+        if (!place.ok || place.value < 1) {
+            return;
+        }
+        self->m_shownPlace = place.value;
+        if (place.value <= 10) {
+            QImage medal = builtInPicture(QStringLiteral("Medal"));
+            {
+                QPainter p(&medal);
+                p.drawImage(QRect(28, 78, 64, 64),
+                            builtInPicture(QStringLiteral("Place%1").arg(place.value, 2, 10,
+                                                                        QLatin1Char('0'))));
+            }
+            self->m_medal->setPixmap(QPixmap::fromImage(medal));
+        } else {
+            self->m_place->setText(text(Text::YourPlace) + QLatin1String(": ") +
+                                   QString::number(place.value));
+        }
+    });
+}
+
+void TournamentTopTenWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    m_design.paint(p, width(), height(), m_settings, text(Text::TournamentTopTenTitle), 0);
 }
 
 }  // namespace olk

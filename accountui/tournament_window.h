@@ -135,4 +135,47 @@ private:
     QTimer m_relayTimer;
 };
 
+// "Tournament Top Ten": the tournament's best ten by score, rating or games,
+// and where the player's own value of that kind stands (a medal for a place
+// in the ten).
+class TournamentTopTenWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    TournamentTopTenWindow(online::ServiceClient& client, const online::TTevClient& own,
+                           Settings& settings, const QString& programFolder, QWidget* parent);
+
+    // 0 score, 1 rating, 2 games; reloads.
+    void chooseKind(int kind);
+    QLabel* row(int index) const { return m_rows[index]; }
+    QLabel* value(int index) const { return m_values[index]; }
+    QLabel* failedLabel() const { return m_failed; }
+    QLabel* placeLabel() const { return m_place; }
+    // The place shown (with a medal when 1..10), 0 when none is.
+    int shownPlace() const { return m_shownPlace; }
+    bool busy() const { return m_waiting > 0; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    online::ServiceClient& m_client;
+    online::TTevClient m_own;
+    Settings& m_settings;
+    AuxDesign m_design;
+    int m_kind = 0;
+    int m_generation = 0;
+    int m_waiting = 0;
+    int m_shownPlace = 0;
+    QPushButton* m_kinds[3] = {};
+    QLabel* m_places[10] = {};
+    QLabel* m_flags[10] = {};
+    QLabel* m_faces[10] = {};
+    QLabel* m_rows[10] = {};
+    QLabel* m_values[10] = {};
+    QLabel* m_failed;
+    QLabel* m_place;
+    QLabel* m_medal;
+};
+
 }  // namespace olk

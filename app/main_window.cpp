@@ -917,10 +917,16 @@ void MainWindow::openTournament()
         }
     });
     connect(&window, &TournamentWindow::topTenRequested, this, [this, &window] {
+        // The purple design shows the rankings among the world tables.
         online::OnlineSession& s = online();
-        WorldTopTenWindow top(s.client(), m_settings, m_folder, s.user().Nick, s.user().City,
-                              &window);
-        top.chooseCategory(WorldTopTenWindow::Tournament);
+        if (m_settings.auxDesignPurple) {
+            WorldTopTenWindow top(s.client(), m_settings, m_folder, s.user().Nick, s.user().City,
+                                  &window);
+            top.chooseCategory(WorldTopTenWindow::Tournament);
+            top.exec();
+            return;
+        }
+        TournamentTopTenWindow top(s.client(), window.record(), m_settings, m_folder, &window);
         top.exec();
     });
     window.exec();

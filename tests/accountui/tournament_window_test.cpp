@@ -14,6 +14,7 @@
 #include "online/service_client.h"
 #include "settings/address_cipher.h"
 #include "settings/word_tables.h"
+#include "service/store.h"
 #include "tests/service/loopback_club.h"
 
 namespace olk {
@@ -190,6 +191,36 @@ TEST_F(TournamentWindowTest, AServiceThatCannotBeReachedIsOff)
         EXPECT_FALSE(ann->placeButton(t, 1)->isEnabled());
     }
     EXPECT_TRUE(ann->closeButton()->isEnabled());
+}
+
+TEST_F(TournamentWindowTest, TheTopTenShowsEachRankingAndTheOwnPlace)
+{
+    auto annSession = member(QStringLiteral("Ann"));
+    auto bobSession = member(QStringLiteral("Bob"));
+    ASSERT_TRUE(club.store->recordTournamentResult(
+        1, {{QStringLiteral("Ann"), 40, 7}, {QStringLiteral("Bob"), 90, 3}}));
+    online::TTevClient own;
+    own.Nick = QStringLiteral("Ann");
+    own.Score = 40;
+    own.Rating = 7;
+    own.Kon = 1;
+    TournamentTopTenWindow top(annSession->client(), own, settings, QString(), nullptr);
+    ASSERT_TRUE(settle([&] { return !top.busy(); }));
+    EXPECT_EQ(top.row(0)->text(), QStringLiteral("Bob, Omsk"));
+    EXPECT_EQ(top.value(0)->text(), QStringLiteral("90"));
+    EXPECT_EQ(top.shownPlace(), 2);
+    top.chooseKind(1);
+    ASSERT_TRUE(settle([&] { return !top.busy(); }));
+    EXPECT_EQ(top.row(0)->text(), QStringLiteral("Ann, Omsk"));
+    EXPECT_EQ(top.shownPlace(), 1);
+    EXPECT_TRUE(top.failedLabel()->isHidden());
+
+    online::OnlineSession nowhere(settings, QString());
+    ASSERT_TRUE(nowhere.useService(QStringLiteral("http://127.0.0.1:9")));
+    TournamentTopTenWindow off(nowhere.client(), own, settings, QString(), nullptr);
+    ASSERT_TRUE(settle([&] { return !off.busy(); }));
+    EXPECT_FALSE(off.failedLabel()->isHidden());
+    EXPECT_EQ(off.shownPlace(), 0);
 }
 
 }  // namespace
