@@ -96,8 +96,8 @@ void BM_RelayTenTables(benchmark::State& state)
                 store->takeTourSeat(seat, false);
             }
             for (int p = 1; p <= kSeats; ++p) {
-                auto player = std::make_unique<RelayPlayer>(
-                    p, static_cast<quint16>(config.basePort + t));
+                auto player =
+                    std::make_unique<RelayPlayer>(p, static_cast<quint16>(config.basePort + t));
                 TableClock& tc = clocks[static_cast<std::size_t>(t)];
                 player->onSend = [&tc, &clock, p](const QByteArray& bytes) {
                     if (bytes.startsWith('h')) {

@@ -101,8 +101,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "olk-service: %s\n", qPrintable(error));
                 return 2;
             }
-            std::fprintf(stderr,
-                         "olk-service: tournament relay on %s ports %d..%d (table 1..%d)\n",
+            std::fprintf(stderr, "olk-service: tournament relay on %s ports %d..%d (table 1..%d)\n",
                          qPrintable(options.listenHost), options.relayBasePort + 1,
                          options.relayBasePort + relayConfig.tables, relayConfig.tables);
         }

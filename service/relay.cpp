@@ -108,7 +108,8 @@ public:
     ~StoreLane()
     {
         // Every job given so far runs to its end (a game's result included).
-        QMetaObject::invokeMethod(&context_, [] {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_, [] {}, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }
@@ -184,7 +185,8 @@ public:
         QHostAddress address(config_.listenAddress);
         if (address.isNull()) {
             // A host name, such as "localhost": its first address.
-            const QList<QHostAddress> found = QHostInfo::fromName(config_.listenAddress).addresses();
+            const QList<QHostAddress> found =
+                QHostInfo::fromName(config_.listenAddress).addresses();
             if (!found.isEmpty()) {
                 address = found.front();
             }
@@ -256,8 +258,8 @@ private:
             // Queued: a write that finds the peer gone must not end a game
             // in the middle of dealing or passing on a move.
             QObject::connect(
-                socket, &QTcpSocket::disconnected, socket, [this, socket] { drop(socket, nullptr); },
-                Qt::QueuedConnection);
+                socket, &QTcpSocket::disconnected, socket,
+                [this, socket] { drop(socket, nullptr); }, Qt::QueuedConnection);
             if (socket->bytesAvailable() > 0) {
                 readFrom(socket);
             }
@@ -418,17 +420,15 @@ private:
         }
         const quint64 id = c.id;
         Store* store = &store_;
-        lane_.ask<Seats>([store] { return store->tourSeats(); },
-                         [this, socket, id, place](Seats seats) {
-                             seated(socket, id, place, seats);
-                         });
+        lane_.ask<Seats>(
+            [store] { return store->tourSeats(); },
+            [this, socket, id, place](Seats seats) { seated(socket, id, place, seats); });
     }
 
     void seated(QTcpSocket* socket, quint64 id, int place, const Seats& seats)
     {
         const auto it = connections_.find(socket);
-        if (it == connections_.end() || it->second.id != id ||
-            it->second.state != State::Asking) {
+        if (it == connections_.end() || it->second.id != id || it->second.state != State::Asking) {
             return;  // gone meanwhile
         }
         const TourSeat* held = nullptr;
@@ -440,9 +440,8 @@ private:
                 }
             }
         }
-        if (held == nullptr ||
-            !QHostAddress(held->ip).isEqual(socket->peerAddress(),
-                                            QHostAddress::ConvertV4MappedToIPv4)) {
+        if (held == nullptr || !QHostAddress(held->ip).isEqual(
+                                   socket->peerAddress(), QHostAddress::ConvertV4MappedToIPv4)) {
             drop(socket, "asked for a place it does not hold");
             return;
         }
@@ -571,8 +570,8 @@ private:
                 ++counters->recorded;
                 return;
             }
-            std::fprintf(stderr, "olk-service: relay table %d: the game's result was not recorded\n",
-                         table);
+            std::fprintf(
+                stderr, "olk-service: relay table %d: the game's result was not recorded\n", table);
             freePlaces(*store, table, nicks);
         });
         if (QTcpSocket* first = holders_[1]) {
@@ -730,8 +729,8 @@ private:
     OneBasedArray<QTcpSocket*, kSeats> holders_{};
     OneBasedArray<QString, kSeats> nicks_{};
     bool playing_ = false;
-    bool verifying_ = false;     // the store is asked whether the four may start
-    quint64 generation_ = 0;     // changes whenever a place's holder does
+    bool verifying_ = false;  // the store is asked whether the four may start
+    quint64 generation_ = 0;  // changes whenever a place's holder does
     quint64 nextConnection_ = 0;
     std::unique_ptr<GameEngine> engine_;
     std::optional<OneBasedArray<int, kSeats>> finalBalances_;
@@ -812,8 +811,8 @@ void Relay::stop()
     }
     if (worker_) {
         RelayWorker* worker = worker_;
-        QMetaObject::invokeMethod(worker, [worker] { delete worker; },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            worker, [worker] { delete worker; }, Qt::BlockingQueuedConnection);
         worker_ = nullptr;
     }
     thread_->quit();

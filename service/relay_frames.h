@@ -38,9 +38,9 @@ namespace olk::service {
 struct ParticipantFrame {
     enum class Kind { Connect, Move, Chat, NextDeal, Balances, TimeOut, Leave };
     Kind kind = Kind::Connect;
-    int place = 0;   // Connect: the place asked for, 1..4
-    Move move;       // Move
-    QByteArray line; // Chat: printable, at most the 15 characters a player types
+    int place = 0;    // Connect: the place asked for, 1..4
+    Move move;        // Move
+    QByteArray line;  // Chat: printable, at most the 15 characters a player types
     OneBasedArray<int, kSeats> balances{};  // Balances, by place
 };
 

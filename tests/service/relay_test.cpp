@@ -2,9 +2,9 @@
 // four raw participants through whole games and through the ways a game
 // breaks, every frame they receive checked against the relay's layouts.
 
+#include "service/relay.h"
 #include "core/seats.h"
 #include "relay_player.h"
-#include "service/relay.h"
 #include "service/relay_frames.h"
 #include "service/store.h"
 
@@ -304,8 +304,7 @@ TEST_F(RelayTest, WhatEndsAGameEndsItForTheOthersAndFreesThePlaces)
         {"an out-of-turn move", 0,
          [&](RelayTest& t, RelayPlayer&) {
              const int mover = seatToMove(t);
-             t.player(mover % kSeats + 1)
-                 .send(net::buildRelayMove({MoveKind::Take, 2, {}}, mover));
+             t.player(mover % kSeats + 1).send(net::buildRelayMove({MoveKind::Take, 2, {}}, mover));
          },
          'a'},
         {"a begin from place 2", 2,
