@@ -108,25 +108,29 @@ QString ratingWithTwoDecimals(double rating)
     return hundredths < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-QStringList countTexts(const TableState& state, const Profile& profile)
+QStringList countTexts(const TableState& state, const Profile& profile, CountKind kind)
 {
     const int inCycle =
         state.dealNumber % kCycleDeals == 0 ? kCycleDeals : state.dealNumber % kCycleDeals;
     const double ratingNow =
         newRating(profile.dealNumber, profile.rating, state.gameScore, state.dealNumber);
+    const QString unknown = QStringLiteral("?");
     return {
         QString::number(state.dealNumber),
-        QString::number(inCycle),
+        kind == CountKind::Tournament ? QStringLiteral("-")
+        : kind == CountKind::Account  ? QString::number(profile.dealNumber + state.gameDeals)
+                                      : QString::number(inCycle),
         withSign(state.scoreBase),
         withSign(state.gameScore),
         withSign(static_cast<long long>(state.scoreBase) + state.gameScore),
-        ratingWithTwoDecimals(profile.rating).rightJustified(6),
-        ratingWithTwoDecimals(ratingNow).rightJustified(6),
+        kind == CountKind::Club ? ratingWithTwoDecimals(profile.rating).rightJustified(6)
+                                : QString::number(roundHalfEven(profile.rating)),
+        kind == CountKind::Club ? ratingWithTwoDecimals(ratingNow).rightJustified(6) : unknown,
     };
 }
 
 void showCount(QWidget* parent, const Settings& settings, const TableState& state,
-               const Profile& profile)
+               const Profile& profile, CountKind kind)
 {
     RecordWindow window(parent, text(Text::Player) + QStringLiteral(":  ") +
                                     QString::fromStdString(profile.name).trimmed());
@@ -139,7 +143,7 @@ void showCount(QWidget* parent, const Settings& settings, const TableState& stat
     const Text labels[] = {Text::GeneralNumberOfGame, Text::RoundInCycle,    Text::TheInitialScore,
                            Text::TheCurrentScore,     Text::TheGeneralScore, Text::TheInitialRating,
                            Text::TheCurrentRating};
-    const QStringList values = countTexts(state, profile);
+    const QStringList values = countTexts(state, profile, kind);
     const QFont font = familyFont(settings, FontFamily::Serif, 16);
     QFont valueFont = familyFont(settings, FontFamily::Fixed, 16);
     valueFont.setBold(true);

@@ -10,17 +10,25 @@ class QWidget;
 
 namespace olk {
 
+// Whose records the count window shows: the club's (a local or network
+// game), an account's rated game, or a tournament place.
+enum class CountKind { Club, Account, Tournament };
+
 // The seven values of the count window ("General score"), in the order of its
 // rows: deals in all, deal in the current cycle, initial, current and general
-// score, initial rating and the rating the game would give now.
-QStringList countTexts(const TableState& state, const Profile& profile);
+// score, initial rating and the rating the game would give now. An account
+// counts its cycle from its own deals and shows its rating whole; a
+// tournament has no cycle; neither knows its new rating before the service
+// has written it ("?").
+QStringList countTexts(const TableState& state, const Profile& profile,
+                       CountKind kind = CountKind::Club);
 
 // A rating with 2 decimals as the records write it ("8,20", "-0,50").
 QString ratingWithTwoDecimals(double rating);
 
 // The count window for the game on the table.
 void showCount(QWidget* parent, const Settings& settings, const TableState& state,
-               const Profile& profile);
+               const Profile& profile, CountKind kind = CountKind::Club);
 
 // The end-of-cycle window: its lines and sound for a top-ten place (0 not in
 // the top ten, 1..10) and the cycle score.

@@ -961,7 +961,11 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
     if (m_engine.state().gameActive) {
         menu.addAction(text(Text::GeneralScore), this, [this] {
             playSound("WOpenFo", false);
-            showCount(this, m_settings, m_engine.state(), m_engine.profile());
+            const GameSetup& setup = m_engine.setup();
+            showCount(this, m_settings, m_engine.state(), m_engine.profile(),
+                      setup.mode == GameMode::Tournament ? CountKind::Tournament
+                      : setup.playsGlobalRating          ? CountKind::Account
+                                                         : CountKind::Club);
         });
     }
     menu.addAction(text(Text::ExitToMenu), this, &TableView::askToLeave);

@@ -29,6 +29,14 @@ TEST(RecordWindows, CountOfTheGameOnTheTable)
               (QStringList{"80", "40", "120", "-35", "85", "  0,50", "  0,43"}));
     st.dealNumber = 81;
     EXPECT_EQ(countTexts(st, profile)[1], QStringLiteral("1"));
+    // An account counts its own cycle and shows its rating whole; a
+    // tournament has no cycle; neither knows its next rating yet.
+    st.gameDeals = 3;
+    Profile online{"Anna", 12, 120, 7.5};
+    EXPECT_EQ(countTexts(st, online, CountKind::Account),
+              (QStringList{"81", "15", "120", "-35", "85", "8", "?"}));
+    EXPECT_EQ(countTexts(st, online, CountKind::Tournament),
+              (QStringList{"81", "-", "120", "-35", "85", "8", "?"}));
     EXPECT_EQ(ratingWithTwoDecimals(8.2), QStringLiteral("8,20"));
     EXPECT_EQ(ratingWithTwoDecimals(-0.5), QStringLiteral("-0,50"));
     EXPECT_EQ(ratingWithTwoDecimals(0), QStringLiteral("0,00"));
