@@ -276,6 +276,8 @@ private:
         return ++c.framesInWindow <= config_.framesPerSecond;
     }
 
+    // Handles every whole frame kept and read; what follows "connect" waits
+    // in `unread` until the store has answered.
     void readFrom(QTcpSocket* socket)
     {
         for (;;) {
@@ -283,13 +285,7 @@ private:
             if (it == connections_.end()) {
                 return;
             }
-            const QByteArray chunk = socket->read(kMaxUnread - it->second.unread.size());
-            if (chunk.isEmpty()) {
-                return;
-            }
-            it->second.unread += chunk;
             qsizetype used = 0;
-            // Frames after "connect" wait until the store has answered.
             while (it->second.state != State::Asking &&
                    it->second.unread.size() - used >= kParticipantFrameLength) {
                 const QByteArray frame = it->second.unread.mid(used, kParticipantFrameLength);
@@ -308,6 +304,11 @@ private:
             if (it->second.state == State::Asking) {
                 return;
             }
+            const QByteArray chunk = socket->read(kMaxUnread - it->second.unread.size());
+            if (chunk.isEmpty()) {
+                return;
+            }
+            it->second.unread += chunk;
         }
     }
 

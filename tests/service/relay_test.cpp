@@ -278,6 +278,18 @@ TEST_F(RelayTest, APlaceLeftOverHttpBeforeTheGameGoesToItsNewHolder)
     ASSERT_TRUE(waitFor([&] { return again.closed(); }));
     EXPECT_FALSE(dmitri.closed());
     EXPECT_EQ(placesHeld(), 1);
+
+    // What comes right behind "connect" waits for the seat, then counts:
+    // Boris sits down and leaves in one write, and his place is free again.
+    takePlace(2);
+    QTcpSocket boris;
+    boris.connectToHost(QStringLiteral("127.0.0.1"), port());
+    ASSERT_TRUE(boris.waitForConnected(5000));
+    boris.write(net::buildRelayConnect(2) + net::buildRelayLeave(2));
+    boris.flush();
+    EXPECT_TRUE(waitFor(
+        [&] { return boris.state() == QAbstractSocket::UnconnectedState && placesHeld() == 1; }));
+    EXPECT_EQ(relay->connectionsSeated(), 3);
 }
 
 TEST_F(RelayTest, WhatEndsAGameEndsItForTheOthersAndFreesThePlaces)
