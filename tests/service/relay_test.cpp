@@ -292,6 +292,40 @@ TEST_F(RelayTest, APlaceLeftOverHttpBeforeTheGameGoesToItsNewHolder)
     EXPECT_EQ(relay->connectionsSeated(), 3);
 }
 
+TEST_F(RelayTest, AParticipantThatNeverReadsIsClosedAndTheOthersAreTold)
+{
+    config.writeBacklog = 64 * 1024;
+    startRelay();
+    for (int place = 1; place <= kSeats; ++place) {
+        takePlace(place);
+    }
+    RelayPlayer p1(1, port(), false);
+    RelayPlayer p2(2, port(), false);
+    RelayPlayer p3(3, port(), false);
+    // Place 4 asks for its place and then reads nothing at all.
+    QTcpSocket deaf;
+    deaf.setReadBufferSize(1024);
+    deaf.connectToHost(QStringLiteral("127.0.0.1"), port());
+    ASSERT_TRUE(deaf.waitForConnected(5000));
+    deaf.write(net::buildRelayConnect(4));
+    deaf.flush();
+    ASSERT_TRUE(waitFor([&] { return p3.engine().state().gameDeals == 1; }));
+    // Place 2 chats until what waits for place 4 passes every buffer.
+    const QByteArray line = net::buildRelayChat("chat", 2);
+    QByteArray many;
+    for (int i = 0; i < 20000; ++i) {
+        many += line;
+    }
+    ASSERT_TRUE(waitFor([&] {
+        if (p2.leftPlace() == 0) {
+            p2.send(many);
+        }
+        return p1.leftPlace() == 4 && p2.leftPlace() == 4 && p3.leftPlace() == 4;
+    }));
+    EXPECT_TRUE(waitFor([&] { return placesHeld() == 0; }));
+    EXPECT_EQ(relay->gamesBroken(), 1);
+}
+
 TEST_F(RelayTest, WhatEndsAGameEndsItForTheOthersAndFreesThePlaces)
 {
     // Table of endings: what one place does, and which frame the other
