@@ -10,6 +10,7 @@
 #include "extras/aux_design.h"
 #include "online/records.h"
 #include "online/requests.h"
+#include "online/tournament.h"
 #include "settings/settings.h"
 
 class QLabel;
@@ -24,12 +25,7 @@ class ServiceClient;
 
 class TevCardsButton;
 
-// The administrator's nick, built into the program: only this account may
-// sit at a table with a player from the same address, and only it sees the
-// box that points the relay elsewhere. The service honours that only for
-// the account it was told is the administrator (olk-service
-// --tournament-admin), so nobody gains by naming himself so.
-inline constexpr char kTournamentAdminNick[] = "TevAdmin";
+using online::kTournamentAdminNick;
 
 // What one place button of the tournament window says and whether it may be
 // pressed, from the table list, the place the local player holds (table 0:

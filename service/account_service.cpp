@@ -1,6 +1,7 @@
 #include "service/account_service.h"
 
 #include "online/form_body.h"
+#include "online/tournament.h"
 #include "service/field_checks.h"
 #include "service/plausibility.h"
 #include "service/reply_text.h"
@@ -250,7 +251,10 @@ HttpResponse AccountService::handle(const HttpRequest& request)
         m.country1 = replyToken(m.country1);
         m.r05 = *r05;
         m.r06 = *r06;
-        if (store_.findMember(m.nick)) {
+        // The nick the game holds for the tournament's administrator is
+        // nobody's to take.
+        if (nickKey(m.nick) == nickKey(QString::fromLatin1(online::kTournamentAdminNick)) ||
+            store_.findMember(m.nick)) {
             return reply(QStringLiteral("is"));  // no hashing for a taken nick
         }
         const QString hash = hashPassword(v[1], config_.hashOps, config_.hashMemory);

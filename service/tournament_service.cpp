@@ -66,7 +66,10 @@ qint64 rankedValue(const TourStanding& s, TourRanking ranking)
 }
 
 // The eight tokens of one place: its occupant, or the free place's "X"s.
-QStringList placeTokens(const TourSeat* seat)
+// An occupant's address is told only to a caller at that same address
+// (which is all the game asks it for: whether two players share one);
+// anyone else reads "X", so the list gives nobody's address away.
+QStringList placeTokens(const TourSeat* seat, const QString& callerAddress)
 {
     if (seat == nullptr) {
         return {QStringLiteral("X"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
@@ -74,7 +77,8 @@ QStringList placeTokens(const TourSeat* seat)
     }
     return {replyToken(seat->nick),        QString::number(seat->score), QString::number(seat->kon),
             QString::number(seat->rating), replyToken(seat->country),    replyToken(seat->city),
-            replyToken(seat->sex),         replyToken(seat->ip)};
+            replyToken(seat->sex),
+            seat->ip == callerAddress ? replyToken(seat->ip) : QStringLiteral("X")};
 }
 
 }  // namespace
@@ -92,7 +96,9 @@ HttpResponse TournamentService::handle(const HttpRequest& request)
         return seat(request);
     }
     if (const auto v = formValues(body, {"readtable410", "gid"}, false)) {
-        return isGameCode((*v)[0]) && isGameCode((*v)[1]) ? tablesReply() : refused();
+        return isGameCode((*v)[0]) && isGameCode((*v)[1])
+                   ? tablesReply(QString::fromStdString(request.remoteAddress))
+                   : refused();
     }
     if (const auto v = formValues(body, {"serverinforead", "gid"}, false)) {
         if ((*v)[0] != QLatin1String("0") || !isGameCode((*v)[1])) {
@@ -121,7 +127,9 @@ HttpResponse TournamentService::handle(const HttpRequest& request)
                 found = &s;
             }
         }
-        return reply(QStringLiteral("ok$") + placeTokens(found).join(QLatin1Char(' ')));
+        return reply(
+            QStringLiteral("ok$") +
+            placeTokens(found, QString::fromStdString(request.remoteAddress)).join(QLatin1Char(' ')));
     }
     if (const auto v = formValues(body, {"readrating" + code(), "nick"}, true)) {
         if ((*v)[0] != QLatin1String("0") || !tokenValid((*v)[1], 64)) {
@@ -172,7 +180,7 @@ HttpResponse TournamentService::handle(const HttpRequest& request)
     return plainResponse(400, "Not a tournament request\n");
 }
 
-HttpResponse TournamentService::tablesReply()
+HttpResponse TournamentService::tablesReply(const QString& callerAddress)
 {
     const auto seats = store_.tourSeats();
     if (!seats) {
@@ -197,7 +205,7 @@ HttpResponse TournamentService::tablesReply()
             at[0] != nullptr ? QStringLiteral("Y") : QStringLiteral("X"),
         };
         for (const TourSeat* s : at) {
-            tokens += placeTokens(s);
+            tokens += placeTokens(s, callerAddress);
         }
         text += QLatin1Char('$') + tokens.join(QLatin1Char(' ')) + QLatin1Char('*');
     }

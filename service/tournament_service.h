@@ -64,7 +64,7 @@ public:
 
 private:
     HttpResponse seat(const HttpRequest& request);
-    HttpResponse tablesReply();
+    HttpResponse tablesReply(const QString& callerAddress);
 
     Store& store_;
     RateLimiter& limiter_;

@@ -65,6 +65,7 @@ TEST_P(AccountTest, RegistrationCreatesTakesOrRefuses)
     const Case cases[] = {
         {"Ivan", "secret1", "Moscow", "ivan@mail.ru", "ok"},
         {"IVAN", "other1", "Omsk", "i@x.ru", "is"},           // nicks differ in more than case
+        {"tevadmin", "secret1", "Omsk", "t@x.ru", "is"},      // the game's administrator nick
         {"Пётр", "secret1", "Moscow", "p@x.ru", "refused"},   // no Cyrillic nick
         {"Ann", "abc", "Moscow", "a@x.ru", "refused"},        // password too short
         {"Ann", "secret1", "M", "a@x.ru", "refused"},         // one-letter city

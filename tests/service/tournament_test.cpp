@@ -155,16 +155,24 @@ TEST_P(TournamentTest, TablesListTableTenFirstWithRelayPortsAndOccupants)
     EXPECT_EQ(anna.Rating, 1500);
     EXPECT_EQ(anna.Country, QStringLiteral("1-001"));
     EXPECT_EQ(anna.City, QStringLiteral("Omsk"));
-    EXPECT_EQ(anna.IP, QStringLiteral("198.51.100.7"));  // as seen, not as sent
+    EXPECT_EQ(anna.IP, QStringLiteral("X")) << "nobody else learns her address";
     EXPECT_EQ(read.tables[2].State, QStringLiteral("Y"));
     EXPECT_EQ(read.tables[2].Places[1], online::TTevTable_4::Place{});
     EXPECT_EQ(read.tables[0].State, QStringLiteral("X"));
 
-    const auto one = online::parseTourClientRead(tour(online::tourClientRead(3, 1).body()));
+    // Her address as seen, not as sent: told only to a caller at it.
+    const auto same = online::parseTourTables(tour(online::tourTables().body(), {}, "198.51.100.7"));
+    ASSERT_TRUE(same.ok);
+    EXPECT_EQ(same.tables[2].Places[0].IP, QStringLiteral("198.51.100.7"));
+    EXPECT_EQ(same.tables[9].Places[0].IP, QStringLiteral("X"));
+    const auto one = online::parseTourClientRead(
+        tour(online::tourClientRead(3, 1).body(), {}, "198.51.100.7"));
     ASSERT_TRUE(one.ok);
     EXPECT_EQ(one.client,
               (TTevClient{QStringLiteral("Anna"), 40, 1, 1500, QStringLiteral("1-001"),
                           QStringLiteral("Omsk"), u'M', QStringLiteral("198.51.100.7")}));
+    EXPECT_EQ(online::parseTourClientRead(tour(online::tourClientRead(3, 1).body())).client.IP,
+              QStringLiteral("X"));
     const auto free = online::parseTourClientRead(tour(online::tourClientRead(3, 2).body()));
     ASSERT_TRUE(free.ok);
     EXPECT_EQ(free.client.Nick, QStringLiteral("X"));
