@@ -1,13 +1,15 @@
 #pragma once
 
 // olk-service on SQLite in a temporary folder, serving on a free loopback
-// port in the test's process, for the game's side to talk to.
+// port in the test's process, for the game's side to talk to; with its
+// tournament relay on free ports when asked for.
 
 #include <gtest/gtest.h>
 #include <sodium.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
@@ -15,6 +17,7 @@
 #include <thread>
 
 #include "service/http_server.h"
+#include "service/relay.h"
 #include "service/service.h"
 #include "service/store.h"
 
@@ -22,13 +25,28 @@ namespace olk::testing {
 
 class Club {
 public:
-    Club()
+    enum class Relay { None, Run };
+
+    explicit Club(Relay withRelay = Relay::None)
     {
         QString error;
         store = service::Store::open(
             QStringLiteral("sqlite:") + folder.filePath(QStringLiteral("club.sqlite")), &error);
         EXPECT_TRUE(store) << error.toStdString();
         service::Service::Config config;
+        if (withRelay == Relay::Run) {
+            service::Relay::Config relayConfig;
+            relayConfig.lingerMilliseconds = 200;
+            for (int attempt = 0; attempt < 20 && !relay; ++attempt) {
+                relayConfig.basePort = 20000 + QRandomGenerator::global()->bounded(30000);
+                relay = std::make_unique<service::Relay>(*store, relayConfig);
+                if (!relay->start(&error)) {
+                    relay.reset();
+                }
+            }
+            EXPECT_TRUE(relay) << "no free ports for the relay";
+            config.tournament.relayBasePort = relayConfig.basePort;
+        }
         config.account.hashOps = crypto_pwhash_OPSLIMIT_MIN;
         config.account.hashMemory = crypto_pwhash_MEMLIMIT_MIN;
         config.account.photoFolder = folder.filePath(QStringLiteral("photos"));
@@ -48,11 +66,15 @@ public:
     {
         server->stop();
         serving.join();
+        if (relay) {
+            relay->stop();
+        }
     }
     QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(port); }
 
     QTemporaryDir folder;
     std::unique_ptr<service::Store> store;
+    std::unique_ptr<service::Relay> relay;
     std::unique_ptr<service::Service> club;
     std::unique_ptr<service::HttpServer> server;
     std::thread serving;

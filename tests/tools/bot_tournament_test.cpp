@@ -2,25 +2,18 @@
 // relay, served in this process on loopback ports.
 
 #include <gtest/gtest.h>
-#include <sodium.h>
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "online/requests.h"
 #include "online/service_client.h"
-#include "service/http_server.h"
-#include "service/relay.h"
-#include "service/service.h"
-#include "service/store.h"
 #include "settings/address_cipher.h"
+#include "tests/service/loopback_club.h"
 
 namespace {
 
@@ -28,61 +21,6 @@ using namespace olk;
 
 constexpr int kTable = 3;
 const char* const kNicks[] = {"Anna", "Boris", "Clara", "Dmitri"};
-
-// olk-service with its tournament relay on free loopback ports.
-class Club {
-public:
-    Club()
-    {
-        QString error;
-        store = service::Store::open(
-            QStringLiteral("sqlite:") + folder.filePath(QStringLiteral("club.sqlite")), &error);
-        EXPECT_TRUE(store) << error.toStdString();
-        service::Relay::Config relayConfig;
-        relayConfig.lingerMilliseconds = 200;
-        for (int attempt = 0; attempt < 20 && !relay; ++attempt) {
-            relayConfig.basePort = 20000 + QRandomGenerator::global()->bounded(30000);
-            relay = std::make_unique<service::Relay>(*store, relayConfig);
-            if (!relay->start(&error)) {
-                relay.reset();
-            }
-        }
-        EXPECT_TRUE(relay) << "no free ports for the relay";
-        service::Service::Config config;
-        config.account.hashOps = crypto_pwhash_OPSLIMIT_MIN;
-        config.account.hashMemory = crypto_pwhash_MEMLIMIT_MIN;
-        config.account.photoFolder = folder.filePath(QStringLiteral("photos"));
-        config.newsFolder = folder.filePath(QStringLiteral("news"));
-        config.tournament.relayBasePort = relayConfig.basePort;
-        club = std::make_unique<service::Service>(*store, config);
-        for (service::RateClass c : {service::RateClass::Read, service::RateClass::Post,
-                                     service::RateClass::Login, service::RateClass::Register}) {
-            club->limiter().setRule(c, {1e6, 1e6});
-        }
-        server = std::make_unique<service::HttpServer>(*club);
-        server->setLogging(false);
-        port = server->bind(QStringLiteral("127.0.0.1"), 0);
-        club->setPublicUrl(address());
-        serving = std::thread([this] { server->run(); });
-    }
-    ~Club()
-    {
-        server->stop();
-        serving.join();
-        if (relay) {
-            relay->stop();
-        }
-    }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1").arg(port); }
-
-    QTemporaryDir folder;
-    std::unique_ptr<service::Store> store;
-    std::unique_ptr<service::Relay> relay;
-    std::unique_ptr<service::Service> club;
-    std::unique_ptr<service::HttpServer> server;
-    std::thread serving;
-    int port = 0;
-};
 
 class Tournament : public ::testing::Test {
 protected:
@@ -137,7 +75,7 @@ protected:
         return QString::fromUtf8(bot.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
-    Club club;
+    olk::testing::Club club{olk::testing::Club::Relay::Run};
     online::ServiceClient client;
     std::vector<std::unique_ptr<QProcess>> bots;
 };
