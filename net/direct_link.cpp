@@ -200,6 +200,8 @@ void HostLink::sendToJoined(const QByteArray& message, int exceptRole)
     for (const auto& peer : m_peers) {
         if (peer->role != 0 && peer->role != exceptRole && peer->socket != nullptr) {
             peer->socket->write(message);
+            // Out before a deal's end pauses the thread.
+            peer->socket->flush();
         }
     }
 }
@@ -410,6 +412,7 @@ void JoinLink::announceMove(const Move& move)
 {
     if (m_role != 0) {
         m_socket.write(buildMove(move, m_role));
+        m_socket.flush();  // before a deal's end pauses the thread
     }
 }
 

@@ -81,6 +81,10 @@ void RelayLink::send(const QByteArray& frame)
 {
     if (m_socket.state() == QAbstractSocket::ConnectedState) {
         m_socket.write(frame);
+        // Out now: the end of a deal may block the thread for seconds
+        // (its pause), and a move still waiting in the buffer then would
+        // reach the relay only after the player may have left the table.
+        m_socket.flush();
     }
 }
 
