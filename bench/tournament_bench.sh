@@ -64,3 +64,5 @@ echo "tournament games: $completed of $((rounds * 10)) complete in $seconds s ($
 awk -v d=$((cpu_after - cpu_before)) -v t="$ticks" -v s="$seconds" \
     'BEGIN { printf "service CPU: %.1f s, %.0f%% of one core on average\n", d / t, 100 * d / t / s }'
 awk '/VmHWM/ { printf "service peak memory: %.1f MB\n", $2 / 1024 }' "/proc/$service_pid/status"
+# Why a game did not finish, as its bots said.
+grep -h "abandoned\|olk-bot:" "$data"/bot-*.log | sort | uniq -c | head -5 || true
