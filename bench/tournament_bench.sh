@@ -23,7 +23,7 @@ data=$(mktemp -d)
 "$service" --listen "127.0.0.1:$port" --data "$data" --no-rate-limit \
     --relay-base-port "$base" 2>"$data/service.log" &
 service_pid=$!
-trap 'kill "$service_pid" 2>/dev/null || true; wait "$service_pid" 2>/dev/null || true; rm -rf "$data"' EXIT
+trap 'kill "$service_pid" 2>/dev/null || true; wait "$service_pid" 2>/dev/null || true; [ -n "${KEEP:-}" ] && echo "kept: $data" || rm -rf "$data"' EXIT
 sleep 1
 url="http://127.0.0.1:$port"
 
