@@ -18,13 +18,27 @@ free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
 port=$(free_port)
-base=$((20000 + RANDOM % 30000))
+# A relay base port with the ten table ports after it free.
+base=$(python3 -c '
+import random, socket
+for _ in range(200):
+    base = random.randrange(20000, 50000)
+    try:
+        held = []
+        for t in range(1, 11):
+            s = socket.socket(); s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+            s.bind(("127.0.0.1", base + t)); held.append(s)
+        print(base); break
+    except OSError:
+        pass
+')
 data=$(mktemp -d)
 "$service" --listen "127.0.0.1:$port" --data "$data" --no-rate-limit \
     --relay-base-port "$base" 2>"$data/service.log" &
 service_pid=$!
 trap 'kill "$service_pid" 2>/dev/null || true; wait "$service_pid" 2>/dev/null || true; [ -n "${KEEP:-}" ] && echo "kept: $data" || rm -rf "$data"' EXIT
 sleep 1
+kill -0 "$service_pid" 2>/dev/null || { cat "$data/service.log" >&2; exit 2; }
 url="http://127.0.0.1:$port"
 
 nick() { printf 'T%02dP%d' "$1" "$2"; }
