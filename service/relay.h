@@ -74,7 +74,10 @@ public:
         int graceMilliseconds = 4000;
         int identifyMilliseconds = 10000;
         int lingerMilliseconds = 3000;
-        int framesPerSecond = 50;
+        // A computer player at machine speed sends about fifty frames in a
+        // second across a deal's end and the next deal's first turns; a
+        // person a few. Four times that is still a flood.
+        int framesPerSecond = 200;
         qint64 writeBacklog = 64 * 1024;
     };
 

@@ -220,7 +220,9 @@ TEST_F(Table, AWholeGameThroughTheRelayEndsAlikeAtEveryPlace)
         EXPECT_TRUE(at(own).session.engine().setup().rules.threeOfAKind30);
         EXPECT_FALSE(at(own).session.engine().setup().rules.punishKnocker);
         EXPECT_EQ(at(own).link.clock().seat(), seatOfRole(own, 1)) << "place 1's clock runs";
-        EXPECT_EQ(at(own).link.clock().secondsLeft(), MoveClock::kFullSeconds);
+        // Full, or a tick or two less on a busy machine.
+        EXPECT_LE(at(own).link.clock().secondsLeft(), MoveClock::kFullSeconds);
+        EXPECT_GE(at(own).link.clock().secondsLeft(), MoveClock::kFullSeconds - 3);
         for (int place = 1; place <= 4; ++place) {
             const PlayerRecord& player = st.players[seatOfRole(own, place)];
             std::vector<int> held, dealt;
