@@ -12,6 +12,7 @@
 #include "extras/cards_button.h"
 #include "online/service_client.h"
 #include "settings/word_tables.h"
+#include "table/record_windows.h"
 
 namespace olk {
 namespace {
@@ -630,14 +631,7 @@ void TournamentTopTenWindow::chooseKind(int kind)
         }
         self->m_shownPlace = place.value;
         if (place.value <= 10) {
-            QImage medal = builtInPicture(QStringLiteral("Medal"));
-            {
-                QPainter p(&medal);
-                p.drawImage(QRect(28, 78, 64, 64),
-                            builtInPicture(QStringLiteral("Place%1").arg(place.value, 2, 10,
-                                                                        QLatin1Char('0'))));
-            }
-            self->m_medal->setPixmap(QPixmap::fromImage(medal));
+            self->m_medal->setPixmap(QPixmap::fromImage(medalPicture(place.value)));
         } else {
             self->m_place->setText(text(Text::YourPlace) + QLatin1String(": ") +
                                    QString::number(place.value));

@@ -876,20 +876,21 @@ void MainWindow::openTournament()
                         [this] { m_table->setChatEnabled(false); });
                 connect(relay, &net::RelayLink::closed, this,
                         [this] { m_table->setChatEnabled(false); });
-                connect(relay, &net::RelayLink::playerLeft, this, [this](int, int seat) {
-                    play("WWrongs");
-                    showAttention(this, text(Text::YouWon),
-                                  text(Text::Player) + QLatin1Char(' ') +
-                                      QString::fromStdString(m_engine.state().players[seat].name) +
-                                      QLatin1Char(' ') + text(Text::InterruptedTheGame));
-                });
-                connect(relay, &net::RelayLink::playerTimedOut, this, [this](int, int seat) {
-                    play("WKoGutX");
-                    showAttention(this, text(Text::YouWon),
-                                  text(Text::Player) + QLatin1Char(' ') +
-                                      QString::fromStdString(m_engine.state().players[seat].name) +
-                                      QLatin1Char(' ') + text(Text::TimeIsUp));
-                });
+                // "You won!": the player of a seat left, or ran out of time.
+                const auto wonBecause = [this](const char* sound, Text why) {
+                    return [this, sound, why](int, int seat) {
+                        play(sound);
+                        showAttention(
+                            this, text(Text::YouWon),
+                            text(Text::Player) + QLatin1Char(' ') +
+                                QString::fromStdString(m_engine.state().players[seat].name) +
+                                QLatin1Char(' ') + text(why));
+                    };
+                };
+                connect(relay, &net::RelayLink::playerLeft, this,
+                        wonBecause("WWrongs", Text::InterruptedTheGame));
+                connect(relay, &net::RelayLink::playerTimedOut, this,
+                        wonBecause("WKoGutX", Text::TimeIsUp));
                 connect(relay, &net::RelayLink::localTimeUp, this, [this] {
                     play("WWrongs");
                     showAttention(this, text(Text::YouLose), text(Text::YourTimeIsUp));

@@ -108,6 +108,17 @@ QString ratingWithTwoDecimals(double rating)
     return hundredths < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+QImage medalPicture(int place)
+{
+    QImage medal = builtInPicture(QStringLiteral("Medal"));
+    if (!medal.isNull()) {
+        QPainter p(&medal);
+        p.drawImage(QRect(28, 78, 64, 64),
+                    builtInPicture(QStringLiteral("Place%1").arg(place, 2, 10, QLatin1Char('0'))));
+    }
+    return medal;
+}
+
 QStringList countTexts(const TableState& state, const Profile& profile, CountKind kind)
 {
     const int inCycle =
@@ -235,15 +246,8 @@ void showEndOfCycle(QWidget* parent, const Settings& settings, const CycleEnd& e
     row->addLayout(texts, 1);
     if (inTopTen) {
         // The medal with the place number on it.
-        QImage medal = builtInPicture(QStringLiteral("Medal"));
-        {
-            QPainter p(&medal);
-            const QImage number =
-                builtInPicture(QStringLiteral("Place%1").arg(end.place, 2, 10, QLatin1Char('0')));
-            p.drawImage(QRect(28, 78, 64, 64), number);
-        }
         auto* picture = new QLabel(&window);
-        picture->setPixmap(QPixmap::fromImage(medal));
+        picture->setPixmap(QPixmap::fromImage(medalPicture(end.place)));
         row->addWidget(picture, 0, Qt::AlignVCenter);
     }
     window.content()->addLayout(row);

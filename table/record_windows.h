@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ QStringList countTexts(const TableState& state, const Profile& profile,
 
 // A rating with 2 decimals as the records write it ("8,20", "-0,50").
 QString ratingWithTwoDecimals(double rating);
+
+// The medal with the picture of place 1..10 laid on it.
+QImage medalPicture(int place);
 
 // The count window for the game on the table.
 void showCount(QWidget* parent, const Settings& settings, const TableState& state,
