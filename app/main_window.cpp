@@ -1189,6 +1189,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    // A recorded deal is saved as far as it went; the file is finished
+    // before the program ends.
+    if (gameOnTable && m_table->isRecording()) {
+        m_table->saveRecording();
+    }
     m_table->driver().stop();
     m_melody.music(false);
     closeNetwork();

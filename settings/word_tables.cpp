@@ -1128,6 +1128,9 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "time is up!", "TimeIsUp"),
     //: message box: the connection to the tournament relay server was lost during a game
     QT_TRANSLATE_NOOP3("Olk", "Lost connection with the server!", "LostConnectionWithServer"),
+    //: attention box, first line, when a recorded deal could not be written as an animated GIF
+    //: picture; the system's reason (e.g. "Permission denied") follows on the next line
+    QT_TRANSLATE_NOOP3("Olk", "The game could not be saved as a GIF:", "GifNotSaved"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

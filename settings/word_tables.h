@@ -469,6 +469,7 @@ enum class Text : int {
     InterruptedTheGame,
     TimeIsUp,
     LostConnectionWithServer,
+    GifNotSaved,
     Count
 };
 

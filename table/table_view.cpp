@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
+#include <QDir>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,10 +20,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSlider>
 #include <QThread>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/seats.h"
 #include "extras/attention_box.h"
@@ -131,6 +135,15 @@ TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
     connect(m_chatSend, &QPushButton::clicked, this, &TableView::sendChat);
     connect(m_button7, &QPushButton::clicked, &m_session, &GameSession::pressFirstButton);
     connect(m_button8, &QPushButton::clicked, &m_session, &GameSession::pressExit);
+    m_timerGif.setInterval(kGifCapturePeriodMs);
+    connect(&m_timerGif, &QTimer::timeout, this, &TableView::captureFrame);
+    connect(&m_recorder, &GifRecorder::busyChanged, this, &TableView::showGifBanner);
+    connect(&m_recorder, &GifRecorder::written, this, [this](const QString&, const QString& error) {
+        // The game goes on; the player learns once why no picture is made.
+        if (!error.isEmpty() && error != std::exchange(m_gifErrorShown, error)) {
+            showAttention(window(), text(Text::GifNotSaved), error);
+        }
+    });
     retranslate();
 }
 
@@ -347,6 +360,7 @@ void TableView::drawCard(QPainter& painter, int x, int y, CardCode code, bool fa
 void TableView::prepareTableForDeal()
 {
     m_geometry = layoutTable(m_settings.windowSize, size(), m_narrowCards);
+    m_engine.setup().saveGamesAsGif = m_settings.saveGamesAsGif;
     if (m_engine.setup().mode == GameMode::Local) {
         m_chatShown = false;
         m_chatInput->hide();
@@ -740,6 +754,111 @@ void TableView::pause(int milliseconds)
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
+// ------------------------------------------------------------- recording
+
+void TableView::startRecording()
+{
+    if (!m_settings.saveGamesAsGif) {
+        return;
+    }
+    window()->repaint();
+    m_recorder.start();
+    m_timerGif.start();
+}
+
+QImage TableView::capturePicture()
+{
+    if (m_settings.gifArea == 2) {
+        // The whole main window, frame included, as the screen shows it.
+        QWidget* form = window();
+        QScreen* screen = form->screen();
+        if (screen == nullptr) {
+            return {};
+        }
+        const QRect area = form->frameGeometry().translated(-screen->geometry().topLeft());
+        return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    }
+    // The table fills the main window's client area; the banner of a file
+    // still being written lies above it and stays out of the picture. It is
+    // drawn into one of two pictures kept for this, the one the recorder
+    // does not hold as its last, so a tick allocates and copies nothing.
+    QImage& target = m_captures[m_captureNext];
+    if (target.size() != size()) {
+        target = QImage(size(), QImage::Format_RGB32);
+    }
+    render(&target, QPoint(), QRegion(), RenderFlags(DrawWindowBackground | DrawChildren));
+    return target;
+}
+
+void TableView::captureFrame()
+{
+    if (!m_settings.saveGamesAsGif || m_recorder.frameCount() >= kGifMaxFrames) {
+        return;
+    }
+    if (m_recorder.addPicture(capturePicture(), m_settings.gifFrameDelay)) {
+        m_captureNext ^= 1;
+    }
+}
+
+void TableView::finishRecording()
+{
+    if (!m_settings.saveGamesAsGif || !isRecording()) {
+        return;
+    }
+    repaint();
+    captureFrame();
+    saveRecording();
+}
+
+void TableView::saveRecording()
+{
+    m_timerGif.stop();
+    if (!m_settings.saveGamesAsGif) {
+        m_recorder.start();
+        return;
+    }
+    const QString name = QStringLiteral("GIFGame/") + gifFileName(QDateTime::currentDateTime());
+    m_recorder.save(QDir(m_programFolder).filePath(name));
+}
+
+void TableView::showGifBanner(bool on)
+{
+    if (!on) {
+        if (m_gifBanner != nullptr) {
+            m_gifBanner->hide();
+        }
+        return;
+    }
+    // 175 x 40 in the middle of the window, over whatever screen it shows;
+    // it only shows, it never takes a click.
+    QWidget* form = window();
+    if (m_gifBanner == nullptr) {
+        m_gifBanner = new QLabel(form);
+        m_gifBanner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    const QRect area(form->rect().center() - QPoint(175 / 2, 40 / 2), QSize(175, 40));
+    QPixmap banner(area.size());
+    banner.fill(windowColour(m_settings.background, m_settings.backgroundColour));
+    {
+        QPainter p(&banner);
+        p.drawImage(QPoint(0, 0), m_pictures.background(), area);
+        p.drawImage(QPoint(0, 0), builtInPicture(QStringLiteral("AdvBar3")));
+        // The "decor" face at the "serif" family's height.
+        QFont font = familyFont(m_settings, FontFamily::Decor, 20);
+        font.setPixelSize(familyFont(m_settings, FontFamily::Serif, 20).pixelSize());
+        font.setBold(false);
+        p.setFont(font);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setPen(Qt::red);
+        p.drawText(QRect(0, 10, area.width(), area.height() - 10), Qt::AlignHCenter | Qt::AlignTop,
+                   text(Text::CreatingGif));
+    }
+    m_gifBanner->setPixmap(banner);
+    m_gifBanner->setGeometry(area);
+    m_gifBanner->show();
+    m_gifBanner->raise();
+}
+
 // ------------------------------------------------------------- input
 
 int TableView::takeSourceAt(QPoint pos) const
@@ -904,6 +1023,11 @@ void TableView::leaveEvent(QEvent* event)
 void TableView::hideEvent(QHideEvent* event)
 {
     updateBalloon(QPoint(-1, -1));
+    // However the deal was left (a lost connection too), what was recorded
+    // is saved; a minimised window (a spontaneous hide) goes on recording.
+    if (!event->spontaneous() && isRecording()) {
+        saveRecording();
+    }
     QWidget::hideEvent(event);
 }
 
@@ -984,6 +1108,9 @@ void TableView::askToLeave()
     playSound("WOpenFo", false);
     if (askYesNo(this,
                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
+        if (isRecording()) {
+            saveRecording();
+        }
         m_session.leave();
     }
 }

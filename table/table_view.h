@@ -15,6 +15,7 @@
 #include "core/game_engine.h"
 #include "extras/card_pictures.h"
 #include "extras/cards_button.h"
+#include "extras/gif_recorder.h"
 #include "extras/sound_player.h"
 #include "session/game_session.h"
 #include "session/move_clock.h"
@@ -91,6 +92,17 @@ public:
     // One tick of Timer1.
     void onTick() { m_session.onTick(); }
 
+    // Recording the deal as an animated GIF ("Save games as GIFs"): TimerGIF
+    // captures the table every 100 ms while a deal is recorded; a deal's end,
+    // leaving it and closing the window save what was recorded into
+    // "GIFGame" in the program's folder, written in the background under the
+    // banner "Creating a GIF...".
+    void captureFrame();
+    void saveRecording();
+    bool isRecording() const { return m_timerGif.isActive(); }
+    GifRecorder& recorder() { return m_recorder; }
+    const QLabel* gifBanner() const { return m_gifBanner; }
+
     // Where the table's sounds go; none: silent.
     void setSoundPlayer(SoundPlayer* player) { m_sound = player; }
     // The program's folder, where the picture libraries lie (or above it).
@@ -148,6 +160,8 @@ private:
     void flyCard(const CardFlight& flight) override;
     void playSound(std::string_view name, bool wait) override;
     void pause(int milliseconds) override;
+    void startRecording() override;
+    void finishRecording() override;
 
     void refill(const QRect& rect);
     void present(const QRect& rect);
@@ -197,6 +211,14 @@ private:
     void showMoveClock();
     QTimer m_balloonTimer;
     bool m_overDealPanel = false;
+    QImage capturePicture();
+    void showGifBanner(bool on);
+    QTimer m_timerGif;  // TimerGIF
+    GifRecorder m_recorder;
+    QImage m_captures[2];
+    int m_captureNext = 0;
+    QLabel* m_gifBanner = nullptr;
+    QString m_gifErrorShown;  // a failure is told once, not at every deal
 };
 
 }  // namespace olk

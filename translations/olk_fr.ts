@@ -2757,5 +2757,11 @@
         <extracomment>message box: the connection to the tournament relay server was lost during a game</extracomment>
         <translation>Connexion au serveur perdue !</translation>
     </message>
+    <message>
+        <source>The game could not be saved as a GIF:</source>
+        <comment>GifNotSaved</comment>
+        <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
+        <translation>Impossible d&apos;enregistrer la partie en GIF :</translation>
+    </message>
 </context>
 </TS>

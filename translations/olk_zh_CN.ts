@@ -2757,5 +2757,11 @@
         <extracomment>message box: the connection to the tournament relay server was lost during a game</extracomment>
         <translation>与服务器的连接已断开！</translation>
     </message>
+    <message>
+        <source>The game could not be saved as a GIF:</source>
+        <comment>GifNotSaved</comment>
+        <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
+        <translation>无法将本局保存为 GIF：</translation>
+    </message>
 </context>
 </TS>

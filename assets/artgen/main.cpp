@@ -36,6 +36,7 @@
 //                           V violet, L gold and N blue; the icons
 //                           "Windows", "Android", "Account48" (48 x 48) and
 //                           "GTevs128" (128 x 128), shown at 16 x 16
+//   recording banner        "AdvBar3" (175 x 40), behind "Creating a GIF..."
 //   news and chat           the beacons "GSirenaB" (blue) and "GSirenaR"
 //                           (red), strips of 12 frames of 32 x 32; the
 //                           board "GPolkaNw" (220 x 125), "GNews072" and
@@ -1231,6 +1232,27 @@ bool makeButtons()
     return true;
 }
 
+// The banner behind "Creating a GIF...": a light ribbon with a gold edge,
+// its rounded corners open to the table behind.
+bool makeRecordingBanner()
+{
+    QImage image = canvas(175, 40);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, 40);
+    fill.setColorAt(0.0, QColor(255, 250, 225));
+    fill.setColorAt(0.5, QColor(246, 232, 180));
+    fill.setColorAt(1.0, QColor(222, 196, 120));
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(150, 105, 20), 2));
+    p.drawRoundedRect(QRectF(1, 1, 173, 38), 9, 9);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(4, 4, 167, 32), 6, 6);
+    p.end();
+    return save(image, "AdvBar3");
+}
+
 bool writeQrc()
 {
     QFile qrc(g_out.filePath("art.qrc"));
@@ -1271,7 +1293,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
-        !makeClocks() || !makeNewsArt() || !makeButtons() || !writeQrc()) {
+        !makeClocks() || !makeNewsArt() || !makeButtons() || !makeRecordingBanner() ||
+        !writeQrc()) {
         return 1;
     }
     return 0;
