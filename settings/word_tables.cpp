@@ -1128,6 +1128,252 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "time is up!", "TimeIsUp"),
     //: message box: the connection to the tournament relay server was lost during a game
     QT_TRANSLATE_NOOP3("Olk", "Lost connection with the server!", "LostConnectionWithServer"),
+    //: calendar hint: name of a holiday, an international day on 1 January; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "New Year", "Holiday01"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 20 January; the
+    //: established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Inauguration day", "Holiday02"),
+    //: calendar hint: name of a holiday, a Russian holiday on 25 January; the established name of
+    //: this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "Tatyana`s day, the day of Russian students", "Holiday03"),
+    //: calendar hint: name of a holiday, a Russian holiday on 27 January; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of the lifting of the siege of Leningrad", "Holiday04"),
+    //: calendar hint: name of a holiday, a holiday of the United States on the third Monday of
+    //: January; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Martin Luther King Day", "Holiday05"),
+    //: calendar hint: name of a holiday, a Russian holiday on 2 February, remembering an event of
+    //: 1943; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the victory of Soviet forces in the battle of Stalingrad", "Holiday06"),
+    //: calendar hint: name of a holiday, a Russian holiday on 8 February; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of Russian Science", "Holiday07"),
+    //: calendar hint: name of a holiday, an international day on 14 February; the established name
+    //: of this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "Valentine`s day", "Holiday08"),
+    //: calendar hint: name of a holiday, a Russian holiday on 23 February; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Defender of the fatherland day", "Holiday09"),
+    //: calendar hint: name of a holiday, an international day on 8 March; the established name of
+    //: this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "International women`s day", "Holiday10"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 17 March; the
+    //: established name of this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "St. Patrick`s day", "Holiday11"),
+    //: calendar hint: name of a holiday, an international day on 1 April; the established name of
+    //: this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "April Fool`s day", "Holiday12"),
+    //: calendar hint: name of a holiday, a Russian holiday on 2 April; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Unity day", "Holiday13"),
+    //: calendar hint: name of a holiday, a Russian holiday on 12 April; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of cosmonautics", "Holiday14"),
+    //: calendar hint: name of a holiday, a Russian holiday on 18 April, remembering an event of
+    //: 1242; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the victory of the Russian army in the battle on the ice", "Holiday15"),
+    //: calendar hint: name of a holiday, an international day on 1 May; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Labor Day", "Holiday16"),
+    //: calendar hint: name of a holiday, a Spanish holiday on 2 May; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day Of Madrid", "Holiday17"),
+    //: calendar hint: name of a holiday, a Russian holiday on 7 May; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Radio day", "Holiday18"),
+    //: calendar hint: name of a holiday, a French holiday on 8 May; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Victory day", "Holiday19"),
+    //: calendar hint: name of a holiday, a Russian holiday on 9 May, remembering an event of 1945;
+    //: the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Victory day in Great Patriotic war", "Holiday20"),
+    //: calendar hint: name of a holiday, a Russian holiday on 24 May; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of Slavonic Literature and culture", "Holiday21"),
+    //: calendar hint: name of a holiday, a Russian holiday on 29 May; the established name of this
+    //: day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "Chemist`s day", "Holiday22"),
+    //: calendar hint: name of a holiday, an international day on 1 June; the established name of
+    //: this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "International children`s day", "Holiday23"),
+    //: calendar hint: name of a holiday, a Russian holiday on 12 June; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Russia Day", "Holiday24"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 14 June; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "American flag day", "Holiday25"),
+    //: calendar hint: name of a holiday, a French holiday on 21 June; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Music day", "Holiday26"),
+    //: calendar hint: name of a holiday, a Russian memorial day on 22 June; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of remembrance and mourning", "Holiday27"),
+    //: calendar hint: name of a holiday, a Russian holiday on 27 June; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Youth day", "Holiday28"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 4 July; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Independence day", "Holiday29"),
+    //: calendar hint: name of a holiday, a Russian holiday on 8 July; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of family, love and fidelity", "Holiday30"),
+    //: calendar hint: name of a holiday, a Russian holiday on 10 July, remembering an event of
+    //: 1709; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the victory of the Russian army in the battle of Poltava", "Holiday31"),
+    //: calendar hint: name of a holiday, a French holiday on 14 July; the established name of this
+    //: day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Bastille Day", "Holiday32"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 18 July; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "National hot dog day", "Holiday33"),
+    //: calendar hint: name of a holiday, a Russian holiday on 28 July, remembering an event of 988;
+    //: the established name of this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "The day of the baptism of RUS`", "Holiday34"),
+    //: calendar hint: name of a holiday, a holiday of the United States on 16 August; the
+    //: established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Elvis Presley Memorial Day", "Holiday35"),
+    //: calendar hint: name of a holiday, a Russian holiday on 22 August; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the national flag of Russia", "Holiday36"),
+    //: calendar hint: name of a holiday, a Russian holiday on 23 August, remembering an event of
+    //: 1943; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the victory of Soviet forces in the battle of Kursk", "Holiday37"),
+    //: calendar hint: name of a holiday, a Russian holiday on 1 September; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of knowledge", "Holiday38"),
+    //: calendar hint: name of a holiday, an international day on 2 September; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of the end of World War II", "Holiday39"),
+    //: calendar hint: name of a holiday, a Russian holiday on 8 September, remembering an event of
+    //: 1812; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Borodino day", "Holiday40"),
+    //: calendar hint: name of a holiday, an international day on 13 September; the established name
+    //: of this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "Programmer`s day", "Holiday41"),
+    //: calendar hint: name of a holiday, a Russian holiday on 21 September, remembering an event of
+    //: 1380; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of the victory of Russian regiments in the battle of Kulikovo", "Holiday42"),
+    //: calendar hint: name of a holiday, a Russian holiday on 1 October; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of older persons", "Holiday43"),
+    //: calendar hint: name of a holiday, a German holiday on 3 October; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of German unity", "Holiday44"),
+    //: calendar hint: name of a holiday, a Russian holiday on 5 October; the established name of
+    //: this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "Teacher`s day", "Holiday45"),
+    //: calendar hint: name of a holiday, a Spanish holiday on 12 October; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "National day of Spain", "Holiday46"),
+    //: calendar hint: name of a holiday, a holiday of the United Kingdom on 21 October; the
+    //: established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Apple day", "Holiday47"),
+    //: calendar hint: name of a holiday, an international day on 31 October; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Halloween", "Holiday48"),
+    //: calendar hint: name of a holiday, a holiday of the United Kingdom on 5 November; the
+    //: established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Guy Fawkes night or Night campfires", "Holiday49"),
+    //: calendar hint: name of a holiday, an international day on 11 November; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The end of the first world war", "Holiday50"),
+    //: calendar hint: name of a holiday, a holiday of the United States on the fourth Thursday of
+    //: November; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Thanksgiving", "Holiday51"),
+    //: calendar hint: name of a holiday, a Russian holiday on 5 December, remembering an event of
+    //: 1941; the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The first day of the Soviet troops counterattack near Moscow", "Holiday52"),
+    //: calendar hint: name of a holiday, a Spanish holiday on 6 December; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Constitution Day in Spain", "Holiday53"),
+    //: calendar hint: name of a holiday, a Russian holiday on 12 December; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Constitution Day Of Russia", "Holiday54"),
+    //: calendar hint: name of a holiday, a Russian holiday on 22 December; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The day of power branch workers", "Holiday55"),
+    //: calendar hint: name of a holiday, a Russian holiday on 27 December; the established name of
+    //: this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The rescuer day Russia", "Holiday56"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on Orthodox Easter; the
+    //: established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Easter", "Holiday57"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 7 days before Orthodox Easter;
+    //: the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The entry into Jerusalem", "Holiday58"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 40 days after Orthodox Easter;
+    //: the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Ascension Of Our Lord", "Holiday59"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 50 days after Orthodox Easter;
+    //: the established name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Trinity Sunday", "Holiday60"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 7 January; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Christmas", "Holiday61"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 14 January; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Circumcision Of The Lord", "Holiday62"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 19 January; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Epiphany", "Holiday63"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 15 February; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Candlemas", "Holiday64"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 7 April; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Annunciation to the Most Holy Theotokos", "Holiday65"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 7 July; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "The Nativity of John the Baptist (Forerunner)", "Holiday66"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 12 July; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Day of the Holy Primate Apostles Peter and Paul", "Holiday67"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 19 August; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Transfiguration", "Holiday68"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 28 August; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Dormition of the Virgin", "Holiday69"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 11 September; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Beheading of John the Baptist", "Holiday70"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 21 September; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Nativity Of The Virgin", "Holiday71"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 27 September; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Exaltation of the Cross of the Lord", "Holiday72"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 14 October; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Protection of the Most Holy Theotokos", "Holiday73"),
+    //: calendar hint: name of a holiday, an Orthodox church feast on 4 December; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Introduction to the temple of the Most Holy Theotokos", "Holiday74"),
+    //: calendar hint: name of a holiday, a Catholic church feast on Western Easter; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Easter", "Holiday75"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 2 February; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Candlemas", "Holiday76"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 25 March; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Annunciation to the Most Holy Theotokos", "Holiday77"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 6 August; the established name
+    //: of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Transfiguration", "Holiday78"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 8 September; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Nativity of the Mother of God", "Holiday79"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 1 November; the established
+    //: name of this day in the language; the grave accent stands for an apostrophe
+    QT_TRANSLATE_NOOP3("Olk", "All Saints` day", "Holiday80"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 24 December; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Christmas Eve", "Holiday81"),
+    //: calendar hint: name of a holiday, a Catholic church feast on 25 December; the established
+    //: name of this day in the language
+    QT_TRANSLATE_NOOP3("Olk", "Christmas", "Holiday82"),
     //: attention box, first line, when a recorded deal could not be written as an animated GIF
     //: picture; the system's reason (e.g. "Permission denied") follows on the next line
     QT_TRANSLATE_NOOP3("Olk", "The game could not be saved as a GIF:", "GifNotSaved"),

@@ -143,7 +143,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_tournament(new QToolButton(this)),
       m_newsChat(new NewsChatPanel(this)),
       m_clock(new MenuClock(this)),
-      m_figurePanel(new MenuFigurePanel(this))
+      m_figurePanel(new MenuFigurePanel(this)),
+      m_calendar(new CalendarPages(this))
 {
     m_clock->hide();
     m_figurePanel->hide();
@@ -250,6 +251,11 @@ void MainMenu::layoutMenu()
         QPainter p(&m_background);
         p.drawImage(0, 0, pictures.background());
     }
+    // The calendar's pages copy the background under them; the scrolls make
+    // room for them.
+    const int c = m_calendar->buildCalendar(m_background, k, m_programFolder)
+                      ? kCalendarScrollShift
+                      : 0;
     const int h = k.size(30);
     const int rowsTop = roundToPixel(265 * k.sy);
     const int rowsLeft = roundToPixel(180 * k.sx);
@@ -303,10 +309,10 @@ void MainMenu::layoutMenu()
     m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
     // The decorations keep their own size and stay centred in their cells.
     const int scrollTop = roundToPixel((k.sy - 1) * 200 / 2) + roundToPixel(30 * k.sy);
-    m_scrolls[0] =
-        QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * 60), scrollTop, 100, 200);
-    m_scrolls[1] =
-        QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * 600), scrollTop, 100, 200);
+    m_scrolls[0] = QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * (60 - c)),
+                         scrollTop, 100, 200);
+    m_scrolls[1] = QRect(roundToPixel((k.sx - 1) * 100 / 2) + roundToPixel(k.sx * (600 + c)),
+                         scrollTop, 100, 200);
     const int animationTop = roundToPixel((k.sy - 1) * 200 / 2) + roundToPixel(290 * k.sy);
     m_animations[0] =
         QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
@@ -456,8 +462,23 @@ void MainMenu::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        rebuildCalendar();
     }
     QWidget::changeEvent(event);
+}
+
+// The calendar's pages in the current language; when the calendar library
+// came or went meanwhile, the menu is laid out again around them.
+void MainMenu::rebuildCalendar()
+{
+    if (m_background.size() != size()) {
+        return;  // the next paint lays the menu out
+    }
+    const bool before = m_calendar->shown();
+    if (m_calendar->buildCalendar(m_background, m_scale, m_programFolder) != before) {
+        layoutMenu();
+        update();
+    }
 }
 
 void MainMenu::paintEvent(QPaintEvent*)

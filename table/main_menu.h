@@ -8,6 +8,7 @@
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "settings/settings.h"
+#include "table/calendar_pages.h"
 #include "table/menu_clocks.h"
 #include "table/news_chat_panel.h"
 #include "table/table_geometry.h"
@@ -80,6 +81,8 @@ public:
     QToolButton* statisticsIcon() const { return m_statistics; }
     QToolButton* tournamentIcon() const { return m_tournament; }
     void setTournamentPicture(const QPixmap& picture);
+    // The holiday calendar's two pages and their timer TimerCal.
+    CalendarPages* calendar() const { return m_calendar; }
 
 signals:
     void playerChosen(int slot);  // 1..5
@@ -105,6 +108,7 @@ private:
     void layoutMenu();
     void loadPictures();
     void applyDesign();
+    void rebuildCalendar();
 
     Settings& m_settings;
     // Where the picture libraries are looked for (and in the folder above).
@@ -143,6 +147,7 @@ private:
     MenuFigurePanel* m_figurePanel;
     FigureCycle m_figureCycle;
     bool m_clocksShown = false;
+    CalendarPages* m_calendar;
 };
 
 // The start-up picture: a black field with two frames, the title picture and

@@ -2758,10 +2758,538 @@
         <translation>¡Se perdió la conexión con el servidor!</translation>
     </message>
     <message>
+        <source>New Year</source>
+        <comment>Holiday01</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 January; the established name of this day in the language</extracomment>
+        <translation>Año Nuevo</translation>
+    </message>
+    <message>
+        <source>Inauguration day</source>
+        <comment>Holiday02</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 20 January; the established name of this day in the language</extracomment>
+        <translation>Día de la Investidura presidencial de EE. UU.</translation>
+    </message>
+    <message>
+        <source>Tatyana`s day, the day of Russian students</source>
+        <comment>Holiday03</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 25 January; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día de Santa Tatiana, día de los estudiantes rusos</translation>
+    </message>
+    <message>
+        <source>Day of the lifting of the siege of Leningrad</source>
+        <comment>Holiday04</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 January; the established name of this day in the language</extracomment>
+        <translation>Día del levantamiento del sitio de Leningrado</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <comment>Holiday05</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the third Monday of January; the established name of this day in the language</extracomment>
+        <translation>Día de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Stalingrad</source>
+        <comment>Holiday06</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 February, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>Día de la victoria de las tropas soviéticas en la batalla de Stalingrado</translation>
+    </message>
+    <message>
+        <source>The day of Russian Science</source>
+        <comment>Holiday07</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 February; the established name of this day in the language</extracomment>
+        <translation>Día de la Ciencia rusa</translation>
+    </message>
+    <message>
+        <source>Valentine`s day</source>
+        <comment>Holiday08</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 14 February; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día de San Valentín</translation>
+    </message>
+    <message>
+        <source>Defender of the fatherland day</source>
+        <comment>Holiday09</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 February; the established name of this day in the language</extracomment>
+        <translation>Día del Defensor de la Patria</translation>
+    </message>
+    <message>
+        <source>International women`s day</source>
+        <comment>Holiday10</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 8 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día Internacional de la Mujer</translation>
+    </message>
+    <message>
+        <source>St. Patrick`s day</source>
+        <comment>Holiday11</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 17 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día de San Patricio</translation>
+    </message>
+    <message>
+        <source>April Fool`s day</source>
+        <comment>Holiday12</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 April; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día de las bromas de abril</translation>
+    </message>
+    <message>
+        <source>Unity day</source>
+        <comment>Holiday13</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 April; the established name of this day in the language</extracomment>
+        <translation>Día de la Unidad de los pueblos de Rusia y Bielorrusia</translation>
+    </message>
+    <message>
+        <source>Day of cosmonautics</source>
+        <comment>Holiday14</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 April; the established name of this day in the language</extracomment>
+        <translation>Día de la Cosmonáutica</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle on the ice</source>
+        <comment>Holiday15</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 18 April, remembering an event of 1242; the established name of this day in the language</extracomment>
+        <translation>Día de la victoria del ejército ruso en la batalla del lago Peipus</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <comment>Holiday16</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 May; the established name of this day in the language</extracomment>
+        <translation>Día del Trabajo</translation>
+    </message>
+    <message>
+        <source>Day Of Madrid</source>
+        <comment>Holiday17</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 2 May; the established name of this day in the language</extracomment>
+        <translation>Día de la Comunidad de Madrid</translation>
+    </message>
+    <message>
+        <source>Radio day</source>
+        <comment>Holiday18</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 7 May; the established name of this day in the language</extracomment>
+        <translation>Día de la Radio</translation>
+    </message>
+    <message>
+        <source>Victory day</source>
+        <comment>Holiday19</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 8 May; the established name of this day in the language</extracomment>
+        <translation>Día de la Victoria</translation>
+    </message>
+    <message>
+        <source>Victory day in Great Patriotic war</source>
+        <comment>Holiday20</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 9 May, remembering an event of 1945; the established name of this day in the language</extracomment>
+        <translation>Día de la Victoria en la Gran Guerra Patria</translation>
+    </message>
+    <message>
+        <source>The day of Slavonic Literature and culture</source>
+        <comment>Holiday21</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 24 May; the established name of this day in the language</extracomment>
+        <translation>Día de la Literatura y la Cultura Eslavas</translation>
+    </message>
+    <message>
+        <source>Chemist`s day</source>
+        <comment>Holiday22</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 29 May; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día del Químico</translation>
+    </message>
+    <message>
+        <source>International children`s day</source>
+        <comment>Holiday23</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 June; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día Internacional del Niño</translation>
+    </message>
+    <message>
+        <source>Russia Day</source>
+        <comment>Holiday24</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 June; the established name of this day in the language</extracomment>
+        <translation>Día de Rusia</translation>
+    </message>
+    <message>
+        <source>American flag day</source>
+        <comment>Holiday25</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 14 June; the established name of this day in the language</extracomment>
+        <translation>Día de la Bandera de los Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Music day</source>
+        <comment>Holiday26</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 21 June; the established name of this day in the language</extracomment>
+        <translation>Fiesta de la Música</translation>
+    </message>
+    <message>
+        <source>Day of remembrance and mourning</source>
+        <comment>Holiday27</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian memorial day on 22 June; the established name of this day in the language</extracomment>
+        <translation>Día de la Memoria y el Dolor</translation>
+    </message>
+    <message>
+        <source>Youth day</source>
+        <comment>Holiday28</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 June; the established name of this day in the language</extracomment>
+        <translation>Día de la Juventud</translation>
+    </message>
+    <message>
+        <source>Independence day</source>
+        <comment>Holiday29</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 4 July; the established name of this day in the language</extracomment>
+        <translation>Día de la Independencia</translation>
+    </message>
+    <message>
+        <source>Day of family, love and fidelity</source>
+        <comment>Holiday30</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 July; the established name of this day in the language</extracomment>
+        <translation>Día de la Familia, el Amor y la Fidelidad</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle of Poltava</source>
+        <comment>Holiday31</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 10 July, remembering an event of 1709; the established name of this day in the language</extracomment>
+        <translation>Día de la victoria del ejército ruso en la batalla de Poltava</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <comment>Holiday32</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 14 July; the established name of this day in the language</extracomment>
+        <translation>Día de la Toma de la Bastilla</translation>
+    </message>
+    <message>
+        <source>National hot dog day</source>
+        <comment>Holiday33</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 18 July; the established name of this day in the language</extracomment>
+        <translation>Día Nacional del Perrito Caliente</translation>
+    </message>
+    <message>
+        <source>The day of the baptism of RUS`</source>
+        <comment>Holiday34</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 28 July, remembering an event of 988; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día del Bautismo de la Rus</translation>
+    </message>
+    <message>
+        <source>Elvis Presley Memorial Day</source>
+        <comment>Holiday35</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 16 August; the established name of this day in the language</extracomment>
+        <translation>Día en memoria de Elvis Presley</translation>
+    </message>
+    <message>
+        <source>The day of the national flag of Russia</source>
+        <comment>Holiday36</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 August; the established name of this day in the language</extracomment>
+        <translation>Día de la Bandera Nacional de Rusia</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Kursk</source>
+        <comment>Holiday37</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 August, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>Día de la victoria de las tropas soviéticas en la batalla de Kursk</translation>
+    </message>
+    <message>
+        <source>The day of knowledge</source>
+        <comment>Holiday38</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 September; the established name of this day in the language</extracomment>
+        <translation>Día del Conocimiento</translation>
+    </message>
+    <message>
+        <source>Day of the end of World War II</source>
+        <comment>Holiday39</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 2 September; the established name of this day in the language</extracomment>
+        <translation>Día del fin de la Segunda Guerra Mundial</translation>
+    </message>
+    <message>
+        <source>Borodino day</source>
+        <comment>Holiday40</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 September, remembering an event of 1812; the established name of this day in the language</extracomment>
+        <translation>Día de la batalla de Borodinó</translation>
+    </message>
+    <message>
+        <source>Programmer`s day</source>
+        <comment>Holiday41</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 13 September; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día del Programador</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Russian regiments in the battle of Kulikovo</source>
+        <comment>Holiday42</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 21 September, remembering an event of 1380; the established name of this day in the language</extracomment>
+        <translation>Día de la victoria de los regimientos rusos en la batalla de Kulikovo</translation>
+    </message>
+    <message>
+        <source>Day of older persons</source>
+        <comment>Holiday43</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 October; the established name of this day in the language</extracomment>
+        <translation>Día Internacional de las Personas de Edad</translation>
+    </message>
+    <message>
+        <source>Day of German unity</source>
+        <comment>Holiday44</comment>
+        <extracomment>calendar hint: name of a holiday, a German holiday on 3 October; the established name of this day in the language</extracomment>
+        <translation>Día de la Unidad Alemana</translation>
+    </message>
+    <message>
+        <source>Teacher`s day</source>
+        <comment>Holiday45</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 October; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día del Maestro</translation>
+    </message>
+    <message>
+        <source>National day of Spain</source>
+        <comment>Holiday46</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 12 October; the established name of this day in the language</extracomment>
+        <translation>Fiesta Nacional de España</translation>
+    </message>
+    <message>
+        <source>Apple day</source>
+        <comment>Holiday47</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 21 October; the established name of this day in the language</extracomment>
+        <translation>Día de la Manzana</translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <comment>Holiday48</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 31 October; the established name of this day in the language</extracomment>
+        <translation>Halloween</translation>
+    </message>
+    <message>
+        <source>Guy Fawkes night or Night campfires</source>
+        <comment>Holiday49</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 5 November; the established name of this day in the language</extracomment>
+        <translation>Noche de Guy Fawkes o Noche de las hogueras</translation>
+    </message>
+    <message>
+        <source>The end of the first world war</source>
+        <comment>Holiday50</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 11 November; the established name of this day in the language</extracomment>
+        <translation>Fin de la Primera Guerra Mundial</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <comment>Holiday51</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the fourth Thursday of November; the established name of this day in the language</extracomment>
+        <translation>Día de Acción de Gracias</translation>
+    </message>
+    <message>
+        <source>The first day of the Soviet troops counterattack near Moscow</source>
+        <comment>Holiday52</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 December, remembering an event of 1941; the established name of this day in the language</extracomment>
+        <translation>Primer día de la contraofensiva soviética ante Moscú</translation>
+    </message>
+    <message>
+        <source>Constitution Day in Spain</source>
+        <comment>Holiday53</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 6 December; the established name of this day in the language</extracomment>
+        <translation>Día de la Constitución Española</translation>
+    </message>
+    <message>
+        <source>Constitution Day Of Russia</source>
+        <comment>Holiday54</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 December; the established name of this day in the language</extracomment>
+        <translation>Día de la Constitución de Rusia</translation>
+    </message>
+    <message>
+        <source>The day of power branch workers</source>
+        <comment>Holiday55</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 December; the established name of this day in the language</extracomment>
+        <translation>Día del Trabajador de la Energía</translation>
+    </message>
+    <message>
+        <source>The rescuer day Russia</source>
+        <comment>Holiday56</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 December; the established name of this day in the language</extracomment>
+        <translation>Día del Socorrista de Rusia</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday57</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Pascua</translation>
+    </message>
+    <message>
+        <source>The entry into Jerusalem</source>
+        <comment>Holiday58</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 days before Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Entrada del Señor en Jerusalén</translation>
+    </message>
+    <message>
+        <source>Ascension Of Our Lord</source>
+        <comment>Holiday59</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 40 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Ascensión del Señor</translation>
+    </message>
+    <message>
+        <source>Trinity Sunday</source>
+        <comment>Holiday60</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 50 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Domingo de la Santísima Trinidad (Pentecostés)</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday61</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 January; the established name of this day in the language</extracomment>
+        <translation>Natividad del Señor</translation>
+    </message>
+    <message>
+        <source>Circumcision Of The Lord</source>
+        <comment>Holiday62</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 January; the established name of this day in the language</extracomment>
+        <translation>Circuncisión del Señor</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <comment>Holiday63</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 January; the established name of this day in the language</extracomment>
+        <translation>Teofanía (Bautismo del Señor)</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday64</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 15 February; the established name of this day in the language</extracomment>
+        <translation>Presentación del Señor en el Templo</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday65</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 April; the established name of this day in the language</extracomment>
+        <translation>Anunciación a la Santísima Madre de Dios</translation>
+    </message>
+    <message>
+        <source>The Nativity of John the Baptist (Forerunner)</source>
+        <comment>Holiday66</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 July; the established name of this day in the language</extracomment>
+        <translation>Natividad de San Juan Bautista (el Precursor)</translation>
+    </message>
+    <message>
+        <source>Day of the Holy Primate Apostles Peter and Paul</source>
+        <comment>Holiday67</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 12 July; the established name of this day in the language</extracomment>
+        <translation>Fiesta de los santos corifeos de los apóstoles Pedro y Pablo</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday68</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 August; the established name of this day in the language</extracomment>
+        <translation>Transfiguración del Señor</translation>
+    </message>
+    <message>
+        <source>Dormition of the Virgin</source>
+        <comment>Holiday69</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 28 August; the established name of this day in the language</extracomment>
+        <translation>Dormición de la Madre de Dios</translation>
+    </message>
+    <message>
+        <source>Beheading of John the Baptist</source>
+        <comment>Holiday70</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 11 September; the established name of this day in the language</extracomment>
+        <translation>Degollación de San Juan Bautista</translation>
+    </message>
+    <message>
+        <source>Nativity Of The Virgin</source>
+        <comment>Holiday71</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 21 September; the established name of this day in the language</extracomment>
+        <translation>Natividad de la Madre de Dios</translation>
+    </message>
+    <message>
+        <source>Exaltation of the Cross of the Lord</source>
+        <comment>Holiday72</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 27 September; the established name of this day in the language</extracomment>
+        <translation>Exaltación de la Santa Cruz</translation>
+    </message>
+    <message>
+        <source>Protection of the Most Holy Theotokos</source>
+        <comment>Holiday73</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 October; the established name of this day in the language</extracomment>
+        <translation>Protección de la Madre de Dios</translation>
+    </message>
+    <message>
+        <source>Introduction to the temple of the Most Holy Theotokos</source>
+        <comment>Holiday74</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 4 December; the established name of this day in the language</extracomment>
+        <translation>Entrada de la Madre de Dios en el Templo</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday75</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on Western Easter; the established name of this day in the language</extracomment>
+        <translation>Pascua</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday76</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 2 February; the established name of this day in the language</extracomment>
+        <translation>Candelaria (Presentación del Señor)</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday77</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 March; the established name of this day in the language</extracomment>
+        <translation>Anunciación del Señor</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday78</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 6 August; the established name of this day in the language</extracomment>
+        <translation>Transfiguración del Señor</translation>
+    </message>
+    <message>
+        <source>Nativity of the Mother of God</source>
+        <comment>Holiday79</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 8 September; the established name of this day in the language</extracomment>
+        <translation>Natividad de la Virgen María</translation>
+    </message>
+    <message>
+        <source>All Saints` day</source>
+        <comment>Holiday80</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 1 November; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Día de Todos los Santos</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <comment>Holiday81</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 24 December; the established name of this day in the language</extracomment>
+        <translation>Nochebuena</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday82</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 December; the established name of this day in the language</extracomment>
+        <translation>Navidad</translation>
+    </message>
+    <message>
         <source>The game could not be saved as a GIF:</source>
         <comment>GifNotSaved</comment>
         <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
         <translation>No se pudo guardar la partida como GIF:</translation>
+    </message>
+    <message>
+        <source>Tev Internet-Radio</source>
+        <comment>TevInternetRadio</comment>
+        <extracomment>the radio&apos;s name: the dialog&apos;s caption and the menu icon&apos;s hint</extracomment>
+        <translation>Tev Radio por Internet</translation>
+    </message>
+    <message>
+        <source>Can`t find</source>
+        <comment>CantFind</comment>
+        <extracomment>followed by the missing files&apos; names, e.g. &quot;Can`t find TevRadio.rad + TevRadio02.dll&quot;; the apostrophe is a grave accent</extracomment>
+        <translation>No se encuentra:</translation>
+    </message>
+    <message>
+        <source>Connecting to the station...</source>
+        <comment>RadioConnecting</comment>
+        <extracomment>the radio dialog&apos;s status line while the stream starts</extracomment>
+        <translation>Conectando con la emisora...</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <comment>RadioOnAir</comment>
+        <extracomment>the radio dialog&apos;s status line while the station plays</extracomment>
+        <translation>En el aire</translation>
+    </message>
+    <message>
+        <source>No connection to the station</source>
+        <comment>RadioNoConnection</comment>
+        <extracomment>the radio dialog&apos;s status line when the station cannot be reached</extracomment>
+        <translation>Sin conexión con la emisora</translation>
+    </message>
+    <message>
+        <source>The station&apos;s stream broke off</source>
+        <comment>RadioBrokenOff</comment>
+        <extracomment>the radio dialog&apos;s status line when a playing station stops sending</extracomment>
+        <translation>La emisión se ha interrumpido</translation>
     </message>
 </context>
 </TS>

@@ -2758,10 +2758,538 @@
         <translation>서버와의 연결이 끊어졌습니다!</translation>
     </message>
     <message>
+        <source>New Year</source>
+        <comment>Holiday01</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 January; the established name of this day in the language</extracomment>
+        <translation>새해</translation>
+    </message>
+    <message>
+        <source>Inauguration day</source>
+        <comment>Holiday02</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 20 January; the established name of this day in the language</extracomment>
+        <translation>미국 대통령 취임식 날</translation>
+    </message>
+    <message>
+        <source>Tatyana`s day, the day of Russian students</source>
+        <comment>Holiday03</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 25 January; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>타티야나의 날, 러시아 대학생의 날</translation>
+    </message>
+    <message>
+        <source>Day of the lifting of the siege of Leningrad</source>
+        <comment>Holiday04</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 January; the established name of this day in the language</extracomment>
+        <translation>레닌그라드 봉쇄 해제의 날</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <comment>Holiday05</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the third Monday of January; the established name of this day in the language</extracomment>
+        <translation>마틴 루서 킹의 날</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Stalingrad</source>
+        <comment>Holiday06</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 February, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>스탈린그라드 전투 소련군 승리의 날</translation>
+    </message>
+    <message>
+        <source>The day of Russian Science</source>
+        <comment>Holiday07</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 February; the established name of this day in the language</extracomment>
+        <translation>러시아 과학의 날</translation>
+    </message>
+    <message>
+        <source>Valentine`s day</source>
+        <comment>Holiday08</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 14 February; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>밸런타인데이</translation>
+    </message>
+    <message>
+        <source>Defender of the fatherland day</source>
+        <comment>Holiday09</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 February; the established name of this day in the language</extracomment>
+        <translation>조국 수호자의 날</translation>
+    </message>
+    <message>
+        <source>International women`s day</source>
+        <comment>Holiday10</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 8 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>세계 여성의 날</translation>
+    </message>
+    <message>
+        <source>St. Patrick`s day</source>
+        <comment>Holiday11</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 17 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>성 패트릭의 날</translation>
+    </message>
+    <message>
+        <source>April Fool`s day</source>
+        <comment>Holiday12</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 April; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>만우절</translation>
+    </message>
+    <message>
+        <source>Unity day</source>
+        <comment>Holiday13</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 April; the established name of this day in the language</extracomment>
+        <translation>러시아·벨라루스 민족 통합의 날</translation>
+    </message>
+    <message>
+        <source>Day of cosmonautics</source>
+        <comment>Holiday14</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 April; the established name of this day in the language</extracomment>
+        <translation>우주 비행의 날</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle on the ice</source>
+        <comment>Holiday15</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 18 April, remembering an event of 1242; the established name of this day in the language</extracomment>
+        <translation>빙상 전투 러시아군 승리의 날</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <comment>Holiday16</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 May; the established name of this day in the language</extracomment>
+        <translation>노동절</translation>
+    </message>
+    <message>
+        <source>Day Of Madrid</source>
+        <comment>Holiday17</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 2 May; the established name of this day in the language</extracomment>
+        <translation>마드리드의 날</translation>
+    </message>
+    <message>
+        <source>Radio day</source>
+        <comment>Holiday18</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 7 May; the established name of this day in the language</extracomment>
+        <translation>라디오의 날</translation>
+    </message>
+    <message>
+        <source>Victory day</source>
+        <comment>Holiday19</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 8 May; the established name of this day in the language</extracomment>
+        <translation>승전 기념일</translation>
+    </message>
+    <message>
+        <source>Victory day in Great Patriotic war</source>
+        <comment>Holiday20</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 9 May, remembering an event of 1945; the established name of this day in the language</extracomment>
+        <translation>대조국전쟁 승리의 날</translation>
+    </message>
+    <message>
+        <source>The day of Slavonic Literature and culture</source>
+        <comment>Holiday21</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 24 May; the established name of this day in the language</extracomment>
+        <translation>슬라브 문자와 문화의 날</translation>
+    </message>
+    <message>
+        <source>Chemist`s day</source>
+        <comment>Holiday22</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 29 May; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>화학자의 날</translation>
+    </message>
+    <message>
+        <source>International children`s day</source>
+        <comment>Holiday23</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 June; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>국제 어린이날</translation>
+    </message>
+    <message>
+        <source>Russia Day</source>
+        <comment>Holiday24</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 June; the established name of this day in the language</extracomment>
+        <translation>러시아의 날</translation>
+    </message>
+    <message>
+        <source>American flag day</source>
+        <comment>Holiday25</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 14 June; the established name of this day in the language</extracomment>
+        <translation>미국 국기의 날</translation>
+    </message>
+    <message>
+        <source>Music day</source>
+        <comment>Holiday26</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 21 June; the established name of this day in the language</extracomment>
+        <translation>음악의 날</translation>
+    </message>
+    <message>
+        <source>Day of remembrance and mourning</source>
+        <comment>Holiday27</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian memorial day on 22 June; the established name of this day in the language</extracomment>
+        <translation>추모와 애도의 날</translation>
+    </message>
+    <message>
+        <source>Youth day</source>
+        <comment>Holiday28</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 June; the established name of this day in the language</extracomment>
+        <translation>청년의 날</translation>
+    </message>
+    <message>
+        <source>Independence day</source>
+        <comment>Holiday29</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 4 July; the established name of this day in the language</extracomment>
+        <translation>미국 독립 기념일</translation>
+    </message>
+    <message>
+        <source>Day of family, love and fidelity</source>
+        <comment>Holiday30</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 July; the established name of this day in the language</extracomment>
+        <translation>가족과 사랑과 정절의 날</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle of Poltava</source>
+        <comment>Holiday31</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 10 July, remembering an event of 1709; the established name of this day in the language</extracomment>
+        <translation>폴타바 전투 러시아군 승리의 날</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <comment>Holiday32</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 14 July; the established name of this day in the language</extracomment>
+        <translation>바스티유의 날</translation>
+    </message>
+    <message>
+        <source>National hot dog day</source>
+        <comment>Holiday33</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 18 July; the established name of this day in the language</extracomment>
+        <translation>전국 핫도그의 날</translation>
+    </message>
+    <message>
+        <source>The day of the baptism of RUS`</source>
+        <comment>Holiday34</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 28 July, remembering an event of 988; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>루스 세례의 날</translation>
+    </message>
+    <message>
+        <source>Elvis Presley Memorial Day</source>
+        <comment>Holiday35</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 16 August; the established name of this day in the language</extracomment>
+        <translation>엘비스 프레슬리 추모일</translation>
+    </message>
+    <message>
+        <source>The day of the national flag of Russia</source>
+        <comment>Holiday36</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 August; the established name of this day in the language</extracomment>
+        <translation>러시아 국기의 날</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Kursk</source>
+        <comment>Holiday37</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 August, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>쿠르스크 전투 소련군 승리의 날</translation>
+    </message>
+    <message>
+        <source>The day of knowledge</source>
+        <comment>Holiday38</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 September; the established name of this day in the language</extracomment>
+        <translation>지식의 날</translation>
+    </message>
+    <message>
+        <source>Day of the end of World War II</source>
+        <comment>Holiday39</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 2 September; the established name of this day in the language</extracomment>
+        <translation>제2차 세계대전 종전일</translation>
+    </message>
+    <message>
+        <source>Borodino day</source>
+        <comment>Holiday40</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 September, remembering an event of 1812; the established name of this day in the language</extracomment>
+        <translation>보로디노 전투의 날</translation>
+    </message>
+    <message>
+        <source>Programmer`s day</source>
+        <comment>Holiday41</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 13 September; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>프로그래머의 날</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Russian regiments in the battle of Kulikovo</source>
+        <comment>Holiday42</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 21 September, remembering an event of 1380; the established name of this day in the language</extracomment>
+        <translation>쿨리코보 전투 러시아 연대 승리의 날</translation>
+    </message>
+    <message>
+        <source>Day of older persons</source>
+        <comment>Holiday43</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 October; the established name of this day in the language</extracomment>
+        <translation>세계 노인의 날</translation>
+    </message>
+    <message>
+        <source>Day of German unity</source>
+        <comment>Holiday44</comment>
+        <extracomment>calendar hint: name of a holiday, a German holiday on 3 October; the established name of this day in the language</extracomment>
+        <translation>독일 통일의 날</translation>
+    </message>
+    <message>
+        <source>Teacher`s day</source>
+        <comment>Holiday45</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 October; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>교사의 날</translation>
+    </message>
+    <message>
+        <source>National day of Spain</source>
+        <comment>Holiday46</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 12 October; the established name of this day in the language</extracomment>
+        <translation>스페인 국경일</translation>
+    </message>
+    <message>
+        <source>Apple day</source>
+        <comment>Holiday47</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 21 October; the established name of this day in the language</extracomment>
+        <translation>사과의 날</translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <comment>Holiday48</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 31 October; the established name of this day in the language</extracomment>
+        <translation>핼러윈</translation>
+    </message>
+    <message>
+        <source>Guy Fawkes night or Night campfires</source>
+        <comment>Holiday49</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 5 November; the established name of this day in the language</extracomment>
+        <translation>가이 포크스의 밤(모닥불의 밤)</translation>
+    </message>
+    <message>
+        <source>The end of the first world war</source>
+        <comment>Holiday50</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 11 November; the established name of this day in the language</extracomment>
+        <translation>제1차 세계대전 종전일</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <comment>Holiday51</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the fourth Thursday of November; the established name of this day in the language</extracomment>
+        <translation>추수감사절</translation>
+    </message>
+    <message>
+        <source>The first day of the Soviet troops counterattack near Moscow</source>
+        <comment>Holiday52</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 December, remembering an event of 1941; the established name of this day in the language</extracomment>
+        <translation>모스크바 근교 소련군 반격 개시일</translation>
+    </message>
+    <message>
+        <source>Constitution Day in Spain</source>
+        <comment>Holiday53</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 6 December; the established name of this day in the language</extracomment>
+        <translation>스페인 제헌절</translation>
+    </message>
+    <message>
+        <source>Constitution Day Of Russia</source>
+        <comment>Holiday54</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 December; the established name of this day in the language</extracomment>
+        <translation>러시아 제헌절</translation>
+    </message>
+    <message>
+        <source>The day of power branch workers</source>
+        <comment>Holiday55</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 December; the established name of this day in the language</extracomment>
+        <translation>에너지 산업 종사자의 날</translation>
+    </message>
+    <message>
+        <source>The rescuer day Russia</source>
+        <comment>Holiday56</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 December; the established name of this day in the language</extracomment>
+        <translation>러시아 구조대원의 날</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday57</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>부활절</translation>
+    </message>
+    <message>
+        <source>The entry into Jerusalem</source>
+        <comment>Holiday58</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 days before Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>주님의 예루살렘 입성 축일</translation>
+    </message>
+    <message>
+        <source>Ascension Of Our Lord</source>
+        <comment>Holiday59</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 40 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>주님 승천 축일</translation>
+    </message>
+    <message>
+        <source>Trinity Sunday</source>
+        <comment>Holiday60</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 50 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>성삼위일체 대축일(오순절)</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday61</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 January; the established name of this day in the language</extracomment>
+        <translation>주님 성탄 축일</translation>
+    </message>
+    <message>
+        <source>Circumcision Of The Lord</source>
+        <comment>Holiday62</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 January; the established name of this day in the language</extracomment>
+        <translation>주님 할례 축일</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <comment>Holiday63</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 January; the established name of this day in the language</extracomment>
+        <translation>주님 세례 축일(신현절)</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday64</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 15 February; the established name of this day in the language</extracomment>
+        <translation>주님 봉헌 축일</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday65</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 April; the established name of this day in the language</extracomment>
+        <translation>지극히 거룩하신 성모 희보 축일</translation>
+    </message>
+    <message>
+        <source>The Nativity of John the Baptist (Forerunner)</source>
+        <comment>Holiday66</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 July; the established name of this day in the language</extracomment>
+        <translation>세례자 요한(선구자) 탄생 축일</translation>
+    </message>
+    <message>
+        <source>Day of the Holy Primate Apostles Peter and Paul</source>
+        <comment>Holiday67</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 12 July; the established name of this day in the language</extracomment>
+        <translation>으뜸 사도 성 베드로와 성 바오로 축일</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday68</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 August; the established name of this day in the language</extracomment>
+        <translation>주님 거룩한 변모 축일</translation>
+    </message>
+    <message>
+        <source>Dormition of the Virgin</source>
+        <comment>Holiday69</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 28 August; the established name of this day in the language</extracomment>
+        <translation>성모 안식 축일</translation>
+    </message>
+    <message>
+        <source>Beheading of John the Baptist</source>
+        <comment>Holiday70</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 11 September; the established name of this day in the language</extracomment>
+        <translation>세례자 요한 참수 기념일</translation>
+    </message>
+    <message>
+        <source>Nativity Of The Virgin</source>
+        <comment>Holiday71</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 21 September; the established name of this day in the language</extracomment>
+        <translation>성모 탄생 축일</translation>
+    </message>
+    <message>
+        <source>Exaltation of the Cross of the Lord</source>
+        <comment>Holiday72</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 27 September; the established name of this day in the language</extracomment>
+        <translation>성 십자가 현양 축일</translation>
+    </message>
+    <message>
+        <source>Protection of the Most Holy Theotokos</source>
+        <comment>Holiday73</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 October; the established name of this day in the language</extracomment>
+        <translation>성모 보호 축일</translation>
+    </message>
+    <message>
+        <source>Introduction to the temple of the Most Holy Theotokos</source>
+        <comment>Holiday74</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 4 December; the established name of this day in the language</extracomment>
+        <translation>성모 입당 축일</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday75</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on Western Easter; the established name of this day in the language</extracomment>
+        <translation>부활절</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday76</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 2 February; the established name of this day in the language</extracomment>
+        <translation>주님 봉헌 축일</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday77</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 March; the established name of this day in the language</extracomment>
+        <translation>주님 탄생 예고 대축일</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday78</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 6 August; the established name of this day in the language</extracomment>
+        <translation>주님 거룩한 변모 축일</translation>
+    </message>
+    <message>
+        <source>Nativity of the Mother of God</source>
+        <comment>Holiday79</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 8 September; the established name of this day in the language</extracomment>
+        <translation>복되신 동정 마리아 탄생 축일</translation>
+    </message>
+    <message>
+        <source>All Saints` day</source>
+        <comment>Holiday80</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 1 November; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>모든 성인 대축일</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <comment>Holiday81</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 24 December; the established name of this day in the language</extracomment>
+        <translation>크리스마스 이브</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday82</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 December; the established name of this day in the language</extracomment>
+        <translation>크리스마스</translation>
+    </message>
+    <message>
         <source>The game could not be saved as a GIF:</source>
         <comment>GifNotSaved</comment>
         <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
         <translation>게임을 GIF로 저장할 수 없습니다:</translation>
+    </message>
+    <message>
+        <source>Tev Internet-Radio</source>
+        <comment>TevInternetRadio</comment>
+        <extracomment>the radio&apos;s name: the dialog&apos;s caption and the menu icon&apos;s hint</extracomment>
+        <translation>Tev 인터넷 라디오</translation>
+    </message>
+    <message>
+        <source>Can`t find</source>
+        <comment>CantFind</comment>
+        <extracomment>followed by the missing files&apos; names, e.g. &quot;Can`t find TevRadio.rad + TevRadio02.dll&quot;; the apostrophe is a grave accent</extracomment>
+        <translation>찾을 수 없음:</translation>
+    </message>
+    <message>
+        <source>Connecting to the station...</source>
+        <comment>RadioConnecting</comment>
+        <extracomment>the radio dialog&apos;s status line while the stream starts</extracomment>
+        <translation>방송국에 연결 중...</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <comment>RadioOnAir</comment>
+        <extracomment>the radio dialog&apos;s status line while the station plays</extracomment>
+        <translation>방송 중</translation>
+    </message>
+    <message>
+        <source>No connection to the station</source>
+        <comment>RadioNoConnection</comment>
+        <extracomment>the radio dialog&apos;s status line when the station cannot be reached</extracomment>
+        <translation>방송국에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The station&apos;s stream broke off</source>
+        <comment>RadioBrokenOff</comment>
+        <extracomment>the radio dialog&apos;s status line when a playing station stops sending</extracomment>
+        <translation>방송이 끊겼습니다</translation>
     </message>
 </context>
 </TS>

@@ -2758,10 +2758,538 @@
         <translation>Потеряно соединение с сервером!</translation>
     </message>
     <message>
+        <source>New Year</source>
+        <comment>Holiday01</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 January; the established name of this day in the language</extracomment>
+        <translation>Новый год</translation>
+    </message>
+    <message>
+        <source>Inauguration day</source>
+        <comment>Holiday02</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 20 January; the established name of this day in the language</extracomment>
+        <translation>День инаугурации президента США</translation>
+    </message>
+    <message>
+        <source>Tatyana`s day, the day of Russian students</source>
+        <comment>Holiday03</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 25 January; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Татьянин день, День российского студенчества</translation>
+    </message>
+    <message>
+        <source>Day of the lifting of the siege of Leningrad</source>
+        <comment>Holiday04</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 January; the established name of this day in the language</extracomment>
+        <translation>День снятия блокады Ленинграда</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <comment>Holiday05</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the third Monday of January; the established name of this day in the language</extracomment>
+        <translation>День Мартина Лютера Кинга</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Stalingrad</source>
+        <comment>Holiday06</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 February, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>День разгрома советскими войсками немецко-фашистских войск в Сталинградской битве</translation>
+    </message>
+    <message>
+        <source>The day of Russian Science</source>
+        <comment>Holiday07</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 February; the established name of this day in the language</extracomment>
+        <translation>День российской науки</translation>
+    </message>
+    <message>
+        <source>Valentine`s day</source>
+        <comment>Holiday08</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 14 February; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День святого Валентина</translation>
+    </message>
+    <message>
+        <source>Defender of the fatherland day</source>
+        <comment>Holiday09</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 February; the established name of this day in the language</extracomment>
+        <translation>День защитника Отечества</translation>
+    </message>
+    <message>
+        <source>International women`s day</source>
+        <comment>Holiday10</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 8 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Международный женский день</translation>
+    </message>
+    <message>
+        <source>St. Patrick`s day</source>
+        <comment>Holiday11</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 17 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День святого Патрика</translation>
+    </message>
+    <message>
+        <source>April Fool`s day</source>
+        <comment>Holiday12</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 April; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День смеха</translation>
+    </message>
+    <message>
+        <source>Unity day</source>
+        <comment>Holiday13</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 April; the established name of this day in the language</extracomment>
+        <translation>День единения народов России и Белоруссии</translation>
+    </message>
+    <message>
+        <source>Day of cosmonautics</source>
+        <comment>Holiday14</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 April; the established name of this day in the language</extracomment>
+        <translation>День космонавтики</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle on the ice</source>
+        <comment>Holiday15</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 18 April, remembering an event of 1242; the established name of this day in the language</extracomment>
+        <translation>День победы русских воинов над немецкими рыцарями на Чудском озере (Ледовое побоище)</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <comment>Holiday16</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 May; the established name of this day in the language</extracomment>
+        <translation>Праздник Весны и Труда</translation>
+    </message>
+    <message>
+        <source>Day Of Madrid</source>
+        <comment>Holiday17</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 2 May; the established name of this day in the language</extracomment>
+        <translation>День Мадрида</translation>
+    </message>
+    <message>
+        <source>Radio day</source>
+        <comment>Holiday18</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 7 May; the established name of this day in the language</extracomment>
+        <translation>День радио</translation>
+    </message>
+    <message>
+        <source>Victory day</source>
+        <comment>Holiday19</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 8 May; the established name of this day in the language</extracomment>
+        <translation>День Победы</translation>
+    </message>
+    <message>
+        <source>Victory day in Great Patriotic war</source>
+        <comment>Holiday20</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 9 May, remembering an event of 1945; the established name of this day in the language</extracomment>
+        <translation>День Победы в Великой Отечественной войне</translation>
+    </message>
+    <message>
+        <source>The day of Slavonic Literature and culture</source>
+        <comment>Holiday21</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 24 May; the established name of this day in the language</extracomment>
+        <translation>День славянской письменности и культуры</translation>
+    </message>
+    <message>
+        <source>Chemist`s day</source>
+        <comment>Holiday22</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 29 May; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День химика</translation>
+    </message>
+    <message>
+        <source>International children`s day</source>
+        <comment>Holiday23</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 June; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>Международный день защиты детей</translation>
+    </message>
+    <message>
+        <source>Russia Day</source>
+        <comment>Holiday24</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 June; the established name of this day in the language</extracomment>
+        <translation>День России</translation>
+    </message>
+    <message>
+        <source>American flag day</source>
+        <comment>Holiday25</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 14 June; the established name of this day in the language</extracomment>
+        <translation>День флага США</translation>
+    </message>
+    <message>
+        <source>Music day</source>
+        <comment>Holiday26</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 21 June; the established name of this day in the language</extracomment>
+        <translation>Праздник музыки</translation>
+    </message>
+    <message>
+        <source>Day of remembrance and mourning</source>
+        <comment>Holiday27</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian memorial day on 22 June; the established name of this day in the language</extracomment>
+        <translation>День памяти и скорби</translation>
+    </message>
+    <message>
+        <source>Youth day</source>
+        <comment>Holiday28</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 June; the established name of this day in the language</extracomment>
+        <translation>День молодёжи</translation>
+    </message>
+    <message>
+        <source>Independence day</source>
+        <comment>Holiday29</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 4 July; the established name of this day in the language</extracomment>
+        <translation>День независимости США</translation>
+    </message>
+    <message>
+        <source>Day of family, love and fidelity</source>
+        <comment>Holiday30</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 July; the established name of this day in the language</extracomment>
+        <translation>День семьи, любви и верности</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle of Poltava</source>
+        <comment>Holiday31</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 10 July, remembering an event of 1709; the established name of this day in the language</extracomment>
+        <translation>День победы русской армии над шведами в Полтавском сражении</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <comment>Holiday32</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 14 July; the established name of this day in the language</extracomment>
+        <translation>День взятия Бастилии</translation>
+    </message>
+    <message>
+        <source>National hot dog day</source>
+        <comment>Holiday33</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 18 July; the established name of this day in the language</extracomment>
+        <translation>Национальный день хот-дога</translation>
+    </message>
+    <message>
+        <source>The day of the baptism of RUS`</source>
+        <comment>Holiday34</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 28 July, remembering an event of 988; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День Крещения Руси</translation>
+    </message>
+    <message>
+        <source>Elvis Presley Memorial Day</source>
+        <comment>Holiday35</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 16 August; the established name of this day in the language</extracomment>
+        <translation>День памяти Элвиса Пресли</translation>
+    </message>
+    <message>
+        <source>The day of the national flag of Russia</source>
+        <comment>Holiday36</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 August; the established name of this day in the language</extracomment>
+        <translation>День Государственного флага России</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Kursk</source>
+        <comment>Holiday37</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 August, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>День разгрома советскими войсками немецко-фашистских войск в Курской битве</translation>
+    </message>
+    <message>
+        <source>The day of knowledge</source>
+        <comment>Holiday38</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 September; the established name of this day in the language</extracomment>
+        <translation>День знаний</translation>
+    </message>
+    <message>
+        <source>Day of the end of World War II</source>
+        <comment>Holiday39</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 2 September; the established name of this day in the language</extracomment>
+        <translation>День окончания Второй мировой войны</translation>
+    </message>
+    <message>
+        <source>Borodino day</source>
+        <comment>Holiday40</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 September, remembering an event of 1812; the established name of this day in the language</extracomment>
+        <translation>День Бородинского сражения</translation>
+    </message>
+    <message>
+        <source>Programmer`s day</source>
+        <comment>Holiday41</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 13 September; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День программиста</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Russian regiments in the battle of Kulikovo</source>
+        <comment>Holiday42</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 21 September, remembering an event of 1380; the established name of this day in the language</extracomment>
+        <translation>День победы русских полков в Куликовской битве</translation>
+    </message>
+    <message>
+        <source>Day of older persons</source>
+        <comment>Holiday43</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 October; the established name of this day in the language</extracomment>
+        <translation>День пожилых людей</translation>
+    </message>
+    <message>
+        <source>Day of German unity</source>
+        <comment>Holiday44</comment>
+        <extracomment>calendar hint: name of a holiday, a German holiday on 3 October; the established name of this day in the language</extracomment>
+        <translation>День германского единства</translation>
+    </message>
+    <message>
+        <source>Teacher`s day</source>
+        <comment>Holiday45</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 October; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День учителя</translation>
+    </message>
+    <message>
+        <source>National day of Spain</source>
+        <comment>Holiday46</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 12 October; the established name of this day in the language</extracomment>
+        <translation>Национальный праздник Испании</translation>
+    </message>
+    <message>
+        <source>Apple day</source>
+        <comment>Holiday47</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 21 October; the established name of this day in the language</extracomment>
+        <translation>День яблока</translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <comment>Holiday48</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 31 October; the established name of this day in the language</extracomment>
+        <translation>Хэллоуин</translation>
+    </message>
+    <message>
+        <source>Guy Fawkes night or Night campfires</source>
+        <comment>Holiday49</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 5 November; the established name of this day in the language</extracomment>
+        <translation>Ночь Гая Фокса, или Ночь костров</translation>
+    </message>
+    <message>
+        <source>The end of the first world war</source>
+        <comment>Holiday50</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 11 November; the established name of this day in the language</extracomment>
+        <translation>День окончания Первой мировой войны</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <comment>Holiday51</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the fourth Thursday of November; the established name of this day in the language</extracomment>
+        <translation>День благодарения</translation>
+    </message>
+    <message>
+        <source>The first day of the Soviet troops counterattack near Moscow</source>
+        <comment>Holiday52</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 December, remembering an event of 1941; the established name of this day in the language</extracomment>
+        <translation>День начала контрнаступления советских войск под Москвой</translation>
+    </message>
+    <message>
+        <source>Constitution Day in Spain</source>
+        <comment>Holiday53</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 6 December; the established name of this day in the language</extracomment>
+        <translation>День Конституции Испании</translation>
+    </message>
+    <message>
+        <source>Constitution Day Of Russia</source>
+        <comment>Holiday54</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 December; the established name of this day in the language</extracomment>
+        <translation>День Конституции Российской Федерации</translation>
+    </message>
+    <message>
+        <source>The day of power branch workers</source>
+        <comment>Holiday55</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 December; the established name of this day in the language</extracomment>
+        <translation>День энергетика</translation>
+    </message>
+    <message>
+        <source>The rescuer day Russia</source>
+        <comment>Holiday56</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 December; the established name of this day in the language</extracomment>
+        <translation>День спасателя России</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday57</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Пасха</translation>
+    </message>
+    <message>
+        <source>The entry into Jerusalem</source>
+        <comment>Holiday58</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 days before Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Вход Господень в Иерусалим</translation>
+    </message>
+    <message>
+        <source>Ascension Of Our Lord</source>
+        <comment>Holiday59</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 40 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>Вознесение Господне</translation>
+    </message>
+    <message>
+        <source>Trinity Sunday</source>
+        <comment>Holiday60</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 50 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>День Святой Троицы</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday61</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 January; the established name of this day in the language</extracomment>
+        <translation>Рождество Христово</translation>
+    </message>
+    <message>
+        <source>Circumcision Of The Lord</source>
+        <comment>Holiday62</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 January; the established name of this day in the language</extracomment>
+        <translation>Обрезание Господне</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <comment>Holiday63</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 January; the established name of this day in the language</extracomment>
+        <translation>Крещение Господне (Богоявление)</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday64</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 15 February; the established name of this day in the language</extracomment>
+        <translation>Сретение Господне</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday65</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 April; the established name of this day in the language</extracomment>
+        <translation>Благовещение Пресвятой Богородицы</translation>
+    </message>
+    <message>
+        <source>The Nativity of John the Baptist (Forerunner)</source>
+        <comment>Holiday66</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 July; the established name of this day in the language</extracomment>
+        <translation>Рождество Иоанна Предтечи</translation>
+    </message>
+    <message>
+        <source>Day of the Holy Primate Apostles Peter and Paul</source>
+        <comment>Holiday67</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 12 July; the established name of this day in the language</extracomment>
+        <translation>День святых первоверховных апостолов Петра и Павла</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday68</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 August; the established name of this day in the language</extracomment>
+        <translation>Преображение Господне</translation>
+    </message>
+    <message>
+        <source>Dormition of the Virgin</source>
+        <comment>Holiday69</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 28 August; the established name of this day in the language</extracomment>
+        <translation>Успение Пресвятой Богородицы</translation>
+    </message>
+    <message>
+        <source>Beheading of John the Baptist</source>
+        <comment>Holiday70</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 11 September; the established name of this day in the language</extracomment>
+        <translation>Усекновение главы Иоанна Предтечи</translation>
+    </message>
+    <message>
+        <source>Nativity Of The Virgin</source>
+        <comment>Holiday71</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 21 September; the established name of this day in the language</extracomment>
+        <translation>Рождество Пресвятой Богородицы</translation>
+    </message>
+    <message>
+        <source>Exaltation of the Cross of the Lord</source>
+        <comment>Holiday72</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 27 September; the established name of this day in the language</extracomment>
+        <translation>Воздвижение Креста Господня</translation>
+    </message>
+    <message>
+        <source>Protection of the Most Holy Theotokos</source>
+        <comment>Holiday73</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 October; the established name of this day in the language</extracomment>
+        <translation>Покров Пресвятой Богородицы</translation>
+    </message>
+    <message>
+        <source>Introduction to the temple of the Most Holy Theotokos</source>
+        <comment>Holiday74</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 4 December; the established name of this day in the language</extracomment>
+        <translation>Введение во храм Пресвятой Богородицы</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday75</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on Western Easter; the established name of this day in the language</extracomment>
+        <translation>Пасха</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday76</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 2 February; the established name of this day in the language</extracomment>
+        <translation>Сретение Господне</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday77</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 March; the established name of this day in the language</extracomment>
+        <translation>Благовещение</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday78</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 6 August; the established name of this day in the language</extracomment>
+        <translation>Преображение Господне</translation>
+    </message>
+    <message>
+        <source>Nativity of the Mother of God</source>
+        <comment>Holiday79</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 8 September; the established name of this day in the language</extracomment>
+        <translation>Рождество Пресвятой Девы Марии</translation>
+    </message>
+    <message>
+        <source>All Saints` day</source>
+        <comment>Holiday80</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 1 November; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>День всех святых</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <comment>Holiday81</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 24 December; the established name of this day in the language</extracomment>
+        <translation>Сочельник</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday82</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 December; the established name of this day in the language</extracomment>
+        <translation>Рождество</translation>
+    </message>
+    <message>
         <source>The game could not be saved as a GIF:</source>
         <comment>GifNotSaved</comment>
         <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
         <translation>Не удалось сохранить игру в формате GIF:</translation>
+    </message>
+    <message>
+        <source>Tev Internet-Radio</source>
+        <comment>TevInternetRadio</comment>
+        <extracomment>the radio&apos;s name: the dialog&apos;s caption and the menu icon&apos;s hint</extracomment>
+        <translation>Tev Интернет-радио</translation>
+    </message>
+    <message>
+        <source>Can`t find</source>
+        <comment>CantFind</comment>
+        <extracomment>followed by the missing files&apos; names, e.g. &quot;Can`t find TevRadio.rad + TevRadio02.dll&quot;; the apostrophe is a grave accent</extracomment>
+        <translation>Не найдено:</translation>
+    </message>
+    <message>
+        <source>Connecting to the station...</source>
+        <comment>RadioConnecting</comment>
+        <extracomment>the radio dialog&apos;s status line while the stream starts</extracomment>
+        <translation>Подключение к станции...</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <comment>RadioOnAir</comment>
+        <extracomment>the radio dialog&apos;s status line while the station plays</extracomment>
+        <translation>В эфире</translation>
+    </message>
+    <message>
+        <source>No connection to the station</source>
+        <comment>RadioNoConnection</comment>
+        <extracomment>the radio dialog&apos;s status line when the station cannot be reached</extracomment>
+        <translation>Нет связи со станцией</translation>
+    </message>
+    <message>
+        <source>The station&apos;s stream broke off</source>
+        <comment>RadioBrokenOff</comment>
+        <extracomment>the radio dialog&apos;s status line when a playing station stops sending</extracomment>
+        <translation>Трансляция станции прервалась</translation>
     </message>
 </context>
 </TS>

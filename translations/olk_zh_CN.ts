@@ -2758,10 +2758,538 @@
         <translation>与服务器的连接已断开！</translation>
     </message>
     <message>
+        <source>New Year</source>
+        <comment>Holiday01</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 January; the established name of this day in the language</extracomment>
+        <translation>新年</translation>
+    </message>
+    <message>
+        <source>Inauguration day</source>
+        <comment>Holiday02</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 20 January; the established name of this day in the language</extracomment>
+        <translation>美国总统就职日</translation>
+    </message>
+    <message>
+        <source>Tatyana`s day, the day of Russian students</source>
+        <comment>Holiday03</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 25 January; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>塔季扬娜日，俄罗斯大学生节</translation>
+    </message>
+    <message>
+        <source>Day of the lifting of the siege of Leningrad</source>
+        <comment>Holiday04</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 January; the established name of this day in the language</extracomment>
+        <translation>列宁格勒解围日</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Day</source>
+        <comment>Holiday05</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the third Monday of January; the established name of this day in the language</extracomment>
+        <translation>马丁·路德·金纪念日</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Stalingrad</source>
+        <comment>Holiday06</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 February, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>苏军斯大林格勒战役胜利日</translation>
+    </message>
+    <message>
+        <source>The day of Russian Science</source>
+        <comment>Holiday07</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 February; the established name of this day in the language</extracomment>
+        <translation>俄罗斯科学日</translation>
+    </message>
+    <message>
+        <source>Valentine`s day</source>
+        <comment>Holiday08</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 14 February; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>情人节</translation>
+    </message>
+    <message>
+        <source>Defender of the fatherland day</source>
+        <comment>Holiday09</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 February; the established name of this day in the language</extracomment>
+        <translation>祖国保卫者日</translation>
+    </message>
+    <message>
+        <source>International women`s day</source>
+        <comment>Holiday10</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 8 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>国际妇女节</translation>
+    </message>
+    <message>
+        <source>St. Patrick`s day</source>
+        <comment>Holiday11</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 17 March; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>圣帕特里克节</translation>
+    </message>
+    <message>
+        <source>April Fool`s day</source>
+        <comment>Holiday12</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 April; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>愚人节</translation>
+    </message>
+    <message>
+        <source>Unity day</source>
+        <comment>Holiday13</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 2 April; the established name of this day in the language</extracomment>
+        <translation>俄白人民团结日</translation>
+    </message>
+    <message>
+        <source>Day of cosmonautics</source>
+        <comment>Holiday14</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 April; the established name of this day in the language</extracomment>
+        <translation>航天日</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle on the ice</source>
+        <comment>Holiday15</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 18 April, remembering an event of 1242; the established name of this day in the language</extracomment>
+        <translation>俄军冰湖战役胜利日</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <comment>Holiday16</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 May; the established name of this day in the language</extracomment>
+        <translation>劳动节</translation>
+    </message>
+    <message>
+        <source>Day Of Madrid</source>
+        <comment>Holiday17</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 2 May; the established name of this day in the language</extracomment>
+        <translation>马德里大区日</translation>
+    </message>
+    <message>
+        <source>Radio day</source>
+        <comment>Holiday18</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 7 May; the established name of this day in the language</extracomment>
+        <translation>无线电日</translation>
+    </message>
+    <message>
+        <source>Victory day</source>
+        <comment>Holiday19</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 8 May; the established name of this day in the language</extracomment>
+        <translation>欧战胜利日</translation>
+    </message>
+    <message>
+        <source>Victory day in Great Patriotic war</source>
+        <comment>Holiday20</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 9 May, remembering an event of 1945; the established name of this day in the language</extracomment>
+        <translation>伟大卫国战争胜利日</translation>
+    </message>
+    <message>
+        <source>The day of Slavonic Literature and culture</source>
+        <comment>Holiday21</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 24 May; the established name of this day in the language</extracomment>
+        <translation>斯拉夫文字和文化节</translation>
+    </message>
+    <message>
+        <source>Chemist`s day</source>
+        <comment>Holiday22</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 29 May; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>化学工作者日</translation>
+    </message>
+    <message>
+        <source>International children`s day</source>
+        <comment>Holiday23</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 1 June; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>国际儿童节</translation>
+    </message>
+    <message>
+        <source>Russia Day</source>
+        <comment>Holiday24</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 June; the established name of this day in the language</extracomment>
+        <translation>俄罗斯日</translation>
+    </message>
+    <message>
+        <source>American flag day</source>
+        <comment>Holiday25</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 14 June; the established name of this day in the language</extracomment>
+        <translation>美国国旗日</translation>
+    </message>
+    <message>
+        <source>Music day</source>
+        <comment>Holiday26</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 21 June; the established name of this day in the language</extracomment>
+        <translation>音乐节</translation>
+    </message>
+    <message>
+        <source>Day of remembrance and mourning</source>
+        <comment>Holiday27</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian memorial day on 22 June; the established name of this day in the language</extracomment>
+        <translation>纪念和哀悼日</translation>
+    </message>
+    <message>
+        <source>Youth day</source>
+        <comment>Holiday28</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 June; the established name of this day in the language</extracomment>
+        <translation>青年节</translation>
+    </message>
+    <message>
+        <source>Independence day</source>
+        <comment>Holiday29</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 4 July; the established name of this day in the language</extracomment>
+        <translation>美国独立日</translation>
+    </message>
+    <message>
+        <source>Day of family, love and fidelity</source>
+        <comment>Holiday30</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 July; the established name of this day in the language</extracomment>
+        <translation>家庭、爱情与忠诚日</translation>
+    </message>
+    <message>
+        <source>The day of the victory of the Russian army in the battle of Poltava</source>
+        <comment>Holiday31</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 10 July, remembering an event of 1709; the established name of this day in the language</extracomment>
+        <translation>俄军波尔塔瓦战役胜利日</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <comment>Holiday32</comment>
+        <extracomment>calendar hint: name of a holiday, a French holiday on 14 July; the established name of this day in the language</extracomment>
+        <translation>法国国庆日（攻占巴士底狱日）</translation>
+    </message>
+    <message>
+        <source>National hot dog day</source>
+        <comment>Holiday33</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 18 July; the established name of this day in the language</extracomment>
+        <translation>全国热狗日</translation>
+    </message>
+    <message>
+        <source>The day of the baptism of RUS`</source>
+        <comment>Holiday34</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 28 July, remembering an event of 988; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>罗斯受洗日</translation>
+    </message>
+    <message>
+        <source>Elvis Presley Memorial Day</source>
+        <comment>Holiday35</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on 16 August; the established name of this day in the language</extracomment>
+        <translation>猫王埃尔维斯·普雷斯利纪念日</translation>
+    </message>
+    <message>
+        <source>The day of the national flag of Russia</source>
+        <comment>Holiday36</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 August; the established name of this day in the language</extracomment>
+        <translation>俄罗斯国旗日</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Soviet forces in the battle of Kursk</source>
+        <comment>Holiday37</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 23 August, remembering an event of 1943; the established name of this day in the language</extracomment>
+        <translation>苏军库尔斯克会战胜利日</translation>
+    </message>
+    <message>
+        <source>The day of knowledge</source>
+        <comment>Holiday38</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 September; the established name of this day in the language</extracomment>
+        <translation>知识日</translation>
+    </message>
+    <message>
+        <source>Day of the end of World War II</source>
+        <comment>Holiday39</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 2 September; the established name of this day in the language</extracomment>
+        <translation>第二次世界大战结束纪念日</translation>
+    </message>
+    <message>
+        <source>Borodino day</source>
+        <comment>Holiday40</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 8 September, remembering an event of 1812; the established name of this day in the language</extracomment>
+        <translation>博罗季诺战役纪念日</translation>
+    </message>
+    <message>
+        <source>Programmer`s day</source>
+        <comment>Holiday41</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 13 September; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>程序员节</translation>
+    </message>
+    <message>
+        <source>The day of the victory of Russian regiments in the battle of Kulikovo</source>
+        <comment>Holiday42</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 21 September, remembering an event of 1380; the established name of this day in the language</extracomment>
+        <translation>俄罗斯军团库利科沃战役胜利日</translation>
+    </message>
+    <message>
+        <source>Day of older persons</source>
+        <comment>Holiday43</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 1 October; the established name of this day in the language</extracomment>
+        <translation>国际老年人日</translation>
+    </message>
+    <message>
+        <source>Day of German unity</source>
+        <comment>Holiday44</comment>
+        <extracomment>calendar hint: name of a holiday, a German holiday on 3 October; the established name of this day in the language</extracomment>
+        <translation>德国统一日</translation>
+    </message>
+    <message>
+        <source>Teacher`s day</source>
+        <comment>Holiday45</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 October; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>教师节</translation>
+    </message>
+    <message>
+        <source>National day of Spain</source>
+        <comment>Holiday46</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 12 October; the established name of this day in the language</extracomment>
+        <translation>西班牙国庆日</translation>
+    </message>
+    <message>
+        <source>Apple day</source>
+        <comment>Holiday47</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 21 October; the established name of this day in the language</extracomment>
+        <translation>苹果日</translation>
+    </message>
+    <message>
+        <source>Halloween</source>
+        <comment>Holiday48</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 31 October; the established name of this day in the language</extracomment>
+        <translation>万圣节前夜</translation>
+    </message>
+    <message>
+        <source>Guy Fawkes night or Night campfires</source>
+        <comment>Holiday49</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United Kingdom on 5 November; the established name of this day in the language</extracomment>
+        <translation>盖伊·福克斯之夜（篝火之夜）</translation>
+    </message>
+    <message>
+        <source>The end of the first world war</source>
+        <comment>Holiday50</comment>
+        <extracomment>calendar hint: name of a holiday, an international day on 11 November; the established name of this day in the language</extracomment>
+        <translation>第一次世界大战结束纪念日</translation>
+    </message>
+    <message>
+        <source>Thanksgiving</source>
+        <comment>Holiday51</comment>
+        <extracomment>calendar hint: name of a holiday, a holiday of the United States on the fourth Thursday of November; the established name of this day in the language</extracomment>
+        <translation>感恩节</translation>
+    </message>
+    <message>
+        <source>The first day of the Soviet troops counterattack near Moscow</source>
+        <comment>Holiday52</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 5 December, remembering an event of 1941; the established name of this day in the language</extracomment>
+        <translation>苏军莫斯科城下反攻首日</translation>
+    </message>
+    <message>
+        <source>Constitution Day in Spain</source>
+        <comment>Holiday53</comment>
+        <extracomment>calendar hint: name of a holiday, a Spanish holiday on 6 December; the established name of this day in the language</extracomment>
+        <translation>西班牙宪法日</translation>
+    </message>
+    <message>
+        <source>Constitution Day Of Russia</source>
+        <comment>Holiday54</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 12 December; the established name of this day in the language</extracomment>
+        <translation>俄罗斯宪法日</translation>
+    </message>
+    <message>
+        <source>The day of power branch workers</source>
+        <comment>Holiday55</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 22 December; the established name of this day in the language</extracomment>
+        <translation>电力工作者日</translation>
+    </message>
+    <message>
+        <source>The rescuer day Russia</source>
+        <comment>Holiday56</comment>
+        <extracomment>calendar hint: name of a holiday, a Russian holiday on 27 December; the established name of this day in the language</extracomment>
+        <translation>俄罗斯救援人员日</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday57</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>复活节</translation>
+    </message>
+    <message>
+        <source>The entry into Jerusalem</source>
+        <comment>Holiday58</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 days before Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>主进圣城节</translation>
+    </message>
+    <message>
+        <source>Ascension Of Our Lord</source>
+        <comment>Holiday59</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 40 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>主升天节</translation>
+    </message>
+    <message>
+        <source>Trinity Sunday</source>
+        <comment>Holiday60</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 50 days after Orthodox Easter; the established name of this day in the language</extracomment>
+        <translation>圣三主日（五旬节）</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday61</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 January; the established name of this day in the language</extracomment>
+        <translation>主降生节</translation>
+    </message>
+    <message>
+        <source>Circumcision Of The Lord</source>
+        <comment>Holiday62</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 January; the established name of this day in the language</extracomment>
+        <translation>主受割礼节</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <comment>Holiday63</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 January; the established name of this day in the language</extracomment>
+        <translation>主领洗节（主显节）</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday64</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 15 February; the established name of this day in the language</extracomment>
+        <translation>主进堂节</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday65</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 April; the established name of this day in the language</extracomment>
+        <translation>圣母领报节</translation>
+    </message>
+    <message>
+        <source>The Nativity of John the Baptist (Forerunner)</source>
+        <comment>Holiday66</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 7 July; the established name of this day in the language</extracomment>
+        <translation>圣先知施洗约翰诞辰节</translation>
+    </message>
+    <message>
+        <source>Day of the Holy Primate Apostles Peter and Paul</source>
+        <comment>Holiday67</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 12 July; the established name of this day in the language</extracomment>
+        <translation>圣首席宗徒伯多禄和保禄节</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday68</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 19 August; the established name of this day in the language</extracomment>
+        <translation>主显圣容节</translation>
+    </message>
+    <message>
+        <source>Dormition of the Virgin</source>
+        <comment>Holiday69</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 28 August; the established name of this day in the language</extracomment>
+        <translation>圣母安息节</translation>
+    </message>
+    <message>
+        <source>Beheading of John the Baptist</source>
+        <comment>Holiday70</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 11 September; the established name of this day in the language</extracomment>
+        <translation>圣先知施洗约翰斩首节</translation>
+    </message>
+    <message>
+        <source>Nativity Of The Virgin</source>
+        <comment>Holiday71</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 21 September; the established name of this day in the language</extracomment>
+        <translation>圣母诞辰节</translation>
+    </message>
+    <message>
+        <source>Exaltation of the Cross of the Lord</source>
+        <comment>Holiday72</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 27 September; the established name of this day in the language</extracomment>
+        <translation>举荣圣架节</translation>
+    </message>
+    <message>
+        <source>Protection of the Most Holy Theotokos</source>
+        <comment>Holiday73</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 14 October; the established name of this day in the language</extracomment>
+        <translation>圣母帡幪节</translation>
+    </message>
+    <message>
+        <source>Introduction to the temple of the Most Holy Theotokos</source>
+        <comment>Holiday74</comment>
+        <extracomment>calendar hint: name of a holiday, an Orthodox church feast on 4 December; the established name of this day in the language</extracomment>
+        <translation>圣母进堂节</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Holiday75</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on Western Easter; the established name of this day in the language</extracomment>
+        <translation>复活节</translation>
+    </message>
+    <message>
+        <source>Candlemas</source>
+        <comment>Holiday76</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 2 February; the established name of this day in the language</extracomment>
+        <translation>献主节</translation>
+    </message>
+    <message>
+        <source>Annunciation to the Most Holy Theotokos</source>
+        <comment>Holiday77</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 March; the established name of this day in the language</extracomment>
+        <translation>预报救主降生节</translation>
+    </message>
+    <message>
+        <source>Transfiguration</source>
+        <comment>Holiday78</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 6 August; the established name of this day in the language</extracomment>
+        <translation>耶稣显圣容节</translation>
+    </message>
+    <message>
+        <source>Nativity of the Mother of God</source>
+        <comment>Holiday79</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 8 September; the established name of this day in the language</extracomment>
+        <translation>圣母诞辰</translation>
+    </message>
+    <message>
+        <source>All Saints` day</source>
+        <comment>Holiday80</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 1 November; the established name of this day in the language; the grave accent stands for an apostrophe</extracomment>
+        <translation>诸圣节</translation>
+    </message>
+    <message>
+        <source>Christmas Eve</source>
+        <comment>Holiday81</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 24 December; the established name of this day in the language</extracomment>
+        <translation>平安夜</translation>
+    </message>
+    <message>
+        <source>Christmas</source>
+        <comment>Holiday82</comment>
+        <extracomment>calendar hint: name of a holiday, a Catholic church feast on 25 December; the established name of this day in the language</extracomment>
+        <translation>圣诞节</translation>
+    </message>
+    <message>
         <source>The game could not be saved as a GIF:</source>
         <comment>GifNotSaved</comment>
         <extracomment>attention box, first line, when a recorded deal could not be written as an animated GIF picture; the system&apos;s reason (e.g. &quot;Permission denied&quot;) follows on the next line</extracomment>
         <translation>无法将本局保存为 GIF：</translation>
+    </message>
+    <message>
+        <source>Tev Internet-Radio</source>
+        <comment>TevInternetRadio</comment>
+        <extracomment>the radio&apos;s name: the dialog&apos;s caption and the menu icon&apos;s hint</extracomment>
+        <translation>Tev 网络电台</translation>
+    </message>
+    <message>
+        <source>Can`t find</source>
+        <comment>CantFind</comment>
+        <extracomment>followed by the missing files&apos; names, e.g. &quot;Can`t find TevRadio.rad + TevRadio02.dll&quot;; the apostrophe is a grave accent</extracomment>
+        <translation>找不到：</translation>
+    </message>
+    <message>
+        <source>Connecting to the station...</source>
+        <comment>RadioConnecting</comment>
+        <extracomment>the radio dialog&apos;s status line while the stream starts</extracomment>
+        <translation>正在连接电台...</translation>
+    </message>
+    <message>
+        <source>On the air</source>
+        <comment>RadioOnAir</comment>
+        <extracomment>the radio dialog&apos;s status line while the station plays</extracomment>
+        <translation>正在播放</translation>
+    </message>
+    <message>
+        <source>No connection to the station</source>
+        <comment>RadioNoConnection</comment>
+        <extracomment>the radio dialog&apos;s status line when the station cannot be reached</extracomment>
+        <translation>无法连接到电台</translation>
+    </message>
+    <message>
+        <source>The station&apos;s stream broke off</source>
+        <comment>RadioBrokenOff</comment>
+        <extracomment>the radio dialog&apos;s status line when a playing station stops sending</extracomment>
+        <translation>电台信号中断了</translation>
     </message>
 </context>
 </TS>
