@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -150,6 +151,34 @@ TEST_F(CalendarMenu, ANewDayWhileTheMenuShowsBuildsTheNewPages)
     menu->refresh(defaultClubFile());
     EXPECT_EQ(calendar.pageCount(), 2);
     EXPECT_FALSE(calendar.leftPage()->isHidden());
+}
+
+// With OLK_CALENDAR_LOOK naming a folder, the pages of a few telling days
+// are written there as one strip a day, for a look at the artwork.
+TEST_F(CalendarMenu, PagesForALook)
+{
+    const QString folder = qEnvironmentVariable("OLK_CALENDAR_LOOK");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "set OLK_CALENDAR_LOOK to a folder to get the pictures";
+    }
+    const QDate days[] = {{2025, 4, 20}, {2025, 5, 9},   {2018, 4, 1},  {2025, 9, 13},
+                          {2025, 10, 31}, {2025, 12, 25}, {2026, 1, 7}, {2025, 11, 27}};
+    for (const int language : {English, Russian}) {
+        setLanguage(language);
+        for (const QDate& day : days) {
+            const auto menu = menuOn(QDateTime(day, QTime(12, 0)));
+            const CalendarPages& calendar = *menu->calendar();
+            QImage strip(64 * calendar.pageCount(), 100, QImage::Format_RGB32);
+            strip.fill(QColor(0, 128, 0));
+            QPainter p(&strip);
+            for (int k = 1; k <= calendar.pageCount(); ++k) {
+                p.drawImage(64 * (k - 1), 0, calendar.page(k).picture);
+            }
+            p.end();
+            strip.save(QStringLiteral("%1/%2-%3.png")
+                           .arg(folder, day.toString(Qt::ISODate), languageInfo(language).locale));
+        }
+    }
 }
 
 TEST(CalendarPages, WithoutTheLibraryThePagesStayHidden)
