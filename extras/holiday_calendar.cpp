@@ -290,8 +290,10 @@ int holidayKind(const char* code)
 QString holidayHint(const HolidayEntry& entry, int year)
 {
     QStringList details;
-    const int since = std::strlen(entry.rule) == 10 ? digits(entry.rule, 6, 4) : -1;
-    if (entry.rule[2] == '.' && since > 0) {
+    // Only a fixed day ("DD.MM.YYYY") remembers the year of its event.
+    const bool fixedDay = std::strlen(entry.rule) == 10 && entry.rule[2] == '.';
+    const int since = fixedDay ? digits(entry.rule, 6, 4) : -1;
+    if (since > 0) {
         details << QString::number(year - since) + text(Text::AnniversarySuffix);
     }
     if (const int kind = holidayKind(entry.kind); kind >= 0) {

@@ -1081,7 +1081,7 @@ void christmas(QPainter& p)
     // Two candles.
     for (const double x : {17.0, 37.0}) {
         const double top = x < 27 ? 38 : 42;
-        shape(p, rect(x - 3.5, top, 7, 60 - top, 1),
+        shape(p, rect(x - 3.5, top, 7, 59 - top, 1),
               across(x - 3.5, x + 3.5, QColor(250, 80, 80), QColor(220, 30, 40), QColor(150, 10, 20)),
               0.6, QColor(100, 0, 10));
         QPainterPath flame;
@@ -1094,20 +1094,43 @@ void christmas(QPainter& p)
         shape(p, flame, fire, 0);
         line(p, QPointF(x, top), QPointF(x, top - 1.5), kInk, 0.6);
     }
-    // Holly at the foot.
-    for (const double s : {-1.0, 1.0}) {
-        QPainterPath leaf;
-        leaf.moveTo(27, 61);
-        leaf.quadTo(27 + s * 6, 56, 27 + s * 14, 58);
-        leaf.quadTo(27 + s * 12, 61, 27 + s * 15, 63);
-        leaf.quadTo(27 + s * 8, 66, 27, 62);
-        leaf.closeSubpath();
-        shape(p, leaf, ball(leaf.boundingRect(), QColor(40, 140, 60)), 0.6, QColor(10, 70, 20));
+    // A fir garland at the foot, with baubles and a golden bow.
+    for (int layer = 0; layer < 2; ++layer) {
+        for (int k = 0; k <= 46; ++k) {
+            const double x = 4 + k;
+            const double y = 60 + 2.2 * std::sin(k * 0.14) - layer * 1.2;
+            const double lean = (k % 2 ? 1 : -1) * (2.5 + (k * 7 % 3));
+            line(p, QPointF(x, y), QPointF(x + lean * 0.6, y - 3.2 + layer * 1.5),
+                 layer ? QColor(60, 150, 70) : QColor(25, 95, 45), 0.9);
+            line(p, QPointF(x, y), QPointF(x - lean * 0.5, y + 2.8 - layer),
+                 layer ? QColor(50, 135, 60) : QColor(20, 80, 40), 0.9);
+        }
     }
-    for (const QPointF& b : {QPointF(25, 60), QPointF(29, 60), QPointF(27, 63.5)}) {
-        shape(p, ellipse(b.x(), b.y(), 2, 2), ball(QRectF(b.x() - 2, b.y() - 2, 4, 4), QColor(220, 20, 30)),
-              0.4, QColor(100, 0, 0));
+    const struct {
+        double x, y;
+        QColor c;
+    } baubles[] = {{9, 63, QColor(220, 30, 40)}, {45, 62, QColor(40, 110, 220)},
+                   {20, 64, QColor(240, 190, 40)}, {35, 64, QColor(220, 30, 40)}};
+    for (const auto& b : baubles) {
+        shape(p, ellipse(b.x, b.y, 2.6, 2.6), ball(QRectF(b.x - 2.6, b.y - 2.6, 5.2, 5.2), b.c), 0.4,
+              b.c.darker(200));
     }
+    QPainterPath bow;
+    bow.moveTo(27, 60);
+    bow.cubicTo(22, 55, 19, 59, 22, 62);
+    bow.closeSubpath();
+    bow.moveTo(27, 60);
+    bow.cubicTo(32, 55, 35, 59, 32, 62);
+    bow.closeSubpath();
+    bow.moveTo(27, 60);
+    bow.lineTo(24, 67);
+    bow.lineTo(26, 66);
+    bow.closeSubpath();
+    bow.moveTo(27, 60);
+    bow.lineTo(30, 67);
+    bow.lineTo(28, 66);
+    bow.closeSubpath();
+    shape(p, bow, ball(QRectF(19, 55, 16, 12), kGold), 0.5, QColor(140, 90, 10));
 }
 
 }  // namespace

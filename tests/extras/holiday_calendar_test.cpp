@@ -224,6 +224,15 @@ TEST_F(HolidayHints, NameAnniversaryAndKind)
         ASSERT_TRUE(setLanguage(c.language));
         EXPECT_EQ(hintOn(c.day, c.index).toStdString(), c.hint.toStdString());
     }
+    // Only a fixed day has an anniversary; a rule too short to hold one has
+    // none.
+    ASSERT_TRUE(setLanguage(English));
+    const HolidayEntry odd[] = {{"", "USA", "R_USAFLAG", Text::Holiday02},
+                                {"pasha.p+12", "XYZ", "R_USAFLAG", Text::Holiday02},
+                                {"****3.2.01", "USA", "R_USAFLAG", Text::Holiday02}};
+    EXPECT_EQ(holidayHint(odd[0], 2025), QStringLiteral("Inauguration day (Holiday United States)"));
+    EXPECT_EQ(holidayHint(odd[1], 2025), QStringLiteral("Inauguration day"));
+    EXPECT_EQ(holidayHint(odd[2], 2025), QStringLiteral("Inauguration day (Holiday United States)"));
 }
 
 }  // namespace
