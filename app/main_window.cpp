@@ -83,6 +83,7 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     m_table->setSoundPlayer(&m_sound);
     m_table->setProgramFolder(m_folder);
     m_menu->setProgramFolder(m_folder);
+    m_menu->setMusicPlayer(m_music);
     // A right-clicked card says its name, in the language in use.
     connect(m_table, &TableView::cardSpoken, this,
             [this](CardCode card) { m_sound.speakCard(voiceName(card), m_folder); });
@@ -92,6 +93,11 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     // picture is on the screen: their threads' start-up work (the sound font,
     // the sound server) never competes with the picture's.
     connect(m_startup, &StartupPicture::firstShown, this, [this] {
+        // The club's play list comes from the server the downloads come
+        // from; the music buttons appear once it has come.
+        if (m_onlineAtStart) {
+            m_music.setupPlayer(QUrl(downloadServer(m_settings)));
+        }
         QTimer::singleShot(kSoundStartDelayMs, this, [this] {
             if (m_soundAtStart) {
                 m_soundStarted = true;
@@ -1196,6 +1202,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     m_table->driver().stop();
     m_melody.music(false);
+    m_music.stop();
     closeNetwork();
     if (!saveSettingsNow()) {
         QMessageBox::critical(this, text(Text::WindowTitle), text(Text::CantSaveOptions));

@@ -6,6 +6,7 @@
 
 #include "core/game_engine.h"
 #include "extras/melody_player.h"
+#include "extras/music_player.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
 #include "net/relay_link.h"
@@ -91,6 +92,7 @@ public:
     // The options dialog while it is open.
     OptionsDialog* optionsDialog() const { return m_options; }
     const MelodyPlayer& melody() const { return m_melody; }
+    MusicPlayer& music() { return m_music; }
     // The melody plays while the start-up picture or the menu shows and the
     // music is on; a game on the table stops it. Called whenever either
     // changes.
@@ -158,6 +160,7 @@ private:
     QList<QByteArray> m_settingsAsRead;
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
+    MusicPlayer m_music;
     std::unique_ptr<online::OnlineSession> m_online;
     bool m_onlineAtStart = false;
     bool m_soundAtStart = false;

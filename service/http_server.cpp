@@ -70,8 +70,26 @@ void HttpServer::install()
         request.cookies = parseCookieHeader(req.get_header_value("Cookie"));
         request.arrived = started;
         const HttpResponse response = service_.handle(request);
-        res.status = response.status;
-        res.set_content(response.body.toStdString(), response.contentType.c_str());
+        // The library cuts a whole body to the ranges asked for (a media
+        // player seeks in a track); the status must then say so.
+        res.status = response.status == 200 && !req.ranges.empty() && !response.stream
+                         ? 206
+                         : response.status;
+        if (response.stream) {
+            res.set_chunked_content_provider(
+                response.contentType,
+                [stream = response.stream](std::size_t, httplib::DataSink& sink) {
+                    const auto write = [&sink](const char* data, std::size_t size) {
+                        return sink.is_writable() && sink.write(data, size);
+                    };
+                    if (!stream(write)) {
+                        sink.done();
+                    }
+                    return true;
+                });
+        } else {
+            res.set_content(response.body.toStdString(), response.contentType.c_str());
+        }
         for (const std::string& cookie : response.setCookies) {
             res.headers.emplace("Set-Cookie", cookie);
         }
@@ -182,6 +200,8 @@ bool HttpServer::run()
 
 void HttpServer::stop()
 {
+    // Streams (the club's radio) end first: each holds a server thread.
+    service_.stopStreams();
     server_->stop();
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ struct HttpResponse {
     QByteArray body;
     // Each a whole Set-Cookie value ("name=value; Path=/; HttpOnly; ...").
     std::vector<std::string> setCookies;
+    // A body made while it is sent (the club's radio), in place of `body`:
+    // called again and again with a writer until it returns false; the
+    // writer returns false once the client is gone.
+    std::function<bool(const std::function<bool(const char*, std::size_t)>& write)> stream;
 };
 
 // A plain-text answer with the given status (errors, 404, 429, ...).

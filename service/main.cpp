@@ -54,6 +54,7 @@ int main(int argc, char** argv)
     config.publicUrl = options.publicUrl;
     config.downloadsFolder = options.downloads;
     config.newsFolder = options.news;
+    config.musicFolder = options.music;
     config.account = AccountService::defaultConfig();
     config.account.photoFolder = QDir(options.dataFolder).filePath(QStringLiteral("photos"));
     config.account.secureCookies = !options.tlsCert.isEmpty();

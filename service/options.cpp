@@ -14,7 +14,7 @@ QString usage()
                "       olk-service publish-news [--news DIR | --data DIR] --title TITLE\n"
                "                                (--text TEXT | --text-file FILE)\n"
                "The online service of the card game Olk: accounts, Tevs, photos, the service\n"
-               "directory and the card library downloads.\n"
+               "directory, the card library downloads and the club's music.\n"
                "\n"
                "Options:\n"
                "  --listen ADDRESS:PORT   where to listen (default 127.0.0.1:8765; [::1]:8765 for "
@@ -29,6 +29,8 @@ QString usage()
                "  --downloads DIR         the files served under /downloads/progr/cards/;\n"
                "                          default DATA/downloads\n"
                "  --news DIR              the news items shown at /news; default DATA/news\n"
+               "  --music DIR             the club's music: the Ogg files (NAME.ogg) served under\n"
+               "                          /musik/ and as the radio /radio/club.ogg; default none\n"
                "  --public-url URL        the address the game reaches this service at, named in "
                "the\n"
                "                          directory; default http://LISTEN-ADDRESS (https with "
@@ -97,6 +99,7 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
                                           QStringLiteral("--tls-key"),
                                           QStringLiteral("--downloads"),
                                           QStringLiteral("--news"),
+                                          QStringLiteral("--music"),
                                           QStringLiteral("--public-url"),
                                           QStringLiteral("--relay-address"),
                                           QStringLiteral("--relay-base-port"),
@@ -153,6 +156,8 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
             options.downloads = value;
         } else if (option == QLatin1String("--news")) {
             options.news = value;
+        } else if (option == QLatin1String("--music")) {
+            options.music = value;
         } else if (option == QLatin1String("--public-url")) {
             const QUrl url(value, QUrl::StrictMode);
             if (!url.isValid() ||
@@ -214,6 +219,9 @@ std::variant<Options, QString> parseOptions(const QStringList& arguments,
         options.downloads = QDir(options.dataFolder).filePath(QStringLiteral("downloads"));
     } else {
         options.downloads = base.absoluteFilePath(options.downloads);
+    }
+    if (!options.music.isEmpty()) {
+        options.music = base.absoluteFilePath(options.music);
     }
     options.news = options.news.isEmpty()
                        ? QDir(options.dataFolder).filePath(QStringLiteral("news"))

@@ -15,6 +15,7 @@ struct Options {
     QString tlsKey;
     QString downloads;     // default: DATA/downloads
     QString news;          // default: DATA/news
+    QString music;         // default: none (no club music)
     QString publicUrl;     // default: http(s)://LISTEN-ADDRESS
     QString relayAddress;  // default: the public address's host
     int relayBasePort = 8865;

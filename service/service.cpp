@@ -16,6 +16,7 @@ Service::Service(Store& store, Config config)
       scores_(store, limiter_, accounts_),
       statistics_(store, limiter_),
       tournament_(store, limiter_, accounts_, config_.tournament),
+      music_(config_.musicFolder),
       router_(limiter_)
 {
     router_.add({"GET", "/ip", RateClass::Read, 0, [](const HttpRequest& request) {
@@ -49,6 +50,10 @@ Service::Service(Store& store, Config config)
                  [this](const HttpRequest& request) { return tournament_.handle(request); }});
     router_.add({"POST", "/account/photo", RateClass::Read, AccountService::photoLimit,
                  [this](const HttpRequest& request) { return accounts_.uploadPhoto(request); }});
+    router_.add({"GET", "/musik/", RateClass::Read, 0,
+                 [this](const HttpRequest& request) { return music_.track(request); }});
+    router_.add({"GET", "/radio/club.ogg", RateClass::Read, 0,
+                 [this](const HttpRequest&) { return music_.radio(); }});
 }
 
 QString Service::pathsHelp()
@@ -82,7 +87,13 @@ QString Service::pathsHelp()
         "                                    leaving places (within the member's session), one\n"
         "                                    place's occupant, the status and message, a\n"
         "                                    member's tournament record, the top ten and places\n"
-        "                                    by score, rating or games\n");
+        "                                    by score, rating or games\n"
+        "  GET  /musik/_playlist.html        the club's music (--music): the tracks' file names,\n"
+        "                                    one per line, sorted\n"
+        "  GET  /musik/NAME                  one track (audio/ogg)\n"
+        "  GET  /radio/club.ogg              the club's radio: the tracks one after another as\n"
+        "                                    an endless Ogg stream at playing pace (at most 8\n"
+        "                                    listeners; 503 beyond)\n");
 }
 
 QByteArray Service::directory() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "service/account_service.h"
+#include "service/music.h"
 #include "service/rate_limiter.h"
 #include "service/router.h"
 #include "service/score_service.h"
@@ -23,6 +24,9 @@ namespace olk::service {
 //   POST /statistics                the statistics counters
 //   POST /tournament                the online tournament's tables, places and rankings
 //   GET  /news                      the news page
+//   GET  /musik/_playlist.html      the club's music: the tracks, one per line
+//   GET  /musik/NAME                one track
+//   GET  /radio/club.ogg            the club's radio, an endless Ogg stream
 class Service {
 public:
     struct Config {
@@ -31,6 +35,7 @@ public:
         QString publicUrl;
         QString downloadsFolder;
         QString newsFolder;
+        QString musicFolder;  // empty: no music (404)
         AccountService::Config account;
         TournamentService::Config tournament;
     };
@@ -40,6 +45,10 @@ public:
     // The address the directory names, once it is known (a service bound to
     // a port picked by the system); only before serving starts.
     void setPublicUrl(const QString& url) { config_.publicUrl = url; }
+    // The club's music, to set only before serving starts.
+    ClubMusic& music() { return music_; }
+    // Ends every stream (the radio's listeners), before the server stops.
+    void stopStreams() { music_.stop(); }
 
     HttpResponse handle(const HttpRequest& request) { return router_.handle(request); }
     const Router& router() const { return router_; }
@@ -61,6 +70,7 @@ private:
     ScoreService scores_;
     StatisticsService statistics_;
     TournamentService tournament_;
+    ClubMusic music_;
     Router router_;
 };
 

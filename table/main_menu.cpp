@@ -22,6 +22,7 @@
 #include "settings/fonts.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
+#include "table/music_buttons.h"
 #include "table/record_windows.h"
 
 namespace olk {
@@ -285,6 +286,9 @@ void MainMenu::layoutMenu()
     // The tournament's cup closes the row.
     m_tournament->setGeometry(roundToPixel(542 * k.sx), roundToPixel(460 * k.sy), icon, icon);
     m_tournament->setIconSize(QSize(icon, icon));
+    if (m_musicButtons != nullptr) {
+        m_musicButtons->place(size(), k.s, false);
+    }
     // News and chat: two icons between the left animation and the star, or
     // the shelf at the larger sizes, under the left animation's feet.
     m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
@@ -478,6 +482,13 @@ void MainMenu::rebuildCalendar()
     if (m_calendar->buildCalendar(m_background, m_scale, m_programFolder) != before) {
         layoutMenu();
         update();
+    }
+}
+
+void MainMenu::setMusicPlayer(MusicPlayer& player)
+{
+    if (m_musicButtons == nullptr) {
+        m_musicButtons = new MusicButtons(player, m_settings, this);
     }
 }
 

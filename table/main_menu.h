@@ -17,6 +17,11 @@ class QLabel;
 class QToolButton;
 
 namespace olk {
+class MusicButtons;
+class MusicPlayer;
+}  // namespace olk
+
+namespace olk {
 
 // A club row of the main menu in the fixed family: in score mode the name, the
 // games of the current cycle (3 places) and the score; in rating mode the
@@ -75,6 +80,9 @@ public:
 
     // The account icon shows the account state (a star in its colour).
     void setAccountPicture(const QPixmap& picture);
+    // The music player's three buttons at the bottom left (music_buttons.h).
+    void setMusicPlayer(MusicPlayer& player);
+    MusicButtons* musicButtons() const { return m_musicButtons; }
     // The news and chat indicators: whether each kind has something unread.
     void setIndicators(bool newsUnread, bool chatUnread);
     NewsChatPanel* newsChatPanel() const { return m_newsChat; }
@@ -143,6 +151,7 @@ private:
     QToolButton* m_tournament;
     NewsChatPanel* m_newsChat;
     QString m_accountNick;
+    MusicButtons* m_musicButtons = nullptr;
     MenuClock* m_clock;
     MenuFigurePanel* m_figurePanel;
     FigureCycle m_figureCycle;

@@ -65,6 +65,7 @@
 #include <functional>
 #include <vector>
 
+#include "assets/artgen/music_art.h"
 #include "assets/artkit/artkit.h"
 #include "extras/button_shading.h"
 
@@ -1290,6 +1291,10 @@ int main(int argc, char** argv)
     QSvgRenderer svg(args[2]);
     if (!svg.isValid()) {
         std::fprintf(stderr, "olk-artgen: cannot read the card deck %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    if (!olk::art::makeMusicArt(
+            [](const QImage& image, const QString& name) { return save(image, name); })) {
         return 1;
     }
     if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
