@@ -21,6 +21,7 @@
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/library_download.h"
+#include "table/radio_dialog.h"
 #include "extras/own_cursors.h"
 #include "extras/salute.h"
 #include "online/menu_figures.h"
@@ -117,6 +118,12 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         if (!m_startup->isVisible()) {
             return;
         }
+        // A station left on starts by itself, in place of the melody.
+        if (m_radio.available() && m_radio.state().radioOn) {
+            m_settings.musicOn = false;
+            followMusic();
+            m_radio.startStation();
+        }
         applyWindowSize();
         showMenu();
         if (m_onlineAtStart) {
@@ -128,6 +135,12 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         m_table->applyWindowSize();
     });
     connect(m_table, &TableView::changeNameRequested, this, &MainWindow::changeName);
+    // The radio's icon follows its state; the icon and the table's pop-up
+    // menu open its dialog.
+    connect(&m_radio, &Radio::changed, this, &MainWindow::showRadioState);
+    connect(m_menu->radioIcon(), &RadioIcon::toggleRequested, this, &MainWindow::toggleRadio);
+    connect(m_menu->radioIcon(), &RadioIcon::dialogRequested, this, &MainWindow::openRadio);
+    connect(m_table, &TableView::radioRequested, this, &MainWindow::openRadio);
     connect(m_table, &TableView::chatTyped, this, [this](const QString& line) {
         const QByteArray bytes =
             QByteArray::fromStdString(cp1251::fromUtf8Lossy(line.toStdString()));
@@ -211,6 +224,13 @@ MainWindow::MainWindow(Settings& settings, QString folder)
 
 MainWindow::~MainWindow()
 {
+    // The radio's state file is written only when it was read this run: a
+    // run without the radio's files must not overwrite the station chosen
+    // in an earlier one with the defaults.
+    m_radio.stopStation();
+    if (m_radio.available()) {
+        m_radio.saveRadioState();
+    }
     // The table watches the session: it goes first, while the session lives.
     delete m_table;
 }
@@ -253,6 +273,7 @@ void MainWindow::followMusic()
 
 void MainWindow::showStartup()
 {
+    checkRadio();
     setFixedSize(kDesignWidth, kDesignHeight);
     move(0, 0);
     showOnly(m_startup);
@@ -1031,6 +1052,7 @@ void MainWindow::openOptions()
     }
     environment.downloadServer = downloadServer(m_settings);
     environment.play = [this](const char* effect) { play(effect); };
+    environment.downloadsRefreshed = [this] { checkRadio(); };
     environment.chooseSpeed = [](QWidget* parent, Settings& settings) {
         SpeedDialog speed(settings, parent);
         speed.exec();
@@ -1042,6 +1064,57 @@ void MainWindow::openOptions()
     connect(&dialog, &OptionsDialog::edited, this, &MainWindow::applyOptions);
     dialog.exec();
     m_options = nullptr;
+}
+
+void MainWindow::checkRadio()
+{
+    // The file is read again below: what was chosen since the start goes
+    // into it first, so that nothing chosen is lost.
+    if (m_radio.available()) {
+        m_radio.saveRadioState();
+    }
+    m_radio.setServiceAddress(downloadServer(m_settings));
+    m_radio.checkRadio(m_settings.radioListFromServer);
+    // The list from the server is fetched once a run, never from a window
+    // that stays offline; the radio is looked at again when it has come.
+    if (m_settings.radioListFromServer && m_onlineAtStart && !m_radio.serverListFetched()) {
+        m_radio.fetchStationList([this](bool ok) {
+            if (ok) {
+                m_radio.checkRadio(true);
+            }
+        });
+    }
+    showRadioState();
+}
+
+void MainWindow::showRadioState()
+{
+    m_menu->radioIcon()->setRadio(m_radio.available(), m_radio.state().radioOn,
+                                  m_radio.state().stationName);
+}
+
+void MainWindow::showMissingRadio()
+{
+    showAttention(this, text(Text::CantFind) + QLatin1Char(' ') + QLatin1String(kRadioListFile) +
+                            QStringLiteral(" + ") + QLatin1String(kRadioLibraryFile));
+}
+
+void MainWindow::toggleRadio()
+{
+    if (!m_radio.toggleRadio()) {
+        showMissingRadio();
+    }
+}
+
+void MainWindow::openRadio()
+{
+    if (!m_radio.available()) {
+        showMissingRadio();
+        return;
+    }
+    RadioDialog dialog(m_radio, m_settings, m_folder, this);
+    dialog.exec();
+    showRadioState();
 }
 
 bool MainWindow::graphicsLibraryPresent() const
@@ -1083,6 +1156,9 @@ void MainWindow::applyOptions(const Settings& next)
                 move(screen->availableGeometry().center() - rect().center());
             }
         }
+    }
+    if (m_settings.radioListFromServer != before.radioListFromServer) {
+        checkRadio();
     }
     if (m_settings.musicOn != before.musicOn) {
         followMusic();

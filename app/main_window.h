@@ -7,6 +7,7 @@
 #include "core/game_engine.h"
 #include "extras/melody_player.h"
 #include "extras/music_player.h"
+#include "extras/radio.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
 #include "net/relay_link.h"
@@ -93,6 +94,16 @@ public:
     OptionsDialog* optionsDialog() const { return m_options; }
     const MelodyPlayer& melody() const { return m_melody; }
     MusicPlayer& music() { return m_music; }
+    // The internet radio: its files are looked for again (and, with the list
+    // from the server, the list fetched), its state file read, the icon
+    // redrawn.
+    Radio& radio() { return m_radio; }
+    void checkRadio();
+    // The radio dialog, or the missing-radio message without the radio's
+    // files.
+    void openRadio();
+    // The radio icon's left click: the radio on or off.
+    void toggleRadio();
     // The melody plays while the start-up picture or the menu shows and the
     // music is on; a game on the table stops it. Called whenever either
     // changes.
@@ -150,6 +161,8 @@ private:
     void startGame();
     void showOnly(QWidget* screen);
     void applyWindowColour();
+    void showRadioState();
+    void showMissingRadio();
     bool graphicsLibraryPresent() const;
     QString clubPath() const;
 
@@ -161,6 +174,7 @@ private:
     SoundPlayer m_sound;
     MelodyPlayer m_melody;
     MusicPlayer m_music;
+    Radio m_radio{m_folder};
     std::unique_ptr<online::OnlineSession> m_online;
     bool m_onlineAtStart = false;
     bool m_soundAtStart = false;

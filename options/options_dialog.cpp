@@ -209,6 +209,9 @@ void OptionsDialog::refreshDownloads()
         button->setToolTip(text(Text::Download) + QLatin1Char(' ') + button->file());
         button->setNata(m_edit.newButtons);
     }
+    if (m_environment.downloadsRefreshed) {
+        m_environment.downloadsRefreshed();
+    }
 }
 
 void OptionsDialog::startDownload(DownloadButton* button)

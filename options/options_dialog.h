@@ -31,6 +31,9 @@ struct OptionsEnvironment {
     // Opens the speed dialog over the options; the edited settings' speed
     // is changed there.
     std::function<void(QWidget* parent, Settings& settings)> chooseSpeed;
+    // Called whenever the download buttons are refreshed (when the dialog
+    // shows and after each download): the radio looks for its files again.
+    std::function<void()> downloadsRefreshed;
 };
 
 // A download button: fetches one optional file into the folder above the

@@ -1377,6 +1377,19 @@ constexpr Entry kEntries[] = {
     //: attention box, first line, when a recorded deal could not be written as an animated GIF
     //: picture; the system's reason (e.g. "Permission denied") follows on the next line
     QT_TRANSLATE_NOOP3("Olk", "The game could not be saved as a GIF:", "GifNotSaved"),
+    //: the radio's name: the dialog's caption and the menu icon's hint
+    QT_TRANSLATE_NOOP3("Olk", "Tev Internet-Radio", "TevInternetRadio"),
+    //: followed by the missing files' names, e.g. "Can`t find TevRadio.rad + TevRadio02.dll";
+    //: the apostrophe is a grave accent
+    QT_TRANSLATE_NOOP3("Olk", "Can`t find", "CantFind"),
+    //: the radio dialog's status line while the stream starts
+    QT_TRANSLATE_NOOP3("Olk", "Connecting to the station...", "RadioConnecting"),
+    //: the radio dialog's status line while the station plays
+    QT_TRANSLATE_NOOP3("Olk", "On the air", "RadioOnAir"),
+    //: the radio dialog's status line when the station cannot be reached
+    QT_TRANSLATE_NOOP3("Olk", "No connection to the station", "RadioNoConnection"),
+    //: the radio dialog's status line when a playing station stops sending
+    QT_TRANSLATE_NOOP3("Olk", "The station's stream broke off", "RadioBrokenOff"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -553,6 +553,12 @@ enum class Text : int {
     Holiday81,
     Holiday82,
     GifNotSaved,
+    TevInternetRadio,
+    CantFind,
+    RadioConnecting,
+    RadioOnAir,
+    RadioNoConnection,
+    RadioBrokenOff,
     Count
 };
 

@@ -322,6 +322,11 @@ void MainMenu::layoutMenu()
         QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
     m_animations[1] = QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(592 * k.sx),
                             animationTop, 160, 200);
+    // The radio, at its own size, between the left animation and "New
+    // Player", and between the last club row and the window's foot.
+    m_radioIcon->setVisible(RadioIcon::shownAtScale(k.s));
+    m_radioIcon->setGeometry(RadioIcon::place(m_animations[0].right() + 1, m_newPlayer->x(),
+                                              m_rows[5]->geometry().bottom() + 1, height()));
     // The clock panels, unscaled, centred under the scrolls in the room
     // between their feet and the side buttons, never over the buttons.
     m_clocksShown = menuClocksShown(m_settings.windowSize, size());

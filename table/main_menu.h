@@ -11,6 +11,7 @@
 #include "table/calendar_pages.h"
 #include "table/menu_clocks.h"
 #include "table/news_chat_panel.h"
+#include "table/radio_icon.h"
 #include "table/table_geometry.h"
 
 class QLabel;
@@ -86,6 +87,9 @@ public:
     // The news and chat indicators: whether each kind has something unread.
     void setIndicators(bool newsUnread, bool chatUnread);
     NewsChatPanel* newsChatPanel() const { return m_newsChat; }
+    // The radio icon (`ImRadio`), shown only at a uniform scale of 1.6 or
+    // more; the main window keeps its picture in step with the radio.
+    RadioIcon* radioIcon() const { return m_radioIcon; }
     QToolButton* statisticsIcon() const { return m_statistics; }
     QToolButton* tournamentIcon() const { return m_tournament; }
     void setTournamentPicture(const QPixmap& picture);
@@ -150,6 +154,7 @@ private:
     QToolButton* m_statistics;
     QToolButton* m_tournament;
     NewsChatPanel* m_newsChat;
+    RadioIcon* m_radioIcon = new RadioIcon(m_settings, this);
     QString m_accountNick;
     MusicButtons* m_musicButtons = nullptr;
     MenuClock* m_clock;

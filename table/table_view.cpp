@@ -1097,6 +1097,7 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
         menu.addAction(text(Text::ToChangeAName), this, &TableView::changeNameRequested);
     }
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
+    menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
     menu.exec(event->globalPos());
 }
 

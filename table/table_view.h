@@ -127,6 +127,8 @@ public:
 signals:
     // The pop-up menu's "To change a name".
     void changeNameRequested();
+    // The pop-up menu's "Radio": the radio dialog.
+    void radioRequested();
     // A right click on a card the player may see asks for its spoken name.
     void cardSpoken(CardCode code);
     // A chat line typed and sent (Enter or the send button), not empty.

@@ -65,6 +65,7 @@
 #include <functional>
 #include <vector>
 
+#include "assets/artgen/radio_art.h"
 #include "assets/artgen/music_art.h"
 #include "assets/artkit/artkit.h"
 #include "extras/button_shading.h"
@@ -1298,7 +1299,9 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!makeFaces(svg) || !makeBacks() || !makeTable() || !makeRecords() || !makeMenu(svg) ||
-        !makeClocks() || !makeNewsArt() || !makeButtons() || !makeRecordingBanner() ||
+        !makeClocks() || !makeNewsArt() ||
+        !olk::art::makeRadioArt([](const QImage& i, const QString& n) { return save(i, n); }) ||
+        !makeButtons() || !makeRecordingBanner() ||
         !writeQrc()) {
         return 1;
     }

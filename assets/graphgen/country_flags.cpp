@@ -2702,7 +2702,8 @@ void (*painterOf(std::string_view name))(QPainter&)
     return nullptr;
 }
 
-QImage renderCountryFlag(std::string_view name, bool unknownEntry)
+QImage renderCountryFlag(std::string_view name, bool unknownEntry, int w = 40, int h = 27,
+                         double cornerRadius = 1.6)
 {
     std::function<void(QPainter&)> draw;
     if (unknownEntry) {
@@ -2729,14 +2730,19 @@ QImage renderCountryFlag(std::string_view name, bool unknownEntry)
     if (!draw) {
         return {};
     }
-    return framedFlag(40, 27, 1.6, [&draw](QPainter& p, double w, double h) {
-        p.scale(w / W, h / H);
+    return framedFlag(w, h, cornerRadius, [&draw](QPainter& p, double fw, double fh) {
+        p.scale(fw / W, fh / H);
         p.setPen(Qt::NoPen);
         draw(p);
     });
 }
 
 }  // namespace
+
+QImage renderCountryFlagAt(const char* name, int w, int h, double cornerRadius)
+{
+    return renderCountryFlag(name, false, w, h, cornerRadius);
+}
 
 bool makeCountryFlags(Output& out)
 {

@@ -24,6 +24,10 @@ bool makeDialogs(Output& out);
 // missing.
 bool makeCountryFlags(Output& out);
 
+// The flag of the country `name` of the continents' lists ("Russia",
+// "United Kingdom") at w x h; a null image for a name without a flag.
+QImage renderCountryFlagAt(const char* name, int w, int h, double cornerRadius);
+
 // Flag `code` ("Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze",
 // "Jap", "Kor") at w x h with rounded corners, a thin border and a sheen;
 // a null image for an unknown code.
