@@ -1,5 +1,6 @@
 #include "table/main_menu.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QCoreApplication>
@@ -289,19 +290,6 @@ void MainMenu::layoutMenu()
     if (m_musicButtons != nullptr) {
         m_musicButtons->place(size(), k.s, false);
     }
-    // News and chat: two icons between the left animation and the star, or
-    // the shelf at the larger sizes, under the left animation's feet.
-    m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
-    const QSize corner = m_newsChat->panelSize(m_newsChat->large() ? 1.0 : k.sx);
-    if (m_newsChat->large()) {
-        m_newsChat->setGeometry(roundToPixel(270 * k.sx) - corner.width() - k.size(8),
-                                height() - corner.height() - k.size(6), corner.width(),
-                                corner.height());
-    } else {
-        m_newsChat->setGeometry(roundToPixel(264 * k.sx) - corner.width(),
-                                roundToPixel(460 * k.sy) + icon - corner.height(),
-                                corner.width(), corner.height());
-    }
     m_title = QRect(roundToPixel(230 * k.sx), roundToPixel(90 * k.sy) - k.size(5),
                     roundToPixel(300 * k.sx), 3 * h);
     // The title is drawn larger than it is shown: shrink it once, properly
@@ -322,6 +310,22 @@ void MainMenu::layoutMenu()
         QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(7 * k.sx), animationTop, 160, 200);
     m_animations[1] = QRect(roundToPixel((k.sx - 1) * 160 / 2) + roundToPixel(592 * k.sx),
                             animationTop, 160, 200);
+    // News and chat: two icons between the left animation and the star, or
+    // the shelf at the larger sizes, under the right animation's feet (the
+    // radio's shelf stands at the left, between that animation and "New
+    // Player").
+    m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
+    const QSize corner = m_newsChat->panelSize(m_newsChat->large() ? 1.0 : k.sx);
+    if (m_newsChat->large()) {
+        const int left = std::min(m_animations[1].center().x() - corner.width() / 2,
+                                  width() - corner.width() - k.size(6));
+        m_newsChat->setGeometry(left, height() - corner.height() - k.size(6), corner.width(),
+                                corner.height());
+    } else {
+        m_newsChat->setGeometry(roundToPixel(264 * k.sx) - corner.width(),
+                                roundToPixel(460 * k.sy) + icon - corner.height(),
+                                corner.width(), corner.height());
+    }
     // The radio, at its own size, between the left animation and "New
     // Player", and between the last club row and the window's foot.
     m_radioIcon->setVisible(RadioIcon::shownAtScale(k.s));
