@@ -1390,6 +1390,22 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "No connection to the station", "RadioNoConnection"),
     //: the radio dialog's status line when a playing station stops sending
     QT_TRANSLATE_NOOP3("Olk", "The station's stream broke off", "RadioBrokenOff"),
+    //: the history window's button that opens the chosen player's progress chart
+    QT_TRANSLATE_NOOP3("Olk", "Chart", "ChartButton"),
+    //: the title of the progress chart, followed by the player's name
+    QT_TRANSLATE_NOOP3("Olk", "Progress", "ChartProgress"),
+    //: the progress chart's horizontal axis and tooltip: the game's number in the player's history
+    QT_TRANSLATE_NOOP3("Olk", "Game", "ChartGame"),
+    //: the progress chart of a player without a game in the history
+    QT_TRANSLATE_NOOP3("Olk", "No games yet", "ChartNoGames"),
+    //: the progress chart's note when only the latest games fit; %1 is their number
+    QT_TRANSLATE_NOOP3("Olk", "The last %1 games", "ChartLastGames"),
+    //: Welcome dialog of a network game, joining player: caption of the list of games heard on the local network
+    QT_TRANSLATE_NOOP3("Olk", "Games on the local network", "LanGames"),
+    //: Welcome dialog of a network game: the list of games on the local network is still empty
+    QT_TRANSLATE_NOOP3("Olk", "No games found yet", "LanNoGames"),
+    //: Welcome dialog, list of games on the local network: how many players can still join; %1 is 0..3
+    QT_TRANSLATE_NOOP3("Olk", "free seats: %1", "LanFreeSeats"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

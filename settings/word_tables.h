@@ -559,6 +559,14 @@ enum class Text : int {
     RadioOnAir,
     RadioNoConnection,
     RadioBrokenOff,
+    ChartButton,
+    ChartProgress,
+    ChartGame,
+    ChartNoGames,
+    ChartLastGames,
+    LanGames,
+    LanNoGames,
+    LanFreeSeats,
     Count
 };
 

@@ -26,6 +26,7 @@
 #include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
+#include "table/progress_chart.h"
 
 namespace olk {
 
@@ -436,6 +437,51 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     row->addWidget(files);
     row->addWidget(table);
     window.content()->addLayout(row);
+
+    // "Chart": the progress of the player of the chosen row (the latest row
+    // when none is chosen) over all the files; disabled while that player
+    // has no games.
+    QList<QByteArray> allEntries;
+    for (const QList<QByteArray>& entries : entriesOf) {
+        allEntries.append(entries);
+    }
+    auto* chartButton = new QPushButton(text(Text::ChartButton), &window);
+    chartButton->setObjectName(QStringLiteral("ChartButton"));
+    chartButton->setFont(familyFont(settings, FontFamily::Serif, 14));
+    chartButton->setAutoDefault(false);
+    auto chosenPlayer = [&]() -> QString {
+        const int index = files->currentRow();
+        if (index < 0 || index >= entriesOf.size() || entriesOf[index].isEmpty()) {
+            return {};
+        }
+        const int r = table->currentRow();
+        const QList<QByteArray>& entries = entriesOf[index];
+        return historyLinePlayer(entries[r >= 0 && r < entries.size() ? r : entries.size() - 1]);
+    };
+    auto updateChartButton = [&] {
+        chartButton->setEnabled(!progressSeries(allEntries, chosenPlayer()).points.isEmpty());
+    };
+    QObject::connect(table, &QTableWidget::currentCellChanged, &window, updateChartButton);
+    QObject::connect(files, &QListWidget::currentRowChanged, &window, updateChartButton);
+    updateChartButton();
+    QObject::connect(chartButton, &QPushButton::clicked, &window, [&] {
+        QDialog chartWindow(&window);
+        chartWindow.setObjectName(QStringLiteral("ProgressChartWindow"));
+        chartWindow.setWindowTitle(text(Text::ChartProgress));
+        auto* layout = new QVBoxLayout(&chartWindow);
+        auto* chart = new ProgressChart(settings, &chartWindow);
+        chart->setSeries(progressSeries(allEntries, chosenPlayer()));
+        layout->addWidget(chart, 1);
+        auto* close = new TevCardsButton(text(Text::Ok), &chartWindow);
+        close->setFont(familyFont(settings, FontFamily::Decor, 16));
+        close->setDefault(true);
+        close->setMinimumWidth(90);
+        QObject::connect(close, &QPushButton::clicked, &chartWindow, &QDialog::accept);
+        layout->addWidget(close, 0, Qt::AlignHCenter);
+        chartWindow.resize(window.size().expandedTo(chart->sizeHint()));
+        chartWindow.exec();
+    });
+    window.content()->addWidget(chartButton, 0, Qt::AlignRight);
     window.finish(settings);
     window.setObjectName(QStringLiteral("HistoryOfGames"));
     window.exec();

@@ -3291,5 +3291,53 @@
         <extracomment>the radio dialog&apos;s status line when a playing station stops sending</extracomment>
         <translation>Vysílání stanice se přerušilo</translation>
     </message>
+    <message>
+        <source>Chart</source>
+        <comment>ChartButton</comment>
+        <extracomment>the history window&apos;s button that opens the chosen player&apos;s progress chart</extracomment>
+        <translation>Graf</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <comment>ChartProgress</comment>
+        <extracomment>the title of the progress chart, followed by the player&apos;s name</extracomment>
+        <translation>Vývoj</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <comment>ChartGame</comment>
+        <extracomment>the progress chart&apos;s horizontal axis and tooltip: the game&apos;s number in the player&apos;s history</extracomment>
+        <translation>Hra</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <comment>ChartNoGames</comment>
+        <extracomment>the progress chart of a player without a game in the history</extracomment>
+        <translation>Zatím žádné hry</translation>
+    </message>
+    <message>
+        <source>The last %1 games</source>
+        <comment>ChartLastGames</comment>
+        <extracomment>the progress chart&apos;s note when only the latest games fit; %1 is their number</extracomment>
+        <translation>Posledních %1 her</translation>
+    </message>
+    <message>
+        <source>Games on the local network</source>
+        <comment>LanGames</comment>
+        <extracomment>Welcome dialog of a network game, joining player: caption of the list of games heard on the local network</extracomment>
+        <translation>Hry v místní síti</translation>
+    </message>
+    <message>
+        <source>No games found yet</source>
+        <comment>LanNoGames</comment>
+        <extracomment>Welcome dialog of a network game: the list of games on the local network is still empty</extracomment>
+        <translation>Zatím nebyly nalezeny žádné hry</translation>
+    </message>
+    <message>
+        <source>free seats: %1</source>
+        <comment>LanFreeSeats</comment>
+        <extracomment>Welcome dialog, list of games on the local network: how many players can still join; %1 is 0..3</extracomment>
+        <translation>volná místa: %1</translation>
+    </message>
 </context>
 </TS>
