@@ -368,9 +368,15 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
                 [this, &waiting](int joined, const QByteArray&) {
                     play("WToMenK");
                     waiting.playerJoined(joined);
+                    if (m_lanAnnouncer) {
+                        m_lanAnnouncer->setFreeSeats(3 - joined);
+                    }
                 });
         connect(m_host.get(), &net::HostLink::peerLost, this, &MainWindow::networkLost);
         connect(m_host.get(), &net::HostLink::chatReceived, this, &MainWindow::showChat);
+        m_lanAnnouncer = std::make_unique<net::LanAnnouncer>();
+        m_lanAnnouncer->start(
+            {QString::fromStdString(player.shownName()).trimmed(), m_host->port(), 3});
     } else {
         m_join = std::make_unique<net::JoinLink>(m_session);
         // A joining player is told there is no game unless the host takes
@@ -384,6 +390,8 @@ bool MainWindow::startNetwork(const NetworkChoice& choice, const ClubPlayer& pla
         m_join->connectToHost(choice.address, port, player.name, profileOf(player));
     }
     const bool started = waiting.exec() == QDialog::Accepted;
+    // The game starts or is abandoned: no one else is to come.
+    m_lanAnnouncer.reset();
     if (!started) {
         closeNetwork();
     }

@@ -10,6 +10,7 @@
 #include "extras/radio.h"
 #include "extras/sound_player.h"
 #include "net/direct_link.h"
+#include "net/lan_discovery.h"
 #include "net/relay_link.h"
 #include "online/news_chat.h"
 #include "online/online_session.h"
@@ -189,6 +190,9 @@ private:
     ClubPlayer m_player;         // the player at the table, as the game started
     bool m_accountGame = false;  // the game at the table is the account's rated one
     std::unique_ptr<net::HostLink> m_host;
+    // While a hosted game waits for players, it is announced on the local
+    // network.
+    std::unique_ptr<net::LanAnnouncer> m_lanAnnouncer;
     std::unique_ptr<net::JoinLink> m_join;
     std::unique_ptr<net::RelayLink> m_relay;
     online::TourRatingResult m_tourBefore;  // the tournament record as the game started

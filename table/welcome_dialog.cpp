@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QHostAddress>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QNetworkInterface>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +21,7 @@
 
 #include "core/cp1251.h"
 #include "extras/cards_button.h"
+#include "net/lan_discovery.h"
 #include "records/club_file.h"
 #include "records/club_name.h"
 #include "records/fixed_text.h"
@@ -150,6 +153,8 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
              {Text::ToReceiveIpAddresses, Text::ServerCreateTheGame, Text::ClientEntersToGame}) {
             rightWidth = std::max(rightWidth, labelMetrics.horizontalAdvance(text(message)) + 40);
         }
+        // The local network's games are captioned beside the "?" button.
+        rightWidth = std::max(rightWidth, labelMetrics.horizontalAdvance(text(Text::LanGames)) + 56);
         rightWidth = std::max(rightWidth, 200);
     }
     const int width = textWidth + 2 * kMargin + (network ? rightWidth + kMargin : 0);
@@ -393,6 +398,31 @@ void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int
         QDesktopServices::openUrl(
             QUrl::fromLocalFile(routerHelpPath(QCoreApplication::applicationDirPath())));
     });
+
+    // The games heard on the local network, under the "?" button down to the
+    // buttons' row; listed while joining.
+    m_lanCaption = new QLabel(text(Text::LanGames), this);
+    m_lanCaption->setFont(labelFont);
+    m_lanCaption->setGeometry(right, m_help->y() + (28 - captionHeight) / 2, rightWidth - 48,
+                              captionHeight);
+    m_lanGames = new QListWidget(this);
+    m_lanGames->setFont(familyFont(settings, FontFamily::Decor, 12));
+    const int listTop = m_help->geometry().bottom() + 6;
+    m_lanGames->setGeometry(right, listTop, rightWidth, 412 - listTop);
+    m_lanCaption->setBuddy(m_lanGames);
+    m_lanGames->installEventFilter(this);
+    connect(m_lanGames, &QListWidget::currentRowChanged, this,
+            [this](int row) { takeLanGame(row); });
+    connect(m_lanGames, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { takeLanGame(m_lanGames->row(item)); });
+    connect(m_lanGames, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (takeLanGame(m_lanGames->row(item))) {
+            accept();
+        }
+    });
+    m_lanListener = new net::LanListener(this);
+    connect(m_lanListener, &net::LanListener::gamesChanged, this, &WelcomeDialog::showLanGames);
+    showLanGames();
     chooseRole(1);
 }
 
@@ -411,6 +441,70 @@ void WelcomeDialog::chooseRole(int role)
     m_address->setEnabled(client);
     m_address->setText(client ? m_serverAddress : QString());
     m_error->hide();
+    m_lanCaption->setVisible(client);
+    m_lanGames->setVisible(client);
+    // Listening starts with the first look at the list; the port is shared
+    // with any other game on this machine, and a port already taken only
+    // leaves the list empty.
+    if (client && m_lanListener->localPort() == 0) {
+        m_lanListener->listen();
+    }
+}
+
+void WelcomeDialog::showLanGames()
+{
+    // The chosen game stays chosen while the list is refreshed.
+    const QListWidgetItem* current = m_lanGames->currentItem();
+    const QString chosen = current ? current->data(Qt::UserRole).toString() : QString();
+    const QSignalBlocker quiet(m_lanGames);
+    m_lanGames->clear();
+    for (const net::LanListener::Game& game : m_lanListener->games()) {
+        const QString where = game.address.toString() + QLatin1Char(':') + QString::number(game.port);
+        auto* item = new QListWidgetItem(
+            game.name + QStringLiteral("  ") + where + QStringLiteral("  ") +
+                text(Text::LanFreeSeats).arg(game.freeSeats),
+            m_lanGames);
+        item->setData(Qt::UserRole, where);
+        if (where == chosen) {
+            m_lanGames->setCurrentItem(item);
+        }
+    }
+    if (m_lanGames->count() == 0) {
+        auto* none = new QListWidgetItem(text(Text::LanNoGames), m_lanGames);
+        none->setFlags(Qt::NoItemFlags);
+    }
+}
+
+bool WelcomeDialog::takeLanGame(int row)
+{
+    const QListWidgetItem* item = m_lanGames->item(row);
+    const QString where = item ? item->data(Qt::UserRole).toString() : QString();
+    const qsizetype colon = where.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0 || !m_client->isChecked()) {
+        return false;
+    }
+    m_serverAddress = where.left(colon);
+    m_serverPort = where.mid(colon + 1);
+    m_address->setText(m_serverAddress);
+    m_port->setText(m_serverPort);
+    m_error->hide();
+    return true;
+}
+
+bool WelcomeDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a listed game joins it (and is not also "Ok" a second time);
+    // with no game chosen it is the dialog's "Ok".
+    if (watched == m_lanGames && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (takeLanGame(m_lanGames->currentRow())) {
+                accept();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void WelcomeDialog::showOwnAddresses()

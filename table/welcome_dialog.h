@@ -12,10 +12,15 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace olk {
+
+namespace net {
+class LanListener;
+}
 
 // What the dialog checks when "Ok" is pressed. `storedLine` is the listed
 // player's club line, empty for a new player. Returns the error text to show
@@ -89,6 +94,10 @@ public:
     QLineEdit* portEdit() const { return m_port; }
     QPushButton* addressesButton() const { return m_addressesButton; }
     const QList<QLineEdit*>& addressBoxes() const { return m_addressBoxes; }
+    // The games heard on the local network (joining only): a click or the
+    // arrows fill the address and port, a double click or Enter joins.
+    QListWidget* lanGamesList() const { return m_lanGames; }
+    net::LanListener* lanListener() const { return m_lanListener; }
 
     QPushButton* helpButton() const { return m_help; }
 
@@ -107,6 +116,9 @@ private:
     void buildNetworkControls(const Settings& settings, int left, int textWidth, int rightWidth);
     void chooseRole(int role);
     void showOwnAddresses();
+    void showLanGames();
+    bool takeLanGame(int row);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QByteArray m_storedLine;
     QLineEdit* m_name;
@@ -126,6 +138,9 @@ private:
     QPushButton* m_addressesButton = nullptr;
     QPushButton* m_help = nullptr;
     QList<QLineEdit*> m_addressBoxes;
+    QLabel* m_lanCaption = nullptr;
+    QListWidget* m_lanGames = nullptr;
+    net::LanListener* m_lanListener = nullptr;
     std::function<bool(const NetworkChoice&)> m_starter;
 };
 

@@ -4,11 +4,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
 #include "extras/cards_button.h"
 
 #include "core/cp1251.h"
+#include "net/lan_discovery.h"
 #include "records/club_name.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
@@ -285,6 +287,81 @@ TEST(Welcome, NetworkLayoutAndItsChecks)
     EXPECT_EQ(own.back(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(dialog.addressBoxes()[own.size() - 1]->text(), QStringLiteral("127.0.0.1"));
     EXPECT_FALSE(dialog.addressBoxes()[own.size() - 1]->toolTip().isEmpty());
+}
+
+// A joining player sees the games heard on the local network: a click fills
+// the address and port, a double click or Enter joins that game at once.
+TEST(Welcome, ListsTheGamesOnTheLocalNetwork)
+{
+    setLanguage(English);
+    Settings settings;
+    settings.serverAddress = QStringLiteral("10.0.0.7");
+    settings.serverPort = QStringLiteral("25666");
+    WelcomeDialog dialog(settings, {}, QStringLiteral("Anna"), nullptr, true);
+    std::vector<NetworkChoice> started;
+    dialog.setNetworkStarter([&](const NetworkChoice& choice) {
+        started.push_back(choice);
+        return false;
+    });
+    dialog.passwordEdit()->setText(QStringLiteral("a"));
+    dialog.againEdit()->setText(QStringLiteral("a"));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* list = dialog.lanGamesList();
+    EXPECT_FALSE(list->isVisible()) << "the host lists no games";
+    dialog.clientButton()->setChecked(true);
+    EXPECT_TRUE(list->isVisible());
+
+    // Real games of this machine may be heard too: the test's own are found
+    // by their addresses.
+    dialog.lanListener()->take(
+        net::buildAnnouncement({QStringLiteral("Bob"), 4000, 2}), QHostAddress(QStringLiteral("192.0.2.1")),
+        net::LanListener::nowMs());
+    dialog.lanListener()->take(
+        net::buildAnnouncement({QStringLiteral("Cleo"), 4100, 1}), QHostAddress(QStringLiteral("192.0.2.2")),
+        net::LanListener::nowMs());
+    auto find = [&](const QString& where) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->data(Qt::UserRole).toString() == where) {
+                return list->item(row);
+            }
+        }
+        return static_cast<QListWidgetItem*>(nullptr);
+    };
+    QListWidgetItem* bob = find(QStringLiteral("192.0.2.1:4000"));
+    ASSERT_TRUE(bob);
+    EXPECT_EQ(bob->text(), QStringLiteral("Bob  192.0.2.1:4000  free seats: 2"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(bob).center());
+    EXPECT_EQ(dialog.addressEdit()->text(), QStringLiteral("192.0.2.1"));
+    EXPECT_EQ(dialog.portEdit()->text(), QStringLiteral("4000"));
+    EXPECT_TRUE(started.empty()) << "a click only chooses";
+
+    QListWidgetItem* cleo = find(QStringLiteral("192.0.2.2:4100"));
+    ASSERT_TRUE(cleo);
+    // A double click's first click chooses, the second joins.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(cleo).center());
+    EXPECT_TRUE(started.empty());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(cleo).center());
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].role, 2);
+    EXPECT_EQ(started[0].address, QStringLiteral("192.0.2.2"));
+    EXPECT_EQ(started[0].port, QStringLiteral("4100"));
+
+    // The keyboard: arrows choose, Enter joins once.
+    list->setFocus();
+    list->setCurrentItem(find(QStringLiteral("192.0.2.2:4100")));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(dialog.addressEdit()->text(), QStringLiteral("192.0.2.1"));
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[1].address, QStringLiteral("192.0.2.1"));
+    EXPECT_EQ(started[1].port, QStringLiteral("4000"));
+
+    // Gone silent: the list says so.
+    dialog.lanListener()->expire(net::LanListener::nowMs() + 60000);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("No games found yet"));
+    EXPECT_EQ(list->item(0)->flags(), Qt::NoItemFlags);
 }
 
 TEST(Welcome, TheDialogShowsItsErrorsAndAccepts)
