@@ -59,7 +59,7 @@ struct Section {
     std::string_view chords;  // bars separated by "|", one or two chords a bar
 };
 
-struct Spec {
+struct PieceOutline {
     std::string_view title;
     std::string_view band;
     std::uint32_t seed;
@@ -74,9 +74,9 @@ struct Spec {
     std::string_view form;  // section names in order; "/" marks the second half
 };
 
-const std::vector<Spec>& specs()
+const std::vector<PieceOutline>& outlines()
 {
-    static const std::vector<Spec> all{
+    static const std::vector<PieceOutline> all{
         {"Card Room Waltz",
          "Olk club band",
          1101,
@@ -437,7 +437,7 @@ Rhythms rhythmsOf(Style style)
 
 class Composer {
 public:
-    explicit Composer(const Spec& spec) : m_spec(spec), m_random(spec.seed) {}
+    explicit Composer(const PieceOutline& outline) : m_outline(outline), m_random(outline.seed) {}
 
     std::vector<std::uint8_t> compose();
     double seconds() const;
@@ -453,7 +453,7 @@ private:
     void writeTuneBar(int barTick, const TuneBar& notes);
     int totalBars() const;
 
-    const Spec& m_spec;
+    const PieceOutline& m_outline;
     std::mt19937 m_random;
     std::vector<int> m_scale;
     Track m_tempo, m_melody, m_chords, m_bass, m_pad, m_drums;
@@ -463,7 +463,7 @@ private:
 
 int Composer::tickOf(int barTick, int step) const
 {
-    if (m_spec.style != Style::Swing) {
+    if (m_outline.style != Style::Swing) {
         return barTick + step * kStepTicks;
     }
     return barTick + (step / 2) * kTicksPerQuarter + (step % 2 ? kTicksPerQuarter * 2 / 3 : 0);
@@ -472,7 +472,7 @@ int Composer::tickOf(int barTick, int step) const
 int Composer::nearestChordTone(const Chord& chord, int target) const
 {
     int best = -1;
-    for (int key = m_spec.low; key <= m_spec.high; ++key) {
+    for (int key = m_outline.low; key <= m_outline.high; ++key) {
         if (chord.has(key) && (best < 0 || std::abs(key - target) < std::abs(best - target))) {
             best = key;
         }
@@ -489,10 +489,10 @@ int Composer::scaleStep(int from, int degrees) const
     const auto index = std::clamp<std::ptrdiff_t>(at - m_scale.begin() + degrees, 0,
                                                   static_cast<std::ptrdiff_t>(m_scale.size()) - 1);
     int key = m_scale[static_cast<std::size_t>(index)];
-    while (key > m_spec.high) {
+    while (key > m_outline.high) {
         key = *std::prev(std::upper_bound(m_scale.begin(), m_scale.end(), key - 2));
     }
-    while (key < m_spec.low) {
+    while (key < m_outline.low) {
         key = *std::lower_bound(m_scale.begin(), m_scale.end(), key + 2);
     }
     return key;
@@ -500,8 +500,8 @@ int Composer::scaleStep(int from, int degrees) const
 
 std::vector<TuneBar> Composer::tuneOf(const std::vector<BarChords>& chart, int key)
 {
-    m_scale = scaleKeys(key, m_spec.minor);
-    const Rhythms rhythms = rhythmsOf(m_spec.style);
+    m_scale = scaleKeys(key, m_outline.minor);
+    const Rhythms rhythms = rhythmsOf(m_outline.style);
     const auto& motifA =
         rhythms.motifs[static_cast<std::size_t>(random(static_cast<int>(rhythms.motifs.size())))];
     std::size_t b = static_cast<std::size_t>(random(static_cast<int>(rhythms.motifs.size())));
@@ -509,8 +509,8 @@ std::vector<TuneBar> Composer::tuneOf(const std::vector<BarChords>& chart, int k
         b = (b + 1) % rhythms.motifs.size();
     }
     const auto& motifB = rhythms.motifs[b];
-    const int half = m_spec.stepsPerBar / 2;
-    const int centre = (m_spec.low + m_spec.high) / 2;
+    const int half = m_outline.stepsPerBar / 2;
+    const int centre = (m_outline.low + m_outline.high) / 2;
     std::vector<TuneBar> tune;
     int previous = centre;
     int direction = 1;
@@ -537,7 +537,7 @@ std::vector<TuneBar> Composer::tuneOf(const std::vector<BarChords>& chart, int k
             const int size = std::abs(length);
             const Chord& chord = chords.size() == 2 && step >= half ? chords[1] : chords[0];
             const bool strong = step == 0 || step == half;
-            const bool last = step + size == m_spec.stepsPerBar;
+            const bool last = step + size == m_outline.stepsPerBar;
             int pitch = -1;
             if (length > 0) {
                 if (source != nullptr && index < source->size() && (*source)[index].key >= 0) {
@@ -568,7 +568,7 @@ std::vector<TuneBar> Composer::tuneOf(const std::vector<BarChords>& chart, int k
             step += size;
             ++index;
         }
-        if (step != m_spec.stepsPerBar) {
+        if (step != m_outline.stepsPerBar) {
             throw std::logic_error("a rhythm does not fill its bar");
         }
         tune.push_back(std::move(notes));
@@ -592,7 +592,7 @@ void Composer::writeTuneBar(int barTick, const TuneBar& notes)
 void Composer::accompany(int bar, int barTick, const BarChords& chords, const Chord& next,
                          int phraseBar, bool sectionStart)
 {
-    const int steps = m_spec.stepsPerBar;
+    const int steps = m_outline.stepsPerBar;
     const int half = steps / 2;
     const auto chordAt = [&](int step) -> const Chord& {
         return chords.size() == 2 && step >= half ? chords[1] : chords[0];
@@ -610,7 +610,7 @@ void Composer::accompany(int bar, int barTick, const BarChords& chords, const Ch
         }
     };
     const auto pad = [&](int velocity) {
-        if (m_spec.padProgram < 0) {
+        if (m_outline.padProgram < 0) {
             return;
         }
         for (std::size_t i = 0; i < chords.size(); ++i) {
@@ -622,7 +622,7 @@ void Composer::accompany(int bar, int barTick, const BarChords& chords, const Ch
         }
     };
     const bool secondHalf = m_secondHalf;
-    switch (m_spec.style) {
+    switch (m_outline.style) {
     case Style::Waltz:
         hit(m_bass, kBass, 0, 1.8, bar % 2 == 0 ? rootIn(chordAt(0), 36) : fifthIn(chordAt(0), 31),
             92);
@@ -760,8 +760,8 @@ void Composer::accompany(int bar, int barTick, const BarChords& chords, const Ch
 int Composer::totalBars() const
 {
     int bars = 2 + 1;  // the introduction and the final chord
-    for (char name : m_spec.form) {
-        for (const Section& section : m_spec.sections) {
+    for (char name : m_outline.form) {
+        for (const Section& section : m_outline.sections) {
             if (section.name == name) {
                 bars += static_cast<int>(split(section.chords, '|').size());
             }
@@ -772,42 +772,42 @@ int Composer::totalBars() const
 
 double Composer::seconds() const
 {
-    return totalBars() * m_spec.stepsPerBar * 60.0 / m_spec.stepsPerMinute;
+    return totalBars() * m_outline.stepsPerBar * 60.0 / m_outline.stepsPerMinute;
 }
 
 std::vector<std::uint8_t> Composer::compose()
 {
-    const int barTicks = m_spec.stepsPerBar * kStepTicks;
-    m_tempo.meta(0, 0x03, bytesOf(m_spec.title));
+    const int barTicks = m_outline.stepsPerBar * kStepTicks;
+    m_tempo.meta(0, 0x03, bytesOf(m_outline.title));
     const std::uint32_t microsPerQuarter =
-        static_cast<std::uint32_t>(60'000'000LL * 2 / m_spec.stepsPerMinute);
+        static_cast<std::uint32_t>(60'000'000LL * 2 / m_outline.stepsPerMinute);
     m_tempo.meta(0, 0x51,
                  {static_cast<std::uint8_t>(microsPerQuarter >> 16),
                   static_cast<std::uint8_t>(microsPerQuarter >> 8),
                   static_cast<std::uint8_t>(microsPerQuarter)});
-    if (m_spec.stepsPerBar == 6) {
+    if (m_outline.stepsPerBar == 6) {
         m_tempo.meta(0, 0x58,
-                     m_spec.style == Style::Waltz ? std::vector<std::uint8_t>{3, 2, 24, 8}
+                     m_outline.style == Style::Waltz ? std::vector<std::uint8_t>{3, 2, 24, 8}
                                                   : std::vector<std::uint8_t>{6, 3, 36, 8});
     } else {
         m_tempo.meta(0, 0x58, {4, 2, 24, 8});
     }
-    m_melody.setUp(kMelody, m_spec.melodyProgram, 104, 64, 40);
-    m_chords.setUp(kChords, m_spec.chordProgram, 84, 44, 40);
-    m_bass.setUp(kBass, m_spec.bassProgram, 100, 64, 20);
-    m_pad.setUp(kPad, m_spec.padProgram, 70, 84, 64);
+    m_melody.setUp(kMelody, m_outline.melodyProgram, 104, 64, 40);
+    m_chords.setUp(kChords, m_outline.chordProgram, 84, 44, 40);
+    m_bass.setUp(kBass, m_outline.bassProgram, 100, 64, 20);
+    m_pad.setUp(kPad, m_outline.padProgram, 70, 84, 64);
     m_drums.setUp(kDrums, kNone, 84, 70, 30);
 
     // Each section's tune is made once and comes back as it was.
     std::map<char, std::vector<TuneBar>> tunes;
     std::map<char, std::vector<BarChords>> charts;
-    for (const Section& section : m_spec.sections) {
+    for (const Section& section : m_outline.sections) {
         charts[section.name] = chartOf(section.chords);
         tunes[section.name] = tuneOf(charts[section.name], section.key);
     }
     std::vector<char> order;
     std::size_t halfway = 0;
-    for (char name : m_spec.form) {
+    for (char name : m_outline.form) {
         if (name == '/') {
             halfway = order.size();
         } else if (charts.count(name) != 0) {
@@ -826,7 +826,7 @@ std::vector<std::uint8_t> Composer::compose()
     for (std::size_t s = 0; s < order.size(); ++s) {
         if (s == halfway && halfway > 0) {
             m_secondHalf = true;
-            m_melody.program(bar * barTicks, kMelody, m_spec.secondProgram);
+            m_melody.program(bar * barTicks, kMelody, m_outline.secondProgram);
         }
         const std::vector<BarChords>& chart = charts[order[s]];
         const std::vector<TuneBar>& tune = tunes[order[s]];
@@ -847,7 +847,7 @@ std::vector<std::uint8_t> Composer::compose()
         m_chords.note(endBar, endTick - 60, kChords, key, 62);
     }
     m_bass.note(endBar, endTick - 60, kBass, rootIn(tonic, 36), 90);
-    if (m_spec.style != Style::Nocturne && m_spec.style != Style::Waltz) {
+    if (m_outline.style != Style::Nocturne && m_outline.style != Style::Waltz) {
         m_drums.note(endBar, endBar + 2 * kStepTicks, kDrums, kCrash, 70);
     }
     ++bar;
@@ -871,15 +871,15 @@ std::vector<std::uint8_t> Composer::compose()
 std::vector<PieceInfo> pieces()
 {
     std::vector<PieceInfo> list;
-    for (const Spec& spec : specs()) {
-        list.push_back({std::string(spec.title), std::string(spec.band), Composer(spec).seconds()});
+    for (const PieceOutline& outline : outlines()) {
+        list.push_back({std::string(outline.title), std::string(outline.band), Composer(outline).seconds()});
     }
     return list;
 }
 
 std::vector<std::uint8_t> composePiece(int index)
 {
-    return Composer(specs().at(static_cast<std::size_t>(index))).compose();
+    return Composer(outlines().at(static_cast<std::size_t>(index))).compose();
 }
 
 std::string trackFileName(const PieceInfo& piece)
