@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include "app/main_window.h"
 #include "extras/hint_style.h"
 #include "extras/own_cursors.h"
+#include "records/program_folders.h"
 #include "records/record_io.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
@@ -29,8 +31,19 @@ int main(int argc, char** argv)
 
     olk::installHintStyle();
 
-    // Everything the program reads lies beside it.
-    const QString folder = QCoreApplication::applicationDirPath();
+    // The program keeps its files beside itself, or in the user's data
+    // folder when it is installed where it cannot write.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const olk::ProgramFolders folders = olk::chooseProgramFolders(
+        programDir, olk::canWriteInto(programDir), QStringLiteral(OLK_DATA_FROM_PROGRAM),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    olk::setInstalledDataFolder(folders.data);
+    const QString& folder = folders.own;
+    // A first start there is a first start beside the program: the default
+    // club comes with it.
+    if (folders.inUserData) {
+        olk::makeMissingClubFiles(folder);
+    }
     // A save cut short by a kill may have left its temporary file behind.
     olk::removeSaveLeftovers(folder);
     const olk::SettingsRead read = olk::loadStartupSettings(folder);

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include "records/program_folders.h"
+
 namespace olk {
 namespace {
 
@@ -54,7 +56,11 @@ void appendLittleEndian(QByteArray& out, std::uint32_t value, int bytes)
 QStringList ResourceLibrary::searchPaths(const QString& fileName, const QString& programFolder)
 {
     const QDir folder(programFolder);
-    return {folder.filePath(fileName), folder.filePath(QStringLiteral("../") + fileName)};
+    QStringList paths{folder.filePath(fileName), folder.filePath(QStringLiteral("../") + fileName)};
+    if (!installedDataFolder().isEmpty()) {
+        paths.append(QDir(installedDataFolder()).filePath(fileName));
+    }
+    return paths;
 }
 
 std::optional<ResourceLibrary> ResourceLibrary::find(const QString& fileName,

@@ -56,7 +56,8 @@ public:
 
     // Where the program's optional files (libraries, the radio list) are
     // looked for, in order: its own folder, then the one above it, where
-    // downloads are stored.
+    // downloads are stored, then an installation's data folder
+    // (records/program_folders.h).
     static QStringList searchPaths(const QString& fileName, const QString& programFolder);
 
     // The library `fileName` at the first of its search paths that holds a

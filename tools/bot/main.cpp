@@ -457,7 +457,12 @@ int runTournament(QCoreApplication& app, const BotOptions& options)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const auto parsed = bot::parseBotOptions(app.arguments());
+    const QStringList arguments = app.arguments();
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        std::fputs(bot::kBotUsage, stdout);
+        return 0;
+    }
+    const auto parsed = bot::parseBotOptions(arguments);
     if (const auto* error = std::get_if<std::string>(&parsed)) {
         std::fprintf(stderr, "olk-bot: %s\n%s", error->c_str(), bot::kBotUsage);
         return 2;

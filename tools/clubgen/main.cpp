@@ -2,12 +2,9 @@
 // "Olk.clb" and "Olk.net", into the program folder. A file that is already
 // there holds a player's records and is left alone.
 
-#include <QDir>
-#include <QFile>
 #include <cstdio>
 
-#include "records/club_file.h"
-#include "records/record_io.h"
+#include "records/program_folders.h"
 
 int main(int argc, char** argv)
 {
@@ -15,17 +12,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: olk-clubgen <program folder>\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const QByteArray content = olk::defaultClubFile().serialize();
-    for (const char* name : {"Olk.clb", "Olk.net"}) {
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        if (QFile::exists(path)) {
-            continue;
-        }
-        if (!olk::writeOwnFile(path, content)) {
-            std::fprintf(stderr, "olk-clubgen: cannot write %s\n", qPrintable(path));
-            return 1;
-        }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!olk::makeMissingClubFiles(folder)) {
+        std::fprintf(stderr, "olk-clubgen: cannot write the club files into %s\n", argv[1]);
+        return 1;
     }
     return 0;
 }
