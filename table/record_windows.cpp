@@ -314,6 +314,8 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab goes on to the next control; the arrow keys move through the rows.
+    table->setTabKeyNavigation(false);
     table->setWordWrap(false);
     // The scroll bar has its own room beside the last column.
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -448,7 +450,6 @@ void showHistory(QWidget* parent, const Settings& settings, const QString& progr
     auto* chartButton = new QPushButton(text(Text::ChartButton), &window);
     chartButton->setObjectName(QStringLiteral("ChartButton"));
     chartButton->setFont(familyFont(settings, FontFamily::Serif, 14));
-    chartButton->setAutoDefault(false);
     auto chosenPlayer = [&]() -> QString {
         const int index = files->currentRow();
         if (index < 0 || index >= entriesOf.size() || entriesOf[index].isEmpty()) {

@@ -30,6 +30,7 @@
 #include "core/seats.h"
 #include "extras/attention_box.h"
 #include "extras/draw_stretched.h"
+#include "extras/help_page.h"
 #include "session/game_session.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
@@ -1097,6 +1098,10 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
         menu.addAction(text(Text::ToChangeAName), this, &TableView::changeNameRequested);
     }
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
+    menu.addAction(text(Text::Help), this, [this] {
+        playSound("WOpenFo", false);
+        openHelpPage(this, QCoreApplication::applicationDirPath());
+    });
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
     menu.exec(event->globalPos());
 }

@@ -20,7 +20,9 @@
 #include <QUrl>
 
 #include "core/cp1251.h"
+#include "extras/attention_box.h"
 #include "extras/cards_button.h"
+#include "extras/help_page.h"
 #include "net/lan_discovery.h"
 #include "records/club_file.h"
 #include "records/club_name.h"
@@ -192,7 +194,6 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
     int buttonWidth = 110;
     for (QPushButton* button : std::initializer_list<QPushButton*>{m_ok, cancel}) {
         button->setFont(labelFont);
-        button->setAutoDefault(false);
         buttonWidth = std::max(buttonWidth, labelMetrics.horizontalAdvance(button->text()) + 30);
     }
     const int gap = 16;
@@ -206,7 +207,21 @@ WelcomeDialog::WelcomeDialog(const Settings& settings, const QByteArray& storedL
     setFixedSize(width, kHeight);
     setTabOrder(m_name, m_password);
     setTabOrder(m_password, m_again);
-    setTabOrder(m_again, m_ok);
+    if (network) {
+        // Down the left column, then down the right one, then the buttons.
+        QList<QWidget*> order = {m_again, m_server, m_client, m_address, m_port,
+                                 m_addressesButton};
+        for (QLineEdit* box : std::as_const(m_addressBoxes)) {
+            order.append(box);
+        }
+        order << m_help << m_lanGames;
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            setTabOrder(order[i - 1], order[i]);
+        }
+        setTabOrder(m_lanGames, m_ok);
+    } else {
+        setTabOrder(m_again, m_ok);
+    }
     setTabOrder(m_ok, cancel);
 
     connect(m_ok, &QPushButton::clicked, this, &WelcomeDialog::accept);
@@ -377,7 +392,6 @@ void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int
     m_addressesButton = new TevCardsButton(text(Text::ToReceiveIpAddresses), this);
     m_addressesButton->setFont(familyFont(settings, FontFamily::Decor, 13));
     m_addressesButton->setGeometry(right, 12 + captionHeight + 2, rightWidth, 28);
-    m_addressesButton->setAutoDefault(false);
     connect(m_addressesButton, &QPushButton::clicked, this, &WelcomeDialog::showOwnAddresses);
     for (int box = 0; box < 6; ++box) {
         auto* edit = new QLineEdit(this);
@@ -391,12 +405,15 @@ void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int
     // "?": how to let a router pass the port to this machine.
     m_help = new TevCardsButton(QStringLiteral("?"), this);
     m_help->setFont(labelFont);
-    m_help->setAutoDefault(false);
     m_help->setGeometry(right + rightWidth - 40, m_addressBoxes.back()->geometry().bottom() + 14,
                         40, 28);
-    connect(m_help, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(routerHelpPath(QCoreApplication::applicationDirPath())));
+    connect(m_help, &QPushButton::clicked, this, [this] {
+        const QString page = routerHelpPath(QCoreApplication::applicationDirPath());
+        if (page.isEmpty()) {
+            showAttention(this, text(Text::CantFindTheFile), QStringLiteral("router.en.html"));
+            return;
+        }
+        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
     });
 
     // The games heard on the local network, under the "?" button down to the
@@ -428,11 +445,7 @@ void WelcomeDialog::buildNetworkControls(const Settings& settings, int left, int
 
 QString WelcomeDialog::routerHelpPath(const QString& programFolder)
 {
-    const QDir help(QDir(programFolder).filePath(QStringLiteral("help")));
-    const QString own =
-        help.filePath(QStringLiteral("router.%1.html")
-                          .arg(QLatin1String(languageInfo(currentLanguage()).locale)));
-    return QFileInfo::exists(own) ? own : help.filePath(QStringLiteral("router.en.html"));
+    return helpFilePath(programFolder, QStringLiteral("router"), helpLanguageCode());
 }
 
 void WelcomeDialog::chooseRole(int role)
