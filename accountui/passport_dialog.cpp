@@ -125,6 +125,12 @@ PassportDialog::PassportDialog(Settings& settings, const QString& programFolder,
     m_ok->setFont(familyFont(settings, FontFamily::Decor, 14));
     m_ok->setDefault(true);
     grid->addWidget(m_ok, 4, 2, 1, 2, Qt::AlignRight);
+    // Tab goes through the fields as they stand, row by row.
+    setTabOrder(m_nick, m_continent);
+    setTabOrder(m_continent, m_country);
+    setTabOrder(m_country, m_city);
+    setTabOrder(m_city, m_sex);
+    setTabOrder(m_sex, m_ok);
 
     m_nick->setMaxLength(12);
     m_city->setMaxLength(15);

@@ -92,6 +92,7 @@ PersonalDataDialog::PersonalDataDialog(online::Account& account, Settings& setti
     m_updateInfo->setEnabled(false);
     connect(m_updateInfo, &QPushButton::clicked, this, &PersonalDataDialog::updateInfo);
     TevCardsButton* close = dialogButton(this, m_settings, m_design, text(Text::CloseButton), 110);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

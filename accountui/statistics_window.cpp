@@ -75,6 +75,7 @@ StatisticsWindow::StatisticsWindow(online::ServiceClient& client, Settings& sett
     grid->addLayout(buttons, 11, 0, 1, 2);
     m_like->setEnabled(false);
     connect(m_like, &QPushButton::clicked, this, &StatisticsWindow::like);
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
 

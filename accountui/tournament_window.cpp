@@ -557,6 +557,7 @@ TournamentTopTenWindow::TournamentTopTenWindow(online::ServiceClient& client,
     m_failed->setAlignment(Qt::AlignCenter);
     column->addWidget(m_failed);
     TevCardsButton* close = dialogButton(this, settings, m_design, text(Text::CloseButton), 110);
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(close, 0, Qt::AlignRight);
     setFixedWidth(600);

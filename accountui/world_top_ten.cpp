@@ -172,6 +172,7 @@ WorldScoreSubmission::WorldScoreSubmission(online::ServiceClient& client, Settin
     connect(m_send, &QPushButton::clicked, this, &WorldScoreSubmission::send);
     connect(m_passport, &QPushButton::clicked, this, &WorldScoreSubmission::editPassport);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    close->setDefault(true);
     showPassport();
     // Until it is first shown, nothing can be sent.
     m_send->setEnabled(false);
@@ -290,7 +291,9 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
         button->setAutoRaise(true);
         button->setToolTip(hint);
         button->setAccessibleName(hint);
+        // The keyboard's focus tints the button; the chosen one has a frame.
         button->setStyleSheet(QStringLiteral(
+            "QToolButton:focus { background: rgba(32, 96, 208, 70); border-radius: 8px; }"
             "QToolButton:checked { border: 2px solid #c00000; border-radius: 8px; }"));
         return button;
     };
@@ -360,6 +363,7 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
             m_kinds[k]->setAutoRaise(true);
             m_kinds[k]->setStyleSheet(QStringLiteral(
                 "QToolButton { color: #f0e2ff; padding: 3px 6px; }"
+                "QToolButton:focus { background: rgba(240, 226, 255, 60); border-radius: 6px; }"
                 "QToolButton:checked { border: 2px solid #ff3030; border-radius: 6px; }"
                 "QToolButton:disabled { color: #826e96; }"));
             connect(m_kinds[k], &QToolButton::clicked, this, [this, k] { chooseKind(k); });
@@ -402,6 +406,7 @@ WorldTopTenWindow::WorldTopTenWindow(online::ServiceClient& client, Settings& se
         reload();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    close->setDefault(true);
     // What was chosen last stays chosen for the run.
     static int s_table = 1;
     static int s_category = WindowsScores;

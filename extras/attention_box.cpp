@@ -38,6 +38,9 @@ AttentionBox::AttentionBox(const QString& line1, const QString& line2, const QSt
             label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
                                .arg(line.toHtmlEscaped(), line.toHtmlEscaped()));
             label->setTextFormat(Qt::RichText);
+            // Tab comes to the link too; Enter there opens it.
+            label->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                           Qt::LinksAccessibleByKeyboard);
             label->setCursor(Qt::PointingHandCursor);
             connect(label, &QLabel::linkActivated, this,
                     [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
@@ -55,6 +58,7 @@ AttentionBox::AttentionBox(const QString& line1, const QString& line2, const QSt
     ok->setFont(font);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok);
+    ok->setFocus();
     setFixedWidth(std::max(400, widest + 109));
 }
 

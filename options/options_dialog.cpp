@@ -1,6 +1,7 @@
 #include "options/options_dialog.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,11 +74,15 @@ OptionsDialog::OptionsDialog(const Settings& settings, OptionsEnvironment enviro
     m_tabs = {new GeneralTab(*this), new CardsTab(*this),      new DecksTab(*this),
               new GameTab(*this),    new FontsTab(*this),      new BackgroundTab(*this),
               new SaveGamesTab(*this), new DllTab(*this),      new DesignTab(*this)};
+    // The selectors are one group of their own: left to themselves they
+    // would count every choice on the pages among them, and Tab could then
+    // no longer come to a page's radio buttons.
+    auto* selectors = new QButtonGroup(this);
     for (int i = 0; i < m_tabs.size(); ++i) {
         m_pages->addWidget(m_tabs[i]);
         auto* selector = new TevCardsButton(this);
         selector->setCheckable(true);
-        selector->setAutoExclusive(true);
+        selectors->addButton(selector);
         selector->setColorSB(ColorSB::DNavy);
         selector->setFocusPolicy(Qt::TabFocus);
         connect(selector, &QPushButton::clicked, this, [this, i] { showTab(i); });

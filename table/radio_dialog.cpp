@@ -89,8 +89,10 @@ RadioDialog::RadioDialog(Radio& radio, const Settings& settings, const QString& 
     }
     m_down->setColorSB(m_design.purple() ? ColorSB::DCards : ColorSB::DNavy);
     m_up->setColorSB(m_design.purple() ? ColorSB::DCards : ColorSB::DNavy);
-    m_down->setFocusPolicy(Qt::NoFocus);
-    m_up->setFocusPolicy(Qt::NoFocus);
+    // The volume buttons keep the focus where it is when clicked; Tab
+    // reaches them.
+    m_down->setFocusPolicy(Qt::TabFocus);
+    m_up->setFocusPolicy(Qt::TabFocus);
     // The status line lies along the foot of the logo, inside its frame.
     const QRect logo = kLogoBox.translated(0, -m_raise);
     m_status->setGeometry(logo.left() + 15, logo.top() + 146, 150, 19);

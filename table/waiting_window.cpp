@@ -41,7 +41,6 @@ WaitingWindow::WaitingWindow(const Settings& settings, bool host, QWidget* paren
         button->setFont(font);
         button->setNata(settings.newButtons);
         button->setFixedSize(120, 30);
-        button->setAutoDefault(false);
     }
     buttons->addStretch();
     buttons->addWidget(m_ok);
