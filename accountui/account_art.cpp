@@ -5,6 +5,7 @@
 #include "extras/cards_button.h"
 #include "settings/fonts.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,11 +16,29 @@
 namespace olk {
 namespace {
 
+// The pictures are drawn at the pixels of the sharpest screen there is;
+// painters on them work in logical pixels.
+qreal screenRatio()
+{
+    return qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+}
+
 QPixmap blank(QSize size)
 {
-    QPixmap pixmap(size);
+    const qreal ratio = screenRatio();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
+}
+
+// A picture shrunk or enlarged once to `size` on that screen.
+QPixmap resampled(const QImage& picture, QSize size, Qt::AspectRatioMode mode)
+{
+    const qreal ratio = screenRatio();
+    QImage scaled = picture.scaled(size * ratio, mode, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(scaled);
 }
 
 QPainterPath starPath(QPointF centre, double outer, double inner, double turn)
@@ -57,9 +76,7 @@ TevCardsButton* dialogButton(QWidget* parent, const Settings& settings, const Au
 QPixmap countryFlag(const QString& code, QSize size)
 {
     const QImage flag = builtInPicture(QStringLiteral("Country") + code);
-    return flag.isNull() ? QPixmap()
-                         : QPixmap::fromImage(
-                               flag.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return flag.isNull() ? QPixmap() : resampled(flag, size, Qt::IgnoreAspectRatio);
 }
 
 QPixmap starPicture(int accountState, int frame, int size)
@@ -104,7 +121,7 @@ QPixmap facePicture(QChar sex, QSize size)
     QLinearGradient back(0, 0, 0, h);
     back.setColorAt(0, woman ? QColor(250, 222, 232) : QColor(214, 228, 246));
     back.setColorAt(1, woman ? QColor(226, 170, 192) : QColor(150, 178, 214));
-    p.fillRect(pixmap.rect(), back);
+    p.fillRect(QRectF(0, 0, w, h), back);
     const QColor figure = woman ? QColor(150, 70, 105) : QColor(60, 85, 125);
     p.setPen(Qt::NoPen);
     p.setBrush(figure);
@@ -130,8 +147,7 @@ QPixmap photoOrFace(const QByteArray& jpeg, QChar sex, QSize size)
 {
     QImage photo;
     if (!jpeg.isEmpty() && photo.loadFromData(jpeg, "JPG") && !photo.isNull()) {
-        return QPixmap::fromImage(
-            photo.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        return resampled(photo, size, Qt::KeepAspectRatio);
     }
     return facePicture(sex, size);
 }

@@ -715,8 +715,11 @@ void MainWindow::showWaitBanner(bool on)
     // 350 x 80 units in the middle of the window, drawn at its size.
     const double scale = std::min(width() / double(kDesignWidth), height() / double(kDesignHeight));
     const QSize size(qRound(350 * scale), qRound(80 * scale));
-    QPixmap banner(size);
+    // At the screen's own pixels, so its text is sharp on any screen.
+    QPixmap banner(size * devicePixelRatioF());
+    banner.setDevicePixelRatio(devicePixelRatioF());
     banner.fill(Qt::transparent);
+    const QRect area(QPoint(0, 0), size);
     {
         QPainter p(&banner);
         p.setRenderHint(QPainter::Antialiasing);
@@ -725,13 +728,13 @@ void MainWindow::showWaitBanner(bool on)
         band.setColorAt(1, QColor(15, 25, 60));
         p.setBrush(band);
         p.setPen(QPen(QColor(240, 200, 60), 3 * scale));
-        p.drawRoundedRect(QRectF(banner.rect()).adjusted(2, 2, -2, -2), 12 * scale, 12 * scale);
+        p.drawRoundedRect(QRectF(area).adjusted(2, 2, -2, -2), 12 * scale, 12 * scale);
         QFont font = this->font();
         font.setPixelSize(qRound(30 * scale));
         font.setBold(true);
         p.setFont(font);
         p.setPen(QColor(255, 240, 160));
-        p.drawText(banner.rect(), Qt::AlignCenter, text(Text::PleaseWait));
+        p.drawText(area, Qt::AlignCenter, text(Text::PleaseWait));
     }
     m_waitBanner->setPixmap(banner);
     m_waitBanner->setGeometry(QRect(QPoint(0, 0), size).translated(rect().center() -

@@ -52,9 +52,10 @@ QImage builtInPicture(const QString& name)
     return picture;
 }
 
-void CardPictures::load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize)
+void CardPictures::load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize,
+                        qreal ratio)
 {
-    load(CardSources{}, 0, 0, drawingClass, cardWidth, cardHeight, cornerSize);
+    load(CardSources{}, 0, 0, drawingClass, cardWidth, cardHeight, cornerSize, ratio);
 }
 
 CardSources findCardSources(Settings& settings, DrawingClass drawingClass,
@@ -101,12 +102,25 @@ CardSources findCardSources(Settings& settings, DrawingClass drawingClass,
 }
 
 void CardPictures::load(const CardSources& sources, int cardSet, int deckIndex,
-                        DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize)
+                        DrawingClass tableClass, int cardWidth, int cardHeight, int cornerSize,
+                        qreal ratio)
 {
+    // Above ratio 1 every class resamples the large pictures to the device's
+    // pixels; the small class's cards come out whole, as the scaled class's.
+    const bool device = ratio != 1.0;
+    const DrawingClass drawingClass =
+        device && tableClass == DrawingClass::Small ? DrawingClass::Scaled : tableClass;
     m_class = drawingClass;
+    m_outlined = drawingClass == DrawingClass::Small;
     const QString suffix = drawingClass == DrawingClass::Small ? QString() : QStringLiteral("B");
     const bool narrow = sources.faces && cardSetInfo(cardSet).narrow;
     auto prepare = [&](const QImage& picture) {
+        if (device) {
+            QImage card = stretchedCard(picture, qRound(cardWidth * ratio),
+                                        qRound(cardHeight * ratio), qRound(cornerSize * ratio));
+            card.setDevicePixelRatio(ratio);
+            return card;
+        }
         return drawingClass == DrawingClass::Scaled
                    ? stretchedCard(picture, cardWidth, cardHeight, cornerSize)
                    : picture;
@@ -132,7 +146,8 @@ void CardPictures::load(const CardSources& sources, int cardSet, int deckIndex,
     };
     for (int n = 1; n <= 52; ++n) {
         const CardCode card = cardFromNumber(n).code;
-        QImage picture = fromLibrary(sources.faces, libraryFaceName(card, cardSet, drawingClass), true);
+        QImage picture =
+            fromLibrary(sources.faces, libraryFaceName(card, cardSet, drawingClass), true);
         if (picture.isNull()) {
             picture = builtInPicture(faceName(card) + suffix);
         }
@@ -142,7 +157,8 @@ void CardPictures::load(const CardSources& sources, int cardSet, int deckIndex,
     for (int b = 1; b <= 10; ++b) {
         QImage picture;
         if (b <= backs) {
-            picture = fromLibrary(sources.backs, backName(b, deckIndex, drawingClass, narrow), false);
+            picture =
+                fromLibrary(sources.backs, backName(b, deckIndex, drawingClass, narrow), false);
             if (picture.isNull()) {
                 picture = builtInPicture(QStringLiteral("Ob") +
                                          QString::fromLatin1(kBackParts[std::min(b, 7)]) + suffix);
@@ -153,19 +169,36 @@ void CardPictures::load(const CardSources& sources, int cardSet, int deckIndex,
     }
 }
 
-void CardPictures::loadBackground(int windowSize, QSize client)
+namespace {
+
+// A background picture at `logical` size on a screen of `ratio`: resampled
+// once to the device's pixels and carrying the ratio.
+QImage deviceBackground(const QImage& picture, QSize logical, qreal ratio)
+{
+    const QSize pixels = logical * ratio;
+    QImage result = picture.size() == pixels
+                        ? picture
+                        : picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    result = result.convertToFormat(QImage::Format_RGB32);
+    result.setDevicePixelRatio(ratio);
+    return result;
+}
+
+}  // namespace
+
+void CardPictures::loadBackground(int windowSize, QSize client, qreal ratio)
 {
     if (windowSize == 1) {
-        m_background = builtInPicture(QStringLiteral("FonG"));
+        // The small table's own picture, at its own size.
+        const QImage felt = builtInPicture(QStringLiteral("FonG"));
+        m_background = deviceBackground(felt, felt.size(), ratio);
     } else {
-        m_background = builtInPicture(QStringLiteral("FonGB"))
-                           .scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_background = deviceBackground(builtInPicture(QStringLiteral("FonGB")), client, ratio);
     }
-    m_background = m_background.convertToFormat(QImage::Format_RGB32);
 }
 
 QStringList CardPictures::loadBackground(Settings& settings, bool purple, QSize client,
-                                         const QString& programFolder)
+                                         const QString& programFolder, qreal ratio)
 {
     QStringList missing;
     // A JPEG picture of a library, or null.
@@ -182,10 +215,7 @@ QStringList CardPictures::loadBackground(Settings& settings, bool purple, QSize 
         }
         return image;
     };
-    auto stretched = [&](const QImage& image) {
-        return image.scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB32);
-    };
+    auto stretched = [&](const QImage& image) { return deviceBackground(image, client, ratio); };
     if (purple) {
         const QImage lilac = picture(QStringLiteral("TevCGraph1.dll"), QStringLiteral("BGLilu"));
         if (!lilac.isNull()) {
@@ -210,7 +240,7 @@ QStringList CardPictures::loadBackground(Settings& settings, bool purple, QSize 
             QStringLiteral("TevBackG03.dll"),
             backgroundName(settings.background, settings.backgroundColour, settings.windowSize));
         if (!chosen.isNull()) {
-            m_background = settings.windowSize == 1 ? chosen.convertToFormat(QImage::Format_RGB32)
+            m_background = settings.windowSize == 1 ? deviceBackground(chosen, chosen.size(), ratio)
                                                     : stretched(chosen);
             return missing;
         }
@@ -218,7 +248,7 @@ QStringList CardPictures::loadBackground(Settings& settings, bool purple, QSize 
         settings.background = 2;
         settings.backgroundColour = 0;
     }
-    loadBackground(settings.windowSize, client);
+    loadBackground(settings.windowSize, client, ratio);
     return missing;
 }
 

@@ -47,18 +47,25 @@ public:
 
     // Loads the built-in faces and backs for the window's drawing class and
     // card size.
-    void load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize);
+    //
+    // Every loader takes the screen's device pixel ratio: above 1 the
+    // pictures are resampled from the large ones straight to the device's
+    // pixels (card size x ratio, carrying the ratio), so a HiDPI screen
+    // shows real detail rather than an upscaled card. The small class's
+    // outlined card is then drawn whole, like the scaled class's.
+    void load(DrawingClass drawingClass, int cardWidth, int cardHeight, int cornerSize,
+              qreal ratio = 1.0);
 
     // Loads the faces of `cardSet` and the backs of `deckIndex` from
     // `sources` (built-in where it has no library), for the drawing class and
     // card size. A picture a library lacks or cannot decode is replaced by
     // the built-in one.
     void load(const CardSources& sources, int cardSet, int deckIndex, DrawingClass drawingClass,
-              int cardWidth, int cardHeight, int cornerSize);
+              int cardWidth, int cardHeight, int cornerSize, qreal ratio = 1.0);
 
     // Builds the background for a window of `windowSize` with this client
     // area: the built-in "Felt" in "Green".
-    void loadBackground(int windowSize, QSize client);
+    void loadBackground(int windowSize, QSize client, qreal ratio = 1.0);
 
     // Builds the background the settings choose for this client area: with
     // `purple`, the purple design's "BGLilu" from "TevCGraph1.dll"; else
@@ -68,7 +75,7 @@ public:
     // the customizable ones, the background to "Felt" in "Green"), changing
     // the settings; its file is named in the result, once.
     QStringList loadBackground(Settings& settings, bool purple, QSize client,
-                               const QString& programFolder);
+                               const QString& programFolder, qreal ratio = 1.0);
 
     // The face of a real card, null for anything else.
     const QImage& face(CardCode card) const;
@@ -76,9 +83,13 @@ public:
     const QImage& back(int backNumber) const;
     const QImage& background() const { return m_background; }
     DrawingClass drawingClass() const { return m_class; }
+    // The small class's 69 x 94 pictures, drawn inside a black outline;
+    // false when the pictures are whole cards.
+    bool outlined() const { return m_outlined; }
 
 private:
     DrawingClass m_class = DrawingClass::Small;
+    bool m_outlined = true;
     std::array<QImage, 53> m_faces;  // by deck number 1..52
     std::array<QImage, 11> m_backs;  // 1..10
     QImage m_background;

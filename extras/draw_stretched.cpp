@@ -152,6 +152,32 @@ QImage stretchedCard(const QImage& picture, int w, int h, int corner)
     return result;
 }
 
+QRect deviceRect(const QRect& rect, qreal ratio)
+{
+    if (ratio == 1.0) {
+        return rect;
+    }
+    // The edges are scaled, not the size, so neighbouring rectangles stay
+    // neighbours at fractional ratios too.
+    const int left = static_cast<int>(std::floor(rect.left() * ratio));
+    const int top = static_cast<int>(std::floor(rect.top() * ratio));
+    const int right = static_cast<int>(std::ceil((rect.left() + rect.width()) * ratio));
+    const int bottom = static_cast<int>(std::ceil((rect.top() + rect.height()) * ratio));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QRect logicalRect(const QImage& picture)
+{
+    return QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+}
+
+QImage deviceImage(QSize logical, qreal ratio, QImage::Format format)
+{
+    QImage image(logical * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 void drawStretched(QPainter& painter, int x, int y, const QImage& picture, int w, int h, int corner)
 {
     painter.drawImage(x, y, stretchedCard(picture, w, h, corner));

@@ -18,6 +18,19 @@ QImage resampleSpline36(const QImage& source, int w, int h);
 // transparent. An empty or unchanged size gives the picture as it is.
 QImage stretchedCard(const QImage& picture, int w, int h, int corner);
 
+// A rectangle of logical (widget) pixels in the pixels of a picture made at
+// `ratio` device pixels per logical one: what QPainter::drawImage's source
+// rectangle and QImage::copy expect. At ratio 1 it is `rect` itself.
+QRect deviceRect(const QRect& rect, qreal ratio);
+
+// A picture's rectangle in logical pixels: (0, 0) and its size divided by
+// its device pixel ratio.
+QRect logicalRect(const QImage& picture);
+
+// A back buffer of `logical` size for a device pixel ratio: its pixels are
+// `logical` x `ratio`, and painters on it draw in logical pixels.
+QImage deviceImage(QSize logical, qreal ratio, QImage::Format format);
+
 // Draws a face or back at (x, y) in w x h: unchanged when it already has that
 // size, else resampled and with rounded corners (stretchedCard).
 void drawStretched(QPainter& painter, int x, int y, const QImage& picture, int w, int h,

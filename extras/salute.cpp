@@ -55,12 +55,14 @@ void playSalute(const QString& programFolder)
     }
     const QPoint corner = pointer - QPoint(kFrame / 2, kFrame / 2);
     const QPoint onScreen = corner - screen->geometry().topLeft();
-    // The square under the burst, as it is now.
+    // The square under the burst, as it is now, in the screen's own pixels.
+    const qreal ratio = screen->devicePixelRatio();
     QImage saved = screen->grabWindow(0, onScreen.x(), onScreen.y(), kFrame, kFrame).toImage();
-    if (saved.size() != QSize(kFrame, kFrame)) {
-        saved = QImage(kFrame, kFrame, QImage::Format_RGB32);
+    if (saved.size() != QSize(kFrame, kFrame) * ratio) {
+        saved = QImage(QSize(kFrame, kFrame) * ratio, QImage::Format_RGB32);
         saved.fill(Qt::black);
     }
+    saved.setDevicePixelRatio(ratio);
     SaluteWindow window;
     window.move(corner);
     const int frames = std::min(kFrames, strip.width() / kFrame);
@@ -68,7 +70,9 @@ void playSalute(const QString& programFolder)
         QImage shown = saved.convertToFormat(QImage::Format_RGB32);
         {
             QPainter p(&shown);
-            p.drawImage(0, 0, strip, frame * kFrame, 0, kFrame, kFrame);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(0, 0, kFrame, kFrame), strip,
+                        QRect(frame * kFrame, 0, kFrame, kFrame));
         }
         window.picture = shown;
         if (frame == 0) {

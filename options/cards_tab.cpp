@@ -46,7 +46,7 @@ QIcon smallFlag(int language)
 
 }  // namespace
 
-QList<QImage> sampleFaces(int cardSet, const QString& programFolder)
+QList<QImage> sampleFaces(int cardSet, const QString& programFolder, DrawingClass drawingClass)
 {
     const CardCode cards[] = {{rank::kAce, suit::kSpades},
                               {rank::kKing, suit::kHearts},
@@ -65,11 +65,13 @@ QList<QImage> sampleFaces(int cardSet, const QString& programFolder)
         QImage face;
         if (library) {
             face = QImage::fromData(
-                library->bytes(libraryFaceName(card, cardSet, DrawingClass::Small))
+                library->bytes(libraryFaceName(card, cardSet, drawingClass))
                     .value_or(QByteArray()));
-            restoreLibraryFace(face, DrawingClass::Small, set.narrow);
+            restoreLibraryFace(face, drawingClass, set.narrow);
         } else {
-            face = builtInPicture(faceName(card));
+            face = builtInPicture(faceName(card) + (drawingClass == DrawingClass::Small
+                                                        ? QString()
+                                                        : QStringLiteral("B")));
         }
         if (!face.isNull()) {
             faces.append(face);
@@ -78,7 +80,7 @@ QList<QImage> sampleFaces(int cardSet, const QString& programFolder)
     return faces;
 }
 
-QList<QImage> sampleBacks(int deckIndex, const QString& programFolder)
+QList<QImage> sampleBacks(int deckIndex, const QString& programFolder, DrawingClass drawingClass)
 {
     std::optional<ResourceLibrary> library;
     if (deckIndex != 0) {
@@ -89,7 +91,7 @@ QList<QImage> sampleBacks(int deckIndex, const QString& programFolder)
     }
     QList<QImage> backs;
     for (int number : {1, deckInfo(deckIndex).backs}) {
-        const QString name = backName(number, deckIndex, DrawingClass::Small, false);
+        const QString name = backName(number, deckIndex, drawingClass, false);
         const QImage back = library ? QImage::fromData(library->bytes(name).value_or(QByteArray()))
                                     : builtInPicture(name);
         if (!back.isNull()) {
@@ -131,7 +133,8 @@ void CardsTab::load(const Settings& s)
     m_sets->setCurrentRow(s.cardSet);
     if (m_shownSet != s.cardSet) {
         m_shownSet = s.cardSet;
-        m_samples->setPictures(sampleFaces(s.cardSet, m_dialog.environment().programFolder));
+        m_samples->setPictures(sampleFaces(s.cardSet, m_dialog.environment().programFolder,
+                                           m_samples->samplesClass()));
     }
 }
 

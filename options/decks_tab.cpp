@@ -68,7 +68,8 @@ void DecksTab::load(const Settings& s)
     m_modes[static_cast<int>(choice.shown)]->setChecked(true);
     if (m_shownDeck != s.deckIndex) {
         m_shownDeck = s.deckIndex;
-        m_samples->setPictures(sampleBacks(s.deckIndex, m_dialog.environment().programFolder));
+        m_samples->setPictures(sampleBacks(s.deckIndex, m_dialog.environment().programFolder,
+                                           m_samples->samplesClass()));
     }
 }
 

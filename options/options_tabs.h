@@ -8,6 +8,7 @@
 #include <QList>
 #include <QWidget>
 
+#include "extras/card_looks.h"
 #include "settings/settings.h"
 
 class QButtonGroup;
@@ -87,12 +88,17 @@ public:
     explicit CardSamples(QWidget* parent);
     void setPictures(QList<QImage> pictures);
     const QList<QImage>& pictures() const { return m_pictures; }
+    // The class the samples are taken from for this widget's screen: the
+    // large pictures where a logical pixel has more than one device pixel.
+    DrawingClass samplesClass() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QList<QImage> m_pictures;
+    QList<QImage> m_shown;  // resampled to the screen's pixels, once
+
 };
 
 class CardsTab : public OptionsTab {
@@ -133,8 +139,10 @@ private:
 // The small pictures the "Cards" and "Decks" tabs show: four faces of a card
 // set, two backs of a deck, from the program or its library (restored as the
 // table shows them); a picture that cannot be read is left out.
-QList<QImage> sampleFaces(int cardSet, const QString& programFolder);
-QList<QImage> sampleBacks(int deckIndex, const QString& programFolder);
+QList<QImage> sampleFaces(int cardSet, const QString& programFolder,
+                          DrawingClass drawingClass = DrawingClass::Small);
+QList<QImage> sampleBacks(int deckIndex, const QString& programFolder,
+                          DrawingClass drawingClass = DrawingClass::Small);
 
 class GameTab : public OptionsTab {
     Q_OBJECT

@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "extras/draw_stretched.h"
 #include "extras/holiday_calendar.h"
 #include "records/resource_library.h"
 #include "settings/word_tables.h"
@@ -19,6 +20,19 @@ namespace olk {
 namespace {
 
 constexpr int kTimerCalMs = 10000;
+
+// The part of the menu's background under `place` (logical pixels), at the
+// pages' own size whatever the background's device pixel ratio.
+QImage logicalCopy(const QImage& background, const QRect& place)
+{
+    const qreal ratio = background.devicePixelRatio();
+    QImage part = background.copy(deviceRect(place, ratio));
+    if (ratio != 1.0) {
+        part = part.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        part.setDevicePixelRatio(1.0);
+    }
+    return part;
+}
 
 // The calendar's face at a size in points, as a Windows screen of 96 dots
 // an inch shows it, so the pages look the same whatever the display says.
@@ -149,8 +163,8 @@ bool CalendarPages::buildCalendar(const QImage& background, const TableScale& sc
     std::optional<QList<CalendarPage>> pages;
     if (const std::optional<ResourceLibrary> library =
             ResourceLibrary::find(QString::fromLatin1(kCalendarLibrary), programFolder)) {
-        pages = drawCalendarPages(*library, today, background.copy(places[0]),
-                                  background.copy(places[1]));
+        pages = drawCalendarPages(*library, today, logicalCopy(background, places[0]),
+                                  logicalCopy(background, places[1]));
     }  // the library is released here
     if (!pages) {
         m_pages.clear();

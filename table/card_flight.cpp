@@ -4,6 +4,7 @@
 #include <QThread>
 #include <cstdlib>
 
+#include "extras/draw_stretched.h"
 #include "table/table_geometry.h"
 
 namespace olk {
@@ -14,15 +15,16 @@ namespace {
 // flights.
 long long g_steps = 0;
 
+// `rect` in logical pixels; the pictures may carry a device pixel ratio.
 void copyRect(QImage& target, const QImage& source, const QRect& rect)
 {
-    const QRect r = rect.intersected(source.rect());
+    const QRect r = rect.intersected(logicalRect(source));
     if (r.isEmpty()) {
         return;
     }
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(r.topLeft(), source, r);
+    p.drawImage(r.topLeft(), source, deviceRect(r, source.devicePixelRatio()));
 }
 
 }  // namespace
@@ -73,7 +75,7 @@ void CardFlyer::fly(QImage& frame, const QImage& sprite, QPoint from, QPoint to,
                     const Presenter& present)
 {
     const QImage clean = frame.copy();
-    const QSize size = sprite.size();
+    const QSize size = logicalRect(sprite).size();
     QRect current(from, size);
     auto drawAt = [&](QPoint at) {
         const QRect old = current;

@@ -19,6 +19,7 @@
 #include "core/rounding.h"
 #include "extras/attention_box.h"
 #include "extras/card_pictures.h"
+#include "extras/draw_stretched.h"
 #include "records/resource_library.h"
 #include "settings/fonts.h"
 #include "settings/language.h"
@@ -129,29 +130,6 @@ QImage recolouredCaption(const QImage& picture, int colour)
     return out;
 }
 
-namespace {
-
-// The keyboard's focus on a menu button or club row: a gold frame around
-// the whole bar, with a dark line outside it so it reads on either design.
-void drawMenuFocus(QPainter& p, const QRect& rect, const TevCardsButton::DrawState& state)
-{
-    if (!state.focused) {
-        return;
-    }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    const qreal radius = rect.height() / 2.0 - 1;
-    const QRectF r = QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5);
-    p.setPen(QPen(QColor(60, 30, 0, 200), 3));
-    p.drawRoundedRect(r, radius, radius);
-    p.setPen(QPen(QColor(255, 204, 40), 2));
-    p.drawRoundedRect(r, radius, radius);
-    p.restore();
-}
-
-}  // namespace
-
 MainMenu::MainMenu(Settings& settings, QWidget* parent)
     : QWidget(parent),
       m_settings(settings),
@@ -192,11 +170,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
                                    m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setLightFont(true);
         button->setColorMouse(QColor(255, 255, 128));
-        // The keyboard reaches them (Tab, the arrows; Enter or Space
-        // presses), the mouse never leaves a focus behind.
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(true);
-        button->setOnDrawButton(drawMenuFocus);
+        button->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_newPlayer, &QPushButton::clicked, this, &MainMenu::newPlayer);
     connect(m_topTen, &QPushButton::clicked, this, &MainMenu::topTen);
@@ -272,9 +246,11 @@ void MainMenu::layoutMenu()
     m_scale = scaleFor(m_settings.windowSize, size());
     const TableScale& k = m_scale;
     CardPictures pictures;
+    // The background is made at the screen's own pixels.
+    const qreal ratio = devicePixelRatioF();
     showMissingFiles(this, pictures.loadBackground(m_settings, m_settings.menuDesign == 1, size(),
-                                                   m_programFolder));
-    m_background = QImage(size(), QImage::Format_RGB32);
+                                                   m_programFolder, ratio));
+    m_background = deviceImage(size(), ratio, QImage::Format_RGB32);
     m_background.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {
         QPainter p(&m_background);
@@ -323,7 +299,9 @@ void MainMenu::layoutMenu()
     // averaged, rather than on every paint, and keep the cards' proportions
     // where the window's are wider than the design's.
     m_titlePicture = builtInPicture(QStringLiteral("GTitle"))
-                         .scaled(m_title.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                         .scaled(m_title.size() * ratio, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+    m_titlePicture.setDevicePixelRatio(ratio);
     m_caption = QRect(k.left(180, 400), k.top(12, 70), k.size(400), k.size(70));
     m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
     // The decorations keep their own size and stay centred in their cells.
@@ -479,11 +457,6 @@ void MainMenu::retranslate()
         }
         m_rows[row]->setText(rowText);
         m_rows[row]->setCursor(rowText.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
-        // An unused line is passed over by the keyboard; a screen reader
-        // hears the row without its padding, the columns' header after it.
-        m_rows[row]->setFocusPolicy(rowText.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
-        m_rows[row]->setAccessibleName(rowText.simplified());
-        m_rows[row]->setAccessibleDescription(m_header->text().simplified());
     }
     m_newPlayer->setText(text(Text::NewPlayer));
     m_topTen->setText(text(Text::TopTen));
@@ -537,7 +510,8 @@ void MainMenu::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_background.size() != size()) {
+    if (logicalRect(m_background).size() != size() ||
+        m_background.devicePixelRatio() != devicePixelRatioF()) {
         layoutMenu();
         if (m_clocksShown && !m_figurePanel->asked()) {
             m_figurePanel->ask(online::menuFigureKind(QTime::currentTime().minute()));
@@ -550,10 +524,11 @@ void MainMenu::paintEvent(QPaintEvent*)
             const int colour = (m_ticks / 25 + lamp + side * 3) % 6;
             p.drawImage(m_scrolls[side].topLeft() + QPoint(40, 42 + 45 * lamp), m_lamps[colour]);
         }
-        p.drawImage(m_animations[side].topLeft(), m_strips[side],
-                    QRect(160 * m_frame, 0, 160, 200));
+        p.drawImage(
+            m_animations[side].topLeft(), m_strips[side],
+            deviceRect(QRect(160 * m_frame, 0, 160, 200), m_strips[side].devicePixelRatio()));
     }
-    p.drawImage(m_title.center() - m_titlePicture.rect().center(), m_titlePicture);
+    p.drawImage(m_title.center() - logicalRect(m_titlePicture).center(), m_titlePicture);
     p.drawImage(m_caption, m_captionPicture);
     p.drawImage(m_subtitle, m_subtitlePicture);
 }
@@ -567,58 +542,6 @@ void MainMenu::loadPictures()
     const QString subtitle =
         m_settings.networkMode ? QStringLiteral("Net__") : QStringLiteral("Elite");
     m_subtitlePicture = recolouredCaption(builtInPicture(pictureName(subtitle)), colour);
-}
-
-QList<QWidget*> MainMenu::keyboardOrder() const
-{
-    // The club's rows from the top, "New Player" under them, the left pair,
-    // the right pair and "Exit" at the foot.
-    QList<QWidget*> order;
-    for (QWidget* each : {static_cast<QWidget*>(m_rows[1]), static_cast<QWidget*>(m_rows[2]),
-                          static_cast<QWidget*>(m_rows[3]), static_cast<QWidget*>(m_rows[4]),
-                          static_cast<QWidget*>(m_rows[5]), static_cast<QWidget*>(m_newPlayer),
-                          static_cast<QWidget*>(m_topTen), static_cast<QWidget*>(m_history),
-                          static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_mode),
-                          static_cast<QWidget*>(m_exit)}) {
-        if (each->isVisibleTo(this) && each->isEnabled() &&
-            (each->focusPolicy() & Qt::TabFocus) != 0) {
-            order.append(each);
-        }
-    }
-    return order;
-}
-
-bool MainMenu::focusNextPrevChild(bool next)
-{
-    // Tab, Shift+Tab and the arrows go round the menu's own buttons, never
-    // out to a hidden screen.
-    const QList<QWidget*> order = keyboardOrder();
-    if (order.isEmpty()) {
-        return false;
-    }
-    const qsizetype at = order.indexOf(focusWidget());
-    const qsizetype n = order.size();
-    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-void MainMenu::keyPressEvent(QKeyEvent* event)
-{
-    // The arrows on the menu itself (the buttons pass theirs up as Tab).
-    switch (event->key()) {
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        focusNextPrevChild(true);
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        focusNextPrevChild(false);
-        return;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void MainMenu::mouseReleaseEvent(QMouseEvent* event)
@@ -666,6 +589,13 @@ void StartupPicture::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(120, 90, 20), 2));
     p.drawRoundedRect(QRectF(26, 26, 708, 448), 10, 10);
 
+    if (const qreal ratio = devicePixelRatioF(); m_titlePicture.devicePixelRatio() != ratio) {
+        // Shrunk once to the screen's own pixels, not enlarged by it.
+        m_titlePicture = builtInPicture(QStringLiteral("GTitle"))
+                             .scaled(QSize(300, 90) * ratio, Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+        m_titlePicture.setDevicePixelRatio(ratio);
+    }
     p.drawImage(230, 150, m_titlePicture);
 
     static const QColor kColours[10] = {

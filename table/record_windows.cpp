@@ -20,6 +20,7 @@
 #include "core/cp1251.h"
 #include "core/rounding.h"
 #include "extras/card_pictures.h"
+#include "extras/draw_stretched.h"
 #include "extras/cards_button.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
@@ -72,13 +73,13 @@ private:
 class AnimatedStrip : public QLabel {
 public:
     AnimatedStrip(const QString& strip, bool loop, QWidget* parent)
-        : QLabel(parent), m_strip(builtInPicture(strip)), m_loop(loop)
+        : QLabel(parent), m_source(builtInPicture(strip)), m_loop(loop)
     {
         setFixedSize(160, 200);
         showFrame();
         m_timer.setInterval(80);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
-            const int frames = std::max(1, m_strip.width() / 160);
+            const int frames = std::max(1, m_source.width() / 160);
             if (m_frame + 1 >= frames && !m_loop) {
                 m_timer.stop();
                 return;
@@ -90,8 +91,22 @@ public:
     }
 
 private:
-    void showFrame() { setPixmap(QPixmap::fromImage(m_strip.copy(160 * m_frame, 0, 160, 200))); }
+    void showFrame()
+    {
+        // The strip is resampled once to the screen's pixels.
+        const qreal ratio = devicePixelRatioF();
+        if (m_strip.isNull() || m_strip.devicePixelRatio() != ratio) {
+            m_strip = ratio == 1.0 ? m_source
+                                   : m_source.scaled(m_source.size() * ratio, Qt::IgnoreAspectRatio,
+                                                     Qt::SmoothTransformation);
+            m_strip.setDevicePixelRatio(ratio);
+        }
+        QImage frame = m_strip.copy(deviceRect(QRect(160 * m_frame, 0, 160, 200), ratio));
+        frame.setDevicePixelRatio(ratio);
+        setPixmap(QPixmap::fromImage(frame));
+    }
 
+    QImage m_source;
     QImage m_strip;
     bool m_loop;
     int m_frame = 0;

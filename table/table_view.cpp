@@ -7,7 +7,6 @@
 #include "extras/card_looks.h"
 #include "extras/salute.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
@@ -37,7 +36,6 @@
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
 #include "table/speed_dialog.h"
-#include "table/table_access.h"
 
 namespace olk {
 
@@ -99,7 +97,6 @@ TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    installTableAccessibility();
     m_balloon = new QLabel(this, Qt::ToolTip);
     m_balloon->setTextFormat(Qt::RichText);
     m_balloon->setStyleSheet(
@@ -168,12 +165,15 @@ void TableView::applyWindowSize()
     m_narrowCards = cardSetInfo(m_settings.cardSet).narrow;
     m_geometry = layoutTable(m_settings.windowSize, size(), m_narrowCards);
     const int corner = m_geometry.scale.size(8);
+    // Everything is drawn at the screen's own pixels: the frame, the cards
+    // and the background carry its device pixel ratio.
+    const qreal ratio = devicePixelRatioF();
     m_pictures.load(sources, m_settings.cardSet, m_settings.deckIndex, m_geometry.drawingClass,
-                    m_geometry.cardWidth, m_geometry.cardHeight, corner);
+                    m_geometry.cardWidth, m_geometry.cardHeight, corner, ratio);
     showMissingFiles(this, sources.missingLibraries);
     showMissingFiles(this, m_pictures.loadBackground(m_settings, m_settings.tableDesign == 1,
-                                                     size(), m_programFolder));
-    m_frame = QImage(size(), QImage::Format_RGB32);
+                                                     size(), m_programFolder, ratio));
+    m_frame = deviceImage(size(), ratio, QImage::Format_RGB32);
     m_frame.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {
         QPainter p(&m_frame);
@@ -208,7 +208,7 @@ void TableView::redrawAll()
     if (m_frame.isNull()) {
         return;
     }
-    refill(m_frame.rect());
+    refill(logicalRect(m_frame));
     const TableState& st = m_engine.state();
     if (st.gameActive) {
         for (int seat = 1; seat <= kSeats; ++seat) {
@@ -293,10 +293,11 @@ void TableView::refill(const QRect& rect)
 {
     QPainter p(&m_frame);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect r = rect.intersected(m_frame.rect());
+    const QRect r = rect.intersected(logicalRect(m_frame));
     p.fillRect(r, windowColour(m_settings.background, m_settings.backgroundColour));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(r.topLeft(), m_pictures.background(), r);
+    const QImage& background = m_pictures.background();
+    p.drawImage(r.topLeft(), background, deviceRect(r, background.devicePixelRatio()));
 }
 
 void TableView::present(const QRect& rect)
@@ -311,12 +312,26 @@ void TableView::present(const QRect& rect)
 
 void TableView::paintEvent(QPaintEvent* event)
 {
+    if (!m_frame.isNull() && m_frame.devicePixelRatio() != devicePixelRatioF()) {
+        // The window went to a screen of another pixel ratio: rebuilt as for
+        // a resize once this paint is done (never while a card flies).
+        QTimer::singleShot(0, this, [this] {
+            if (!m_frame.isNull() && m_frame.devicePixelRatio() != devicePixelRatioF() &&
+                !m_flight.isFlying()) {
+                applyWindowSize();
+            }
+        });
+    }
     QPainter p(this);
     if (m_frame.isNull()) {
         p.fillRect(event->rect(), Qt::darkGreen);
         return;
     }
-    p.drawImage(event->rect().topLeft(), m_frame, event->rect());
+    // A frame of another ratio (while a card flies) is scaled, not cut.
+    p.setRenderHint(QPainter::SmoothPixmapTransform,
+                    m_frame.devicePixelRatio() != p.device()->devicePixelRatioF());
+    p.drawImage(event->rect().topLeft(), m_frame,
+                deviceRect(event->rect(), m_frame.devicePixelRatio()));
 }
 
 void TableView::resizeEvent(QResizeEvent* event)
@@ -332,7 +347,7 @@ void TableView::resizeEvent(QResizeEvent* event)
 QImage TableView::cardPicture(CardCode code, bool faceUp) const
 {
     const QImage& picture = faceUp ? m_pictures.face(code) : m_pictures.back(m_backNumber);
-    if (m_geometry.drawingClass != DrawingClass::Small) {
+    if (!m_pictures.outlined()) {
         return picture;
     }
     // The small class: a 1-pixel black outline without its corner pixels,
@@ -375,11 +390,6 @@ void TableView::prepareTableForDeal()
         refill(m_geometry.plates[seat]);
         present(m_geometry.plates[seat]);
     }
-    // A mouse player never sees the keyboard's frame: each deal starts
-    // without it, on the first card.
-    m_keyboardUsed = false;
-    m_keyCell = 1;
-    m_keyCard = kEmptyCard;
     m_button7->show();
     m_button8->show();
 }
@@ -523,15 +533,6 @@ void TableView::showHand(int seat, bool faceUp)
     for (int i = 0; i < xs.size(); ++i) {
         drawCard(p, area.left() + xs[i], area.top(), player.cells[i + 1].code, faceUp);
     }
-    if (seat == kLocalSeat) {
-        m_keyCellDrawn = keyboardCell();
-        if (m_keyCellDrawn != 0) {
-            // The focused card comes to the front, whole, in its frame.
-            const QRect card = localCardRect(m_keyCellDrawn);
-            drawCard(p, card.left(), card.top(), player.cells[m_keyCellDrawn].code, faceUp);
-            drawKeyboardFocus(p, card);
-        }
-    }
     p.end();
     present(area);
 }
@@ -662,9 +663,6 @@ void TableView::showDealCounter()
                text(Text::Move) + QStringLiteral(": ") + QString::number(st.moveCount));
     p.end();
     present(r);
-    // The counter is drawn last in every move, after the turn has passed:
-    // the keyboard's frame follows the turn from here.
-    refreshKeyboardFocus();
 }
 
 void TableView::setActionButtons(const ActionButtons& buttons)
@@ -689,15 +687,6 @@ void TableView::retranslate()
         break;
     }
     m_button8->setText(text(Text::ExitToMenu));
-    // The hints name the keys (keyPressEvent); screen readers read them too.
-    const QString firstKeys = text(m_buttons.caption == FirstButton::Knock
-                                       ? Text::KeyHintKnock
-                                       : Text::KeyHintFirstButton);
-    m_button7->setToolTip(firstKeys);
-    m_button7->setAccessibleDescription(firstKeys);
-    m_button8->setToolTip(text(Text::KeyHintExit));
-    m_button8->setAccessibleDescription(text(Text::KeyHintExit));
-    setAccessibleName(text(Text::TableAccName));
     setWindowTitle(text(Text::WindowTitle));
 }
 
@@ -806,7 +795,14 @@ QImage TableView::capturePicture()
             return {};
         }
         const QRect area = form->frameGeometry().translated(-screen->geometry().topLeft());
-        return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        QImage grabbed =
+            screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        // The recording keeps the window's logical size on any screen.
+        if (grabbed.size() != area.size() && !grabbed.isNull()) {
+            grabbed = grabbed.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        grabbed.setDevicePixelRatio(1.0);
+        return grabbed;
     }
     // The table fills the main window's client area; the banner of a file
     // still being written lies above it and stays out of the picture. It is
@@ -867,11 +863,14 @@ void TableView::showGifBanner(bool on)
         m_gifBanner->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     const QRect area(form->rect().center() - QPoint(175 / 2, 40 / 2), QSize(175, 40));
-    QPixmap banner(area.size());
+    const qreal ratio = devicePixelRatioF();
+    QPixmap banner(area.size() * ratio);
+    banner.setDevicePixelRatio(ratio);
     banner.fill(windowColour(m_settings.background, m_settings.backgroundColour));
     {
         QPainter p(&banner);
-        p.drawImage(QPoint(0, 0), m_pictures.background(), area);
+        const QImage& background = m_pictures.background();
+        p.drawImage(QPoint(0, 0), background, deviceRect(area, background.devicePixelRatio()));
         p.drawImage(QPoint(0, 0), builtInPicture(QStringLiteral("AdvBar3")));
         // The "decor" face at the "serif" family's height.
         QFont font = familyFont(m_settings, FontFamily::Decor, 20);
@@ -990,305 +989,6 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
     mouseMoveEvent(event);
 }
 
-// ------------------------------------------------------------- keyboard
-
-QRect TableView::localCardRect(int cell) const
-{
-    const QRect area = m_geometry.cards[kLocalSeat];
-    const PlayerRecord& player = m_engine.state().players[kLocalSeat];
-    if (!m_engine.state().gameActive || cell < 1 || cell > player.cardCount) {
-        return {};
-    }
-    const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, player.cardCount);
-    if (cell > xs.size()) {
-        return {};
-    }
-    return QRect(area.left() + xs[cell - 1], area.top(), m_geometry.cardWidth,
-                 m_geometry.cardHeight);
-}
-
-QRect TableView::pileTopRect() const
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.pileCount < 1) {
-        return {};
-    }
-    const QRect k = m_geometry.koloda;
-    return QRect(k.left(), k.top() + m_geometry.scale.size(stackOffset(st.pileCount)),
-                 m_geometry.cardWidth, m_geometry.cardHeight);
-}
-
-QRect TableView::deckTopRect() const
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.deckLeft() < 1) {
-        return {};
-    }
-    const QRect k = m_geometry.koloda;
-    const TableScale& s = m_geometry.scale;
-    return QRect(k.left() + s.size(72), k.top() + s.size(stackOffset(st.deckLeft())),
-                 m_geometry.cardWidth, m_geometry.cardHeight);
-}
-
-QString TableView::plateCaption(int seat) const
-{
-    if (seat < 1 || seat > kSeats || !m_plateShown[seat] || !m_engine.state().gameActive) {
-        return {};
-    }
-    return plateText(m_engine.state().players[seat], m_plates[seat]);
-}
-
-int TableView::keyboardCell() const
-{
-    const TableState& st = m_engine.state();
-    if (!m_keyboardUsed || !st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
-        return 0;
-    }
-    const PlayerRecord& hand = st.players[kLocalSeat];
-    if (hand.cardCount < 1) {
-        return 0;
-    }
-    // The card it was on, wherever sorting put it; else the same place.
-    for (int cell = 1; cell <= hand.cardCount; ++cell) {
-        if (!m_keyCard.isEmpty() && hand.cells[cell].code == m_keyCard) {
-            return cell;
-        }
-    }
-    return std::clamp(m_keyCell, 1, hand.cardCount);
-}
-
-void TableView::drawKeyboardFocus(QPainter& painter, const QRect& card) const
-{
-    if (card.isEmpty()) {
-        return;
-    }
-    // A gold frame just inside the card's edge, between two dark lines so
-    // that it reads on the white card and on any cloth around it; its width
-    // grows with the table.
-    const qreal gold = std::max(3, m_geometry.scale.size(4));
-    const qreal radius = std::max(3, m_geometry.scale.size(6));
-    const qreal inset = gold / 2 + 1;
-    const QRectF r = QRectF(card).adjusted(inset, inset, -inset, -inset);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(70, 40, 0, 220), gold + 2));
-    painter.drawRoundedRect(r, radius, radius);
-    painter.setPen(QPen(QColor(255, 196, 32), gold));
-    painter.drawRoundedRect(r, radius, radius);
-    painter.setPen(QPen(QColor(255, 240, 170), 1));
-    painter.drawRoundedRect(r.adjusted(-gold / 4, -gold / 4, gold / 4, gold / 4), radius, radius);
-    painter.restore();
-}
-
-void TableView::refreshKeyboardFocus()
-{
-    if (m_frame.isNull()) {
-        return;
-    }
-    const int cell = keyboardCell();
-    if (cell != m_keyCellDrawn) {
-        showHand(kLocalSeat, m_hands[kLocalSeat]);
-        announceKeyboardFocus();
-    }
-}
-
-void TableView::announceKeyboardFocus()
-{
-    const int cell = keyboardCell();
-    if (cell == 0 || !QAccessible::isActive()) {
-        return;
-    }
-    // The own cards are the table's first accessible children.
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(cell - 1);
-    QAccessible::updateAccessibility(&focus);
-    QAccessibleEvent name(this, QAccessible::NameChanged);
-    name.setChild(cell - 1);
-    QAccessible::updateAccessibility(&name);
-}
-
-void TableView::moveKeyboardFocus(int step)
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
-        return;
-    }
-    const PlayerRecord& hand = st.players[kLocalSeat];
-    const int cell = keyboardCell();
-    if (cell == 0) {
-        // The first key shows where the focus is; the next ones move it.
-        m_keyboardUsed = true;
-    } else if (hand.cardCount > 0) {
-        m_keyCell = (cell - 1 + step + hand.cardCount) % hand.cardCount + 1;
-        m_keyCard = hand.cells[m_keyCell].code;
-    }
-    refreshKeyboardFocus();
-}
-
-bool TableView::keyboardTake(int source)
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 || st.turnState != kLocalSeat) {
-        return false;
-    }
-    m_keyboardUsed = true;
-    if (!m_session.localTake(source)) {
-        return false;
-    }
-    if (m_settings.saluteCards) {
-        playSalute(m_programFolder);
-    }
-    refreshKeyboardFocus();
-    return true;
-}
-
-bool TableView::keyboardDiscard()
-{
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
-        return false;
-    }
-    const int cell = keyboardCell();
-    if (cell == 0) {
-        // Never a card the player has not seen chosen: the first key only
-        // shows the focus.
-        m_keyboardUsed = true;
-        refreshKeyboardFocus();
-        return false;
-    }
-    m_keyCell = cell;
-    if (!m_session.localDiscard(cell)) {
-        return false;
-    }
-    if (m_settings.saluteCards) {
-        playSalute(m_programFolder);
-    }
-    return true;
-}
-
-void TableView::keyPressEvent(QKeyEvent* event)
-{
-    // Each key acts exactly where the same click would and is ignored,
-    // silently, everywhere else.
-    const TableState& st = m_engine.state();
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier);
-    if (menuKey) {
-        showTableMenu(mapToGlobal(m_geometry.cards[kLocalSeat].center()));
-        return;
-    }
-    if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
-        if (!event->isAutoRepeat()) {
-            playSound("WOpenFo", false);
-            openHelpPage(this, QCoreApplication::applicationDirPath());
-        }
-        return;
-    }
-    // What the chat's input line leaves over (its arrows) never plays a
-    // card: with the focus in the chat only Escape reaches the table.
-    const QWidget* focus = QApplication::focusWidget();
-    const bool inChat = focus != nullptr && focus != this && isAncestorOf(focus);
-    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
-        (inChat && key != Qt::Key_Escape)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (key == Qt::Key_Escape) {
-        if (!event->isAutoRepeat()) {
-            leaveByKey();
-        }
-        return;
-    }
-    if (!st.gameActive || m_flight.isFlying()) {
-        event->accept();
-        return;
-    }
-    const bool repeat = event->isAutoRepeat();
-    const bool discardTurn = st.playPhase == 2 && st.turnState == kLocalSeat + turn::kDiscardOffset;
-    if (key == Qt::Key_V || (enter && mods == Qt::ShiftModifier)) {
-        // As the right button would: the focused card, else the pile's top.
-        if (const int cell = keyboardCell(); cell != 0) {
-            emit cardSpoken(st.players[kLocalSeat].cells[cell].code);
-        } else if (st.pileCount >= 1) {
-            emit cardSpoken(st.pileTop().code);
-        }
-        return;
-    }
-    switch (key) {
-    case Qt::Key_P:
-    case Qt::Key_Up:
-        if (!repeat) {
-            keyboardTake(1);
-        }
-        return;
-    case Qt::Key_D:
-    case Qt::Key_Down:
-        if (!repeat) {
-            keyboardTake(2);
-        }
-        return;
-    case Qt::Key_Left:
-        moveKeyboardFocus(-1);
-        return;
-    case Qt::Key_Right:
-        moveKeyboardFocus(1);
-        return;
-    case Qt::Key_K:
-        if (!repeat && m_buttons.caption == FirstButton::Knock && m_button7->isEnabled()) {
-            m_button7->click();
-        }
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (repeat) {
-            return;
-        }
-        if (discardTurn) {
-            keyboardDiscard();
-            return;
-        }
-        [[fallthrough]];
-    case Qt::Key_N:
-        if (!repeat && m_buttons.caption != FirstButton::Knock && m_button7->isEnabled()) {
-            m_button7->click();
-        }
-        return;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void TableView::leaveByKey()
-{
-    // "Exit to menu" with the table menu's question. A game that may end
-    // ends as its button ends it, with its results kept; any other is left.
-    if (!m_engine.state().gameActive) {
-        return;
-    }
-    playSound("WOpenFo", false);
-    if (!askYesNo(this,
-                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
-        return;
-    }
-    if (m_buttons.exitEnabled && m_button8->isEnabled()) {
-        m_button8->click();
-        return;
-    }
-    if (isRecording()) {
-        saveRecording();
-    }
-    m_session.leave();
-}
-
 QString TableView::dealNumberHint() const
 {
     return text(Text::GameDealCaption) + QStringLiteral(": ") + QString::number(m_dealNumberHint) +
@@ -1378,6 +1078,11 @@ void TableView::mouseMoveEvent(QMouseEvent* event)
 
 bool TableView::event(QEvent* event)
 {
+    if (event->type() == QEvent::ScreenChangeInternal && !m_frame.isNull() &&
+        m_frame.devicePixelRatio() != devicePixelRatioF() && !m_flight.isFlying()) {
+        // Moved to a screen of another pixel ratio: rebuilt as for a resize.
+        applyWindowSize();
+    }
     if (event->type() == QEvent::ToolTip && m_engine.state().gameActive) {
         const auto* help = static_cast<QHelpEvent*>(event);
         for (int seat = 1; seat <= kSeats; ++seat) {
@@ -1401,10 +1106,6 @@ bool TableView::event(QEvent* event)
 
 void TableView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        showTableMenu(mapToGlobal(m_geometry.cards[kLocalSeat].center()));
-        return;
-    }
     // Over the cards a right click belongs to the cards.
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (m_geometry.cards[seat].contains(event->pos())) {
@@ -1414,11 +1115,6 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
     if (m_geometry.koloda.contains(event->pos())) {
         return;
     }
-    showTableMenu(event->globalPos());
-}
-
-void TableView::showTableMenu(QPoint globalPos)
-{
     QMenu menu(this);
     if (m_engine.state().gameActive) {
         menu.addAction(text(Text::GeneralScore), this, [this] {
@@ -1440,7 +1136,7 @@ void TableView::showTableMenu(QPoint globalPos)
         openHelpPage(this, QCoreApplication::applicationDirPath());
     });
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
-    menu.exec(globalPos);
+    menu.exec(event->globalPos());
 }
 
 void TableView::askToLeave()
