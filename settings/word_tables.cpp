@@ -1406,6 +1406,62 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "No games found yet", "LanNoGames"),
     //: Welcome dialog, list of games on the local network: how many players can still join; %1 is 0..3
     QT_TRANSLATE_NOOP3("Olk", "free seats: %1", "LanFreeSeats"),
+    //: a card's name as a screen reader reads it: %1 is the rank (Two ... Ace), %2 the suit (hearts ...); 'Queen of hearts'
+    QT_TRANSLATE_NOOP3("Olk", "%1 of %2", "CardName"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Two", "CardRankTwo"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Three", "CardRankThree"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Four", "CardRankFour"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Five", "CardRankFive"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Six", "CardRankSix"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Seven", "CardRankSeven"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Eight", "CardRankEight"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Nine", "CardRankNine"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Ten", "CardRankTen"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Jack", "CardRankJack"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Queen", "CardRankQueen"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "King", "CardRankKing"),
+    //: a card's rank in its name (%1 of "%1 of %2"), at the start of the name
+    QT_TRANSLATE_NOOP3("Olk", "Ace", "CardRankAce"),
+    //: a card's suit in its name (%2 of "%1 of %2")
+    QT_TRANSLATE_NOOP3("Olk", "hearts", "CardSuitHearts"),
+    //: a card's suit in its name (%2 of "%1 of %2")
+    QT_TRANSLATE_NOOP3("Olk", "diamonds", "CardSuitDiamonds"),
+    //: a card's suit in its name (%2 of "%1 of %2")
+    QT_TRANSLATE_NOOP3("Olk", "clubs", "CardSuitClubs"),
+    //: a card's suit in its name (%2 of "%1 of %2")
+    QT_TRANSLATE_NOOP3("Olk", "spades", "CardSuitSpades"),
+    //: screen reader: the name of the play table
+    QT_TRANSLATE_NOOP3("Olk", "Card table", "TableAccName"),
+    //: screen reader: the open pile; %1 is the name of its top card
+    QT_TRANSLATE_NOOP3("Olk", "Pile: %1", "TablePileName"),
+    //: screen reader: the closed deck; %1 is how many cards it holds
+    QT_TRANSLATE_NOOP3("Olk", "Deck, cards left: %1", "TableDeckName"),
+    //: screen reader: a card of the player's own hand; %1 its place from the left, %2 how many cards the hand holds, %3 the card's name
+    QT_TRANSLATE_NOOP3("Olk", "Your card %1 of %2: %3", "TableHandCard"),
+    //: screen reader and hint: the key that takes the pile's top card
+    QT_TRANSLATE_NOOP3("Olk", "P or Up arrow takes this card", "TablePileKeys"),
+    //: screen reader and hint: the key that takes the deck's card
+    QT_TRANSLATE_NOOP3("Olk", "D or Down arrow takes a card from the deck", "TableDeckKeys"),
+    //: screen reader: the keys of the own hand while a card is to be discarded
+    QT_TRANSLATE_NOOP3("Olk", "Left and Right arrows choose a card; Enter or Space discards it", "TableHandKeys"),
+    //: hint of the table's "To Begin" / "Next game" button: the keys that press it
+    QT_TRANSLATE_NOOP3("Olk", "Key: Enter, Space or N", "KeyHintFirstButton"),
+    //: hint of the table's "Knock!" button: the key that presses it
+    QT_TRANSLATE_NOOP3("Olk", "Key: K", "KeyHintKnock"),
+    //: hint of the table's "Exit to menu" button: the key that leaves the table (it asks first)
+    QT_TRANSLATE_NOOP3("Olk", "Key: Esc", "KeyHintExit"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

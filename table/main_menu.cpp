@@ -130,6 +130,29 @@ QImage recolouredCaption(const QImage& picture, int colour)
     return out;
 }
 
+namespace {
+
+// The keyboard's focus on a menu button or club row: a gold frame around
+// the whole bar, with a dark line outside it so it reads on either design.
+void drawMenuFocus(QPainter& p, const QRect& rect, const TevCardsButton::DrawState& state)
+{
+    if (!state.focused) {
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const qreal radius = rect.height() / 2.0 - 1;
+    const QRectF r = QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5);
+    p.setPen(QPen(QColor(60, 30, 0, 200), 3));
+    p.drawRoundedRect(r, radius, radius);
+    p.setPen(QPen(QColor(255, 204, 40), 2));
+    p.drawRoundedRect(r, radius, radius);
+    p.restore();
+}
+
+}  // namespace
+
 MainMenu::MainMenu(Settings& settings, QWidget* parent)
     : QWidget(parent),
       m_settings(settings),
@@ -170,7 +193,11 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
                                    m_rows[1], m_rows[2], m_rows[3], m_rows[4], m_rows[5]}) {
         button->setLightFont(true);
         button->setColorMouse(QColor(255, 255, 128));
-        button->setFocusPolicy(Qt::NoFocus);
+        // The keyboard reaches them (Tab, the arrows; Enter or Space
+        // presses), the mouse never leaves a focus behind.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAutoDefault(true);
+        button->setOnDrawButton(drawMenuFocus);
     }
     connect(m_newPlayer, &QPushButton::clicked, this, &MainMenu::newPlayer);
     connect(m_topTen, &QPushButton::clicked, this, &MainMenu::topTen);
@@ -457,6 +484,11 @@ void MainMenu::retranslate()
         }
         m_rows[row]->setText(rowText);
         m_rows[row]->setCursor(rowText.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        // An unused line is passed over by the keyboard; a screen reader
+        // hears the row without its padding, the columns' header after it.
+        m_rows[row]->setFocusPolicy(rowText.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+        m_rows[row]->setAccessibleName(rowText.simplified());
+        m_rows[row]->setAccessibleDescription(m_header->text().simplified());
     }
     m_newPlayer->setText(text(Text::NewPlayer));
     m_topTen->setText(text(Text::TopTen));
@@ -542,6 +574,58 @@ void MainMenu::loadPictures()
     const QString subtitle =
         m_settings.networkMode ? QStringLiteral("Net__") : QStringLiteral("Elite");
     m_subtitlePicture = recolouredCaption(builtInPicture(pictureName(subtitle)), colour);
+}
+
+QList<QWidget*> MainMenu::keyboardOrder() const
+{
+    // The club's rows from the top, "New Player" under them, the left pair,
+    // the right pair and "Exit" at the foot.
+    QList<QWidget*> order;
+    for (QWidget* each : {static_cast<QWidget*>(m_rows[1]), static_cast<QWidget*>(m_rows[2]),
+                          static_cast<QWidget*>(m_rows[3]), static_cast<QWidget*>(m_rows[4]),
+                          static_cast<QWidget*>(m_rows[5]), static_cast<QWidget*>(m_newPlayer),
+                          static_cast<QWidget*>(m_topTen), static_cast<QWidget*>(m_history),
+                          static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_mode),
+                          static_cast<QWidget*>(m_exit)}) {
+        if (each->isVisibleTo(this) && each->isEnabled() &&
+            (each->focusPolicy() & Qt::TabFocus) != 0) {
+            order.append(each);
+        }
+    }
+    return order;
+}
+
+bool MainMenu::focusNextPrevChild(bool next)
+{
+    // Tab, Shift+Tab and the arrows go round the menu's own buttons, never
+    // out to a hidden screen.
+    const QList<QWidget*> order = keyboardOrder();
+    if (order.isEmpty()) {
+        return false;
+    }
+    const qsizetype at = order.indexOf(focusWidget());
+    const qsizetype n = order.size();
+    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void MainMenu::keyPressEvent(QKeyEvent* event)
+{
+    // The arrows on the menu itself (the buttons pass theirs up as Tab).
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextPrevChild(true);
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusNextPrevChild(false);
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainMenu::mouseReleaseEvent(QMouseEvent* event)

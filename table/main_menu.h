@@ -113,9 +113,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // The buttons and club rows the keyboard reaches, in its order.
+    QList<QWidget*> keyboardOrder() const;
     void retranslate();
     void layoutMenu();
     void loadPictures();

@@ -7,6 +7,7 @@
 #include "extras/card_looks.h"
 #include "extras/salute.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDate>
@@ -36,6 +37,7 @@
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
 #include "table/speed_dialog.h"
+#include "table/table_access.h"
 
 namespace olk {
 
@@ -97,6 +99,7 @@ TableView::TableView(GameSession& session, Settings& settings, QWidget* parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    installTableAccessibility();
     m_balloon = new QLabel(this, Qt::ToolTip);
     m_balloon->setTextFormat(Qt::RichText);
     m_balloon->setStyleSheet(
@@ -390,6 +393,11 @@ void TableView::prepareTableForDeal()
         refill(m_geometry.plates[seat]);
         present(m_geometry.plates[seat]);
     }
+    // A mouse player never sees the keyboard's frame: each deal starts
+    // without it, on the first card.
+    m_keyboardUsed = false;
+    m_keyCell = 1;
+    m_keyCard = kEmptyCard;
     m_button7->show();
     m_button8->show();
 }
@@ -533,6 +541,15 @@ void TableView::showHand(int seat, bool faceUp)
     for (int i = 0; i < xs.size(); ++i) {
         drawCard(p, area.left() + xs[i], area.top(), player.cells[i + 1].code, faceUp);
     }
+    if (seat == kLocalSeat) {
+        m_keyCellDrawn = keyboardCell();
+        if (m_keyCellDrawn != 0) {
+            // The focused card comes to the front, whole, in its frame.
+            const QRect card = localCardRect(m_keyCellDrawn);
+            drawCard(p, card.left(), card.top(), player.cells[m_keyCellDrawn].code, faceUp);
+            drawKeyboardFocus(p, card);
+        }
+    }
     p.end();
     present(area);
 }
@@ -663,6 +680,9 @@ void TableView::showDealCounter()
                text(Text::Move) + QStringLiteral(": ") + QString::number(st.moveCount));
     p.end();
     present(r);
+    // The counter is drawn last in every move, after the turn has passed:
+    // the keyboard's frame follows the turn from here.
+    refreshKeyboardFocus();
 }
 
 void TableView::setActionButtons(const ActionButtons& buttons)
@@ -687,6 +707,15 @@ void TableView::retranslate()
         break;
     }
     m_button8->setText(text(Text::ExitToMenu));
+    // The hints name the keys (keyPressEvent); screen readers read them too.
+    const QString firstKeys = text(m_buttons.caption == FirstButton::Knock
+                                       ? Text::KeyHintKnock
+                                       : Text::KeyHintFirstButton);
+    m_button7->setToolTip(firstKeys);
+    m_button7->setAccessibleDescription(firstKeys);
+    m_button8->setToolTip(text(Text::KeyHintExit));
+    m_button8->setAccessibleDescription(text(Text::KeyHintExit));
+    setAccessibleName(text(Text::TableAccName));
     setWindowTitle(text(Text::WindowTitle));
 }
 
@@ -989,6 +1018,305 @@ void TableView::mouseReleaseEvent(QMouseEvent* event)
     mouseMoveEvent(event);
 }
 
+// ------------------------------------------------------------- keyboard
+
+QRect TableView::localCardRect(int cell) const
+{
+    const QRect area = m_geometry.cards[kLocalSeat];
+    const PlayerRecord& player = m_engine.state().players[kLocalSeat];
+    if (!m_engine.state().gameActive || cell < 1 || cell > player.cardCount) {
+        return {};
+    }
+    const QList<int> xs = cardPositions(area.width(), m_geometry.cardWidth, player.cardCount);
+    if (cell > xs.size()) {
+        return {};
+    }
+    return QRect(area.left() + xs[cell - 1], area.top(), m_geometry.cardWidth,
+                 m_geometry.cardHeight);
+}
+
+QRect TableView::pileTopRect() const
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.pileCount < 1) {
+        return {};
+    }
+    const QRect k = m_geometry.koloda;
+    return QRect(k.left(), k.top() + m_geometry.scale.size(stackOffset(st.pileCount)),
+                 m_geometry.cardWidth, m_geometry.cardHeight);
+}
+
+QRect TableView::deckTopRect() const
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.deckLeft() < 1) {
+        return {};
+    }
+    const QRect k = m_geometry.koloda;
+    const TableScale& s = m_geometry.scale;
+    return QRect(k.left() + s.size(72), k.top() + s.size(stackOffset(st.deckLeft())),
+                 m_geometry.cardWidth, m_geometry.cardHeight);
+}
+
+QString TableView::plateCaption(int seat) const
+{
+    if (seat < 1 || seat > kSeats || !m_plateShown[seat] || !m_engine.state().gameActive) {
+        return {};
+    }
+    return plateText(m_engine.state().players[seat], m_plates[seat]);
+}
+
+int TableView::keyboardCell() const
+{
+    const TableState& st = m_engine.state();
+    if (!m_keyboardUsed || !st.gameActive || st.playPhase != 2 ||
+        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+        return 0;
+    }
+    const PlayerRecord& hand = st.players[kLocalSeat];
+    if (hand.cardCount < 1) {
+        return 0;
+    }
+    // The card it was on, wherever sorting put it; else the same place.
+    for (int cell = 1; cell <= hand.cardCount; ++cell) {
+        if (!m_keyCard.isEmpty() && hand.cells[cell].code == m_keyCard) {
+            return cell;
+        }
+    }
+    return std::clamp(m_keyCell, 1, hand.cardCount);
+}
+
+void TableView::drawKeyboardFocus(QPainter& painter, const QRect& card) const
+{
+    if (card.isEmpty()) {
+        return;
+    }
+    // A gold frame just inside the card's edge, between two dark lines so
+    // that it reads on the white card and on any cloth around it; its width
+    // grows with the table.
+    const qreal gold = std::max(3, m_geometry.scale.size(4));
+    const qreal radius = std::max(3, m_geometry.scale.size(6));
+    const qreal inset = gold / 2 + 1;
+    const QRectF r = QRectF(card).adjusted(inset, inset, -inset, -inset);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(70, 40, 0, 220), gold + 2));
+    painter.drawRoundedRect(r, radius, radius);
+    painter.setPen(QPen(QColor(255, 196, 32), gold));
+    painter.drawRoundedRect(r, radius, radius);
+    painter.setPen(QPen(QColor(255, 240, 170), 1));
+    painter.drawRoundedRect(r.adjusted(-gold / 4, -gold / 4, gold / 4, gold / 4), radius, radius);
+    painter.restore();
+}
+
+void TableView::refreshKeyboardFocus()
+{
+    if (m_frame.isNull()) {
+        return;
+    }
+    const int cell = keyboardCell();
+    if (cell != m_keyCellDrawn) {
+        showHand(kLocalSeat, m_hands[kLocalSeat]);
+        announceKeyboardFocus();
+    }
+}
+
+void TableView::announceKeyboardFocus()
+{
+    const int cell = keyboardCell();
+    if (cell == 0 || !QAccessible::isActive()) {
+        return;
+    }
+    // The own cards are the table's first accessible children.
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(cell - 1);
+    QAccessible::updateAccessibility(&focus);
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    name.setChild(cell - 1);
+    QAccessible::updateAccessibility(&name);
+}
+
+void TableView::moveKeyboardFocus(int step)
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.playPhase != 2 ||
+        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+        return;
+    }
+    const PlayerRecord& hand = st.players[kLocalSeat];
+    const int cell = keyboardCell();
+    if (cell == 0) {
+        // The first key shows where the focus is; the next ones move it.
+        m_keyboardUsed = true;
+    } else if (hand.cardCount > 0) {
+        m_keyCell = (cell - 1 + step + hand.cardCount) % hand.cardCount + 1;
+        m_keyCard = hand.cells[m_keyCell].code;
+    }
+    refreshKeyboardFocus();
+}
+
+bool TableView::keyboardTake(int source)
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.playPhase != 2 || st.turnState != kLocalSeat) {
+        return false;
+    }
+    m_keyboardUsed = true;
+    if (!m_session.localTake(source)) {
+        return false;
+    }
+    if (m_settings.saluteCards) {
+        playSalute(m_programFolder);
+    }
+    refreshKeyboardFocus();
+    return true;
+}
+
+bool TableView::keyboardDiscard()
+{
+    const TableState& st = m_engine.state();
+    if (!st.gameActive || st.playPhase != 2 ||
+        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+        return false;
+    }
+    const int cell = keyboardCell();
+    if (cell == 0) {
+        // Never a card the player has not seen chosen: the first key only
+        // shows the focus.
+        m_keyboardUsed = true;
+        refreshKeyboardFocus();
+        return false;
+    }
+    m_keyCell = cell;
+    if (!m_session.localDiscard(cell)) {
+        return false;
+    }
+    if (m_settings.saluteCards) {
+        playSalute(m_programFolder);
+    }
+    return true;
+}
+
+void TableView::keyPressEvent(QKeyEvent* event)
+{
+    // Each key acts exactly where the same click would and is ignored,
+    // silently, everywhere else.
+    const TableState& st = m_engine.state();
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier);
+    if (menuKey) {
+        showTableMenu(mapToGlobal(m_geometry.cards[kLocalSeat].center()));
+        return;
+    }
+    if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            playSound("WOpenFo", false);
+            openHelpPage(this, QCoreApplication::applicationDirPath());
+        }
+        return;
+    }
+    // What the chat's input line leaves over (its arrows) never plays a
+    // card: with the focus in the chat only Escape reaches the table.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inChat = focus != nullptr && focus != this && isAncestorOf(focus);
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
+        (inChat && key != Qt::Key_Escape)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (key == Qt::Key_Escape) {
+        if (!event->isAutoRepeat()) {
+            leaveByKey();
+        }
+        return;
+    }
+    if (!st.gameActive || m_flight.isFlying()) {
+        event->accept();
+        return;
+    }
+    const bool repeat = event->isAutoRepeat();
+    const bool discardTurn = st.playPhase == 2 && st.turnState == kLocalSeat + turn::kDiscardOffset;
+    if (key == Qt::Key_V || (enter && mods == Qt::ShiftModifier)) {
+        // As the right button would: the focused card, else the pile's top.
+        if (const int cell = keyboardCell(); cell != 0) {
+            emit cardSpoken(st.players[kLocalSeat].cells[cell].code);
+        } else if (st.pileCount >= 1) {
+            emit cardSpoken(st.pileTop().code);
+        }
+        return;
+    }
+    switch (key) {
+    case Qt::Key_P:
+    case Qt::Key_Up:
+        if (!repeat) {
+            keyboardTake(1);
+        }
+        return;
+    case Qt::Key_D:
+    case Qt::Key_Down:
+        if (!repeat) {
+            keyboardTake(2);
+        }
+        return;
+    case Qt::Key_Left:
+        moveKeyboardFocus(-1);
+        return;
+    case Qt::Key_Right:
+        moveKeyboardFocus(1);
+        return;
+    case Qt::Key_K:
+        if (!repeat && m_buttons.caption == FirstButton::Knock && m_button7->isEnabled()) {
+            m_button7->click();
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (repeat) {
+            return;
+        }
+        if (discardTurn) {
+            keyboardDiscard();
+            return;
+        }
+        [[fallthrough]];
+    case Qt::Key_N:
+        if (!repeat && m_buttons.caption != FirstButton::Knock && m_button7->isEnabled()) {
+            m_button7->click();
+        }
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TableView::leaveByKey()
+{
+    // "Exit to menu" with the table menu's question. A game that may end
+    // ends as its button ends it, with its results kept; any other is left.
+    if (!m_engine.state().gameActive) {
+        return;
+    }
+    playSound("WOpenFo", false);
+    if (!askYesNo(this,
+                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
+        return;
+    }
+    if (m_buttons.exitEnabled && m_button8->isEnabled()) {
+        m_button8->click();
+        return;
+    }
+    if (isRecording()) {
+        saveRecording();
+    }
+    m_session.leave();
+}
+
 QString TableView::dealNumberHint() const
 {
     return text(Text::GameDealCaption) + QStringLiteral(": ") + QString::number(m_dealNumberHint) +
@@ -1106,6 +1434,10 @@ bool TableView::event(QEvent* event)
 
 void TableView::contextMenuEvent(QContextMenuEvent* event)
 {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        showTableMenu(mapToGlobal(m_geometry.cards[kLocalSeat].center()));
+        return;
+    }
     // Over the cards a right click belongs to the cards.
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (m_geometry.cards[seat].contains(event->pos())) {
@@ -1115,6 +1447,11 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
     if (m_geometry.koloda.contains(event->pos())) {
         return;
     }
+    showTableMenu(event->globalPos());
+}
+
+void TableView::showTableMenu(QPoint globalPos)
+{
     QMenu menu(this);
     if (m_engine.state().gameActive) {
         menu.addAction(text(Text::GeneralScore), this, [this] {
@@ -1136,7 +1473,7 @@ void TableView::contextMenuEvent(QContextMenuEvent* event)
         openHelpPage(this, QCoreApplication::applicationDirPath());
     });
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
-    menu.exec(event->globalPos());
+    menu.exec(globalPos);
 }
 
 void TableView::askToLeave()

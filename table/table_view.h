@@ -89,6 +89,18 @@ public:
     // Inside the top pile card, where the right button names it.
     bool onTopPileCard(QPoint pos) const;
 
+    // The keyboard (keyPressEvent): the cell of the own hand that carries
+    // the keyboard's focus, drawn with a gold frame while a card is to be
+    // discarded and the keyboard has been used in this deal; 0 otherwise.
+    int keyboardCell() const;
+    // Where things lie, in the table's pixels (empty when not on the table).
+    QRect localCardRect(int cell) const;
+    QRect pileTopRect() const;
+    QRect deckTopRect() const;
+    // What a seat's plate says now; empty while it is not drawn.
+    QString plateCaption(int seat) const;
+    const TableState& state() const { return m_engine.state(); }
+
     // One tick of Timer1.
     void onTick() { m_session.onTick(); }
 
@@ -138,6 +150,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -178,6 +191,14 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void askToLeave();
     void showSpeedDialog();
+    void showTableMenu(QPoint globalPos);
+    bool keyboardTake(int source);
+    bool keyboardDiscard();
+    void moveKeyboardFocus(int step);
+    void refreshKeyboardFocus();
+    void drawKeyboardFocus(QPainter& painter, const QRect& card) const;
+    void announceKeyboardFocus();
+    void leaveByKey();
 
     GameSession& m_session;
     GameEngine& m_engine;
@@ -221,6 +242,10 @@ private:
     int m_captureNext = 0;
     QLabel* m_gifBanner = nullptr;
     QString m_gifErrorShown;  // a failure is told once, not at every deal
+    bool m_keyboardUsed = false;  // in this deal: the focus frame may show
+    int m_keyCell = 1;            // the focused cell of the own hand
+    CardCode m_keyCard = kEmptyCard;  // and its card, followed as the hand changes
+    int m_keyCellDrawn = 0;           // where the frame is drawn now, 0 none
 };
 
 }  // namespace olk

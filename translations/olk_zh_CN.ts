@@ -3339,5 +3339,173 @@
         <extracomment>Welcome dialog, list of games on the local network: how many players can still join; %1 is 0..3</extracomment>
         <translation>空位：%1</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>CardName</comment>
+        <extracomment>a card&apos;s name as a screen reader reads it: %1 is the rank (Two ... Ace), %2 the suit (hearts ...); &apos;Queen of hearts&apos;</extracomment>
+        <translation>%2%1</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <comment>CardRankTwo</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <comment>CardRankThree</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <comment>CardRankFour</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <comment>CardRankFive</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <comment>CardRankSix</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <comment>CardRankSeven</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <comment>CardRankEight</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <comment>CardRankNine</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <comment>CardRankTen</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <comment>CardRankJack</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <comment>CardRankQueen</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <comment>CardRankKing</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <comment>CardRankAce</comment>
+        <extracomment>a card&apos;s rank in its name (%1 of &quot;%1 of %2&quot;), at the start of the name</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <comment>CardSuitHearts</comment>
+        <extracomment>a card&apos;s suit in its name (%2 of &quot;%1 of %2&quot;)</extracomment>
+        <translation>红桃</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <comment>CardSuitDiamonds</comment>
+        <extracomment>a card&apos;s suit in its name (%2 of &quot;%1 of %2&quot;)</extracomment>
+        <translation>方块</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <comment>CardSuitClubs</comment>
+        <extracomment>a card&apos;s suit in its name (%2 of &quot;%1 of %2&quot;)</extracomment>
+        <translation>梅花</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <comment>CardSuitSpades</comment>
+        <extracomment>a card&apos;s suit in its name (%2 of &quot;%1 of %2&quot;)</extracomment>
+        <translation>黑桃</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <comment>TableAccName</comment>
+        <extracomment>screen reader: the name of the play table</extracomment>
+        <translation>牌桌</translation>
+    </message>
+    <message>
+        <source>Pile: %1</source>
+        <comment>TablePileName</comment>
+        <extracomment>screen reader: the open pile; %1 is the name of its top card</extracomment>
+        <translation>弃牌堆：%1</translation>
+    </message>
+    <message>
+        <source>Deck, cards left: %1</source>
+        <comment>TableDeckName</comment>
+        <extracomment>screen reader: the closed deck; %1 is how many cards it holds</extracomment>
+        <translation>牌堆，剩余张数：%1</translation>
+    </message>
+    <message>
+        <source>Your card %1 of %2: %3</source>
+        <comment>TableHandCard</comment>
+        <extracomment>screen reader: a card of the player&apos;s own hand; %1 its place from the left, %2 how many cards the hand holds, %3 the card&apos;s name</extracomment>
+        <translation>你的第 %1 张牌（共 %2 张）：%3</translation>
+    </message>
+    <message>
+        <source>P or Up arrow takes this card</source>
+        <comment>TablePileKeys</comment>
+        <extracomment>screen reader and hint: the key that takes the pile&apos;s top card</extracomment>
+        <translation>按 P 或上箭头键拿这张牌</translation>
+    </message>
+    <message>
+        <source>D or Down arrow takes a card from the deck</source>
+        <comment>TableDeckKeys</comment>
+        <extracomment>screen reader and hint: the key that takes the deck&apos;s card</extracomment>
+        <translation>按 D 或下箭头键从牌堆拿一张牌</translation>
+    </message>
+    <message>
+        <source>Left and Right arrows choose a card; Enter or Space discards it</source>
+        <comment>TableHandKeys</comment>
+        <extracomment>screen reader: the keys of the own hand while a card is to be discarded</extracomment>
+        <translation>左右箭头键选择一张牌；回车键或空格键将其弃掉</translation>
+    </message>
+    <message>
+        <source>Key: Enter, Space or N</source>
+        <comment>KeyHintFirstButton</comment>
+        <extracomment>hint of the table&apos;s &quot;To Begin&quot; / &quot;Next game&quot; button: the keys that press it</extracomment>
+        <translation>按键：回车、空格或 N</translation>
+    </message>
+    <message>
+        <source>Key: K</source>
+        <comment>KeyHintKnock</comment>
+        <extracomment>hint of the table&apos;s &quot;Knock!&quot; button: the key that presses it</extracomment>
+        <translation>按键：K</translation>
+    </message>
+    <message>
+        <source>Key: Esc</source>
+        <comment>KeyHintExit</comment>
+        <extracomment>hint of the table&apos;s &quot;Exit to menu&quot; button: the key that leaves the table (it asks first)</extracomment>
+        <translation>按键：Esc</translation>
+    </message>
 </context>
 </TS>
