@@ -108,17 +108,17 @@ set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS
 set(CPACK_DEBIAN_GAME_PACKAGE_SUGGESTS "olk-service")
 set(CPACK_COMPONENT_GAME_DESCRIPTION
     "card game Thirty-one for four seats
- Olk plays Thirty-one (also known as Schwimmen, Scat or Blitz) at a table of
- four: you against computer opponents, or people on your local network, whose
- games it finds by itself.
- .
- It keeps club records and a history with a progress chart, speaks in ten
- languages, plays with many card sets, decks and table designs, and brings
- sounds, a melody, an internet radio, a holiday calendar and GIF recordings
- of your games. The whole game can be played from the keyboard.
- .
- Together with olk-service it offers player accounts, world score tables,
- statistics, news, chat and an online tournament.")
+Olk plays Thirty-one (also known as Schwimmen, Scat or Blitz) at a table of
+four: you against computer opponents, or people on your local network, whose
+games it finds by itself.
+
+It keeps club records and a history with a progress chart, speaks in ten
+languages, plays with many card sets, decks and table designs, and brings
+sounds, a melody, an internet radio, a holiday calendar and GIF recordings
+of your games. The whole game can be played from the keyboard.
+
+Together with olk-service it offers player accounts, world score tables,
+statistics, news, chat and an online tournament.")
 
 set(CPACK_DEBIAN_SERVICE_PACKAGE_NAME olk-service)
 set(CPACK_DEBIAN_SERVICE_PACKAGE_SECTION net)
@@ -126,12 +126,12 @@ set(CPACK_DEBIAN_SERVICE_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_SERVICE_PACKAGE_SUGGESTS "libqt6sql6-psql, postgresql, olk")
 set(CPACK_COMPONENT_SERVICE_DESCRIPTION
     "online club server for the card game Olk
- olk-service is the server the Olk game talks to: player accounts, photos,
- world score tables and the account rating, statistics, news and chat, the
- online tournament with its relay, library downloads and the club's music
- and radio station.
- .
- It keeps its data in an embedded SQLite database, or in PostgreSQL for
- larger clubs. A hardened systemd unit is included.")
+olk-service is the server the Olk game talks to: player accounts, photos,
+world score tables and the account rating, statistics, news and chat, the
+online tournament with its relay, library downloads and the club's music
+and radio station.
+
+It keeps its data in an embedded SQLite database, or in PostgreSQL for
+larger clubs. A hardened systemd unit is included.")
 
 include(CPack)
