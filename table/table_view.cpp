@@ -1203,9 +1203,31 @@ void TableView::keyPressEvent(QKeyEvent* event)
     // Each key acts exactly where the same click would and is ignored,
     // silently, everywhere else.
     const TableState& st = m_engine.state();
-    const int key = event->key();
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    // On the Russian layout the letters are where the Latin ones are: З is
+    // P, В is D, Л is K, Т is N, М is V (Qt names them by their capitals'
+    // code points).
+    int key = event->key();
+    switch (key) {
+    case 0x0417:
+        key = Qt::Key_P;
+        break;
+    case 0x0412:
+        key = Qt::Key_D;
+        break;
+    case 0x041B:
+        key = Qt::Key_K;
+        break;
+    case 0x0422:
+        key = Qt::Key_N;
+        break;
+    case 0x041C:
+        key = Qt::Key_V;
+        break;
+    default:
+        break;
+    }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && mods == Qt::ShiftModifier);
     if (menuKey) {

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -22,6 +23,10 @@
 
 namespace olk {
 namespace {
+
+// "В" and "З" of the Russian layout, where D and P lie on the Latin one.
+constexpr Qt::Key kCyrillicVe = static_cast<Qt::Key>(0x0412);
+constexpr Qt::Key kCyrillicZe = static_cast<Qt::Key>(0x0417);
 
 class KeyboardTest : public ::testing::Test {
 protected:
@@ -40,6 +45,12 @@ protected:
 
     void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
+        if (key >= 0x0400 && key <= 0x04FF) {
+            // A Cyrillic letter, which QTest cannot type: the event itself.
+            QKeyEvent event(QEvent::KeyPress, key, mods, QString(QChar(key)).toLower());
+            QApplication::sendEvent(&view, &event);
+            return;
+        }
         QTest::keyClick(&view, key, mods);
     }
 
@@ -101,13 +112,14 @@ TEST_F(KeyboardTest, AWholeDealWithKeysOnly)
             }
             const int deck = st().deckLeft();
             const int pile = st().pileCount;
-            // Both keys of each stack, in turn.
-            const Qt::Key keys[] = {Qt::Key_D, Qt::Key_P, Qt::Key_Down, Qt::Key_Up};
-            const Qt::Key key = keys[takes % 4];
+            // Every key of each stack, in turn (В and З on the Russian layout).
+            const Qt::Key keys[] = {kCyrillicVe, kCyrillicZe, Qt::Key_D,
+                                    Qt::Key_P,   Qt::Key_Down, Qt::Key_Up};
+            const Qt::Key key = keys[takes % 6];
             press(key);
             ++takes;
             ASSERT_EQ(st().turnState, 14);
-            if (key == Qt::Key_D || key == Qt::Key_Down) {
+            if (key == Qt::Key_D || key == Qt::Key_Down || key == kCyrillicVe) {
                 EXPECT_EQ(st().deckLeft(), deck - 1);
             } else {
                 EXPECT_EQ(st().pileCount, pile - 1);
