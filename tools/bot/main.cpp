@@ -41,6 +41,7 @@
 #include "core/cp1251.h"
 #include "core/seats.h"
 #include "net/direct_link.h"
+#include "net/lan_discovery.h"
 #include "net/relay_link.h"
 #include "online/requests.h"
 #include "online/service_client.h"
@@ -123,6 +124,7 @@ int runDirect(QCoreApplication& app, const BotOptions& options)
     const Profile profile{shown, 0, 0, 0.0};
 
     std::unique_ptr<net::HostLink> host;
+    net::LanAnnouncer announcer;
     std::unique_ptr<net::JoinLink> joined;
     bool finished = false;
     std::function<void()> start;
@@ -170,7 +172,11 @@ int runDirect(QCoreApplication& app, const BotOptions& options)
         }
         QObject::connect(host.get(), &net::HostLink::peerLost,
                          [] { abandon("a player left or broke the rules"); });
+        // Heard on the local network while it waits, like a game's host.
+        announcer.start(
+            {QString::fromStdString(cp1251::toUtf8(options.name.toStdString())), host->port(), 3});
         start = [&] {
+            announcer.stop();
             if (host->joinedPlayers() == 0) {
                 std::fprintf(stderr, "olk-bot: nobody joined\n");
                 QCoreApplication::exit(2);
@@ -183,6 +189,7 @@ int runDirect(QCoreApplication& app, const BotOptions& options)
         };
         QObject::connect(host.get(), &net::HostLink::playerJoined,
                          [&](int count, const QByteArray&) {
+                             announcer.setFreeSeats(3 - count);
                              if (count >= options.players && !play.isActive()) {
                                  start();
                              }
