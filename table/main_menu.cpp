@@ -212,10 +212,12 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     m_statistics->setIcon(QPixmap::fromImage(statisticsPicture(96)));
     for (QToolButton* icon : {m_account, m_world, m_statistics, m_tournament}) {
         icon->setAutoRaise(true);
-        icon->setFocusPolicy(Qt::NoFocus);
+        // In the keyboard's round after the buttons, with the same gold frame.
+        icon->setFocusPolicy(Qt::TabFocus);
         icon->setCursor(Qt::PointingHandCursor);
         icon->setStyleSheet(
-            QStringLiteral("QToolButton { border: none; background: transparent; }"));
+            QStringLiteral("QToolButton { border: none; background: transparent; }"
+                           "QToolButton:focus { border: 2px solid #ffcc28; border-radius: 6px; }"));
     }
     connect(m_account, &QToolButton::clicked, this, &MainMenu::accountRequested);
     connect(m_statistics, &QToolButton::clicked, this, &MainMenu::statisticsRequested);
@@ -579,14 +581,16 @@ void MainMenu::loadPictures()
 QList<QWidget*> MainMenu::keyboardOrder() const
 {
     // The club's rows from the top, "New Player" under them, the left pair,
-    // the right pair and "Exit" at the foot.
+    // the right pair, "Exit" at the foot, then the online icons shown.
     QList<QWidget*> order;
     for (QWidget* each : {static_cast<QWidget*>(m_rows[1]), static_cast<QWidget*>(m_rows[2]),
                           static_cast<QWidget*>(m_rows[3]), static_cast<QWidget*>(m_rows[4]),
                           static_cast<QWidget*>(m_rows[5]), static_cast<QWidget*>(m_newPlayer),
                           static_cast<QWidget*>(m_topTen), static_cast<QWidget*>(m_history),
                           static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_mode),
-                          static_cast<QWidget*>(m_exit)}) {
+                          static_cast<QWidget*>(m_exit), static_cast<QWidget*>(m_account),
+                          static_cast<QWidget*>(m_world), static_cast<QWidget*>(m_statistics),
+                          static_cast<QWidget*>(m_tournament)}) {
         if (each->isVisibleTo(this) && each->isEnabled() &&
             (each->focusPolicy() & Qt::TabFocus) != 0) {
             order.append(each);
@@ -622,6 +626,14 @@ void MainMenu::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Left:
         focusNextPrevChild(false);
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The icons take only Space by themselves.
+        if (auto* icon = qobject_cast<QToolButton*>(focusWidget())) {
+            icon->click();
+            return;
+        }
+        break;
     default:
         break;
     }

@@ -490,8 +490,18 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     press(Qt::Key_Up);
     press(Qt::Key_Space);
     EXPECT_EQ(chosen, 1);
-    // Backwards from the first row round to "Exit".
+    // Backwards from the first row round to the online icons (Enter presses
+    // them too), then "Exit".
+    QSignalSpy tournament(&menu, &MainMenu::tournamentRequested);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QWidget* icon = focused();
+    const QImage focusedIcon = icon->grab().toImage();
+    press(Qt::Key_Return);
+    EXPECT_EQ(tournament.size(), 1);
+    for (int step = 0; step < 4; ++step) {
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+    }
+    EXPECT_NE(icon->grab().toImage(), focusedIcon) << "the icon's focus frame is drawn";
     press(Qt::Key_Enter);
     EXPECT_EQ(exit.size(), 1);
     // "Mode" switches the list; "Top Ten" opens its window.
