@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "extras/attention_box.h"
+#include "records/program_folders.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
 
@@ -15,11 +16,21 @@ namespace olk {
 
 namespace {
 
-QString pagePath(const QDir& help, const QString& baseName, const QString& languageCode)
+// The page in the "help" folder beside the program, else in an
+// installation's data folder.
+QString pagePath(const QString& folder, const QString& baseName, const QString& languageCode)
 {
-    const QString path =
-        help.filePath(QStringLiteral("%1.%2.html").arg(baseName, languageCode));
-    return QFileInfo(path).isFile() ? path : QString();
+    const QString name = QStringLiteral("help/%1.%2.html").arg(baseName, languageCode);
+    for (const QString& root : {folder, installedDataFolder()}) {
+        if (root.isEmpty()) {
+            continue;
+        }
+        const QString path = QDir(root).filePath(name);
+        if (QFileInfo(path).isFile()) {
+            return path;
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -36,9 +47,8 @@ QString helpFilePath(const QString& folder, const QString& baseName, const QStri
     if (folder.isEmpty() || !plain.match(baseName).hasMatch()) {
         return {};
     }
-    const QDir help(QDir(folder).filePath(QStringLiteral("help")));
     if (plain.match(languageCode).hasMatch()) {
-        const QString own = pagePath(help, baseName, languageCode);
+        const QString own = pagePath(folder, baseName, languageCode);
         if (!own.isEmpty()) {
             if (translated) {
                 *translated = true;
@@ -46,7 +56,7 @@ QString helpFilePath(const QString& folder, const QString& baseName, const QStri
             return own;
         }
     }
-    return pagePath(help, baseName, QStringLiteral("en"));
+    return pagePath(folder, baseName, QStringLiteral("en"));
 }
 
 QString helpLanguageCode()

@@ -9,8 +9,9 @@ namespace olk {
 // The help pages live in the "help" folder beside the program, one file per
 // language: "<baseName>.<languageCode>.html" ("olk.ru.html", "router.de.html").
 //
-// The page of `languageCode` under `folder`/help, or the English one when that
-// language has none, or "" when there is neither. `translated` (when given)
+// The page of `languageCode` under `folder`/help (or, installed, under the
+// data folder's help), or the English one when that language has none, or
+// "" when there is neither. `translated` (when given)
 // tells whether the page found is the language's own.
 QString helpFilePath(const QString& folder, const QString& baseName, const QString& languageCode,
                      bool* translated = nullptr);

@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include "records/program_folders.h"
 #include "settings/language.h"
 
 namespace olk {
@@ -65,6 +66,29 @@ TEST(HelpPage, FindsTheLanguagesPageOrFallsBackToEnglish)
         EXPECT_EQ(path, expected) << c.base << " " << c.language;
         EXPECT_EQ(translated, c.translated) << c.base << " " << c.language;
     }
+}
+
+// An installed game has its pages in the installation's data folder, not in
+// the folder it writes; a page beside the program still comes first.
+TEST(HelpPage, AnInstalledGameFindsThePagesInItsDataFolder)
+{
+    QTemporaryDir own;
+    QTemporaryDir data;
+    writePage(data.filePath(QStringLiteral("help")), QStringLiteral("olk.en.html"));
+    writePage(data.filePath(QStringLiteral("help")), QStringLiteral("olk.ru.html"));
+    bool translated = false;
+    EXPECT_TRUE(helpFilePath(own.path(), QStringLiteral("olk"), QStringLiteral("ru")).isEmpty());
+    setInstalledDataFolder(data.path());
+    EXPECT_EQ(helpFilePath(own.path(), QStringLiteral("olk"), QStringLiteral("ru"), &translated),
+              data.filePath(QStringLiteral("help/olk.ru.html")));
+    EXPECT_TRUE(translated);
+    EXPECT_EQ(helpFilePath(own.path(), QStringLiteral("olk"), QStringLiteral("ja"), &translated),
+              data.filePath(QStringLiteral("help/olk.en.html")));
+    EXPECT_FALSE(translated);
+    writePage(own.filePath(QStringLiteral("help")), QStringLiteral("olk.ru.html"));
+    EXPECT_EQ(helpFilePath(own.path(), QStringLiteral("olk"), QStringLiteral("ru")),
+              own.filePath(QStringLiteral("help/olk.ru.html")));
+    setInstalledDataFolder({});
 }
 
 // Every interface language has its own help page: well-formed, with the
