@@ -22,15 +22,12 @@ namespace {
 constexpr int kTimerCalMs = 10000;
 
 // The part of the menu's background under `place` (logical pixels), at the
-// pages' own size whatever the background's device pixel ratio.
-QImage logicalCopy(const QImage& background, const QRect& place)
+// background's own device pixel ratio, which the pages then take over.
+QImage copyUnder(const QImage& background, const QRect& place)
 {
     const qreal ratio = background.devicePixelRatio();
     QImage part = background.copy(deviceRect(place, ratio));
-    if (ratio != 1.0) {
-        part = part.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        part.setDevicePixelRatio(1.0);
-    }
+    part.setDevicePixelRatio(ratio);
     return part;
 }
 
@@ -55,16 +52,22 @@ QImage libraryPicture(const ResourceLibrary& library, const QString& name)
     return picture;
 }
 
-// A page: the background under it, the blank page over that.
+// A page: the background under it, the blank page over that. On a screen
+// of more pixels than points the page has them too, so its writing is
+// drawn sharp and only the library's pictures are enlarged.
 QImage blankPage(const QImage& under, const QImage& base)
 {
-    QImage page(kCalendarPageWidth, kCalendarPageHeight, QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = under.isNull() ? 1.0 : under.devicePixelRatio();
+    const QRect logical(0, 0, kCalendarPageWidth, kCalendarPageHeight);
+    QImage page(deviceRect(logical, ratio).size(), QImage::Format_ARGB32_Premultiplied);
+    page.setDevicePixelRatio(ratio);
     page.fill(Qt::transparent);
     QPainter p(&page);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!under.isNull()) {
         p.drawImage(0, 0, under);
     }
-    p.drawImage(0, 0, base);
+    p.drawImage(logical, base);
     return page;
 }
 
@@ -94,6 +97,7 @@ std::optional<QList<CalendarPage>> drawCalendarPages(const ResourceLibrary& libr
         CalendarPage page{blankPage(underLeft, base), {}};
         QPainter p(&page.picture);
         p.setRenderHint(QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         drawCentred(p, QString::number(today.day()), calendarFont(12, true), 22,
                     today.dayOfWeek() == Qt::Sunday ? QColor(Qt::red) : QColor(Qt::black));
         const QString month = text(TextGroup::Month, today.month());
@@ -108,6 +112,7 @@ std::optional<QList<CalendarPage>> drawCalendarPages(const ResourceLibrary& libr
         const int animal = animalOfYear(today.year());
         CalendarPage page{blankPage(underRight, base), text(TextGroup::AnimalYear, animal)};
         QPainter p(&page.picture);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(3, 27, libraryPicture(library, animalPictureName(animal)));
         pages << page;
     }
@@ -115,6 +120,7 @@ std::optional<QList<CalendarPage>> drawCalendarPages(const ResourceLibrary& libr
     for (const HolidayEntry* entry : holidaysOn(today)) {
         CalendarPage page{blankPage(underRight, base), holidayHint(*entry, today.year())};
         QPainter p(&page.picture);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(3, 27, libraryPicture(library, QString::fromLatin1(entry->picture)));
         pages << page;
     }
@@ -163,8 +169,8 @@ bool CalendarPages::buildCalendar(const QImage& background, const TableScale& sc
     std::optional<QList<CalendarPage>> pages;
     if (const std::optional<ResourceLibrary> library =
             ResourceLibrary::find(QString::fromLatin1(kCalendarLibrary), programFolder)) {
-        pages = drawCalendarPages(*library, today, logicalCopy(background, places[0]),
-                                  logicalCopy(background, places[1]));
+        pages = drawCalendarPages(*library, today, copyUnder(background, places[0]),
+                                  copyUnder(background, places[1]));
     }  // the library is released here
     if (!pages) {
         m_pages.clear();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QTimer>
 
 #include "records/club_file.h"
+#include "extras/holiday_calendar.h"
 #include "records/resource_library.h"
 #include "settings/language.h"
 #include "table/main_menu.h"
@@ -221,6 +224,46 @@ TEST(CalendarPages, ALibraryWithoutTheBlankPageDrawsNothing)
     const std::optional<ResourceLibrary> library = ResourceLibrary::open(file.fileName());
     ASSERT_TRUE(library);
     EXPECT_FALSE(drawCalendarPages(*library, QDate(2025, 4, 20), {}, {}));
+}
+
+// On a screen with two pixels to the point the pages have them too, so the
+// day and the month are written sharp, not enlarged.
+TEST(CalendarPages, PagesHaveTheScreensPixels)
+{
+    QImage base(60, 100, QImage::Format_ARGB32);
+    base.fill(Qt::white);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && base.save(&buffer, "PNG"));
+    const std::optional<QByteArray> bytes =
+        packResourceLibrary({{QString::fromLatin1(kCalendarBase), ResourceKind::Png, png}});
+    ASSERT_TRUE(bytes);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("TevCalendar01.dll")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size());
+    file.close();
+    const std::optional<ResourceLibrary> library = ResourceLibrary::open(file.fileName());
+    ASSERT_TRUE(library);
+    for (const qreal ratio : {1.0, 2.0}) {
+        QImage under(QSize(60, 100) * ratio, QImage::Format_RGB32);
+        under.setDevicePixelRatio(ratio);
+        under.fill(Qt::darkGreen);
+        const auto pages = drawCalendarPages(*library, QDate(2025, 4, 20), under, under);
+        ASSERT_TRUE(pages);
+        const QImage& day = pages->front().picture;
+        EXPECT_EQ(day.size(), QSize(60, 100) * ratio);
+        EXPECT_EQ(day.devicePixelRatio(), ratio);
+        // The red Sunday figure has edges a single device pixel wide.
+        int sharpSteps = 0;
+        for (int y = 0; y < day.height(); ++y) {
+            for (int x = 1; x < day.width(); ++x) {
+                const int step = std::abs(qRed(day.pixel(x, y)) - qRed(day.pixel(x - 1, y))) +
+                                 std::abs(qGreen(day.pixel(x, y)) - qGreen(day.pixel(x - 1, y)));
+                sharpSteps += step > 200 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(sharpSteps, 10 * ratio) << "ratio " << ratio;
+    }
 }
 
 }  // namespace
