@@ -1,8 +1,10 @@
 #include "extras/cards_button.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -13,6 +15,25 @@
 namespace olk {
 
 namespace {
+
+// The button's font, made smaller where a caption would run past the bar's
+// round ends (a long word of some languages on a short button), down to
+// two thirds of its size.
+QFont fittingFont(const QFont& font, const QString& caption, int width)
+{
+    const int wanted = QFontMetrics(font).horizontalAdvance(caption);
+    if (wanted <= width || wanted <= 0 || width <= 0) {
+        return font;
+    }
+    const qreal factor = std::max(2.0 / 3.0, static_cast<qreal>(width) / wanted);
+    QFont smaller = font;
+    if (font.pixelSize() > 0) {
+        smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * factor)));
+    } else {
+        smaller.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return smaller;
+}
 
 int channel(double value)
 {
@@ -368,8 +389,8 @@ void TevCardsButton::paintEvent(QPaintEvent*)
         colour = m_grayDis ? QColor(192, 192, 192) : QColor(150, 150, 150);
     }
     p.setPen(colour);
-    p.setFont(font());
     const QRect textRect = captionRect().translated(shift);
+    p.setFont(m_margin < 0 ? fittingFont(font(), text(), textRect.width() - h / 3) : font());
     const Qt::Alignment align = m_margin < 0 ? Qt::AlignCenter
                                 : m_glyphLayout == GlyphLayout::Right
                                     ? Qt::AlignRight | Qt::AlignVCenter
