@@ -20,6 +20,7 @@
 #include "accountui/world_top_ten.h"
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
+#include "extras/help_page.h"
 #include "extras/library_download.h"
 #include "table/radio_dialog.h"
 #include "extras/own_cursors.h"
@@ -188,6 +189,10 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::tournamentRequested, this, &MainWindow::openTournament);
     m_menu->setTournamentPicture(worldTableIcon(4, 96));
     connect(m_menu, &MainMenu::newsRequested, this, &MainWindow::openNews);
+    connect(m_menu, &MainMenu::helpRequested, this, [this] {
+        play("WOpenFo");
+        openHelpPage(this, QCoreApplication::applicationDirPath());
+    });
     connect(m_menu, &MainMenu::chatRequested, this, &MainWindow::openChat);
     // The right clock panel's figure of the minute, from the service; never
     // waited for.

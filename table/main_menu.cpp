@@ -626,6 +626,11 @@ void MainMenu::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Left:
         focusNextPrevChild(false);
         return;
+    case Qt::Key_F1:
+        if (event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+            emit helpRequested();
+        }
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // The icons take only Space by themselves.

@@ -109,6 +109,7 @@ signals:
     void tournamentRequested();
     void newsRequested();
     void chatRequested();
+    void helpRequested();  // F1
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -514,6 +514,10 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     }
     press(Qt::Key_Return);
     EXPECT_EQ(topTen.size(), 1);
+    // F1 asks for the help page from the menu too.
+    QSignalSpy help(&menu, &MainMenu::helpRequested);
+    press(Qt::Key_F1);
+    EXPECT_EQ(help.size(), 1);
     // A screen reader hears a row without its padding.
     EXPECT_TRUE(menu.row(1)->accessibleName().startsWith(QStringLiteral("Anna ")));
     EXPECT_FALSE(menu.row(1)->accessibleName().contains(QStringLiteral("  ")));
