@@ -1066,14 +1066,18 @@ QString TableView::plateCaption(int seat) const
     return plateText(m_engine.state().players[seat], m_plates[seat]);
 }
 
-int TableView::keyboardCell() const
+bool TableView::localDiscardTurn() const
 {
     const TableState& st = m_engine.state();
-    if (!m_keyboardUsed || !st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+    return st.gameActive && st.playPhase == 2 && st.turnState == kLocalSeat + turn::kDiscardOffset;
+}
+
+int TableView::keyboardCell() const
+{
+    if (!m_keyboardUsed || !localDiscardTurn()) {
         return 0;
     }
-    const PlayerRecord& hand = st.players[kLocalSeat];
+    const PlayerRecord& hand = m_engine.state().players[kLocalSeat];
     if (hand.cardCount < 1) {
         return 0;
     }
@@ -1140,8 +1144,7 @@ void TableView::announceKeyboardFocus()
 void TableView::moveKeyboardFocus(int step)
 {
     const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+    if (!localDiscardTurn()) {
         return;
     }
     const PlayerRecord& hand = st.players[kLocalSeat];
@@ -1175,9 +1178,7 @@ bool TableView::keyboardTake(int source)
 
 bool TableView::keyboardDiscard()
 {
-    const TableState& st = m_engine.state();
-    if (!st.gameActive || st.playPhase != 2 ||
-        st.turnState != kLocalSeat + turn::kDiscardOffset) {
+    if (!localDiscardTurn()) {
         return false;
     }
     const int cell = keyboardCell();
@@ -1236,8 +1237,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
     }
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
-            playSound("WOpenFo", false);
-            openHelpPage(this, QCoreApplication::applicationDirPath());
+            showHelp();
         }
         return;
     }
@@ -1261,7 +1261,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool repeat = event->isAutoRepeat();
-    const bool discardTurn = st.playPhase == 2 && st.turnState == kLocalSeat + turn::kDiscardOffset;
+    const bool discardTurn = localDiscardTurn();
     if (key == Qt::Key_V || (enter && mods == Qt::ShiftModifier)) {
         // As the right button would: the focused card, else the pile's top.
         if (const int cell = keyboardCell(); cell != 0) {
@@ -1321,22 +1321,14 @@ void TableView::leaveByKey()
 {
     // "Exit to menu" with the table menu's question. A game that may end
     // ends as its button ends it, with its results kept; any other is left.
-    if (!m_engine.state().gameActive) {
-        return;
-    }
-    playSound("WOpenFo", false);
-    if (!askYesNo(this,
-                  text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
+    if (!confirmLeaving()) {
         return;
     }
     if (m_buttons.exitEnabled && m_button8->isEnabled()) {
         m_button8->click();
         return;
     }
-    if (isRecording()) {
-        saveRecording();
-    }
-    m_session.leave();
+    leaveNow();
 }
 
 QString TableView::dealNumberHint() const
@@ -1490,27 +1482,40 @@ void TableView::showTableMenu(QPoint globalPos)
         menu.addAction(text(Text::ToChangeAName), this, &TableView::changeNameRequested);
     }
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
-    menu.addAction(text(Text::Help), this, [this] {
-        playSound("WOpenFo", false);
-        openHelpPage(this, QCoreApplication::applicationDirPath());
-    });
+    menu.addAction(text(Text::Help), this, &TableView::showHelp);
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
     menu.exec(globalPos);
 }
 
-void TableView::askToLeave()
+bool TableView::confirmLeaving()
 {
     if (!m_engine.state().gameActive) {
-        return;
+        return false;
     }
     playSound("WOpenFo", false);
-    if (askYesNo(this,
-                 text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost))) {
-        if (isRecording()) {
-            saveRecording();
-        }
-        m_session.leave();
+    return askYesNo(this,
+                    text(Text::LeaveToMainMenu) + QLatin1Char('\n') + text(Text::AllDataWillBeLost));
+}
+
+void TableView::leaveNow()
+{
+    if (isRecording()) {
+        saveRecording();
     }
+    m_session.leave();
+}
+
+void TableView::askToLeave()
+{
+    if (confirmLeaving()) {
+        leaveNow();
+    }
+}
+
+void TableView::showHelp()
+{
+    playSound("WOpenFo", false);
+    openHelpPage(this, QCoreApplication::applicationDirPath());
 }
 
 void TableView::showSpeedDialog()

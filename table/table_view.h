@@ -190,6 +190,12 @@ private:
     void sendChat();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void askToLeave();
+    // The question before leaving the table; false when there is no game.
+    bool confirmLeaving();
+    // Leaves the game, a recording saved as far as it went.
+    void leaveNow();
+    void showHelp();
+    bool localDiscardTurn() const;
     void showSpeedDialog();
     void showTableMenu(QPoint globalPos);
     bool keyboardTake(int source);
