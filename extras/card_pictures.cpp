@@ -175,11 +175,7 @@ namespace {
 // once to the device's pixels and carrying the ratio.
 QImage deviceBackground(const QImage& picture, QSize logical, qreal ratio)
 {
-    const QSize pixels = logical * ratio;
-    QImage result = picture.size() == pixels
-                        ? picture
-                        : picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    result = result.convertToFormat(QImage::Format_RGB32);
+    QImage result = devicePicture(picture, logical, ratio).convertToFormat(QImage::Format_RGB32);
     result.setDevicePixelRatio(ratio);
     return result;
 }

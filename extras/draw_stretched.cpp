@@ -171,6 +171,16 @@ QRect logicalRect(const QImage& picture)
     return QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
 }
 
+QImage devicePicture(const QImage& picture, QSize logical, qreal ratio, Qt::AspectRatioMode mode)
+{
+    const QSize pixels = logical * ratio;
+    QImage result = picture.size() == pixels
+                        ? picture
+                        : picture.scaled(pixels, mode, Qt::SmoothTransformation);
+    result.setDevicePixelRatio(ratio);
+    return result;
+}
+
 QImage deviceImage(QSize logical, qreal ratio, QImage::Format format)
 {
     QImage image(logical * ratio, format);

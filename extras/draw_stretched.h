@@ -27,6 +27,12 @@ QRect deviceRect(const QRect& rect, qreal ratio);
 // its device pixel ratio.
 QRect logicalRect(const QImage& picture);
 
+// `picture` to be shown at `logical` size on a screen of `ratio`: resampled
+// smoothly, once, to the device's pixels and carrying the ratio (the
+// picture itself when it has those pixels already).
+QImage devicePicture(const QImage& picture, QSize logical, qreal ratio,
+                     Qt::AspectRatioMode mode = Qt::IgnoreAspectRatio);
+
 // A back buffer of `logical` size for a device pixel ratio: its pixels are
 // `logical` x `ratio`, and painters on it draw in logical pixels.
 QImage deviceImage(QSize logical, qreal ratio, QImage::Format format);

@@ -327,10 +327,8 @@ void MainMenu::layoutMenu()
     // The title is drawn larger than it is shown: shrink it once, properly
     // averaged, rather than on every paint, and keep the cards' proportions
     // where the window's are wider than the design's.
-    m_titlePicture = builtInPicture(QStringLiteral("GTitle"))
-                         .scaled(m_title.size() * ratio, Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
-    m_titlePicture.setDevicePixelRatio(ratio);
+    m_titlePicture = devicePicture(builtInPicture(QStringLiteral("GTitle")), m_title.size(), ratio,
+                                   Qt::KeepAspectRatio);
     m_caption = QRect(k.left(180, 400), k.top(12, 70), k.size(400), k.size(70));
     m_subtitle = QRect(k.left(205, 350), k.top(183, 40), k.size(350), k.size(40));
     // The decorations keep their own size and stay centred in their cells.
@@ -656,8 +654,7 @@ void MainMenu::mouseReleaseEvent(QMouseEvent* event)
 
 StartupPicture::StartupPicture(QWidget* parent)
     : QWidget(parent),
-      m_titlePicture(builtInPicture(QStringLiteral("GTitle"))
-                         .scaled(300, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+      m_titlePicture(devicePicture(builtInPicture(QStringLiteral("GTitle")), QSize(300, 90), 1.0))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -692,10 +689,7 @@ void StartupPicture::paintEvent(QPaintEvent*)
 
     if (const qreal ratio = devicePixelRatioF(); m_titlePicture.devicePixelRatio() != ratio) {
         // Shrunk once to the screen's own pixels, not enlarged by it.
-        m_titlePicture = builtInPicture(QStringLiteral("GTitle"))
-                             .scaled(QSize(300, 90) * ratio, Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
-        m_titlePicture.setDevicePixelRatio(ratio);
+        m_titlePicture = devicePicture(builtInPicture(QStringLiteral("GTitle")), QSize(300, 90), ratio);
     }
     p.drawImage(230, 150, m_titlePicture);
 

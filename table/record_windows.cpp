@@ -96,10 +96,7 @@ private:
         // The strip is resampled once to the screen's pixels.
         const qreal ratio = devicePixelRatioF();
         if (m_strip.isNull() || m_strip.devicePixelRatio() != ratio) {
-            m_strip = ratio == 1.0 ? m_source
-                                   : m_source.scaled(m_source.size() * ratio, Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation);
-            m_strip.setDevicePixelRatio(ratio);
+            m_strip = devicePicture(m_source, m_source.size(), ratio);
         }
         QImage frame = m_strip.copy(deviceRect(QRect(160 * m_frame, 0, 160, 200), ratio));
         frame.setDevicePixelRatio(ratio);
