@@ -32,7 +32,10 @@ start_radio_test_station() {
         track=$(find "$build/music" -maxdepth 2 -name '*.ogg' -size +10k 2>/dev/null | sort | head -n 1)
     fi
     if [ -n "$track" ]; then
-        cp "$track" "$sound"
+        # The tracks end in a few seconds of fading and silence; the loop
+        # must not play those, or a listener joining then hears nothing.
+        sox -q "$track" -C 4 "$sound" reverse silence 1 0.05 2% reverse ||
+            cp "$track" "$sound"
     else
         # Eight seconds of a soft major chord with a slow swell, stereo.
         sox -q -n -r 44100 -c 2 -C 4 "$sound" \
