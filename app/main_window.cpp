@@ -21,7 +21,9 @@
 #include "core/cp1251.h"
 #include "extras/attention_box.h"
 #include "extras/help_page.h"
+#include "settings/address_cipher.h"
 #include "extras/library_download.h"
+#include "table/about_box.h"
 #include "table/radio_dialog.h"
 #include "extras/own_cursors.h"
 #include "extras/salute.h"
@@ -142,6 +144,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu->radioIcon(), &RadioIcon::toggleRequested, this, &MainWindow::toggleRadio);
     connect(m_menu->radioIcon(), &RadioIcon::dialogRequested, this, &MainWindow::openRadio);
     connect(m_table, &TableView::radioRequested, this, &MainWindow::openRadio);
+    connect(m_table, &TableView::aboutRequested, this, &MainWindow::openAbout);
+    connect(m_table, &TableView::chatRequested, this, &MainWindow::openChat);
     connect(m_table, &TableView::chatTyped, this, [this](const QString& line) {
         const QByteArray bytes =
             QByteArray::fromStdString(cp1251::fromUtf8Lossy(line.toStdString()));
@@ -194,6 +198,13 @@ MainWindow::MainWindow(Settings& settings, QString folder)
         openHelpPage(this, QCoreApplication::applicationDirPath());
     });
     connect(m_menu, &MainMenu::chatRequested, this, &MainWindow::openChat);
+    connect(m_menu, &MainMenu::aboutRequested, this, &MainWindow::openAbout);
+    connect(m_menu, &MainMenu::radioRequested, this, &MainWindow::openRadio);
+    connect(m_menu, &MainMenu::speedRequested, this, [this] {
+        play("WOpenFo");
+        SpeedDialog dialog(m_settings, this);
+        dialog.exec();
+    });
     // The right clock panel's figure of the minute, from the service; never
     // waited for.
     m_menu->setFigureSource(
@@ -1119,6 +1130,22 @@ void MainWindow::toggleRadio()
 {
     if (!m_radio.toggleRadio()) {
         showMissingRadio();
+    }
+}
+
+void MainWindow::openAbout()
+{
+    play("WOpenFo");
+    // The club's site is the service's public news page.
+    const QString site =
+        decipherAddress(online().client().address(online::Endpoint::News)).value_or(QString());
+    AboutBox box(m_settings, site, this);
+    bool help = false;
+    connect(&box, &AboutBox::helpRequested, this, [&help] { help = true; });
+    box.exec();
+    if (help) {
+        play("WOpenFo");
+        openHelpPage(this, QCoreApplication::applicationDirPath());
     }
 }
 

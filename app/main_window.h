@@ -103,6 +103,8 @@ public:
     // The radio dialog, or the missing-radio message without the radio's
     // files.
     void openRadio();
+    // "About": the about box, from the table's or the menu's pop-up menu.
+    void openAbout();
     // The radio icon's left click: the radio on or off.
     void toggleRadio();
     // The melody plays while the start-up picture or the menu shows and the

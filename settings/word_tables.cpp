@@ -1462,6 +1462,18 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "Key: K", "KeyHintKnock"),
     //: hint of the table's "Exit to menu" button: the key that leaves the table (it asks first)
     QT_TRANSLATE_NOOP3("Olk", "Key: Esc", "KeyHintExit"),
+    //: hint of the main menu's help icon: the key that opens the help too
+    QT_TRANSLATE_NOOP3("Olk", "Key: F1", "KeyHintHelp"),
+    //: about box: the program's version under its name; %1 is the number, such as 0.1.0
+    QT_TRANSLATE_NOOP3("Olk", "Version %1", "AboutVersion"),
+    //: about box: who made the game, after "The author of idea:"
+    QT_TRANSLATE_NOOP3("Olk", "The Olk developers", "AboutDevelopers"),
+    //: about box, thanks: what the KDE card deck authors gave; "Classical-1" is the card set's name, kept as it is
+    QT_TRANSLATE_NOOP3("Olk", "the faces of the \"Classical-1\" cards", "AboutCardFaces"),
+    //: about box, thanks: what the authors of the TimGM6mb sound font gave
+    QT_TRANSLATE_NOOP3("Olk", "the sound font of the club's music", "AboutSoundFont"),
+    //: about box: the licence line
+    QT_TRANSLATE_NOOP3("Olk", "Free software: you may share and change it under the GNU General Public License, version 3 or later.", "AboutLicence"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -595,6 +595,12 @@ enum class Text : int {
     KeyHintFirstButton,
     KeyHintKnock,
     KeyHintExit,
+    KeyHintHelp,
+    AboutVersion,
+    AboutDevelopers,
+    AboutCardFaces,
+    AboutSoundFont,
+    AboutLicence,
     Count
 };
 

@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,6 +54,41 @@ QImage statisticsPicture(int size)
     }
     p.setPen(QPen(QColor(40, 40, 50), s * 0.05, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(s * 0.06, s * 0.9), QPointF(s * 0.94, s * 0.9));
+    return picture;
+}
+
+// The help icon: a blue glass button with a white question mark.
+QImage helpPicture(int size)
+{
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double s = size;
+    const QRectF disc(s * 0.08, s * 0.08, s * 0.84, s * 0.84);
+    QRadialGradient glass(QPointF(s * 0.4, s * 0.35), s * 0.55);
+    glass.setColorAt(0, QColor(120, 180, 255));
+    glass.setColorAt(0.7, QColor(30, 90, 200));
+    glass.setColorAt(1, QColor(15, 50, 130));
+    p.setBrush(glass);
+    p.setPen(QPen(QColor(10, 30, 80), s * 0.03));
+    p.drawEllipse(disc);
+    // The shine over the upper half.
+    QLinearGradient shine(QPointF(0, s * 0.12), QPointF(0, s * 0.5));
+    shine.setColorAt(0, QColor(255, 255, 255, 150));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shine);
+    p.drawEllipse(QRectF(s * 0.2, s * 0.13, s * 0.6, s * 0.38));
+    QFont mark(QStringLiteral("DejaVu Sans"));
+    mark.setBold(true);
+    mark.setPixelSize(static_cast<int>(s * 0.62));
+    p.setFont(mark);
+    p.setPen(QColor(10, 30, 80, 160));
+    p.drawText(disc.translated(s * 0.02, s * 0.03), Qt::AlignCenter, QStringLiteral("?"));
+    p.setPen(Qt::white);
+    p.drawText(disc, Qt::AlignCenter, QStringLiteral("?"));
     return picture;
 }
 
@@ -167,6 +204,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
       m_world(new QToolButton(this)),
       m_statistics(new QToolButton(this)),
       m_tournament(new QToolButton(this)),
+      m_help(new QToolButton(this)),
       m_newsChat(new NewsChatPanel(this)),
       m_clock(new MenuClock(this)),
       m_figurePanel(new MenuFigurePanel(this)),
@@ -210,7 +248,8 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     });
     m_topTen->setToolTip(QStringLiteral("40"));
     m_statistics->setIcon(QPixmap::fromImage(statisticsPicture(96)));
-    for (QToolButton* icon : {m_account, m_world, m_statistics, m_tournament}) {
+    m_help->setIcon(QPixmap::fromImage(helpPicture(96)));
+    for (QToolButton* icon : {m_account, m_world, m_statistics, m_tournament, m_help}) {
         icon->setAutoRaise(true);
         // In the keyboard's round after the buttons, with the same gold frame.
         icon->setFocusPolicy(Qt::TabFocus);
@@ -225,6 +264,7 @@ MainMenu::MainMenu(Settings& settings, QWidget* parent)
     connect(m_newsChat, &NewsChatPanel::newsClicked, this, &MainMenu::newsRequested);
     connect(m_newsChat, &NewsChatPanel::chatClicked, this, &MainMenu::chatRequested);
     connect(m_world, &QToolButton::clicked, this, &MainMenu::worldTopTenRequested);
+    connect(m_help, &QToolButton::clicked, this, &MainMenu::helpRequested);
     retranslate();
 }
 
@@ -319,6 +359,9 @@ void MainMenu::layoutMenu()
     // The tournament's cup closes the row.
     m_tournament->setGeometry(roundToPixel(542 * k.sx), roundToPixel(460 * k.sy), icon, icon);
     m_tournament->setIconSize(QSize(icon, icon));
+    // Help after it, at the row's end.
+    m_help->setGeometry(roundToPixel(588 * k.sx), roundToPixel(460 * k.sy), icon, icon);
+    m_help->setIconSize(QSize(icon, icon));
     if (m_musicButtons != nullptr) {
         m_musicButtons->place(size(), k.s, false);
     }
@@ -349,7 +392,10 @@ void MainMenu::layoutMenu()
     m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
     const QSize corner = m_newsChat->panelSize(m_newsChat->large() ? 1.0 : k.sx);
     if (m_newsChat->large()) {
-        const int left = std::min(m_animations[1].center().x() - corner.width() / 2,
+        // Under the animation, but clear of the help icon that ends the
+        // row of online icons, and inside the window.
+        const int left = std::min(std::max(m_animations[1].center().x() - corner.width() / 2,
+                                           m_help->geometry().right() + 1 + k.size(6)),
                                   width() - corner.width() - k.size(6));
         m_newsChat->setGeometry(left, height() - corner.height() - k.size(6), corner.width(),
                                 corner.height());
@@ -501,6 +547,8 @@ void MainMenu::retranslate()
     m_tournament->setAccessibleName(text(Text::TournamentTitle));
     m_statistics->setToolTip(text(Text::Statistics));
     m_statistics->setAccessibleName(text(Text::Statistics));
+    m_help->setToolTip(text(Text::Help) + QLatin1Char('\n') + text(Text::KeyHintHelp));
+    m_help->setAccessibleName(text(Text::Help));
     m_world->setToolTip(text(Text::WorldTopTenCommand));
     m_world->setAccessibleName(text(Text::WorldTopTenCommand));
     m_exit->setText(text(Text::Exit));
@@ -588,7 +636,7 @@ QList<QWidget*> MainMenu::keyboardOrder() const
                           static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_mode),
                           static_cast<QWidget*>(m_exit), static_cast<QWidget*>(m_account),
                           static_cast<QWidget*>(m_world), static_cast<QWidget*>(m_statistics),
-                          static_cast<QWidget*>(m_tournament)}) {
+                          static_cast<QWidget*>(m_tournament), static_cast<QWidget*>(m_help)}) {
         if (each->isVisibleTo(this) && each->isEnabled() &&
             (each->focusPolicy() & Qt::TabFocus) != 0) {
             order.append(each);
@@ -629,6 +677,17 @@ void MainMenu::keyPressEvent(QKeyEvent* event)
             emit helpRequested();
         }
         return;
+    case Qt::Key_Menu:
+        showPopupMenu(mapToGlobal(focusWidget() != nullptr && focusWidget() != this
+                                      ? focusWidget()->geometry().center()
+                                      : rect().center()));
+        return;
+    case Qt::Key_F10:
+        if (event->modifiers() == Qt::ShiftModifier) {
+            showPopupMenu(mapToGlobal(rect().center()));
+            return;
+        }
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // The icons take only Space by themselves.
@@ -650,6 +709,23 @@ void MainMenu::mouseReleaseEvent(QMouseEvent* event)
         loadPictures();
         update();
     }
+}
+
+void MainMenu::contextMenuEvent(QContextMenuEvent* event)
+{
+    showPopupMenu(event->globalPos());
+}
+
+void MainMenu::showPopupMenu(QPoint globalPos)
+{
+    // The table's pop-up menu without what needs a game on the table.
+    QMenu menu(this);
+    menu.addAction(text(Text::Speed), this, &MainMenu::speedRequested);
+    menu.addAction(text(Text::Help), this, &MainMenu::helpRequested);
+    menu.addAction(text(Text::About), this, &MainMenu::aboutRequested);
+    menu.addAction(text(Text::Radio), this, &MainMenu::radioRequested);
+    menu.addAction(text(Text::Chat), this, &MainMenu::chatRequested);
+    menu.exec(globalPos);
 }
 
 StartupPicture::StartupPicture(QWidget* parent)

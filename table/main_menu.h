@@ -91,6 +91,8 @@ public:
     // more; the main window keeps its picture in step with the radio.
     RadioIcon* radioIcon() const { return m_radioIcon; }
     QToolButton* statisticsIcon() const { return m_statistics; }
+    // The help icon: a blue "?" that opens the help page, as F1 does.
+    QToolButton* helpIcon() const { return m_help; }
     QToolButton* tournamentIcon() const { return m_tournament; }
     void setTournamentPicture(const QPixmap& picture);
     // The holiday calendar's two pages and their timer TimerCal.
@@ -109,11 +111,17 @@ signals:
     void tournamentRequested();
     void newsRequested();
     void chatRequested();
-    void helpRequested();  // F1
+    void helpRequested();  // the help icon, F1, the pop-up menu's "Help"
+    // The pop-up menu (a right click on the menu, the Menu key or
+    // Shift+F10): "Speed", "About", "Radio" ("Help" and "Chat" above).
+    void speedRequested();
+    void aboutRequested();
+    void radioRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;
@@ -126,6 +134,7 @@ private:
     void loadPictures();
     void applyDesign();
     void rebuildCalendar();
+    void showPopupMenu(QPoint globalPos);
 
     Settings& m_settings;
     // Where the picture libraries are looked for (and in the folder above).
@@ -158,6 +167,7 @@ private:
     QToolButton* m_world;
     QToolButton* m_statistics;
     QToolButton* m_tournament;
+    QToolButton* m_help;
     NewsChatPanel* m_newsChat;
     RadioIcon* m_radioIcon = new RadioIcon(m_settings, this);
     QString m_accountNick;

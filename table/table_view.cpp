@@ -1483,7 +1483,9 @@ void TableView::showTableMenu(QPoint globalPos)
     }
     menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
     menu.addAction(text(Text::Help), this, &TableView::showHelp);
+    menu.addAction(text(Text::About), this, &TableView::aboutRequested);
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
+    menu.addAction(text(Text::Chat), this, &TableView::chatRequested);
     menu.exec(globalPos);
 }
 

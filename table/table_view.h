@@ -141,6 +141,9 @@ signals:
     void changeNameRequested();
     // The pop-up menu's "Radio": the radio dialog.
     void radioRequested();
+    // The pop-up menu's "About" and "Chat": the about box, the chat window.
+    void aboutRequested();
+    void chatRequested();
     // A right click on a card the player may see asks for its spoken name.
     void cardSpoken(CardCode code);
     // A chat line typed and sent (Enter or the send button), not empty.

@@ -3507,5 +3507,41 @@
         <extracomment>hint of the table&apos;s &quot;Exit to menu&quot; button: the key that leaves the table (it asks first)</extracomment>
         <translation>Klávesa: Esc</translation>
     </message>
+    <message>
+        <source>Key: F1</source>
+        <comment>KeyHintHelp</comment>
+        <extracomment>hint of the main menu&apos;s help icon: the key that opens the help too</extracomment>
+        <translation>Klávesa: F1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <comment>AboutVersion</comment>
+        <extracomment>about box: the program&apos;s version under its name; %1 is the number, such as 0.1.0</extracomment>
+        <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>The Olk developers</source>
+        <comment>AboutDevelopers</comment>
+        <extracomment>about box: who made the game, after &quot;The author of idea:&quot;</extracomment>
+        <translation>Vývojáři Olk</translation>
+    </message>
+    <message>
+        <source>the faces of the &quot;Classical-1&quot; cards</source>
+        <comment>AboutCardFaces</comment>
+        <extracomment>about box, thanks: what the KDE card deck authors gave; &quot;Classical-1&quot; is the card set&apos;s name, kept as it is</extracomment>
+        <translation>obrázky karet „Classical-1“</translation>
+    </message>
+    <message>
+        <source>the sound font of the club&apos;s music</source>
+        <comment>AboutSoundFont</comment>
+        <extracomment>about box, thanks: what the authors of the TimGM6mb sound font gave</extracomment>
+        <translation>zvuková banka hudby klubu</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <comment>AboutLicence</comment>
+        <extracomment>about box: the licence line</extracomment>
+        <translation>Svobodný software: smíte jej šířit a upravovat podle GNU General Public License verze 3 nebo novější.</translation>
+    </message>
 </context>
 </TS>

@@ -3507,5 +3507,41 @@
         <extracomment>hint of the table&apos;s &quot;Exit to menu&quot; button: the key that leaves the table (it asks first)</extracomment>
         <translation>Touche : Échap</translation>
     </message>
+    <message>
+        <source>Key: F1</source>
+        <comment>KeyHintHelp</comment>
+        <extracomment>hint of the main menu&apos;s help icon: the key that opens the help too</extracomment>
+        <translation>Touche : F1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <comment>AboutVersion</comment>
+        <extracomment>about box: the program&apos;s version under its name; %1 is the number, such as 0.1.0</extracomment>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The Olk developers</source>
+        <comment>AboutDevelopers</comment>
+        <extracomment>about box: who made the game, after &quot;The author of idea:&quot;</extracomment>
+        <translation>Les développeurs d&apos;Olk</translation>
+    </message>
+    <message>
+        <source>the faces of the &quot;Classical-1&quot; cards</source>
+        <comment>AboutCardFaces</comment>
+        <extracomment>about box, thanks: what the KDE card deck authors gave; &quot;Classical-1&quot; is the card set&apos;s name, kept as it is</extracomment>
+        <translation>les figures des cartes « Classical-1 »</translation>
+    </message>
+    <message>
+        <source>the sound font of the club&apos;s music</source>
+        <comment>AboutSoundFont</comment>
+        <extracomment>about box, thanks: what the authors of the TimGM6mb sound font gave</extracomment>
+        <translation>la banque de sons de la musique du club</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <comment>AboutLicence</comment>
+        <extracomment>about box: the licence line</extracomment>
+        <translation>Logiciel libre : vous pouvez le redistribuer et le modifier selon la GNU General Public License, version 3 ou ultérieure.</translation>
+    </message>
 </context>
 </TS>

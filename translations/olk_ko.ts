@@ -3507,5 +3507,41 @@
         <extracomment>hint of the table&apos;s &quot;Exit to menu&quot; button: the key that leaves the table (it asks first)</extracomment>
         <translation>키: Esc</translation>
     </message>
+    <message>
+        <source>Key: F1</source>
+        <comment>KeyHintHelp</comment>
+        <extracomment>hint of the main menu&apos;s help icon: the key that opens the help too</extracomment>
+        <translation>키: F1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <comment>AboutVersion</comment>
+        <extracomment>about box: the program&apos;s version under its name; %1 is the number, such as 0.1.0</extracomment>
+        <translation>버전 %1</translation>
+    </message>
+    <message>
+        <source>The Olk developers</source>
+        <comment>AboutDevelopers</comment>
+        <extracomment>about box: who made the game, after &quot;The author of idea:&quot;</extracomment>
+        <translation>Olk 개발자</translation>
+    </message>
+    <message>
+        <source>the faces of the &quot;Classical-1&quot; cards</source>
+        <comment>AboutCardFaces</comment>
+        <extracomment>about box, thanks: what the KDE card deck authors gave; &quot;Classical-1&quot; is the card set&apos;s name, kept as it is</extracomment>
+        <translation>&quot;Classical-1&quot; 카드의 그림</translation>
+    </message>
+    <message>
+        <source>the sound font of the club&apos;s music</source>
+        <comment>AboutSoundFont</comment>
+        <extracomment>about box, thanks: what the authors of the TimGM6mb sound font gave</extracomment>
+        <translation>클럽 음악의 사운드폰트</translation>
+    </message>
+    <message>
+        <source>Free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <comment>AboutLicence</comment>
+        <extracomment>about box: the licence line</extracomment>
+        <translation>자유 소프트웨어: GNU 일반 공중 사용 허가서 버전 3 이상에 따라 공유하고 수정할 수 있습니다.</translation>
+    </message>
 </context>
 </TS>

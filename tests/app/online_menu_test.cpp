@@ -20,6 +20,7 @@
 #include "settings/address_cipher.h"
 #include "settings/settings_file.h"
 #include "settings/word_tables.h"
+#include "table/about_box.h"
 #include "table/main_menu.h"
 #include "tests/service/loopback_club.h"
 
@@ -170,6 +171,27 @@ TEST_F(OnlineMenu, TheMenuShowsWhatIsUnreadAndTheChatReadsIt)
     QFile chatState(home.filePath(QStringLiteral("TevChatTev.ini")));
     ASSERT_TRUE(chatState.open(QIODevice::ReadOnly));
     EXPECT_EQ(chatState.readAll(), "2\r\n0\r\n0\r\n");
+}
+
+// "About" from the menu's pop-up names the service's news page as the
+// club's site.
+TEST_F(OnlineMenu, TheAboutBoxNamesTheClubsPage)
+{
+    Settings settings;
+    settings.sendStatistics = false;
+    MainWindow window(settings, folder());
+    startRun(window, false);
+    QString site;
+    QTimer::singleShot(100, [&site] {
+        auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (box->siteLabel() != nullptr) {
+            site = box->siteLabel()->text();
+        }
+        box->accept();
+    });
+    emit window.menu().aboutRequested();
+    EXPECT_TRUE(site.contains(club.address() + QStringLiteral("/news"))) << site.toStdString();
 }
 
 }  // namespace

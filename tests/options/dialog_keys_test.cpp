@@ -44,6 +44,7 @@
 #include "online/service_client.h"
 #include "options/options_dialog.h"
 #include "settings/address_cipher.h"
+#include "table/about_box.h"
 #include "table/radio_dialog.h"
 #include "table/record_windows.h"
 #include "table/speed_dialog.h"
@@ -291,6 +292,12 @@ const QList<Case>& cases()
         {"speed",
          [](Place& p) {
              SpeedDialog dialog(p.settings);
+             run(dialog);
+         },
+         QDialog::Rejected},
+        {"about",
+         [](Place& p) {
+             AboutBox dialog(p.settings, QStringLiteral("http://127.0.0.1:9/news"));
              run(dialog);
          },
          QDialog::Rejected},

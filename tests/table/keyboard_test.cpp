@@ -6,12 +6,14 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 #include "records/club_file.h"
@@ -351,7 +353,7 @@ TEST_F(KeyboardTest, TheMenuKeysOpenTheTableMenu)
         });
         press(key, mods);
         for (const Text item : {Text::GeneralScore, Text::ExitToMenu, Text::ToChangeAName,
-                                Text::Speed, Text::Radio}) {
+                                Text::Speed, Text::Help, Text::About, Text::Radio, Text::Chat}) {
             EXPECT_TRUE(items.contains(text(item))) << sourceText(item);
         }
     }
@@ -491,11 +493,16 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     press(Qt::Key_Space);
     EXPECT_EQ(chosen, 1);
     // Backwards from the first row round to the online icons (Enter presses
-    // them too), then "Exit".
+    // them too): help closes the row, the tournament before it; then "Exit".
     QSignalSpy tournament(&menu, &MainMenu::tournamentRequested);
+    QSignalSpy help(&menu, &MainMenu::helpRequested);
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     QWidget* icon = focused();
+    ASSERT_EQ(icon, static_cast<QWidget*>(menu.helpIcon()));
     const QImage focusedIcon = icon->grab().toImage();
+    press(Qt::Key_Return);
+    EXPECT_EQ(help.size(), 1);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
     press(Qt::Key_Return);
     EXPECT_EQ(tournament.size(), 1);
     for (int step = 0; step < 4; ++step) {
@@ -514,13 +521,68 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     }
     press(Qt::Key_Return);
     EXPECT_EQ(topTen.size(), 1);
-    // F1 asks for the help page from the menu too.
-    QSignalSpy help(&menu, &MainMenu::helpRequested);
+    // F1 asks for the help page from anywhere in the menu.
     press(Qt::Key_F1);
-    EXPECT_EQ(help.size(), 1);
+    EXPECT_EQ(help.size(), 2);
+    EXPECT_EQ(menu.helpIcon()->toolTip(), QStringLiteral("Help\nKey: F1"));
     // A screen reader hears a row without its padding.
     EXPECT_TRUE(menu.row(1)->accessibleName().startsWith(QStringLiteral("Anna ")));
     EXPECT_FALSE(menu.row(1)->accessibleName().contains(QStringLiteral("  ")));
+}
+
+// The menu's pop-up menu (a right click, the Menu key, Shift+F10) holds
+// what needs no game on the table, each item asking for its window.
+TEST(MainMenuKeys, ThePopupMenuAsksForItsWindows)
+{
+    setLanguage(English);
+    Settings settings;
+    MainMenu menu(settings);
+    menu.resize(760, 500);
+    menu.refresh(defaultClubFile());
+    menu.show();
+    menu.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    menu.setFocus();
+    QSignalSpy speed(&menu, &MainMenu::speedRequested);
+    QSignalSpy help(&menu, &MainMenu::helpRequested);
+    QSignalSpy about(&menu, &MainMenu::aboutRequested);
+    QSignalSpy radio(&menu, &MainMenu::radioRequested);
+    QSignalSpy chat(&menu, &MainMenu::chatRequested);
+    const std::pair<Text, QSignalSpy*> items[] = {{Text::Speed, &speed},
+                                                  {Text::Help, &help},
+                                                  {Text::About, &about},
+                                                  {Text::Radio, &radio},
+                                                  {Text::Chat, &chat}};
+    int round = 0;
+    for (const auto& [item, spy] : items) {
+        SCOPED_TRACE(sourceText(item));
+        QStringList shown;
+        QTimer::singleShot(0, [&shown, item = item] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(popup, nullptr);
+            for (QAction* action : popup->actions()) {
+                shown.append(action->text());
+                if (action->text() == text(item)) {
+                    popup->setActiveAction(action);
+                }
+            }
+            QTest::keyClick(popup, Qt::Key_Return);
+        });
+        // The three ways in, in turn.
+        if (round % 3 == 0) {
+            QTest::keyClick(&menu, Qt::Key_Menu);
+        } else if (round % 3 == 1) {
+            QTest::keyClick(&menu, Qt::Key_F10, Qt::ShiftModifier);
+        } else {
+            const QPoint at(40, 480);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, menu.mapToGlobal(at));
+            QApplication::sendEvent(&menu, &event);
+        }
+        ++round;
+        EXPECT_EQ(shown.size(), 5);
+        EXPECT_FALSE(shown.contains(text(Text::ExitToMenu)));
+        EXPECT_EQ(spy->size(), 1);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include "records/club_name.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
+#include "table/about_box.h"
 #include "table/speed_dialog.h"
 #include "table/waiting_window.h"
 #include "table/welcome_dialog.h"
@@ -410,6 +413,45 @@ TEST(SpeedDialog, ClickOnTheTrackJumpsToThatLevel)
     }
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// The about box names the build's version and the club's site when the game
+// knows one; its help link closes the box and asks for the help page.
+TEST(AboutBox, VersionSiteAndTheWayToTheHelp)
+{
+    setLanguage(English);
+    Settings settings;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(AboutBox::version())
+                    .hasMatch())
+        << AboutBox::version().toStdString();
+    {
+        AboutBox box(settings, QStringLiteral("http://club.test/news?a=<b>"));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("About"));
+        QStringList texts;
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            texts.append(label->text());
+        }
+        EXPECT_TRUE(texts.contains(QStringLiteral("Version ") + AboutBox::version()));
+        EXPECT_TRUE(texts.contains(QStringLiteral("The author of idea:")));
+        ASSERT_NE(box.siteLabel(), nullptr);
+        // The address is shown as it is, never read as markup.
+        EXPECT_TRUE(box.siteLabel()->text().contains(QStringLiteral("?a=&lt;b&gt;")));
+        EXPECT_TRUE(box.siteLabel()->openExternalLinks());
+        QSignalSpy help(&box, &AboutBox::helpRequested);
+        box.show();
+        emit box.helpLink()->linkActivated(QStringLiteral("#help"));
+        EXPECT_EQ(help.size(), 1);
+        EXPECT_FALSE(box.isVisible());
+        EXPECT_EQ(box.result(), QDialog::Accepted);
+    }
+    AboutBox offline(settings, QString());
+    EXPECT_EQ(offline.siteLabel(), nullptr) << "no site line without an address";
+    setLanguage(Russian);
+    AboutBox russian(settings, QString());
+    EXPECT_EQ(russian.windowTitle(), text(Text::About));
+    EXPECT_NE(russian.windowTitle(), QStringLiteral("About"));
+    setLanguage(English);
 }
 
 }  // namespace
