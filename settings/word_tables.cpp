@@ -1474,6 +1474,8 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "the sound font of the club's music", "AboutSoundFont"),
     //: about box: the licence line
     QT_TRANSLATE_NOOP3("Olk", "Free software: you may share and change it under the GNU General Public License, version 3 or later.", "AboutLicence"),
+    //: hint of the music player's volume button in the main menu: a click on its right or left half, or a key
+    QT_TRANSLATE_NOOP3("Olk", "Louder: click on the right or press +; softer: click on the left or press -", "KeyHintVolume"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -601,6 +601,7 @@ enum class Text : int {
     AboutCardFaces,
     AboutSoundFont,
     AboutLicence,
+    KeyHintVolume,
     Count
 };
 

@@ -26,6 +26,7 @@
 #include "settings/fonts.h"
 #include "settings/language.h"
 #include "settings/word_tables.h"
+#include "table/focus_frame.h"
 #include "table/music_buttons.h"
 #include "table/record_windows.h"
 
@@ -173,19 +174,9 @@ namespace {
 // the whole bar, with a dark line outside it so it reads on either design.
 void drawMenuFocus(QPainter& p, const QRect& rect, const TevCardsButton::DrawState& state)
 {
-    if (!state.focused) {
-        return;
+    if (state.focused) {
+        drawFocusFrame(p, QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), rect.height() / 2.0 - 1);
     }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    const qreal radius = rect.height() / 2.0 - 1;
-    const QRectF r = QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5);
-    p.setPen(QPen(QColor(60, 30, 0, 200), 3));
-    p.drawRoundedRect(r, radius, radius);
-    p.setPen(QPen(QColor(255, 204, 40), 2));
-    p.drawRoundedRect(r, radius, radius);
-    p.restore();
 }
 
 }  // namespace
@@ -624,22 +615,28 @@ void MainMenu::loadPictures()
     m_subtitlePicture = recolouredCaption(builtInPicture(pictureName(subtitle)), colour);
 }
 
-QList<QWidget*> MainMenu::keyboardOrder() const
+QList<MainMenu::KeyStop> MainMenu::keyboardOrder() const
 {
     // The club's rows from the top, "New Player" under them, the left pair,
-    // the right pair, "Exit" at the foot, then the online icons shown.
-    QList<QWidget*> order;
-    for (QWidget* each : {static_cast<QWidget*>(m_rows[1]), static_cast<QWidget*>(m_rows[2]),
-                          static_cast<QWidget*>(m_rows[3]), static_cast<QWidget*>(m_rows[4]),
-                          static_cast<QWidget*>(m_rows[5]), static_cast<QWidget*>(m_newPlayer),
-                          static_cast<QWidget*>(m_topTen), static_cast<QWidget*>(m_history),
-                          static_cast<QWidget*>(m_options), static_cast<QWidget*>(m_mode),
-                          static_cast<QWidget*>(m_exit), static_cast<QWidget*>(m_account),
-                          static_cast<QWidget*>(m_world), static_cast<QWidget*>(m_statistics),
-                          static_cast<QWidget*>(m_tournament), static_cast<QWidget*>(m_help)}) {
+    // the right pair, "Exit" at the foot, then the online icons, the news
+    // and the chat (two stops on one panel), the radio and the music player,
+    // each only while shown.
+    QList<QWidget*> widgets = {m_rows[1],  m_rows[2], m_rows[3],   m_rows[4],      m_rows[5],
+                               m_newPlayer, m_topTen, m_history,  m_options,      m_mode,
+                               m_exit,      m_account, m_world,   m_statistics,   m_tournament,
+                               m_help,      m_newsChat, m_newsChat, m_radioIcon};
+    if (m_musicButtons != nullptr) {
+        for (const auto kind : {MusicButton::Kind::PlayPause, MusicButton::Kind::Next,
+                                MusicButton::Kind::Volume}) {
+            widgets.append(m_musicButtons->button(kind));
+        }
+    }
+    QList<KeyStop> order;
+    for (QWidget* each : widgets) {
         if (each->isVisibleTo(this) && each->isEnabled() &&
             (each->focusPolicy() & Qt::TabFocus) != 0) {
-            order.append(each);
+            const bool second = !order.isEmpty() && order.last().widget == each;
+            order.append({each, second ? 1 : 0});
         }
     }
     return order;
@@ -649,14 +646,25 @@ bool MainMenu::focusNextPrevChild(bool next)
 {
     // Tab, Shift+Tab and the arrows go round the menu's own buttons, never
     // out to a hidden screen.
-    const QList<QWidget*> order = keyboardOrder();
+    const QList<KeyStop> order = keyboardOrder();
     if (order.isEmpty()) {
         return false;
     }
-    const qsizetype at = order.indexOf(focusWidget());
+    QWidget* focus = focusWidget();
+    const int part = focus == m_newsChat && m_newsChat->focusPart() == NewsChatPanel::Part::Chat;
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (order[i].widget == focus && order[i].part == part) {
+            at = i;
+        }
+    }
     const qsizetype n = order.size();
     const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (order[to].widget == m_newsChat) {
+        m_newsChat->setFocusPart(order[to].part == 1 ? NewsChatPanel::Part::Chat
+                                                     : NewsChatPanel::Part::News);
+    }
+    order[to].widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -127,8 +127,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The buttons and club rows the keyboard reaches, in its order.
-    QList<QWidget*> keyboardOrder() const;
+    // The buttons and club rows the keyboard reaches, in its order; the
+    // news and chat panel is two stops, its pictures (`part` 0 and 1).
+    struct KeyStop {
+        QWidget* widget;
+        int part;
+    };
+    QList<KeyStop> keyboardOrder() const;
     void retranslate();
     void layoutMenu();
     void loadPictures();

@@ -3,8 +3,11 @@
 #include "extras/card_pictures.h"
 #include "extras/music_player.h"
 #include "settings/fonts.h"
+#include "settings/word_tables.h"
+#include "table/focus_frame.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +19,8 @@ MusicButton::MusicButton(Kind kind, MusicPlayer& player, const Settings& setting
     setFixedSize(kSize, kSize);
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    // In the menu's keyboard round, with the same gold frame.
+    setFocusPolicy(Qt::TabFocus);
     if (m_kind == Kind::PlayPause) {
         m_balloon = new QLabel(this, Qt::ToolTip);
         m_balloon->setTextFormat(Qt::RichText);
@@ -39,6 +44,9 @@ int MusicButton::volumeChange(int x)
 
 void MusicButton::updateHint()
 {
+    if (m_kind == Kind::Volume) {
+        setToolTip(text(Text::KeyHintVolume));
+    }
     if (m_kind != Kind::PlayPause) {
         return;
     }
@@ -77,6 +85,9 @@ void MusicButton::paintEvent(QPaintEvent*)
         const int height = QFontMetrics(p.font()).height();
         p.drawText(QRect(shift, 23 + shift, kSize, height), Qt::AlignHCenter | Qt::AlignTop,
                    QString::number(m_player.volume()));
+    }
+    if (hasFocus()) {
+        drawFocusFrame(p, QRectF(1.5, 1.5, kSize - 3, kSize - 3), (kSize - 3) / 2.0);
     }
 }
 
@@ -117,6 +128,48 @@ void MusicButton::act(int x)
         }
         break;
     }
+}
+
+void MusicButton::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Space press the button (louder, on the volume); + and -
+    // turn the volume up and down.
+    const int middle = kSize / 2;
+    int x = -1;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        x = m_kind == Kind::Volume ? kSize - 1 : middle;
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        x = m_kind == Kind::Volume ? kSize - 1 : -1;
+        break;
+    case Qt::Key_Minus:
+        x = m_kind == Kind::Volume ? 0 : -1;
+        break;
+    default:
+        break;
+    }
+    if (x < 0) {
+        QWidget::keyPressEvent(event);  // the arrows go on to the menu
+        return;
+    }
+    act(x);
+    update();
+}
+
+void MusicButton::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void MusicButton::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void MusicButton::enterEvent(QEnterEvent* event)

@@ -34,13 +34,17 @@ public:
     // softer, the middle nothing.
     static int volumeChange(int x);
 
-    // The hint of the play/pause button: title + "  :  " + who plays it.
+    // The hint of the play/pause button: title + "  :  " + who plays it; the
+    // volume button's names its keys.
     void updateHint();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -1,12 +1,14 @@
 #include "table/news_chat_panel.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include "extras/card_pictures.h"
 #include "settings/word_tables.h"
+#include "table/focus_frame.h"
 
 namespace olk {
 namespace {
@@ -37,6 +39,47 @@ NewsChatPanel::NewsChatPanel(QWidget* parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setFocusPart(Part::News);
+}
+
+void NewsChatPanel::setFocusPart(Part part)
+{
+    m_focusPart = part;
+    // A screen reader names the picture the focus is on.
+    setAccessibleName(text(part == Part::News ? Text::TevNewsHint : Text::TevChatHint));
+    update();
+}
+
+void NewsChatPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            if (m_focusPart == Part::News) {
+                emit newsClicked();
+            } else {
+                emit chatClicked();
+            }
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);  // the arrows go on to the menu
+    }
+}
+
+void NewsChatPanel::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void NewsChatPanel::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void NewsChatPanel::setLarge(bool large)
@@ -140,6 +183,10 @@ void NewsChatPanel::paintEvent(QPaintEvent*)
     }
     if (m_large || m_chatUnread) {
         drawSiren(p, m_red, sirenArea(true), m_chatUnread);
+    }
+    if (hasFocus()) {
+        const QRect picture = m_focusPart == Part::News ? newsArea() : chatArea();
+        drawFocusFrame(p, QRectF(picture).adjusted(1.5, 1.5, -1.5, -1.5), 5);
     }
 }
 

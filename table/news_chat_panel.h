@@ -10,11 +10,16 @@ namespace olk {
 // unread; large ones (`setLarge`) the shelf "GPolkaNw" holding "GNews072"
 // and "GChat072" with both sirens always there, turning only while
 // unread. A click on a picture asks for the news or the chat.
+//
+// The keyboard reaches the two pictures one after the other (the menu's
+// round sets `focusPart`); Enter or Space asks for the one with the focus.
 class NewsChatPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit NewsChatPanel(QWidget* parent = nullptr);
+
+    enum class Part { News, Chat };
 
     void setLarge(bool large);
     bool large() const { return m_large; }
@@ -29,6 +34,9 @@ public:
     // Where each picture is drawn, in the panel's own coordinates.
     QRect newsArea() const;
     QRect chatArea() const;
+    // The picture the keyboard's focus is on while the panel has it.
+    Part focusPart() const { return m_focusPart; }
+    void setFocusPart(Part part);
 
 signals:
     void newsClicked();
@@ -37,6 +45,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -46,6 +57,7 @@ private:
     bool m_large = false;
     bool m_newsUnread = false;
     bool m_chatUnread = false;
+    Part m_focusPart = Part::News;
     int m_ticks = 0;
     int m_frame = 0;
     QImage m_shelf;

@@ -1,6 +1,7 @@
 #include "table/radio_icon.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -9,6 +10,7 @@
 #include "settings/fonts.h"
 #include "settings/settings.h"
 #include "settings/word_tables.h"
+#include "table/focus_frame.h"
 
 namespace olk {
 
@@ -23,7 +25,36 @@ RadioIcon::RadioIcon(const Settings& settings, QWidget* parent)
     setObjectName(QStringLiteral("ImRadio"));
     setFixedSize(kWidth, kHeight);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // In the menu's keyboard round: Enter or Space switches the radio as the
+    // left button does; the dialog is in the pop-up menu.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void RadioIcon::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            emit toggleRequested();
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void RadioIcon::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void RadioIcon::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 QRect RadioIcon::place(int left, int right, int top, int bottom)
@@ -37,6 +68,7 @@ void RadioIcon::setRadio(bool available, bool on, const QString& stationName)
     m_on = on && available;
     m_station = stationName;
     setToolTip(hint());
+    setAccessibleName(hint());
     update();
 }
 
@@ -59,6 +91,10 @@ void RadioIcon::paintEvent(QPaintEvent*)
     p.drawImage(0, 71, m_shelf);
     p.drawImage(37, 6, m_radio);
     p.drawImage(37, 6, m_lamps[!m_available ? 0 : m_on ? 2 : 1]);
+    if (hasFocus()) {
+        drawFocusFrame(p, QRectF(QRect(QPoint(37, 6), m_radio.size())).adjusted(-2.5, -2.5, 2.5, 2.5),
+                       6);
+    }
 }
 
 void RadioIcon::mouseReleaseEvent(QMouseEvent* event)

@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Svobodný software: smíte jej šířit a upravovat podle GNU General Public License verze 3 nebo novější.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Hlasitěji: klepnutí vpravo nebo +; tišeji: klepnutí vlevo nebo -</translation>
+    </message>
 </context>
 </TS>

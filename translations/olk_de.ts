@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Freie Software: Sie dürfen sie unter der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Lauter: rechts klicken oder +; leiser: links klicken oder -</translation>
+    </message>
 </context>
 </TS>

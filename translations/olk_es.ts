@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Software libre: puede compartirlo y modificarlo según la GNU General Public License, versión 3 o posterior.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Más alto: clic a la derecha o +; más bajo: clic a la izquierda o -</translation>
+    </message>
 </context>
 </TS>

@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Logiciel libre : vous pouvez le redistribuer et le modifier selon la GNU General Public License, version 3 ou ultérieure.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Plus fort : cliquer à droite ou + ; moins fort : cliquer à gauche ou -</translation>
+    </message>
 </context>
 </TS>

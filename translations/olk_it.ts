@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Software libero: puoi condividerlo e modificarlo secondo la GNU General Public License, versione 3 o successiva.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Più forte: clic a destra o +; più piano: clic a sinistra o -</translation>
+    </message>
 </context>
 </TS>

@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>フリーソフトウェアです。GNU 一般公衆利用許諾書 第 3 版以降の条件で共有・改変できます。</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>大きく：右側をクリックまたは +　小さく：左側をクリックまたは -</translation>
+    </message>
 </context>
 </TS>

@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>자유 소프트웨어: GNU 일반 공중 사용 허가서 버전 3 이상에 따라 공유하고 수정할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>크게: 오른쪽 클릭 또는 +, 작게: 왼쪽 클릭 또는 -</translation>
+    </message>
 </context>
 </TS>

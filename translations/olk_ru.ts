@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>Свободная программа: её можно распространять и изменять на условиях GNU General Public License версии 3 или более поздней.</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>Громче: щелчок справа или +; тише: щелчок слева или -</translation>
+    </message>
 </context>
 </TS>

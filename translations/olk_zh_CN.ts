@@ -3543,5 +3543,11 @@
         <extracomment>about box: the licence line</extracomment>
         <translation>自由软件：您可以按照 GNU 通用公共许可证第 3 版或更高版本分享和修改它。</translation>
     </message>
+    <message>
+        <source>Louder: click on the right or press +; softer: click on the left or press -</source>
+        <comment>KeyHintVolume</comment>
+        <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
+        <translation>调大：点击右侧或按 +；调小：点击左侧或按 -</translation>
+    </message>
 </context>
 </TS>

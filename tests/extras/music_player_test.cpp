@@ -244,6 +244,26 @@ TEST(MusicButtons, ShownPlacedAndClicked)
     EXPECT_TRUE(player.isPlaying());
     const QImage playing = play->grab().toImage();
     EXPECT_NE(pressed, playing);
+
+    // The keyboard: Enter or Space presses, + and - on the volume, and a
+    // focused button shows its frame.
+    QTest::keyClick(play, Qt::Key_Space);
+    EXPECT_FALSE(player.isPlaying());
+    QTest::keyClick(play, Qt::Key_Return);
+    EXPECT_TRUE(player.isPlaying());
+    const int before = player.volume();
+    for (const auto& [key, change] :
+         {std::pair{Qt::Key_Plus, 5}, std::pair{Qt::Key_Minus, 0}, std::pair{Qt::Key_Enter, 5},
+          std::pair{Qt::Key_Minus, 0}, std::pair{Qt::Key_A, 0}}) {
+        QTest::keyClick(volume, key);
+        EXPECT_EQ(player.volume(), before + change) << key;
+    }
+    EXPECT_TRUE(volume->toolTip().contains(QLatin1Char('+')));
+    const QImage unfocused = volume->grab().toImage();
+    menu.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    volume->setFocus();
+    EXPECT_NE(volume->grab().toImage(), unfocused);
     player.stop();
 }
 

@@ -20,6 +20,8 @@
 #include "settings/language.h"
 #include "settings/word_tables.h"
 #include "table/main_menu.h"
+#include "table/news_chat_panel.h"
+#include "table/radio_icon.h"
 #include "table/table_access.h"
 #include "table/table_view.h"
 
@@ -492,11 +494,14 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     press(Qt::Key_Up);
     press(Qt::Key_Space);
     EXPECT_EQ(chosen, 1);
-    // Backwards from the first row round to the online icons (Enter presses
-    // them too): help closes the row, the tournament before it; then "Exit".
+    // Backwards from the first row round, past the chat and the news, to the
+    // online icons (Enter presses them too): help closes their row, the
+    // tournament before it; then "Exit".
     QSignalSpy tournament(&menu, &MainMenu::tournamentRequested);
     QSignalSpy help(&menu, &MainMenu::helpRequested);
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    for (int step = 0; step < 3; ++step) {
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+    }
     QWidget* icon = focused();
     ASSERT_EQ(icon, static_cast<QWidget*>(menu.helpIcon()));
     const QImage focusedIcon = icon->grab().toImage();
@@ -528,6 +533,63 @@ TEST(MainMenuKeys, TheWholeMenuByKeys)
     // A screen reader hears a row without its padding.
     EXPECT_TRUE(menu.row(1)->accessibleName().startsWith(QStringLiteral("Anna ")));
     EXPECT_FALSE(menu.row(1)->accessibleName().contains(QStringLiteral("  ")));
+}
+
+// At the larger sizes the round goes on from the help icon to the news, the
+// chat and the radio; each takes Enter or Space and shows where the focus is.
+TEST(MainMenuKeys, NewsChatAndRadioAreInTheRound)
+{
+    setLanguage(English);
+    Settings settings;
+    settings.windowSize = 4;  // 1290 x 850
+    MainMenu menu(settings);
+    menu.resize(1290, 850);
+    menu.refresh(defaultClubFile());
+    menu.show();
+    menu.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    ASSERT_TRUE(menu.radioIcon()->isVisible());
+    menu.setFocus();
+    QSignalSpy news(&menu, &MainMenu::newsRequested);
+    QSignalSpy chat(&menu, &MainMenu::chatRequested);
+    QSignalSpy radio(menu.radioIcon(), &RadioIcon::toggleRequested);
+    auto press = [&menu](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(menu.focusWidget() != nullptr ? menu.focusWidget() : &menu, key, mods);
+    };
+    NewsChatPanel* panel = menu.newsChatPanel();
+    const QImage quiet = panel->grab().toImage();
+    press(Qt::Key_Backtab, Qt::ShiftModifier);  // round backwards from the start
+    EXPECT_EQ(menu.focusWidget(), static_cast<QWidget*>(menu.radioIcon()));
+    press(Qt::Key_Return);
+    EXPECT_EQ(radio.size(), 1);
+    press(Qt::Key_Up);
+    ASSERT_EQ(menu.focusWidget(), static_cast<QWidget*>(panel));
+    EXPECT_EQ(panel->focusPart(), NewsChatPanel::Part::Chat);
+    EXPECT_EQ(panel->accessibleName(), QStringLiteral("Tev Chat!"));
+    const QImage onChat = panel->grab().toImage();
+    EXPECT_NE(onChat, quiet);
+    press(Qt::Key_Space);
+    EXPECT_EQ(chat.size(), 1);
+    press(Qt::Key_Left);
+    EXPECT_EQ(panel->focusPart(), NewsChatPanel::Part::News);
+    EXPECT_NE(panel->grab().toImage(), onChat) << "the frame moves to the news";
+    press(Qt::Key_Enter);
+    EXPECT_EQ(news.size(), 1);
+    EXPECT_TRUE(chat.size() == 1 && radio.size() == 1);
+    press(Qt::Key_Up);
+    EXPECT_EQ(menu.focusWidget(), static_cast<QWidget*>(menu.helpIcon()));
+    // Forwards again: news, chat, radio, then round to the top.
+    for (const auto& [widget, part] :
+         {std::pair{static_cast<QWidget*>(panel), NewsChatPanel::Part::News},
+          std::pair{static_cast<QWidget*>(panel), NewsChatPanel::Part::Chat}}) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(menu.focusWidget(), widget);
+        EXPECT_EQ(panel->focusPart(), part);
+    }
+    press(Qt::Key_Tab);
+    EXPECT_EQ(menu.focusWidget(), static_cast<QWidget*>(menu.radioIcon()));
+    press(Qt::Key_Down);  // round to the top: no member in the rows, "New Player"
+    EXPECT_EQ(menu.focusWidget(), static_cast<QWidget*>(menu.newPlayerButton()));
 }
 
 // The menu's pop-up menu (a right click, the Menu key, Shift+F10) holds
