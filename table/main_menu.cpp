@@ -381,25 +381,32 @@ void MainMenu::layoutMenu()
     // radio's shelf stands at the left, between that animation and "New
     // Player").
     m_newsChat->setLarge(k.sx >= 1.6 && k.sy >= 1.6);
-    const QSize corner = m_newsChat->panelSize(m_newsChat->large() ? 1.0 : k.sx);
     if (m_newsChat->large()) {
-        // Under the animation, but clear of the help icon that ends the
-        // row of online icons, and inside the window.
-        const int left = std::min(std::max(m_animations[1].center().x() - corner.width() / 2,
-                                           m_help->geometry().right() + 1 + k.size(6)),
-                                  width() - corner.width() - k.size(6));
-        m_newsChat->setGeometry(left, height() - corner.height() - k.size(6), corner.width(),
+        // Under the animation, but clear of the help icon that ends the row
+        // of online icons and inside the window; a little smaller where the
+        // room between them is narrower than the shelf.
+        const int gap = k.size(6);
+        const int from = m_help->geometry().right() + 1 + gap;
+        const QSize full = m_newsChat->panelSize(1.0);
+        const double fit = std::min(1.0, static_cast<double>(width() - gap - from) / full.width());
+        const QSize corner = m_newsChat->panelSize(fit);
+        const int left = std::min(std::max(m_animations[1].center().x() - corner.width() / 2, from),
+                                  width() - corner.width() - gap);
+        m_newsChat->setGeometry(left, height() - corner.height() - gap, corner.width(),
                                 corner.height());
     } else {
+        const QSize corner = m_newsChat->panelSize(k.sx);
         m_newsChat->setGeometry(roundToPixel(264 * k.sx) - corner.width(),
                                 roundToPixel(460 * k.sy) + icon - corner.height(),
                                 corner.width(), corner.height());
     }
     // The radio, at its own size, between the left animation and "New
-    // Player", and between the last club row and the window's foot.
+    // Player" (and the account's star below it), and between the last club
+    // row and the window's foot.
     m_radioIcon->setVisible(RadioIcon::shownAtScale(k.s));
-    m_radioIcon->setGeometry(RadioIcon::place(m_animations[0].right() + 1, m_newPlayer->x(),
-                                              m_rows[5]->geometry().bottom() + 1, height()));
+    m_radioIcon->setGeometry(RadioIcon::place(
+        m_animations[0].right() + 1, std::min(m_newPlayer->x(), m_account->x() - k.size(4)),
+        m_rows[5]->geometry().bottom() + 1, height()));
     // The clock panels, unscaled, centred under the scrolls in the room
     // between their feet and the side buttons, never over the buttons.
     m_clocksShown = menuClocksShown(m_settings.windowSize, size());

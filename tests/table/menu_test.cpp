@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -9,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include "extras/cards_button.h"
 
 #include "core/cp1251.h"
@@ -31,6 +34,44 @@ TEST(MainMenu, ClubRowsInBothModes)
     EXPECT_EQ(clubRowText(line, 2),
               QStringLiteral("Anna") + QString(23, ' ') + QStringLiteral("83  8,20"));
     EXPECT_EQ(clubRowText(ClubFile::unusedLine(), 1), QString());
+}
+
+// The controls along the menu's foot never cover one another and stay in
+// the window, at every window size (the news and chat panel moves to a shelf
+// at the larger ones, the radio comes in at 1.6).
+TEST(MainMenu, TheFootsControlsKeepApartAtEverySize)
+{
+    const struct {
+        int windowSize;
+        QSize client;
+    } sizes[] = {{1, {760, 500}},  {2, {1000, 560}}, {2, {1900, 1000}}, {3, {990, 650}},
+                 {4, {1290, 850}}, {5, {1520, 1000}}};
+    for (const auto& each : sizes) {
+        SCOPED_TRACE(each.windowSize);
+        Settings settings;
+        settings.windowSize = each.windowSize;
+        MainMenu menu(settings);
+        menu.resize(each.client);
+        menu.refresh(defaultClubFile());
+        menu.show();
+        QList<QWidget*> controls = {menu.newPlayerButton(), menu.accountIcon(),
+                                    menu.worldIcon(),       menu.statisticsIcon(),
+                                    menu.tournamentIcon(),  menu.helpIcon(),
+                                    menu.newsChatPanel(),   menu.radioIcon()};
+        controls.erase(std::remove_if(controls.begin(), controls.end(),
+                                      [](QWidget* w) { return !w->isVisible(); }),
+                       controls.end());
+        EXPECT_GE(controls.size(), 7);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            EXPECT_TRUE(menu.rect().contains(controls[i]->geometry()))
+                << controls[i]->metaObject()->className();
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                    << controls[i]->metaObject()->className() << " and "
+                    << controls[j]->metaObject()->className() << " at " << i << ", " << j;
+            }
+        }
+    }
 }
 
 TEST(MainMenu, CaptionColours)
