@@ -1476,6 +1476,14 @@ constexpr Entry kEntries[] = {
     QT_TRANSLATE_NOOP3("Olk", "Free software: you may share and change it under the GNU General Public License, version 3 or later.", "AboutLicence"),
     //: hint of the music player's volume button in the main menu: a click on its right or left half, or a key
     QT_TRANSLATE_NOOP3("Olk", "Louder: click on the right or press +; softer: click on the left or press -", "KeyHintVolume"),
+    //: screen reader: the main menu's music player button while the music is stopped
+    QT_TRANSLATE_NOOP3("Olk", "Play the music", "MusicPlayName"),
+    //: screen reader: the main menu's music player button while the music plays
+    QT_TRANSLATE_NOOP3("Olk", "Pause the music", "MusicPauseName"),
+    //: screen reader: the main menu's music player button that skips to the next piece
+    QT_TRANSLATE_NOOP3("Olk", "Next piece", "MusicNextName"),
+    //: screen reader: the main menu's music volume button; %1 is the volume, 0 to 100
+    QT_TRANSLATE_NOOP3("Olk", "Music volume: %1", "MusicVolumeName"),
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(Text::Count),

@@ -602,6 +602,10 @@ enum class Text : int {
     AboutSoundFont,
     AboutLicence,
     KeyHintVolume,
+    MusicPlayName,
+    MusicPauseName,
+    MusicNextName,
+    MusicVolumeName,
     Count
 };
 

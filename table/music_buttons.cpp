@@ -44,8 +44,18 @@ int MusicButton::volumeChange(int x)
 
 void MusicButton::updateHint()
 {
-    if (m_kind == Kind::Volume) {
+    switch (m_kind) {
+    case Kind::PlayPause:
+        setAccessibleName(
+            text(m_player.isPlaying() ? Text::MusicPauseName : Text::MusicPlayName));
+        break;
+    case Kind::Next:
+        setAccessibleName(text(Text::MusicNextName));
+        break;
+    case Kind::Volume:
+        setAccessibleName(text(Text::MusicVolumeName).arg(m_player.volume()));
         setToolTip(text(Text::KeyHintVolume));
+        return;
     }
     if (m_kind != Kind::PlayPause) {
         return;

@@ -35,7 +35,8 @@ public:
     static int volumeChange(int x);
 
     // The hint of the play/pause button: title + "  :  " + who plays it; the
-    // volume button's names its keys.
+    // volume button's names its keys. Each button's name for screen readers
+    // follows the player too.
     void updateHint();
 
 protected:

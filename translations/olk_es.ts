@@ -3549,5 +3549,29 @@
         <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
         <translation>Más alto: clic a la derecha o +; más bajo: clic a la izquierda o -</translation>
     </message>
+    <message>
+        <source>Play the music</source>
+        <comment>MusicPlayName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button while the music is stopped</extracomment>
+        <translation>Reproducir la música</translation>
+    </message>
+    <message>
+        <source>Pause the music</source>
+        <comment>MusicPauseName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button while the music plays</extracomment>
+        <translation>Pausar la música</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <comment>MusicNextName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button that skips to the next piece</extracomment>
+        <translation>Pieza siguiente</translation>
+    </message>
+    <message>
+        <source>Music volume: %1</source>
+        <comment>MusicVolumeName</comment>
+        <extracomment>screen reader: the main menu&apos;s music volume button; %1 is the volume, 0 to 100</extracomment>
+        <translation>Volumen de la música: %1</translation>
+    </message>
 </context>
 </TS>

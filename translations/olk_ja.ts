@@ -3547,7 +3547,31 @@
         <source>Louder: click on the right or press +; softer: click on the left or press -</source>
         <comment>KeyHintVolume</comment>
         <extracomment>hint of the music player&apos;s volume button in the main menu: a click on its right or left half, or a key</extracomment>
-        <translation>大きく：右側をクリックまたは +　小さく：左側をクリックまたは -</translation>
+        <translation>大きく：右側をクリックまたは +&#x3000;小さく：左側をクリックまたは -</translation>
+    </message>
+    <message>
+        <source>Play the music</source>
+        <comment>MusicPlayName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button while the music is stopped</extracomment>
+        <translation>音楽を再生</translation>
+    </message>
+    <message>
+        <source>Pause the music</source>
+        <comment>MusicPauseName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button while the music plays</extracomment>
+        <translation>音楽を一時停止</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <comment>MusicNextName</comment>
+        <extracomment>screen reader: the main menu&apos;s music player button that skips to the next piece</extracomment>
+        <translation>次の曲</translation>
+    </message>
+    <message>
+        <source>Music volume: %1</source>
+        <comment>MusicVolumeName</comment>
+        <extracomment>screen reader: the main menu&apos;s music volume button; %1 is the volume, 0 to 100</extracomment>
+        <translation>音楽の音量: %1</translation>
     </message>
 </context>
 </TS>

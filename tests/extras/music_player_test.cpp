@@ -259,6 +259,13 @@ TEST(MusicButtons, ShownPlacedAndClicked)
         EXPECT_EQ(player.volume(), before + change) << key;
     }
     EXPECT_TRUE(volume->toolTip().contains(QLatin1Char('+')));
+    // A screen reader hears what each button does now.
+    EXPECT_EQ(volume->accessibleName(),
+              QStringLiteral("Music volume: %1").arg(player.volume()));
+    EXPECT_EQ(play->accessibleName(), QStringLiteral("Pause the music"));
+    QTest::keyClick(play, Qt::Key_Space);
+    EXPECT_EQ(play->accessibleName(), QStringLiteral("Play the music"));
+    QTest::keyClick(play, Qt::Key_Space);
     const QImage unfocused = volume->grab().toImage();
     menu.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
