@@ -1,6 +1,10 @@
 #include "accountui/tournament_window.h"
 
+#include <algorithm>
+#include <memory>
+
 #include <QGridLayout>
+#include <QPointer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -420,11 +424,33 @@ void TournamentWindow::checkLowerPlace(int table, int place, int lower,
                   });
 }
 
-void TournamentWindow::freePlaces(int table, int fromPlace, int toPlace)
+void TournamentWindow::freePlaces(int table, int fromPlace, int toPlace,
+                                  std::function<void()> then)
 {
+    const int count = std::max(0, toPlace - fromPlace + 1);
+    if (count == 0) {
+        if (then) {
+            then();
+        }
+        return;
+    }
+    QPointer<TournamentWindow> self(this);
+    auto left = std::make_shared<int>(count);
+    auto done = std::make_shared<std::function<void()>>(std::move(then));
+    setBusy(+count);
     for (int k = fromPlace; k <= toPlace; ++k) {
         m_client.send(online::tourSeat(table, k, online::SeatAction::Free, freedRecord()),
-                      [](const online::Reply&) {});
+                      [self, left, done](const online::Reply&) {
+                          if (!self) {
+                              return;
+                          }
+                          // What comes next takes the window over before
+                          // it would show itself free for a moment.
+                          if (--*left == 0 && *done) {
+                              (*done)();
+                          }
+                          self->setBusy(-1);
+                      });
     }
 }
 
@@ -451,10 +477,10 @@ void TournamentWindow::leavePlace()
                           return;
                       }
                       // The places after it cannot play without it.
-                      self->freePlaces(table, place + 1, online::kTablePlaces - 1);
                       self->forgetPlace();
                       emit self->placeLeft();
-                      self->refresh();
+                      self->freePlaces(table, place + 1, online::kTablePlaces - 1,
+                                       [self] { self->refresh(); });
                   });
 }
 
@@ -471,9 +497,9 @@ void TournamentWindow::checkRelay()
         return;
     }
     m_hooks.tell(this, text(Text::ServerConnectionError), QString());
-    freePlaces(m_heldTable, m_heldPlace, online::kTablePlaces);
+    QPointer<TournamentWindow> self(this);
+    freePlaces(m_heldTable, m_heldPlace, online::kTablePlaces, [self] { self->refresh(); });
     forgetPlace();
-    refresh();
 }
 
 void TournamentWindow::reject()

@@ -96,7 +96,10 @@ private:
     void refreshed();
     void showTables();
     void checkLowerPlace(int table, int place, int lower, const online::TTevTable_4& list);
-    void freePlaces(int table, int fromPlace, int toPlace);
+    // Frees the places, the window busy meanwhile; `then` runs once the
+    // service has answered every one (at once when there is none), so that a
+    // table list read after it no longer shows them taken.
+    void freePlaces(int table, int fromPlace, int toPlace, std::function<void()> then = {});
     void checkRelay();
     void setBusy(int delta);
     bool holding() const { return m_heldTable > 0; }
