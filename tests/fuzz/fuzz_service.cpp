@@ -19,6 +19,7 @@
 #include "online/form_body.h"
 #include "service/service.h"
 #include "service/store.h"
+#include "tests/service/member_fields.h"
 
 namespace {
 
@@ -60,24 +61,12 @@ struct Club {
                                            service::RateClass::Register}) {
             service->limiter().setRule(c, {1e9, 1e9});
         }
-        post("/account", olk::online::rawFormBody({{"nick", QStringLiteral("Anna")},
-                                                   {"pw", QStringLiteral("secret")},
-                                                   {"city", QStringLiteral("Omsk")},
-                                                   {"country1", QStringLiteral("Russia")},
-                                                   {"country2", QStringLiteral("1-001")},
-                                                   {"sex", QStringLiteral("W")},
-                                                   {"email", QStringLiteral("a@example.org")},
-                                                   {"dater", QStringLiteral("10.12.2026")},
-                                                   {"R01", QStringLiteral("xxx")},
-                                                   {"R02", QStringLiteral("xxx")},
-                                                   {"R03", QStringLiteral("xxx")},
-                                                   {"R04", QStringLiteral("0")},
-                                                   {"R05", QStringLiteral("0")},
-                                                   {"R06", QStringLiteral("0")}}));
-        const service::HttpResponse login = post(
-            "/account", olk::online::listFormBody({{"nick", QStringLiteral("Anna")},
-                                                   {"pw", QStringLiteral("secret")},
-                                                   {"label0", QStringLiteral("0")}}));
+        post("/account", olk::online::rawFormBody(
+                             service::testing::registrationFields(QStringLiteral("Anna"),
+                                                                  QStringLiteral("secret"))));
+        const service::HttpResponse login =
+            post("/account", olk::online::listFormBody(service::testing::loginFields(
+                                 QStringLiteral("Anna"), QStringLiteral("secret"))));
         require(!login.setCookies.empty());
         const std::string& cookie = login.setCookies.front();
         const auto start = cookie.find('=') + 1;

@@ -8,6 +8,7 @@
 #include "core/cp1251.h"
 #include "online/form_body.h"
 #include "service/service.h"
+#include "tests/service/member_fields.h"
 
 #include <gtest/gtest.h>
 #include <sodium.h>
@@ -149,21 +150,7 @@ protected:
                            const QString& city = QStringLiteral("Moscow"),
                            const QString& email = QStringLiteral("me@example.org"))
     {
-        return account({{"nick", nick},
-                        {"pw", password},
-                        {"city", city},
-                        {"country1", QStringLiteral("Russia")},
-                        {"country2", QStringLiteral("1-001")},
-                        {"sex", QStringLiteral("M")},
-                        {"email", email},
-                        {"dater", QStringLiteral("10.12.2026")},
-                        {"R01", QStringLiteral("xxx")},
-                        {"R02", QStringLiteral("xxx")},
-                        {"R03", QStringLiteral("xxx")},
-                        {"R04", QStringLiteral("0")},
-                        {"R05", QStringLiteral("0")},
-                        {"R06", QStringLiteral("0")}},
-                       true);
+        return account(registrationFields(nick, password, city, email), true);
     }
 
     // The session cookie of a login, empty when it failed.
@@ -171,8 +158,7 @@ protected:
     {
         const HttpResponse response =
             send("POST", "/account",
-                 online::listFormBody(
-                     {{"nick", nick}, {"pw", password}, {"label0", QStringLiteral("0")}}));
+                 online::listFormBody(loginFields(nick, password)));
         if (replyText) {
             *replyText = QString::fromStdString(cp1251::toUtf8(response.body.toStdString()));
         }
