@@ -170,18 +170,6 @@ void MusicButton::keyPressEvent(QKeyEvent* event)
     update();
 }
 
-void MusicButton::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void MusicButton::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void MusicButton::enterEvent(QEnterEvent* event)
 {
     if (m_balloon != nullptr && !toolTip().isEmpty()) {

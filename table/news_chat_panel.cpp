@@ -70,18 +70,6 @@ void NewsChatPanel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void NewsChatPanel::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void NewsChatPanel::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void NewsChatPanel::setLarge(bool large)
 {
     m_large = large;

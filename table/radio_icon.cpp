@@ -45,18 +45,6 @@ void RadioIcon::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void RadioIcon::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void RadioIcon::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 QRect RadioIcon::place(int left, int right, int top, int bottom)
 {
     return QRect((left + right - kWidth) / 2, (top + bottom - kHeight) / 2, kWidth, kHeight);
