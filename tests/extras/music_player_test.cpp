@@ -4,6 +4,7 @@
 #include "extras/music_player.h"
 
 #include "table/music_buttons.h"
+#include "tests/extras/null_sink.h"
 #include "tests/service/loopback_club.h"
 #include "tests/service/ogg_tracks.h"
 
@@ -12,13 +13,10 @@
 #include <QAudioOutput>
 #include <QDir>
 #include <QFile>
+#include <QThread>
 #include <QMediaPlayer>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <set>
 
@@ -278,34 +276,15 @@ TEST(MusicButtons, ShownPlacedAndClicked)
 // loudest sample, 0..1; nothing when no sound server runs here.
 std::optional<double> loudestHeard(const std::function<void()>& play, int ms)
 {
-    if (QStandardPaths::findExecutable("parec").isEmpty() ||
-        QProcess::execute("pactl", {"info"}) != 0) {
-        return std::nullopt;
-    }
-    QTemporaryDir dir;
-    const QString recording = dir.filePath("heard.wav");
-    QProcess parec;
-    parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--file-format=wav", recording});
-    if (!parec.waitForStarted(3000)) {
+    testing::SinkRecording recording;
+    if (!testing::soundServerRuns() || !recording.start()) {
         return std::nullopt;
     }
     QThread::msleep(1000);
     play();
     settle([] { return false; }, ms);
-    parec.terminate();
-    parec.waitForFinished(3000);
-    QFile file(recording);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return 0.0;
-    }
-    const QByteArray data = file.readAll();
-    const qsizetype start = data.indexOf("data");
-    double loudest = 0;
-    for (qsizetype i = start + 8; start >= 0 && i + 1 < data.size(); i += 2) {
-        loudest =
-            std::max(loudest, std::abs(qFromLittleEndian<qint16>(data.constData() + i)) / 32768.0);
-    }
-    return loudest;
+    const auto levels = recording.stop();
+    return levels ? testing::loudestOf(*levels) : 0.0;
 }
 
 // A track from the service is heard; at its end the player goes on to the

@@ -11,30 +11,17 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include "records/resource_library.h"
+#include "tests/extras/null_sink.h"
 
 namespace olk {
 namespace {
-
-bool soundServerRuns()
-{
-    if (QStandardPaths::findExecutable("parec").isEmpty()) {
-        return false;
-    }
-    QProcess pactl;
-    pactl.start("pactl", {"info"});
-    return pactl.waitForFinished(3000) && pactl.exitStatus() == QProcess::NormalExit &&
-           pactl.exitCode() == 0;
-}
 
 QUrl testStation()
 {
@@ -75,33 +62,21 @@ void tuneTo(Radio& radio, const QByteArray& address)
 // running meanwhile.
 std::optional<double> loudestHeard(int ms)
 {
-    QTemporaryDir dir;
-    const QString recording = dir.filePath("heard.wav");
-    QProcess parec;
-    parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--file-format=wav", recording});
-    if (!parec.waitForStarted(3000)) {
+    testing::SinkRecording recording;
+    if (!recording.start()) {
         return std::nullopt;
     }
     QTest::qWait(ms);
-    parec.terminate();
-    parec.waitForFinished(3000);
-    QFile file(recording);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto levels = recording.stop();
+    if (!levels) {
         return std::nullopt;
     }
-    const QByteArray data = file.readAll();
-    const qsizetype start = data.indexOf("data");
-    double loudest = 0;
-    for (qsizetype i = start + 8; start >= 0 && i + 1 < data.size(); i += 2) {
-        loudest =
-            std::max(loudest, std::abs(qFromLittleEndian<qint16>(data.constData() + i)) / 32768.0);
-    }
-    return loudest;
+    return testing::loudestOf(*levels);
 }
 
 TEST(RadioStream, TheTestStationIsHeard)
 {
-    if (testStation().isEmpty() || !soundServerRuns()) {
+    if (testStation().isEmpty() || !testing::soundServerRuns()) {
         GTEST_SKIP() << "no test station or no sound server here";
     }
     RadioFolder folder;
@@ -124,7 +99,7 @@ TEST(RadioStream, TheTestStationIsHeard)
 
 TEST(RadioStream, AStationNobodyAnswersIsReported)
 {
-    if (!soundServerRuns()) {
+    if (!testing::soundServerRuns()) {
         GTEST_SKIP() << "no sound server here";
     }
     // A port that was free a moment ago: nothing listens there.
@@ -184,7 +159,7 @@ private:
 
 TEST(RadioStream, AStreamThatBreaksOffIsReported)
 {
-    if (testStation().isEmpty() || !soundServerRuns()) {
+    if (testStation().isEmpty() || !testing::soundServerRuns()) {
         GTEST_SKIP() << "no test station or no sound server here";
     }
     BreakingRelay relay(testStation(), 4000);

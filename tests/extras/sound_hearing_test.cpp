@@ -1,38 +1,17 @@
 #include "extras/sound_player.h"
 
 #include "extras/melody_player.h"
+#include "tests/extras/null_sink.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
-#include <QtEndian>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 
 namespace olk {
 namespace {
-
-// The samples of a 16-bit WAV recording, 0..1 by size; the channels are
-// taken one after the other.
-std::vector<double> levelsOf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray data = file.readAll();
-    const qsizetype start = data.indexOf("data");
-    std::vector<double> levels;
-    for (qsizetype i = start + 8; start >= 0 && i + 1 < data.size(); i += 2) {
-        levels.push_back(std::abs(qFromLittleEndian<qint16>(data.constData() + i)) / 32768.0);
-    }
-    return levels;
-}
 
 // How many times a sound begins in a recording: loud after a tenth of a
 // second of silence (the recorder's 44.1 kHz stereo).
@@ -59,24 +38,15 @@ int onsetsIn(const std::vector<double>& levels)
 // server runs here (the test command starts one).
 std::optional<std::vector<double>> record(const std::function<void()>& play)
 {
-    if (QStandardPaths::findExecutable("parec").isEmpty() ||
-        QProcess::execute("pactl", {"info"}) != 0) {
-        return std::nullopt;
-    }
-    QTemporaryDir dir;
-    const QString recording = dir.filePath("heard.wav");
-    QProcess parec;
-    parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--file-format=wav", recording});
-    if (!parec.waitForStarted(3000)) {
+    testing::SinkRecording recording;
+    if (!testing::soundServerRuns() || !recording.start()) {
         return std::nullopt;
     }
     QThread::msleep(1200);  // the recorder's own stream starts to deliver
     play();
     // The recorder lags behind the device a little; a loaded machine more.
     QThread::msleep(1500);
-    parec.terminate();
-    parec.waitForFinished(3000);
-    return levelsOf(recording);
+    return recording.stop().value_or(std::vector<double>{});
 }
 
 // The same, as the loudest sample.
@@ -86,7 +56,7 @@ std::optional<double> hear(const std::function<void()>& play)
     if (!levels) {
         return std::nullopt;
     }
-    return levels->empty() ? 0 : *std::max_element(levels->begin(), levels->end());
+    return testing::loudestOf(*levels);
 }
 
 // Played effects reach the sound device; with sound off nothing does, but a
