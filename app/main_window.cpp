@@ -145,6 +145,8 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu->radioIcon(), &RadioIcon::dialogRequested, this, &MainWindow::openRadio);
     connect(m_table, &TableView::radioRequested, this, &MainWindow::openRadio);
     connect(m_table, &TableView::aboutRequested, this, &MainWindow::openAbout);
+    connect(m_table, &TableView::helpRequested, this, &MainWindow::openHelp);
+    connect(m_table, &TableView::speedRequested, this, &MainWindow::openSpeed);
     connect(m_table, &TableView::chatRequested, this, &MainWindow::openChat);
     connect(m_table, &TableView::chatTyped, this, [this](const QString& line) {
         const QByteArray bytes =
@@ -193,18 +195,11 @@ MainWindow::MainWindow(Settings& settings, QString folder)
     connect(m_menu, &MainMenu::tournamentRequested, this, &MainWindow::openTournament);
     m_menu->setTournamentPicture(worldTableIcon(4, 96));
     connect(m_menu, &MainMenu::newsRequested, this, &MainWindow::openNews);
-    connect(m_menu, &MainMenu::helpRequested, this, [this] {
-        play("WOpenFo");
-        openHelpPage(this, QCoreApplication::applicationDirPath());
-    });
+    connect(m_menu, &MainMenu::helpRequested, this, &MainWindow::openHelp);
     connect(m_menu, &MainMenu::chatRequested, this, &MainWindow::openChat);
     connect(m_menu, &MainMenu::aboutRequested, this, &MainWindow::openAbout);
     connect(m_menu, &MainMenu::radioRequested, this, &MainWindow::openRadio);
-    connect(m_menu, &MainMenu::speedRequested, this, [this] {
-        play("WOpenFo");
-        SpeedDialog dialog(m_settings, this);
-        dialog.exec();
-    });
+    connect(m_menu, &MainMenu::speedRequested, this, &MainWindow::openSpeed);
     // The right clock panel's figure of the minute, from the service; never
     // waited for.
     m_menu->setFigureSource(
@@ -1144,9 +1139,21 @@ void MainWindow::openAbout()
     connect(&box, &AboutBox::helpRequested, this, [&help] { help = true; });
     box.exec();
     if (help) {
-        play("WOpenFo");
-        openHelpPage(this, QCoreApplication::applicationDirPath());
+        openHelp();
     }
+}
+
+void MainWindow::openHelp()
+{
+    play("WOpenFo");
+    openHelpPage(this, QCoreApplication::applicationDirPath());
+}
+
+void MainWindow::openSpeed()
+{
+    play("WOpenFo");
+    SpeedDialog dialog(m_settings, this);
+    dialog.exec();
 }
 
 void MainWindow::openRadio()

@@ -103,8 +103,11 @@ public:
     // The radio dialog, or the missing-radio message without the radio's
     // files.
     void openRadio();
-    // "About": the about box, from the table's or the menu's pop-up menu.
+    // "About", "Help" (and F1) and "Speed" from the table's or the menu's
+    // pop-up menu: the about box, the help page, the speed dialog.
     void openAbout();
+    void openHelp();
+    void openSpeed();
     // The radio icon's left click: the radio on or off.
     void toggleRadio();
     // The melody plays while the start-up picture or the menu shows and the

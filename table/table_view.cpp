@@ -31,12 +31,10 @@
 #include "core/seats.h"
 #include "extras/attention_box.h"
 #include "extras/draw_stretched.h"
-#include "extras/help_page.h"
 #include "session/game_session.h"
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
-#include "table/speed_dialog.h"
 #include "table/table_access.h"
 
 namespace olk {
@@ -1237,7 +1235,7 @@ void TableView::keyPressEvent(QKeyEvent* event)
     }
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) {
         if (!event->isAutoRepeat()) {
-            showHelp();
+            emit helpRequested();
         }
         return;
     }
@@ -1481,8 +1479,8 @@ void TableView::showTableMenu(QPoint globalPos)
     if (m_engine.state().gameActive) {
         menu.addAction(text(Text::ToChangeAName), this, &TableView::changeNameRequested);
     }
-    menu.addAction(text(Text::Speed), this, &TableView::showSpeedDialog);
-    menu.addAction(text(Text::Help), this, &TableView::showHelp);
+    menu.addAction(text(Text::Speed), this, &TableView::speedRequested);
+    menu.addAction(text(Text::Help), this, &TableView::helpRequested);
     menu.addAction(text(Text::About), this, &TableView::aboutRequested);
     menu.addAction(text(Text::Radio), this, &TableView::radioRequested);
     menu.addAction(text(Text::Chat), this, &TableView::chatRequested);
@@ -1512,19 +1510,6 @@ void TableView::askToLeave()
     if (confirmLeaving()) {
         leaveNow();
     }
-}
-
-void TableView::showHelp()
-{
-    playSound("WOpenFo", false);
-    openHelpPage(this, QCoreApplication::applicationDirPath());
-}
-
-void TableView::showSpeedDialog()
-{
-    playSound("WOpenFo", false);
-    SpeedDialog dialog(m_settings, this);
-    dialog.exec();
 }
 
 }  // namespace olk

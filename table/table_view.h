@@ -141,7 +141,10 @@ signals:
     void changeNameRequested();
     // The pop-up menu's "Radio": the radio dialog.
     void radioRequested();
-    // The pop-up menu's "About" and "Chat": the about box, the chat window.
+    // The pop-up menu's "Speed", "Help" (F1 too), "About" and "Chat": the
+    // speed dialog, the help page, the about box, the chat window.
+    void speedRequested();
+    void helpRequested();
     void aboutRequested();
     void chatRequested();
     // A right click on a card the player may see asks for its spoken name.
@@ -197,9 +200,7 @@ private:
     bool confirmLeaving();
     // Leaves the game, a recording saved as far as it went.
     void leaveNow();
-    void showHelp();
     bool localDiscardTurn() const;
-    void showSpeedDialog();
     void showTableMenu(QPoint globalPos);
     bool keyboardTake(int source);
     bool keyboardDiscard();

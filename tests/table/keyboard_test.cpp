@@ -361,6 +361,13 @@ TEST_F(KeyboardTest, TheMenuKeysOpenTheTableMenu)
     }
 }
 
+TEST_F(KeyboardTest, F1AsksForTheHelpPage)
+{
+    QSignalSpy help(&view, &TableView::helpRequested);
+    press(Qt::Key_F1);
+    EXPECT_EQ(help.size(), 1);
+}
+
 TEST_F(KeyboardTest, TheButtonsHintTheirKeys)
 {
     EXPECT_EQ(view.button7()->toolTip(), QStringLiteral("Key: Enter, Space or N"));
