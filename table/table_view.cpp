@@ -35,6 +35,7 @@
 #include "settings/fonts.h"
 #include "settings/word_tables.h"
 #include "table/record_windows.h"
+#include "table/focus_frame.h"
 #include "table/table_access.h"
 
 namespace olk {
@@ -1093,23 +1094,12 @@ void TableView::drawKeyboardFocus(QPainter& painter, const QRect& card) const
     if (card.isEmpty()) {
         return;
     }
-    // A gold frame just inside the card's edge, between two dark lines so
-    // that it reads on the white card and on any cloth around it; its width
-    // grows with the table.
+    // The menu's gold frame just inside the card's edge, its width growing
+    // with the table.
     const qreal gold = std::max(3, m_geometry.scale.size(4));
     const qreal radius = std::max(3, m_geometry.scale.size(6));
     const qreal inset = gold / 2 + 1;
-    const QRectF r = QRectF(card).adjusted(inset, inset, -inset, -inset);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(70, 40, 0, 220), gold + 2));
-    painter.drawRoundedRect(r, radius, radius);
-    painter.setPen(QPen(QColor(255, 196, 32), gold));
-    painter.drawRoundedRect(r, radius, radius);
-    painter.setPen(QPen(QColor(255, 240, 170), 1));
-    painter.drawRoundedRect(r.adjusted(-gold / 4, -gold / 4, gold / 4, gold / 4), radius, radius);
-    painter.restore();
+    drawFocusFrame(painter, QRectF(card).adjusted(inset, inset, -inset, -inset), radius, gold);
 }
 
 void TableView::refreshKeyboardFocus()
